@@ -1,0 +1,275 @@
+#include "app/Unit1.h"
+
+#include "app/birthdata.h"
+#include "app/recordfile.h"
+#include "app/sound.h"
+#include "common/calendar.h"
+#include "common/clock.h"
+#include "common/jpeg.h"
+#include "horoscope/drawkey.h"
+#include "ui_Unit1.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+
+namespace temparoka {
+
+namespace {
+const QString kSoundFileName = QStringLiteral("tmk.wav");
+
+// Card faces in card order: king of spades, three of diamonds, queen of
+// clubs, ace of spades, jack of hearts.
+const std::array<QString, 5> kCardFaces = {
+    QStringLiteral(":/pictures/card_ks.jpg"), QStringLiteral(":/pictures/card_3d.jpg"),
+    QStringLiteral(":/pictures/card_qc.jpg"), QStringLiteral(":/pictures/card_as.jpg"),
+    QStringLiteral(":/pictures/card_jh.jpg"),
+};
+}  // namespace
+
+MainWindowServices MainWindowServices::defaults()
+{
+    return {std::make_shared<SystemClock>(), QCoreApplication::applicationDirPath() + QLatin1Char('/'),
+            std::make_shared<WavPlayer>()};
+}
+
+TForm1::TForm1(MainWindowServices services, QWidget* parent)
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), m_services(std::move(services))
+{
+    ui->setupUi(this);
+    setFixedSize(735, 487);
+    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_program.png")))));
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+
+    ui->gebzeit->setValue(kInitialTimeOfBirth);
+    loadPictures();
+    createActions();
+
+    connect(ui->gebdat, &QDateEdit::dateChanged, this, &TForm1::gebdatChange);
+    connect(ui->gebzeit, &BirthTimeEdit::valueEdited, this, &TForm1::gebzeitChange);
+    connect(ui->Tidaktahu, &QCheckBox::clicked, notknow, &QAction::trigger);
+    connect(ui->kindNW, &QCheckBox::clicked, this, &TForm1::kindNWClick);
+    connect(ui->Ramalanknopf, &QPushButton::clicked, losgehts, &QAction::trigger);
+    connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(ui->Keluar, &QPushButton::clicked, FileExit1, &QAction::trigger);
+    connect(ui->ueber, &QPushButton::clicked, this, &TForm1::ueberClick);
+
+    loadRecord();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::createActions()
+{
+    losgehts = new QAction(QStringLiteral("Ramalan"), this);
+    losgehts->setObjectName(QStringLiteral("losgehts"));
+    connect(losgehts, &QAction::triggered, this, &TForm1::losgehtsExecute);
+
+    notknow = new QAction(QStringLiteral("notknow"), this);
+    notknow->setObjectName(QStringLiteral("notknow"));
+    connect(notknow, &QAction::triggered, this, &TForm1::notknowExecute);
+
+    FileExit1 = new QAction(QStringLiteral("E&xit"), this);
+    FileExit1->setObjectName(QStringLiteral("FileExit1"));
+    FileExit1->setToolTip(QStringLiteral("Exit"));
+    FileExit1->setStatusTip(QStringLiteral("Quits the application"));
+    connect(FileExit1, &QAction::triggered, this, &QWidget::close);
+}
+
+void TForm1::loadPictures()
+{
+    ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/background.jpg")));
+    const QImage back = loadPicture(QStringLiteral(":/pictures/cardback.jpg"));
+    const auto all = cards();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        all[i]->setAutoSize(true);
+        all[i]->setPicture(back);
+        all[i]->setFlipside(loadPicture(kCardFaces[i]));
+        all[i]->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void TForm1::loadRecord()
+{
+    const std::optional<Record> record = RecordFile(m_services.programFolder + kRecordFileName).load();
+    if (!record)
+        return;
+    const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
+    {
+        // Restoring is not an edit: the change handlers stay out of it.
+        const QSignalBlocker blockDate(ui->gebdat);
+        const QSignalBlocker blockChildren(ui->SpinEdit1);
+        ui->gebdat->setDate(dateOfDayNumber(static_cast<qint64>(data.birthday)));
+        ui->gebzeit->setValue(data.timeOfBirth);
+        ui->SpinEdit1->setValue(data.children);
+    }
+    verlauf = record->verlauf;
+    wuerfe = record->wuerfe;
+}
+
+double TForm1::birthday() const
+{
+    return static_cast<double>(dayNumberOfDate(ui->gebdat->date()));
+}
+
+double TForm1::timeOfBirth() const
+{
+    return ui->gebzeit->value();
+}
+
+int TForm1::children() const
+{
+    // The field's text is what counts: an emptied field or a lone sign reads as 0.
+    bool ok = false;
+    const int value = ui->SpinEdit1->cleanText().toInt(&ok);
+    return ok ? std::clamp(value, ui->SpinEdit1->minimum(), ui->SpinEdit1->maximum()) : 0;
+}
+
+void TForm1::speichern()
+{
+    const Record record{birthday(), timeOfBirth(), children(), verlauf, wuerfe};
+    RecordFile(m_services.programFolder + kRecordFileName).save(record);
+}
+
+void TForm1::wurfspeichern()
+{
+    appendDraw(wuerfe, wurfwert, karte);
+}
+
+void TForm1::tonabspielen()
+{
+    m_services.sound->play(m_services.programFolder + kSoundFileName);
+}
+
+std::array<TDoubleImage*, 5> TForm1::cards() const
+{
+    return {ui->sanskr1, ui->sanskr2, ui->sanskr3, ui->sanskr4, ui->sanskr5};
+}
+
+QList<QWidget*> TForm1::entryControls() const
+{
+    return {ui->Keluar, ui->Label1, ui->Label3, ui->Label4, ui->gebdat, ui->SpinEdit1,
+            ui->gebzeit, ui->Button2, ui->Ramalanknopf, ui->Tidaktahu, ui->ueber, ui->kindNW};
+}
+
+QList<QWidget*> TForm1::drawControls() const
+{
+    return {ui->pilihlabel, ui->sanskr1, ui->sanskr2, ui->sanskr3, ui->sanskr4, ui->sanskr5};
+}
+
+void TForm1::enterEntryMode()
+{
+    for (QWidget* control : drawControls())
+        control->hide();
+    for (QWidget* control : entryControls())
+        control->show();
+}
+
+void TForm1::hideEntryControls()
+{
+    for (QWidget* control : entryControls())
+        control->hide();
+}
+
+void TForm1::enterDrawMode()
+{
+    hideEntryControls();
+    for (QWidget* control : drawControls())
+        control->show();
+}
+
+void TForm1::gebdatChange()
+{
+    const int limit = childrenLimit(std::floor(m_services.clock->now()), birthday());
+    if (children() > limit)
+        ui->SpinEdit1->setValue(limit);
+    ui->SpinEdit1->setMaximum(limit);
+}
+
+void TForm1::gebzeitChange()
+{
+    const double corrected = noonForMidnight(ui->gebzeit->value());
+    if (corrected != ui->gebzeit->value())
+        ui->gebzeit->setValue(corrected);
+}
+
+void TForm1::notknowExecute()
+{
+    if (ui->Tidaktahu->isChecked()) {
+        ui->gebzeit->setValue(kInitialTimeOfBirth);
+        ui->gebzeit->setEnabled(false);
+    } else {
+        ui->gebzeit->setEnabled(true);
+    }
+    repaint();
+}
+
+void TForm1::kindNWClick()
+{
+    if (ui->kindNW->isChecked()) {
+        ui->SpinEdit1->setEnabled(false);
+        ui->SpinEdit1->setValue(0);
+    } else {
+        ui->SpinEdit1->setEnabled(true);
+    }
+}
+
+void TForm1::losgehtsExecute()
+{
+    const double today = m_services.clock->now();
+    wurfwert = drawKey(birthday(), timeOfBirth(), children(), isoWeek(today));
+    if (const std::optional<std::int32_t> card = findDraw(wuerfe, wurfwert)) {
+        karte = *card;
+        emit weeklyReadingRequested(true);
+    } else {
+        emit weeklyReadingRequested(false);
+    }
+}
+
+void TForm1::Button2Click()
+{
+    if (m_dreamWindow)
+        m_dreamWindow->exec();
+}
+
+void TForm1::ueberClick()
+{
+    if (m_aboutBox)
+        m_aboutBox->exec();
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    // Qt honours default buttons only in dialogs. Here Enter presses the
+    // button that has the focus, and otherwise "&Ramalan".
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* target = focused ? focused : ui->Ramalanknopf;
+        if (target->isVisible() && target->isEnabled())
+            target->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!m_centred && screen()) {
+        m_centred = true;
+        const QRect desktop = screen()->availableGeometry();
+        move(desktop.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+}
+
+}  // namespace temparoka

@@ -1,0 +1,68 @@
+#include "app/application.h"
+
+#include "common/errors.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QMessageBox>
+
+#include <exception>
+
+namespace temparoka {
+
+TApplication::TApplication(int& argc, char** argv)
+    : QApplication(argc, argv), m_presenter(showStandardErrorBox)
+{
+    setApplicationName(applicationTitleFrom(applicationFilePath()));
+    setApplicationDisplayName(QString());
+    installFontSubstitutions();
+}
+
+TApplication* TApplication::instance()
+{
+    return qobject_cast<TApplication*>(QCoreApplication::instance());
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        showError(QString::fromStdString(error.what()));
+    } catch (...) {
+        showError(QStringLiteral("Unknown error"));
+    }
+    return true;
+}
+
+void TApplication::setErrorPresenter(ErrorPresenter presenter)
+{
+    m_presenter = std::move(presenter);
+}
+
+void TApplication::showError(const QString& text)
+{
+    m_presenter(applicationName(), QString::fromStdString(errorBoxText(text.toStdString())));
+}
+
+QString applicationTitleFrom(const QString& executablePath)
+{
+    const QString name = QFileInfo(executablePath).fileName();
+    const QString stem = name.left(name.indexOf(QLatin1Char('.')) < 0 ? name.size() : name.indexOf(QLatin1Char('.')));
+    return stem.left(1) + stem.mid(1).toLower();
+}
+
+void installFontSubstitutions()
+{
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
+    QFont::insertSubstitutions(QStringLiteral("Century Gothic"), {QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L")});
+}
+
+void showStandardErrorBox(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace temparoka

@@ -1,0 +1,48 @@
+#pragma once
+// The application object. It names the program after its executable, sets
+// the font substitutions the windows' fonts rely on, and is the one place
+// where errors are caught: an exception that escapes an event handler ends
+// that handler and is shown in the standard error box, and the program goes
+// on with the next event.
+
+#include <QApplication>
+#include <QString>
+
+#include <functional>
+
+namespace temparoka {
+
+// The standard error box: caption, text, error icon, one OK button.
+using ErrorPresenter = std::function<void(const QString& title, const QString& text)>;
+
+class TApplication : public QApplication {
+    Q_OBJECT
+
+public:
+    TApplication(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+    // Tests replace the message box with a recorder.
+    void setErrorPresenter(ErrorPresenter presenter);
+    // Shows text in the standard error box, with the full-stop rule applied.
+    void showError(const QString& text);
+
+    static TApplication* instance();
+
+private:
+    ErrorPresenter m_presenter;
+};
+
+// The executable's file name up to its first ".", every letter after the
+// first in lower case.
+QString applicationTitleFrom(const QString& executablePath);
+
+// "Comic Sans MS", "Century Gothic" and "MS Sans Serif" are drawn with the
+// free look-alikes installed with the program.
+void installFontSubstitutions();
+
+// The message box the program shows by default.
+void showStandardErrorBox(const QString& title, const QString& text);
+
+}  // namespace temparoka

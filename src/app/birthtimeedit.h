@@ -1,0 +1,33 @@
+#pragma once
+// The time-of-birth picker. It shows and edits hours and minutes only, but
+// its value is a full day fraction: the seconds it does not show survive
+// every edit (12:00:01 edited to 07:30 is 07:30:01), and a value set from
+// the record file is kept bit for bit until the user edits it, because the
+// weekly reading keys its stored draws on the exact value.
+
+#include <QTimeEdit>
+
+namespace temparoka {
+
+class BirthTimeEdit : public QTimeEdit {
+    Q_OBJECT
+
+public:
+    explicit BirthTimeEdit(QWidget* parent = nullptr);
+
+    double value() const { return m_value; }
+    // Sets the value without emitting valueEdited.
+    void setValue(double dayFraction);
+
+signals:
+    // The user changed the hours or minutes.
+    void valueEdited(double dayFraction);
+
+private:
+    void onTimeChanged(QTime time);
+
+    double m_value = 0.0;
+    bool m_settingValue = false;
+};
+
+}  // namespace temparoka

@@ -1,0 +1,131 @@
+#include "app/record.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <limits>
+
+namespace temparoka {
+
+namespace {
+
+static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559);
+
+class Writer {
+public:
+    explicit Writer(std::span<std::uint8_t> out) : m_out(out) {}
+    void u64(std::uint64_t v)
+    {
+        for (int i = 0; i < 8; ++i)
+            m_out[m_pos++] = static_cast<std::uint8_t>(v >> (8 * i));
+    }
+    void i32(std::int32_t v)
+    {
+        const auto u = static_cast<std::uint32_t>(v);
+        for (int i = 0; i < 4; ++i)
+            m_out[m_pos++] = static_cast<std::uint8_t>(u >> (8 * i));
+    }
+    void f64(double v) { u64(std::bit_cast<std::uint64_t>(v)); }
+    std::size_t position() const { return m_pos; }
+
+private:
+    std::span<std::uint8_t> m_out;
+    std::size_t m_pos = 0;
+};
+
+class Reader {
+public:
+    explicit Reader(std::span<const std::uint8_t> in) : m_in(in) {}
+    std::uint64_t u64()
+    {
+        std::uint64_t v = 0;
+        for (int i = 0; i < 8; ++i)
+            v |= static_cast<std::uint64_t>(m_in[m_pos++]) << (8 * i);
+        return v;
+    }
+    std::int32_t i32()
+    {
+        std::uint32_t v = 0;
+        for (int i = 0; i < 4; ++i)
+            v |= static_cast<std::uint32_t>(m_in[m_pos++]) << (8 * i);
+        return static_cast<std::int32_t>(v);
+    }
+    double f64() { return std::bit_cast<double>(u64()); }
+
+private:
+    std::span<const std::uint8_t> m_in;
+    std::size_t m_pos = 0;
+};
+
+}  // namespace
+
+std::array<std::uint8_t, kRecordFileSize> serialise(const Record& record)
+{
+    std::array<std::uint8_t, kRecordFileSize> bytes{};
+    Writer w(bytes);
+    w.f64(record.birthday);
+    w.f64(record.timeOfBirth);
+    w.i32(record.children);
+    for (const PredictionRecord& p : record.verlauf) {
+        w.i32(p.band);
+        w.i32(p.quality);
+        w.i32(p.variant);
+        w.i32(p.week);
+    }
+    for (const DrawRecord& d : record.wuerfe) {
+        w.f64(d.key);
+        w.i32(d.card);
+    }
+    return bytes;
+}
+
+std::optional<Record> deserialise(std::span<const std::uint8_t> bytes)
+{
+    if (bytes.size() < kRecordFileSize)
+        return std::nullopt;
+    Reader r(bytes);
+    Record record;
+    record.birthday = r.f64();
+    record.timeOfBirth = r.f64();
+    record.children = r.i32();
+    for (PredictionRecord& p : record.verlauf) {
+        p.band = r.i32();
+        p.quality = r.i32();
+        p.variant = r.i32();
+        p.week = r.i32();
+    }
+    for (DrawRecord& d : record.wuerfe) {
+        d.key = r.f64();
+        d.card = r.i32();
+    }
+    return record;
+}
+
+void appendDraw(DrawHistory& draws, double key, std::int32_t card)
+{
+    std::shift_left(draws.begin(), draws.end(), 1);
+    draws.back() = DrawRecord{key, card};
+}
+
+std::optional<std::int32_t> findDraw(const DrawHistory& draws, double key)
+{
+    // Newest first: the last matching entry wins.
+    for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
+        if (it->key == key)
+            return it->card;
+    }
+    return std::nullopt;
+}
+
+bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality,
+                      std::int32_t variant, std::int32_t week)
+{
+    const PredictionRecord& newest = history.back();
+    if (newest.band == band && newest.quality == quality && newest.variant == variant)
+        return false;
+    std::shift_left(history.begin(), history.end(), 1);
+    history.back() = PredictionRecord{band, quality, variant, week};
+    return true;
+}
+
+}  // namespace temparoka

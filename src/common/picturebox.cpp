@@ -1,0 +1,71 @@
+#include "common/picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace temparoka {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    // Transparent where there is no picture, like a graphic control.
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void PictureBox::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    fitToPicture();
+    update();
+}
+
+void PictureBox::setAutoSize(bool on)
+{
+    m_autoSize = on;
+    fitToPicture();
+}
+
+void PictureBox::setStretch(bool on)
+{
+    m_stretch = on;
+    update();
+}
+
+QSize PictureBox::sizeHint() const
+{
+    return m_picture.isNull() ? QWidget::sizeHint() : m_picture.size();
+}
+
+void PictureBox::fitToPicture()
+{
+    if (m_autoSize && !m_picture.isNull())
+        resize(m_picture.size());
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    if (m_stretch) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(rect(), m_picture);
+    } else {
+        painter.drawImage(0, 0, m_picture);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_pressed = true;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+}  // namespace temparoka

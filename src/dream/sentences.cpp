@@ -1,0 +1,197 @@
+// The text of the dream reading: every sentence the reading can write, as
+// Indonesian/English pairs keyed by the rule that writes them. The rules
+// themselves live with the dream window; this file only owns the wording.
+//
+// Each half is a single line. Some halves deliberately carry no full stop;
+// they are the program's long-standing wording and stay as they are.
+#include "dream/sentences.h"
+
+#include <iterator>
+#include <stdexcept>
+#include <string>
+
+namespace temparoka {
+namespace {
+
+// Lead pairs: the first thing a fired rule writes.
+constexpr LeadRow kLeads[] = {
+    {"tiger.marry", {"Seseorang ingin menikahi Anda.", "Somebody wants to marry you"}},
+    {"tiger.friend", {"Seseorang ingin menjadi teman Anda.", "Somebody want to become your friend"}},
+    {"boot.challenge", {"Sebuah tantangan menanti Anda.", "A challenge is waiting for you."}},
+    {"tod.change", {"Sebuah perubahan besar akan terjadi dalam hidup Anda.", "A big change will take place in your life."}},
+    {"tod.toofast", {"Sesuatu dalam hidup Anda berjalan terlalu cepat.", "Something in your life is moving too fast."}},
+    {"tod.pastexperience", {"Sebuah pengalaman dari masa lalu akan kembali kepada Anda.", "An experience from the past will come back to you."}},
+    {"tod.livelonger", {"Orang yang mati dalam mimpi Anda akan hidup lebih lama daripada yang Anda kira, dan Anda masih akan berbagi banyak waktu bersamanya.",
+                        "The person who died in your dream will live longer than you expect, and you will still share much time with them."}},
+    {"tod.finance", {"Keadaan keuangan Anda akan membaik.", "Your financial situation will improve."}},
+    {"tod.longlife", {"Anda akan berumur panjang.", "You will have a long life."}},
+    {"tod.childrenlonglife", {"Anak-anak Anda akan berumur panjang.", "Your children will have a long life."}},
+    {"anak.change", {"Melalui seorang anak, sebuah perubahan akan datang ke dalam hidup Anda.", "Through a child, a change will come into your life."}},
+    {"ular.liked", {"Seseorang diam-diam menyukai Anda.", "Somebody secretly likes you."}},
+    {"anjing.decision", {"Anda harus segera mengambil sebuah keputusan.", "You must make a decision soon."}},
+    {"orang.journey", {"Sebuah perjalanan menanti Anda.", "A journey is waiting for you."}},
+    {"ikan.wealth", {"Kekayaan akan datang kepada Anda.", "Wealth will come to you."}},
+    {"laut.sick", {"Anda akan menjadi sakit.", "You will get sick"}},
+    {"laut.healthy", {"Anda akan tetap berada dalam keadaan sehat.", "You will remain in good health."}},
+    {"pachilang.opponent", {"Seseorang akan menjadi lawan Anda.", "Somebody will become your opponent."}},
+    {"kerja.secret", {"Ada sebuah rahasia di tempat kerja Anda.", "There is a secret at your workplace."}},
+    {"conflict.storm", {"Badai sedang mendekat: sebuah pertengkaran menanti Anda.", "A storm is approaching: a quarrel is waiting for you."}},
+    {"fallen.family", {"Sesuatu akan terjadi dalam keluarga Anda.", "Something will happen in your family."}},
+    {"auffuehrung.fame", {"Anda akan menjadi tokoh yang terkenal", "You will become a well known personality"}},
+    {"gigi.older", {"Seseorang yang Anda kenal dan lebih tua daripada Anda akan meninggal.", "Somebody you know older than you will die."}},
+    {"gigi.younger", {"Seseorang yang Anda kenal dan lebih muda daripada Anda akan meninggal.", "Somebody you know younger than you will die."}},
+};
+
+// Feeling sets: written right after the lead, picked by how the dream felt,
+// and read as the continuation of the lead. An empty pair writes nothing,
+// which is how a normal-feeling tiger or long-life dream stays a single line.
+constexpr FeelingRow kFeelings[] = {
+    {"tiger.feel", {{
+        {"Jangan setuju.", "Do not agree"},
+        {"Pikirkanlah baik-baik sebelum Anda menjawab.", "Think it over carefully before you answer."},
+        {"", ""},
+        {"Terimalah dengan hati yang terbuka.", "Accept with an open heart."},
+    }}},
+    {"boot.feel", {{
+        {"Tetapi Anda akan berhasil.", "But you will prevail."},
+        {"Berhentilah melihat ke belakang, lihatlah ke depan.", "Stop looking back, look forward."},
+        {"Tantangan ini lebih serius daripada yang mungkin Anda kira.", "This challenge is more serious than you might think."},
+        {"Melangkahlah dengan hati-hati.", "Proceed with caution."},
+    }}},
+    {"tod.change.feel", {{
+        {"Jangan takut, perubahan ini akan membawa kebaikan bagi Anda.", "Do not be afraid, this change will bring you good."},
+        {"Lepaskanlah yang lama, supaya yang baru dapat datang.", "Let go of the old, so that the new can come."},
+        {"Sambutlah perubahan itu dengan tenang.", "Welcome the change calmly."},
+        {"Perubahan ini akan membawa kebahagiaan bagi Anda.", "This change will bring you happiness."},
+    }}},
+    {"tod.toofast.feel", {{
+        {"Berhentilah sejenak sebelum Anda kehilangan kendali.", "Pause for a moment before you lose control."},
+        {"Berilah diri Anda waktu untuk beristirahat.", "Give yourself time to rest."},
+        {"Cobalah untuk menjalani hidup sedikit lebih perlahan.", "Try to live a little more slowly."},
+        {"Nikmatilah saat ini, tetapi jangan lupa untuk beristirahat.", "Enjoy the moment, but do not forget to rest."},
+    }}},
+    {"tod.pastexperience.feel", {{
+        {"Hadapilah, maka pengalaman itu tidak akan menakutkan Anda lagi.", "Face it, and that experience will not frighten you anymore."},
+        {"Kali ini Anda dapat berdamai dengannya.", "This time you can make peace with it."},
+        {"Anda dapat belajar sesuatu darinya.", "You can learn something from it."},
+        {"Kenangan itu akan membawa sukacita bagi Anda.", "That memory will bring you joy."},
+    }}},
+    {"tod.livelonger.feel", {{
+        {"Kekhawatiran Anda tidak beralasan.", "Your worries are unfounded."},
+        {"Jangan menunggu terlalu lama untuk mengatakan apa yang Anda rasakan.", "Do not wait too long to say what you feel."},
+        {"Gunakanlah waktu itu dengan baik.", "Use that time well."},
+        {"Waktu itu akan penuh dengan sukacita.", "That time will be full of joy."},
+    }}},
+    {"tod.finance.feel", {{
+        {"Tetapi jangan mengambil risiko yang tidak perlu.", "But do not take unnecessary risks."},
+        {"Dengan itu beban Anda akan menjadi lebih ringan.", "With that your burden will become lighter."},
+        {"Perbaikan itu akan datang perlahan-lahan.", "The improvement will come slowly."},
+        {"Anda akan dapat memenuhi sebuah keinginan lama.", "You will be able to fulfil an old wish."},
+    }}},
+    // Shared by the reader's own long life and the children's long life, so
+    // every entry has to read well after either lead.
+    {"tod.alive.feel", {{
+        {"Tidak ada alasan untuk takut.", "There is no reason to be afraid."},
+        {"Kesedihan ini akan berlalu.", "This sadness will pass."},
+        {"", ""},
+        {"Banyak tahun yang bahagia masih terbentang di depan.", "Many happy years still lie ahead."},
+    }}},
+    {"anak.feel", {{
+        {"Jangan melawannya, perubahan ini baik untuk Anda.", "Do not fight it, this change is good for you."},
+        {"Anak itu membutuhkan perhatian Anda.", "That child needs your attention."},
+        {"Dengarkanlah apa yang dikatakan anak itu.", "Listen to what that child says."},
+        {"Perubahan ini akan membawa banyak sukacita.", "This change will bring much joy."},
+    }}},
+    {"ular.feel", {{
+        {"Tetapi berhati-hatilah terhadap orang itu.", "But be careful with that person."},
+        {"Orang itu ingin menghibur Anda.", "That person wants to comfort you."},
+        {"Anda akan segera mengetahui siapa orang itu.", "You will soon find out who that person is."},
+        {"Anda juga menyukai orang itu.", "You like that person too."},
+    }}},
+    {"anjing.feel", {{
+        {"Jangan biarkan rasa takut mengambil keputusan untuk Anda.", "Do not let fear decide for you."},
+        {"Keputusan itu berat, tetapi perlu.", "The decision is hard, but necessary."},
+        {"Pertimbangkanlah dengan tenang.", "Weigh it calmly."},
+        {"Ikutilah kata hati Anda.", "Follow your heart."},
+    }}},
+    {"orang.feel", {{
+        {"Persiapkanlah perjalanan itu dengan baik.", "Prepare well for that journey."},
+        {"Dalam perjalanan itu Anda akan menemukan penghiburan.", "On that journey you will find comfort."},
+        {"Perjalanan itu akan berjalan dengan lancar.", "The journey will go smoothly."},
+        {"Anda akan bertemu dengan orang-orang yang baik.", "You will meet good people."},
+    }}},
+    {"ikan.feel", {{
+        {"Tetapi jagalah baik-baik apa yang Anda terima.", "But take good care of what you receive."},
+        {"Kekayaan itu akan meringankan kesedihan Anda.", "That wealth will ease your sorrow."},
+        {"Kekayaan itu akan datang sedikit demi sedikit.", "It will come little by little."},
+        {"Bagikanlah sebagian kepada orang-orang yang Anda sayangi.", "Share some of it with the people you love."},
+    }}},
+    {"pachilang.feel", {{
+        {"Tetapi lawan itu lebih lemah daripada Anda.", "But that opponent is weaker than you."},
+        {"Jangan biarkan hal itu melukai hati Anda.", "Do not let it hurt your heart."},
+        {"Tetaplah tenang dan bersikaplah adil.", "Stay calm and be fair."},
+        {"Pada akhirnya lawan itu akan menjadi teman Anda.", "In the end that opponent will become your friend."},
+    }}},
+    {"kerja.feel", {{
+        {"Jangan percaya pada semua yang Anda dengar.", "Do not believe everything you hear."},
+        {"Rahasia itu akan segera terungkap.", "The secret will soon come to light."},
+        {"Diamlah dan kerjakanlah tugas Anda dengan baik.", "Keep quiet and do your work well."},
+        {"Rahasia itu akan membawa kabar baik bagi Anda.", "The secret will bring you good news."},
+    }}},
+    {"conflict.feel", {{
+        {"Tetapi badai itu akan cepat berlalu.", "But the storm will pass quickly."},
+        {"Setelah itu Anda akan merasa lebih lega.", "Afterwards you will feel relieved."},
+        {"Tetaplah tenang, maka semuanya akan baik kembali.", "Stay calm, and all will be well again."},
+        {"Setelah badai itu, hubungan Anda akan menjadi lebih kuat.", "After the storm, your bond will grow stronger."},
+    }}},
+    {"fallen.feel", {{
+        {"Keluarga Anda membutuhkan kekuatan Anda sekarang.", "Your family needs your strength now."},
+        {"Seorang anggota keluarga membutuhkan penghiburan dari Anda.", "A family member needs your comfort."},
+        {"Bicarakanlah hal itu bersama-sama.", "Talk it over together."},
+        {"Keluarga Anda akan berkumpul dalam sukacita.", "Your family will come together in joy."},
+    }}},
+};
+
+// Closing pairs 1..6, from good news through neutral to warnings. Which one is
+// written is drawn by the reading; the order here is what the draw indexes.
+constexpr SentencePair kClosing[6] = {
+    {"Beberapa hal yang positif akan terjadi.", "Some positive things will happen."},
+    {"Hidup Anda akan berjalan dengan tenang.", "Your life will go on calmly."},
+    {"Akan ada bahaya.", "There will be danger."},
+    {"Berhati-hatilah dalam minggu-minggu mendatang.", "Be careful in the coming weeks."},
+    {"Sebuah kesulitan kecil akan datang, tetapi Anda akan mengatasinya.", "A small difficulty will come, but you will overcome it."},
+    {"Sebuah tragedi akan terjadi, tetapi orang lain lebih terkena dampaknya daripada Anda.",
+     "A tragedy will happen, but others are more affected than you are."},
+};
+
+static_assert(std::size(kLeads) == 24, "one lead row per lead key");
+static_assert(std::size(kFeelings) == 17, "one feeling set per feeling key");
+
+}  // namespace
+
+std::span<const LeadRow> leadRows() { return kLeads; }
+
+std::span<const FeelingRow> feelingRows() { return kFeelings; }
+
+std::span<const SentencePair, 6> closingPairs() { return std::span<const SentencePair, 6>(kClosing); }
+
+const SentencePair& leadPair(std::string_view key) {
+    for (const LeadRow& row : kLeads) {
+        if (row.key == key) return row.pair;
+    }
+    throw std::out_of_range("unknown dream lead key: " + std::string(key));
+}
+
+const FeelingSet& feelingSet(std::string_view key) {
+    for (const FeelingRow& row : kFeelings) {
+        if (row.key == key) return row.set;
+    }
+    throw std::out_of_range("unknown dream feeling key: " + std::string(key));
+}
+
+const SentencePair& closingPair(int k) {
+    if (k < 1 || k > 6) throw std::out_of_range("dream closing number out of 1..6: " + std::to_string(k));
+    return kClosing[k - 1];
+}
+
+}  // namespace temparoka

@@ -1,0 +1,30 @@
+#pragma once
+// A two-sided picture: it shows Picture and keeps a second one, Flipside,
+// that Flip swaps in. The cards of the draw show their back as Picture and
+// keep their face as Flipside. Pictures are values: setting Flipside copies
+// the caller's picture, and later changes to that picture do not reach us.
+
+#include "common/picturebox.h"
+
+namespace temparoka {
+
+class TDoubleImage : public PictureBox {
+    Q_OBJECT
+
+public:
+    explicit TDoubleImage(QWidget* parent = nullptr);
+
+    const QImage& Picture() const { return picture(); }
+    void setPicture(const QImage& picture) { PictureBox::setPicture(picture); }
+    const QImage& Flipside() const { return m_flipside; }
+    void setFlipside(const QImage& face);
+
+    // Swaps the shown picture and the flip side; the control shows the new
+    // picture (and takes its size with autoSize) from its next repaint.
+    void Flip();
+
+private:
+    QImage m_flipside;
+};
+
+}  // namespace temparoka

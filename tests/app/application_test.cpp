@@ -1,0 +1,55 @@
+#include "app/application.h"
+#include "common/errors.h"
+#include "support/fakes.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace temparoka;
+using namespace temparoka::test;
+
+namespace {
+
+TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"/opt/temparoka/temparoka", "temparoka"},
+        {"/opt/TEMPAROKA.EXE", "Temparoka"},
+        {"C:/Program/TeMpArOkA.v2.exe", "Temparoka"},
+        {"relative/Ramalan", "Ramalan"},
+    };
+    for (const auto& [path, title] : cases)
+        EXPECT_EQ(applicationTitleFrom(path).toStdString(), title) << path;
+}
+
+TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"Disk full.", "Disk full."},
+        {"Stop!", "Stop!"},
+        {"Cannot open (tmk.wav)", "Cannot open (tmk.wav)"},
+        {"File access denied", "File access denied."},
+        {"Error 42", "Error 42."},  // digits sort after "."
+        {"a - b", "a - b"},         // "-" sorts before "."
+        {"", ""},
+    };
+    for (const auto& [text, shown] : cases)
+        EXPECT_EQ(errorBoxText(text), shown) << text;
+}
+
+TEST(ErrorBox, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
+{
+    ErrorBoxRecorder box;
+    int ranAfter = 0;
+    QTimer::singleShot(0, [] { throw MediaError("The sound is broken"); });
+    QTimer::singleShot(0, [&] { ++ranAfter; });
+    processEvents();
+    processEvents();
+    ASSERT_EQ(box.texts.size(), 1);
+    EXPECT_EQ(box.texts.front(), "The sound is broken.");
+    EXPECT_EQ(box.titles.front(), QCoreApplication::instance()->applicationName());
+    EXPECT_EQ(ranAfter, 1);
+}
+
+}  // namespace

@@ -1,0 +1,385 @@
+#include "app/Unit1.h"
+#include "app/birthtimeedit.h"
+#include "app/record.h"
+#include "common/clock.h"
+#include "common/errors.h"
+#include "horoscope/DoubleImage.h"
+#include "support/fakes.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace temparoka;
+using namespace temparoka::test;
+
+namespace {
+
+QByteArray bytesOf(const Record& record)
+{
+    const auto bytes = serialise(record);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
+template <typename T>
+T* control(const TForm1& form, const char* name)
+{
+    T* found = form.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        ADD_FAILURE() << "no control " << name;
+    return found;
+}
+
+class MainWindow : public ::testing::Test, public MainWindowFixture {};
+
+TEST_F(MainWindow, ControlsHaveTheirCaptionsHintsPlacesAndTabOrder)
+{
+    const auto form = makeWindow();
+    EXPECT_EQ(form->windowTitle(), "Ramalan Temparoka");
+    EXPECT_EQ(form->size(), QSize(735, 487));
+
+    struct Expected {
+        const char* name;
+        QString caption;
+        QString hint;
+        QRect place;
+    };
+    const Expected expected[] = {
+        {"Label1", "Tanggal lahir Anda", "Your birthday", {13, 25, 114, 16}},
+        {"gebdat", "", "Enter your birthday", {13, 46, 92, 24}},
+        {"Label3", "Waktu lahir", "Time of birth", {487, 25, 66, 16}},
+        {"gebzeit", "", "Time of birth", {487, 46, 66, 24}},
+        {"Tidaktahu", "tidak tahu", "don't know", {487, 80, 78, 13}},
+        {"Label4", "Berapa anak", "How many children", {289, 25, 78, 16}},
+        {"SpinEdit1", "", "How many children do you have?", {289, 46, 46, 26}},
+        {"kindNW", "tidak tahu", "don't know", {289, 80, 78, 13}},
+        {"Button2", "&Mimpi", "Dream interpretation", {28, 360, 85, 24}},
+        {"Ramalanknopf", "&Ramalan", "Horoscope", {26, 439, 95, 26}},
+        {"Keluar", "&Keluar ", "Exit", {496, 440, 73, 27}},
+        {"ueber", "Tentang Temparoka", "About Temparoka", {585, 440, 129, 27}},
+        {"pilihlabel", "Silakan memilih satu kartu", "Please choose a card", {150, 13, 258, 29}},
+    };
+    for (const Expected& e : expected) {
+        QWidget* widget = control<QWidget>(*form, e.name);
+        ASSERT_TRUE(widget);
+        EXPECT_EQ(widget->geometry(), e.place) << e.name;
+        EXPECT_EQ(widget->toolTip(), e.hint) << e.name;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            EXPECT_EQ(label->text(), e.caption) << e.name;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            EXPECT_EQ(button->text(), e.caption) << e.name;
+    }
+
+    // Tab order: Ramalan, Mimpi, time, children, birthday, Keluar, the time's
+    // "don't know", About, the children's "don't know".
+    const char* order[] = {"Ramalanknopf", "Button2", "gebzeit", "SpinEdit1", "gebdat",
+                           "Keluar", "Tidaktahu", "ueber", "kindNW"};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QWidget* from = control<QWidget>(*form, order[i]);
+        QWidget* next = from->nextInFocusChain();
+        // Inner editors of the pickers sit between; skip to the next named control.
+        while (next && (next->objectName().isEmpty() || next->objectName().startsWith("qt_")))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next->objectName().toStdString(), order[i + 1]) << "after " << order[i];
+    }
+
+    auto* date = control<QDateEdit>(*form, "gebdat");
+    EXPECT_TRUE(date->calendarPopup());
+    EXPECT_EQ(date->minimumDate(), QDate(1900, 1, 1));
+    EXPECT_EQ(date->maximumDate(), QDate(2003, 10, 11));
+    EXPECT_FALSE(date->displayFormat().isEmpty());
+    EXPECT_EQ(control<BirthTimeEdit>(*form, "gebzeit")->displayFormat(), "HH:mm");
+    auto* spin = control<QSpinBox>(*form, "SpinEdit1");
+    EXPECT_EQ(spin->minimum(), 0);
+    EXPECT_EQ(spin->maximum(), 10);
+}
+
+TEST_F(MainWindow, StartsInEntryModeWithTheInitialBirthDataWhenThereIsNoFile)
+{
+    const auto form = makeWindow();
+    EXPECT_EQ(form->birthday(), 24236.0);
+    EXPECT_EQ(form->timeOfBirth(), kInitialTimeOfBirth);
+    EXPECT_EQ(form->children(), 0);
+    EXPECT_EQ(form->verlauf, PredictionHistory{});
+    EXPECT_EQ(form->wuerfe, DrawHistory{});
+    EXPECT_TRUE(control<QWidget>(*form, "Ramalanknopf")->isVisibleTo(form.get()));
+    EXPECT_FALSE(control<QWidget>(*form, "pilihlabel")->isVisibleTo(form.get()));
+    for (TDoubleImage* card : form->cards()) {
+        EXPECT_FALSE(card->isVisibleTo(form.get()));
+        EXPECT_EQ(card->size(), QSize(70, 95));
+        EXPECT_FALSE(card->Flipside().isNull());
+    }
+    EXPECT_FALSE(QFile::exists(recordPath()));  // loading writes nothing
+}
+
+TEST_F(MainWindow, RestoresAStoredRecord)
+{
+    Record record;
+    record.birthday = 30000;
+    record.timeOfBirth = 0.3;
+    record.children = 4;
+    record.verlauf.back() = {5, 2, 1, 50};
+    record.wuerfe.back() = {30054.3, 3};
+    writeRecordBytes(bytesOf(record));
+
+    const auto form = makeWindow();
+    EXPECT_EQ(form->birthday(), 30000.0);
+    EXPECT_EQ(form->timeOfBirth(), 0.3);  // bit for bit, though the picker shows minutes
+    EXPECT_EQ(form->children(), 4);
+    EXPECT_EQ(form->verlauf, record.verlauf);
+    EXPECT_EQ(form->wuerfe, record.wuerfe);
+    // Restoring is not an edit: the form's own maximum still holds.
+    EXPECT_EQ(control<QSpinBox>(*form, "SpinEdit1")->maximum(), 10);
+}
+
+TEST_F(MainWindow, DamagedRecordsLoadWhatTheControlsCanHold)
+{
+    Record valid;
+    valid.birthday = 30000;
+    valid.children = 3;
+    valid.wuerfe.back() = {30054.5, 2};
+    const QByteArray whole = bytesOf(valid);
+
+    {   // shorter than a record: nothing at all is taken
+        writeRecordBytes(whole.left(451));
+        const auto form = makeWindow();
+        EXPECT_EQ(form->birthday(), kInitialBirthday);
+        EXPECT_EQ(form->children(), 0);
+        EXPECT_EQ(form->wuerfe, DrawHistory{});
+    }
+    {   // a birthday the picker cannot show keeps the initial one, the rest loads
+        Record outOfRange = valid;
+        outOfRange.birthday = 40000;
+        outOfRange.children = 15;
+        writeRecordBytes(bytesOf(outOfRange));
+        const auto form = makeWindow();
+        EXPECT_EQ(form->birthday(), kInitialBirthday);
+        EXPECT_EQ(form->children(), 10);
+        EXPECT_EQ(form->wuerfe, valid.wuerfe);
+    }
+}
+
+TEST_F(MainWindow, SavingWritesTheWholeRecordReplacingAShortFile)
+{
+    writeRecordBytes("short");
+    const auto form = makeWindow();
+    form->verlauf.back() = {5, 2, 1, 50};
+    form->speichern();
+    const QByteArray saved = readRecordBytes();
+    ASSERT_EQ(saved.size(), 452);
+    Record expected;
+    expected.verlauf.back() = {5, 2, 1, 50};
+    EXPECT_EQ(saved, bytesOf(expected));
+}
+
+// Makes the program folder unwritable for the duration of the test. As root,
+// permissions do not stop us, so the test also drops to an unprivileged
+// effective user.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path) : m_path(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                                        | QFile::ReadGroup | QFile::ExeGroup);
+        if (geteuid() == 0 && seteuid(65534) == 0)
+            m_droppedRoot = true;
+    }
+    ~ReadOnlyFolder()
+    {
+        if (m_droppedRoot && seteuid(0) != 0)
+            std::abort();
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private:
+    QString m_path;
+    bool m_droppedRoot = false;
+};
+
+TEST_F(MainWindow, AFailedSaveNamesTheCauseAndKeepsTheOldFileAndTheLists)
+{
+    Record old;
+    old.birthday = 30000;
+    writeRecordBytes(bytesOf(old));
+    QFile::setPermissions(recordPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    const auto form = makeWindow();
+    form->wurfwert = 30054.5;
+    form->karte = 4;
+    form->wurfspeichern();
+    form->verlauf.back() = {3, 3, 3, 50};
+
+    std::string message;
+    {
+        ReadOnlyFolder readOnly(folder.path());
+        try {
+            form->speichern();
+            ADD_FAILURE() << "the save did not fail";
+        } catch (const FileError& error) {
+            message = error.what();
+        }
+    }
+    EXPECT_NE(message.find("temparoka.dat"), std::string::npos) << message;
+    EXPECT_NE(message.find("ermission denied"), std::string::npos) << message;
+    EXPECT_EQ(readRecordBytes(), bytesOf(old));
+    EXPECT_EQ(form->wuerfe.back(), (DrawRecord{30054.5, 4}));
+    EXPECT_EQ(form->verlauf.back(), (PredictionRecord{3, 3, 3, 50}));
+}
+
+TEST_F(MainWindow, ChildrenLimitFollowsTheBirthday)
+{
+    const auto form = makeWindow();
+    auto* date = control<QDateEdit>(*form, "gebdat");
+    auto* spin = control<QSpinBox>(*form, "SpinEdit1");
+
+    spin->setValue(5);
+    date->setDate(QDate(1996, 12, 7));  // 30 calendar years before today
+    EXPECT_EQ(spin->maximum(), 17);
+    EXPECT_EQ(spin->value(), 5);
+    date->setDate(QDate(1966, 12, 7));
+    EXPECT_EQ(spin->maximum(), 20);
+
+    spin->setValue(5);
+    clock->set(static_cast<double>(dayNumberOfDate(QDate(2003, 10, 11))) + 0.5);
+    date->setDate(QDate(2003, 10, 11));  // born today
+    EXPECT_EQ(spin->maximum(), 1);
+    EXPECT_EQ(spin->value(), 1);
+}
+
+TEST_F(MainWindow, ChildrenDontKnowForcesZeroAndLeavesOnlyTheMaximumToTheBirthday)
+{
+    const auto form = makeWindow();
+    auto* spin = control<QSpinBox>(*form, "SpinEdit1");
+    auto* box = control<QCheckBox>(*form, "kindNW");
+    spin->setValue(3);
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(spin->isEnabled());
+    EXPECT_EQ(form->children(), 0);
+
+    control<QDateEdit>(*form, "gebdat")->setDate(QDate(1996, 12, 7));
+    EXPECT_EQ(spin->maximum(), 17);
+    EXPECT_EQ(form->children(), 0);
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_TRUE(spin->isEnabled());
+    EXPECT_EQ(form->children(), 0);
+}
+
+TEST_F(MainWindow, TimeDontKnowSetsOneSecondPastNoonAndGreysThePicker)
+{
+    const auto form = makeWindow();
+    auto* time = control<BirthTimeEdit>(*form, "gebzeit");
+    auto* box = control<QCheckBox>(*form, "Tidaktahu");
+    time->setTime(QTime(7, 30));
+    EXPECT_EQ(form->timeOfBirth(), 27001.0 / 86400.0);  // 07:30 keeps the hidden second
+
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(form->timeOfBirth(), kInitialTimeOfBirth);
+    EXPECT_FALSE(time->isEnabled());
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(form->timeOfBirth(), kInitialTimeOfBirth);
+    EXPECT_TRUE(time->isEnabled());
+}
+
+TEST_F(MainWindow, MidnightBecomesNoonButOneSecondPastStays)
+{
+    const auto form = makeWindow();
+    auto* time = control<BirthTimeEdit>(*form, "gebzeit");
+
+    time->setTime(QTime(0, 0));  // the hidden second of 12:00:01 survives
+    EXPECT_EQ(form->timeOfBirth(), 1.0 / 86400.0);
+
+    time->setValue(0.25);        // 06:00:00 exactly, then edited to 00:00
+    time->setTime(QTime(0, 0));
+    EXPECT_EQ(form->timeOfBirth(), 0.5);
+    EXPECT_EQ(time->time(), QTime(12, 0));
+}
+
+TEST_F(MainWindow, EnterPressesRamalanUnlessAnotherButtonHasTheFocus)
+{
+    const auto form = makeWindow();
+    form->show();
+    QSignalSpy ramalan(form->losgehts, &QAction::triggered);
+    QSignalSpy requested(form.get(), &TForm1::weeklyReadingRequested);
+
+    control<QWidget>(*form, "SpinEdit1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(ramalan.count(), 1);
+    QTest::keyClick(control<QWidget>(*form, "Tidaktahu"), Qt::Key_Enter);
+    EXPECT_EQ(ramalan.count(), 2);
+    EXPECT_EQ(requested.count(), 2);
+
+    auto* ueber = control<QPushButton>(*form, "ueber");
+    QSignalSpy about(ueber, &QPushButton::clicked);
+    ueber->setFocus();
+    QTest::keyClick(ueber, Qt::Key_Return);
+    EXPECT_EQ(about.count(), 1);
+    EXPECT_EQ(ramalan.count(), 2);
+}
+
+TEST_F(MainWindow, RamalanLooksUpThisWeeksDrawByItsKey)
+{
+    const auto form = makeWindow();
+    QSignalSpy requested(form.get(), &TForm1::weeklyReadingRequested);
+    form->losgehts->trigger();
+    ASSERT_EQ(requested.count(), 1);
+    EXPECT_FALSE(requested.at(0).at(0).toBool());
+    EXPECT_EQ(form->wurfwert, 24236.0 + kInitialTimeOfBirth + 50);
+
+    form->karte = 3;
+    form->wurfspeichern();
+    form->karte = 0;
+    form->losgehts->trigger();
+    ASSERT_EQ(requested.count(), 2);
+    EXPECT_TRUE(requested.at(1).at(0).toBool());
+    EXPECT_EQ(form->karte, 3);
+}
+
+TEST_F(MainWindow, EntryAndDrawModesSwapTheControlGroups)
+{
+    const auto form = makeWindow();
+    const char* entry[] = {"Keluar", "Label1", "Label3", "Label4", "gebdat", "SpinEdit1",
+                           "gebzeit", "Button2", "Ramalanknopf", "Tidaktahu", "ueber", "kindNW"};
+    const char* draw[] = {"pilihlabel", "sanskr1", "sanskr2", "sanskr3", "sanskr4", "sanskr5"};
+    const auto visible = [&](const char* name) { return control<QWidget>(*form, name)->isVisibleTo(form.get()); };
+
+    form->enterDrawMode();
+    for (const char* name : entry)
+        EXPECT_FALSE(visible(name)) << name;
+    for (const char* name : draw)
+        EXPECT_TRUE(visible(name)) << name;
+    EXPECT_TRUE(control<QWidget>(*form, "Image1")->isVisibleTo(form.get()));
+
+    form->enterEntryMode();
+    for (const char* name : entry)
+        EXPECT_TRUE(visible(name)) << name;
+    for (const char* name : draw)
+        EXPECT_FALSE(visible(name)) << name;
+}
+
+TEST_F(MainWindow, KeluarClosesTheWindow)
+{
+    const auto form = makeWindow();
+    form->show();
+    QTest::mouseClick(control<QPushButton>(*form, "Keluar"), Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(QFile::exists(recordPath()));  // nothing saved on the way out
+}
+
+TEST_F(MainWindow, TheSoundComesFromTheProgramFolder)
+{
+    const auto form = makeWindow();
+    form->tonabspielen();
+    ASSERT_EQ(sound->played.size(), 1);
+    EXPECT_EQ(sound->played.front(), folder.filePath("tmk.wav"));
+}
+
+}  // namespace

@@ -1,0 +1,23 @@
+// Runs the window tests headless: the offscreen platform unless the caller
+// chose one, a private runtime folder, and the program's own application
+// object so that errors reach the error box as they do in the program.
+
+#include "app/application.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtimeDir;
+    QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+
+    ::testing::InitGoogleTest(&argc, argv);
+    temparoka::TApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
