@@ -51,6 +51,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     setPalette(black);
 
     ui->gebzeit->setValue(kInitialTimeOfBirth);
+    applyLook();
     loadPictures();
     createActions();
 
@@ -83,6 +84,36 @@ void TForm1::createActions()
     FileExit1->setToolTip(QStringLiteral("Exit"));
     FileExit1->setStatusTip(QStringLiteral("Quits the application"));
     connect(FileExit1, &QAction::triggered, this, &QWidget::close);
+}
+
+void TForm1::applyLook()
+{
+    // Fonts are set in pixels, so the captions fit their fixed places
+    // whatever the screen's density; the .ui format only knows points.
+    const auto font = [](int pixels, bool bold, const QString& family = QStringLiteral("MS Sans Serif")) {
+        QFont f(family);
+        f.setPixelSize(pixels);
+        f.setBold(bold);
+        return f;
+    };
+    for (QWidget* caption : std::initializer_list<QWidget*>{ui->Label1, ui->Label3, ui->Label4, ui->Tidaktahu, ui->kindNW}) {
+        QPalette whiteOnBlack = caption->palette();
+        whiteOnBlack.setColor(QPalette::WindowText, Qt::white);
+        whiteOnBlack.setColor(QPalette::Window, Qt::black);
+        caption->setPalette(whiteOnBlack);
+        caption->setFont(font(13, false));
+    }
+    for (QWidget* label : std::initializer_list<QWidget*>{ui->Label1, ui->Label3, ui->Label4})
+        label->setAutoFillBackground(true);
+    for (QWidget* input : std::initializer_list<QWidget*>{ui->gebdat, ui->gebzeit, ui->SpinEdit1, ui->Ramalanknopf, ui->Button2})
+        input->setFont(font(13, true));
+    for (QWidget* button : std::initializer_list<QWidget*>{ui->Keluar, ui->ueber})
+        button->setFont(font(13, false));
+
+    QPalette red = ui->pilihlabel->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    ui->pilihlabel->setPalette(red);
+    ui->pilihlabel->setFont(font(20, true, QStringLiteral("Comic Sans MS")));
 }
 
 void TForm1::loadPictures()

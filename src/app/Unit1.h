@@ -99,6 +99,7 @@ private:
     void ueberClick();
 
     void createActions();
+    void applyLook();
     void loadPictures();
     void loadRecord();
     QList<QWidget*> entryControls() const;

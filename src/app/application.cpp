@@ -54,7 +54,9 @@ QString applicationTitleFrom(const QString& executablePath)
 
 void installFontSubstitutions()
 {
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    // Nimbus Sans is close enough in width for the fixed control sizes; the
+    // usual desktop sans is too wide and would clip the captions.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Nimbus Sans"), QStringLiteral("Sans Serif")});
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
     QFont::insertSubstitutions(QStringLiteral("Century Gothic"), {QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L")});
 }

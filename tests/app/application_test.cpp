@@ -31,7 +31,7 @@ TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
         {"Cannot open (tmk.wav)", "Cannot open (tmk.wav)"},
         {"File access denied", "File access denied."},
         {"Error 42", "Error 42."},  // digits sort after "."
-        {"a - b", "a - b"},         // "-" sorts before "."
+        {"a -", "a -"},             // "-" sorts before "."
         {"", ""},
     };
     for (const auto& [text, shown] : cases)
