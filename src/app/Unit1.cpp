@@ -5,24 +5,45 @@
 #include "app/sound.h"
 #include "common/calendar.h"
 #include "common/clock.h"
+#include "common/errors.h"
 #include "common/jpeg.h"
+#include "common/random.h"
+#include "horoscope/DoubleImage.h"
+#include "horoscope/carddeal.h"
 #include "horoscope/drawkey.h"
+#include "horoscope/weekly.h"
+#include "output/ausgabeform.h"
 #include "ui_Unit1.h"
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <thread>
 
 namespace temparoka {
 
 namespace {
 const QString kSoundFileName = QStringLiteral("tmk.wav");
+
+// The window's outer size in its definition, frame included; the deal
+// spreads the cards over it, whatever frame the desktop draws.
+constexpr int kOuterHeight = 519;
+constexpr int kOuterWidth = 743;
+
+// Sleeps on the monotonic clock: a wait begun just before midnight, or while
+// the wall clock is set, still ends after the given time.
+void sleepMonotonic(double seconds)
+{
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
 
 // Card faces in card order: king of spades, three of diamonds, queen of
 // clubs, ace of spades, jack of hearts.
@@ -36,7 +57,7 @@ const std::array<QString, 5> kCardFaces = {
 MainWindowServices MainWindowServices::defaults()
 {
     return {std::make_shared<SystemClock>(), QCoreApplication::applicationDirPath() + QLatin1Char('/'),
-            std::make_shared<WavPlayer>()};
+            std::make_shared<WavPlayer>(), sleepMonotonic};
 }
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
@@ -63,7 +84,13 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->Keluar, &QPushButton::clicked, FileExit1, &QAction::trigger);
     connect(ui->ueber, &QPushButton::clicked, this, &TForm1::ueberClick);
+    connect(ui->sanskr1, &TDoubleImage::clicked, this, &TForm1::sanskr1Click);
+    connect(ui->sanskr2, &TDoubleImage::clicked, this, &TForm1::sanskr2Click);
+    connect(ui->sanskr3, &TDoubleImage::clicked, this, &TForm1::sanskr3Click);
+    connect(ui->sanskr4, &TDoubleImage::clicked, this, &TForm1::sanskr4Click);
+    connect(ui->sanskr5, &TDoubleImage::clicked, this, &TForm1::sanskr5Click);
 
+    loadDatabase();
     loadRecord();
 }
 
@@ -127,6 +154,23 @@ void TForm1::loadPictures()
         all[i]->setFlipside(loadPicture(kCardFaces[i]));
         all[i]->setCursor(Qt::PointingHandCursor);
     }
+}
+
+void TForm1::loadDatabase()
+{
+    QFile database(QStringLiteral(":/predictions.txt"));
+    if (!database.open(QIODevice::ReadOnly | QIODevice::Text))
+        throw Error("The prediction texts are missing from the program");
+    ui->textquelle->setPlainText(QString::fromUtf8(database.readAll()));
+}
+
+const PredictionTable& TForm1::texte()
+{
+    if (!m_texte) {
+        const QByteArray text = ui->textquelle->toPlainText().toUtf8();
+        m_texte = PredictionTable::fromLines(PredictionTable::splitLines(text.toStdString()));
+    }
+    return *m_texte;
 }
 
 void TForm1::loadRecord()
@@ -260,10 +304,100 @@ void TForm1::losgehtsExecute()
     wurfwert = drawKey(birthday(), timeOfBirth(), children(), isoWeek(today));
     if (const std::optional<std::int32_t> card = findDraw(wuerfe, wurfwert)) {
         karte = *card;
-        emit weeklyReadingRequested(true);
+        vorhersage();
     } else {
-        emit weeklyReadingRequested(false);
+        wuerfeln();
     }
+}
+
+void TForm1::wuerfeln()
+{
+    karte = 0;
+    turnCardFaceDown();
+    hideEntryControls();
+    repaint();
+    blendin(ui->pilihlabel);
+    const double now = m_services.clock->now();
+    const auto places = dealCards(dealSeed(now - std::floor(now)), kOuterHeight, kOuterWidth, programRandom());
+    warten(0.5);
+    const auto all = cards();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        all[i]->move(places[i].left, places[i].top);
+        all[i]->show();
+        repaint();
+        if (i + 1 < all.size())
+            warten(0.5);
+    }
+}
+
+void TForm1::blendin(QWidget* label)
+{
+    label->show();
+    for (int red = kFadeStep; red <= kFadeSteps * kFadeStep; red += kFadeStep) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(red, 0, 0));
+        label->setPalette(palette);
+        warten(0.1);
+        repaint();
+    }
+}
+
+void TForm1::warten(double seconds)
+{
+    m_services.sleep(seconds);
+}
+
+void TForm1::sanskrClick(int card)
+{
+    turnCardFaceUp(card);
+    repaint();
+    warten(0.3);
+    karte = card;
+    wurfspeichern();
+    vorhersage();
+    turnCardFaceDown();
+}
+
+void TForm1::turnCardFaceUp(int card)
+{
+    // A reading that failed (no sound, no save) leaves its card face up while
+    // the draw stays open; it goes face down before another card turns.
+    if (m_faceUpCard == card)
+        return;
+    turnCardFaceDown();
+    cards()[static_cast<std::size_t>(card - 1)]->Flip();
+    m_faceUpCard = card;
+}
+
+void TForm1::turnCardFaceDown()
+{
+    if (m_faceUpCard == 0)
+        return;
+    cards()[static_cast<std::size_t>(m_faceUpCard - 1)]->Flip();
+    m_faceUpCard = 0;
+}
+
+void TForm1::vorhersage()
+{
+    tonabspielen();
+    const PredictionTable& table = texte();
+    const double now = m_services.clock->now();
+    const WeeklyRequest request{birthday(), timeOfBirth(), children(), karte, now};
+
+    if (!m_outputWindow)
+        throw Error("The output window has not been created");
+    Tausform& output = *m_outputWindow;
+    output.clear();
+    weeklyOpening(output, lunarMonths(request));
+
+    const TextKey key = chooseKey(request, verlauf, table, programRandom());
+    if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)))
+        speichern();
+
+    blockausgabe(output, table.cell(key.band, key.quality, key.variant));
+    output.caretToStart();
+    output.exec();
+    enterEntryMode();
 }
 
 void TForm1::Button2Click()

@@ -6,11 +6,13 @@
 // here at the moment they need it.
 
 #include "app/record.h"
+#include "horoscope/predictiontable.h"
 
 #include <QAction>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -24,6 +26,7 @@ namespace temparoka {
 
 class Clock;
 class SoundPlayer;
+class Tausform;
 class TDoubleImage;
 
 // What the main window takes from the outside world. The program uses the
@@ -32,8 +35,11 @@ struct MainWindowServices {
     std::shared_ptr<const Clock> clock;
     QString programFolder;  // ends with a path separator
     std::shared_ptr<SoundPlayer> sound;
+    // Pauses the card deal for the given seconds without handling events.
+    std::function<void(double seconds)> sleep;
 
-    // The system clock, the executable's own folder and the real sound.
+    // The system clock, the executable's own folder, the real sound and a
+    // sleep on the monotonic clock.
     static MainWindowServices defaults();
 };
 
@@ -63,6 +69,16 @@ public:
     // Starts the reading sound from the program folder; throws MediaError.
     void tonabspielen();
 
+    // The weekly reading for the card in karte, shown in the output window;
+    // returns to entry mode once the reader has closed it.
+    void vorhersage();
+    // Opens a new draw: hides the entry, fades the prompt in, deals the cards.
+    void wuerfeln();
+    void blendin(QWidget* label);
+    void warten(double seconds);
+    // Builds the prediction table from textquelle on first use.
+    const PredictionTable& texte();
+
     // Entry mode: birth-data controls and commands shown, cards and prompt hidden.
     void enterEntryMode();
     // Draw mode: entry controls hidden, prompt and cards shown.
@@ -76,14 +92,11 @@ public:
     // The windows the commands open, once they exist.
     void setDreamWindow(QDialog* window) { m_dreamWindow = window; }
     void setAboutBox(QDialog* box) { m_aboutBox = box; }
+    void setOutputWindow(Tausform* window) { m_outputWindow = window; }
 
     QAction* losgehts = nullptr;
     QAction* notknow = nullptr;
     QAction* FileExit1 = nullptr;
-
-signals:
-    // "&Ramalan" found this week's draw (card in karte) or needs a new one.
-    void weeklyReadingRequested(bool reuseDraw);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -97,11 +110,20 @@ private:
     void losgehtsExecute();
     void Button2Click();
     void ueberClick();
+    void sanskrClick(int card);
+    void sanskr1Click() { sanskrClick(1); }
+    void sanskr2Click() { sanskrClick(2); }
+    void sanskr3Click() { sanskrClick(3); }
+    void sanskr4Click() { sanskrClick(4); }
+    void sanskr5Click() { sanskrClick(5); }
+    void turnCardFaceUp(int card);
+    void turnCardFaceDown();
 
     void createActions();
     void applyLook();
     void loadPictures();
     void loadRecord();
+    void loadDatabase();
     QList<QWidget*> entryControls() const;
     QList<QWidget*> drawControls() const;
 
@@ -109,6 +131,9 @@ private:
     MainWindowServices m_services;
     QDialog* m_dreamWindow = nullptr;
     QDialog* m_aboutBox = nullptr;
+    Tausform* m_outputWindow = nullptr;
+    std::optional<PredictionTable> m_texte;
+    int m_faceUpCard = 0;  // the card lying face up, 0 for none
     bool m_centred = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/Unit1.h"
 #include "app/application.h"
+#include "output/ausgabeform.h"
 
 #include <exception>
 
@@ -11,8 +12,11 @@ int main(int argc, char** argv)
 {
     temparoka::TApplication app(argc, argv);
     std::unique_ptr<temparoka::TForm1> mainWindow;
+    std::unique_ptr<temparoka::Tausform> outputWindow;
     try {
         mainWindow = std::make_unique<temparoka::TForm1>(temparoka::MainWindowServices::defaults());
+        outputWindow = std::make_unique<temparoka::Tausform>();
+        mainWindow->setOutputWindow(outputWindow.get());
     } catch (const std::exception& error) {
         // The windows could not be built: say why and end; the main window
         // is never shown half made.

@@ -91,7 +91,7 @@ TEST(Sound, AMissingSoundFileInTheProgramFolderGoesToTheErrorBox)
     QTemporaryDir folder;
     ErrorBoxRecorder box;
     TForm1 form(MainWindowServices{std::make_shared<FakeClock>(kMonday7December2026At15),
-                                   folder.path() + QLatin1Char('/'), std::make_shared<WavPlayer>()});
+                                   folder.path() + QLatin1Char('/'), std::make_shared<WavPlayer>(), [](double) {}});
     QTimer::singleShot(0, &form, [&form] { form.tonabspielen(); });
     processEvents();
     ASSERT_EQ(box.texts.size(), 1);

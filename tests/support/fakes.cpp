@@ -3,7 +3,9 @@
 #include "app/recordfile.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
+#include <QTimer>
 
 namespace temparoka::test {
 
@@ -21,13 +23,23 @@ ErrorBoxRecorder::~ErrorBoxRecorder()
 }
 
 MainWindowFixture::MainWindowFixture()
-    : clock(std::make_shared<FakeClock>(kMonday7December2026At15)), sound(std::make_shared<RecordingSound>())
+    : clock(std::make_shared<FakeClock>(kMonday7December2026At15)),
+      sound(std::make_shared<RecordingSound>()),
+      waits(std::make_shared<std::vector<double>>()),
+      onWait(std::make_shared<std::function<void(double)>>())
 {
 }
 
 std::unique_ptr<TForm1> MainWindowFixture::makeWindow()
 {
-    return std::make_unique<TForm1>(MainWindowServices{clock, folder.path() + QLatin1Char('/'), sound});
+    auto form = std::make_unique<TForm1>(MainWindowServices{
+        clock, folder.path() + QLatin1Char('/'), sound, [waits = waits, onWait = onWait](double seconds) {
+            waits->push_back(seconds);
+            if (*onWait)
+                (*onWait)(seconds);
+        }});
+    form->setOutputWindow(&output);
+    return form;
 }
 
 QString MainWindowFixture::recordPath() const
@@ -46,6 +58,20 @@ QByteArray MainWindowFixture::readRecordBytes() const
 {
     QFile file(recordPath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+AutoClose::AutoClose(QDialog* dialog) : m_dialog(dialog)
+{
+    dialog->installEventFilter(this);
+}
+
+bool AutoClose::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_dialog && event->type() == QEvent::Show) {
+        ++shown;
+        QTimer::singleShot(0, m_dialog, &QDialog::reject);
+    }
+    return false;
 }
 
 void processEvents()

@@ -5,11 +5,14 @@
 #include "app/application.h"
 #include "app/sound.h"
 #include "common/clock.h"
+#include "output/ausgabeform.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace temparoka::test {
 
@@ -51,9 +54,28 @@ struct MainWindowFixture {
     QTemporaryDir folder;
     std::shared_ptr<FakeClock> clock;
     std::shared_ptr<RecordingSound> sound;
+    // The seconds the deal waited, in order; nobody really waits in tests.
+    std::shared_ptr<std::vector<double>> waits;
+    // Runs at every wait, to look at the window in the middle of the deal.
+    std::shared_ptr<std::function<void(double)>> onWait;
+    Tausform output;
 };
 
 inline constexpr double kMonday7December2026At15 = 46363.625;
+
+// Closes a dialog as soon as it is shown (as a reader would), counting the
+// showings and keeping what its view showed.
+class AutoClose : public QObject {
+public:
+    explicit AutoClose(QDialog* dialog);
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QDialog* m_dialog;
+};
 
 // Processes pending events, so that posted events and timers run.
 void processEvents();

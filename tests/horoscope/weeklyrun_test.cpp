@@ -1,0 +1,171 @@
+// A weekly reading through the real windows: the draw, the card, the
+// choice, the record file and the output window, on a fake clock.
+
+#include "app/Unit1.h"
+#include "app/record.h"
+#include "app/recordfile.h"
+#include "app/sound.h"
+#include "horoscope/DoubleImage.h"
+#include "support/fakes.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <unistd.h>
+
+using namespace temparoka;
+using namespace temparoka::test;
+
+namespace {
+
+class WeeklyRun : public ::testing::Test, public MainWindowFixture {
+protected:
+    QString viewText() const { return output.ausfenster()->toPlainText(); }
+    std::optional<Record> storedRecord() const { return RecordFile(recordPath()).load(); }
+    bool visible(const TForm1& form, const char* name) const
+    {
+        return form.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&form);
+    }
+};
+
+TEST_F(WeeklyRun, FirstRequestDealsTheSecondReusesTheCard)
+{
+    const auto form = makeWindow();
+    form->show();
+    AutoClose closer(&output);
+
+    form->losgehts->trigger();
+    // Dealt: 17 fade steps of 0.1 s, half a second, four more half seconds.
+    ASSERT_EQ(waits->size(), 17u + 1 + 4);
+    EXPECT_NEAR(std::accumulate(waits->begin(), waits->end(), 0.0), 4.2, 1e-9);
+    EXPECT_FALSE(visible(*form, "Ramalanknopf"));
+    EXPECT_TRUE(visible(*form, "pilihlabel"));
+    // At 15:00 the cards land where the seed 62500 puts them.
+    const QPoint places[] = {{190, 98}, {276, 224}, {277, 50}, {477, 125}, {389, 47}};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_TRUE(form->cards()[i]->isVisibleTo(form.get()));
+        EXPECT_EQ(form->cards()[i]->pos(), places[i]) << i;
+    }
+    EXPECT_EQ(output.isVisible(), false);
+
+    const qint64 back = form->cards()[2]->Picture().cacheKey();
+    QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(closer.shown, 1);
+    EXPECT_EQ(form->karte, 3);
+    EXPECT_EQ(form->cards()[2]->Picture().cacheKey(), back);  // face down again
+    EXPECT_TRUE(visible(*form, "Ramalanknopf"));
+    EXPECT_FALSE(visible(*form, "sanskr3"));
+    EXPECT_EQ(sound->played.size(), 1);
+
+    const QString firstText = viewText();
+    EXPECT_TRUE(firstText.startsWith("Temparoka melihat:\n749 bulan sudah lewat sejak Anda lahir\n"));
+    EXPECT_TRUE(firstText.contains("749 full moon have passed since you were born"));
+    const std::optional<Record> stored = storedRecord();
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
+    EXPECT_EQ(stored->wuerfe.back(), (DrawRecord{24236.0 + kInitialTimeOfBirth + 50, 3}));
+    const QByteArray savedOnce = readRecordBytes();
+
+    // The same reader in the same week: no deal, the same card and text.
+    waits->clear();
+    form->losgehts->trigger();
+    EXPECT_TRUE(waits->empty());
+    EXPECT_EQ(closer.shown, 2);
+    EXPECT_EQ(viewText(), firstText);
+    EXPECT_EQ(readRecordBytes(), savedOnce);  // nothing new to record
+    EXPECT_EQ(sound->played.size(), 2);
+}
+
+TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestart)
+{
+    {
+        const auto form = makeWindow();
+        AutoClose closer(&output);
+        form->losgehts->trigger();
+        QTest::mouseClick(form->cards()[0], Qt::LeftButton, {}, QPoint(30, 40));
+        EXPECT_EQ(form->karte, 1);
+    }
+    const auto restarted = makeWindow();
+    AutoClose closer(&output);
+    waits->clear();
+    restarted->losgehts->trigger();
+    EXPECT_TRUE(waits->empty());
+    EXPECT_EQ(restarted->karte, 1);
+    EXPECT_EQ(closer.shown, 1);
+    EXPECT_EQ(storedRecord()->verlauf.back(), (PredictionRecord{4, 2, 2, 50}));
+}
+
+TEST_F(WeeklyRun, ThePromptFadesInStepByStep)
+{
+    const auto form = makeWindow();
+    auto* label = form->findChild<QLabel*>("pilihlabel");
+    std::vector<int> reds;
+    *onWait = [&](double seconds) {
+        if (seconds == 0.1)
+            reds.push_back(label->palette().color(QPalette::WindowText).red());
+    };
+    form->wuerfeln();
+    std::vector<int> expected;
+    for (int red = 15; red <= 255; red += 15)
+        expected.push_back(red);
+    EXPECT_EQ(reds, expected);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+TEST_F(WeeklyRun, AMissingSoundKeepsTheCardsOnShowAndTheDrawInMemory)
+{
+    ErrorBoxRecorder box;
+    auto form = std::make_unique<TForm1>(
+        MainWindowServices{clock, folder.path() + QLatin1Char('/'), std::make_shared<WavPlayer>(), [](double) {}});
+    form->setOutputWindow(&output);
+    AutoClose closer(&output);
+    output.appendLine("earlier reading");
+
+    form->losgehts->trigger();
+    const qint64 back = form->cards()[4]->Picture().cacheKey();
+    QTest::mouseClick(form->cards()[4], Qt::LeftButton, {}, QPoint(30, 40));
+    ASSERT_EQ(box.texts.size(), 1);
+    EXPECT_TRUE(box.texts.front().contains("No such file")) << box.texts.front().toStdString();
+    EXPECT_EQ(closer.shown, 0);
+    EXPECT_EQ(viewText(), "earlier reading");  // nothing cleared or written
+    EXPECT_NE(form->cards()[4]->Picture().cacheKey(), back);  // still face up
+    EXPECT_TRUE(visible(*form, "sanskr1"));
+    EXPECT_FALSE(visible(*form, "Ramalanknopf"));
+    EXPECT_EQ(form->wuerfe.back().card, 5);
+    EXPECT_FALSE(QFile::exists(recordPath()));
+
+    // Taking another card turns the first face down before the second turns up.
+    QTest::mouseClick(form->cards()[1], Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(form->cards()[4]->Picture().cacheKey(), back);
+    EXPECT_NE(form->cards()[1]->Picture().cacheKey(), form->cards()[4]->Picture().cacheKey());
+    EXPECT_EQ(box.texts.size(), 2);
+}
+
+TEST_F(WeeklyRun, AFailedSaveShowsTheOpeningButNotTheReading)
+{
+    ErrorBoxRecorder box;
+    const auto form = makeWindow();
+    AutoClose closer(&output);
+    form->losgehts->trigger();
+    // A folder we may not write to (as root too: see the main window tests).
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    const bool dropped = geteuid() == 0 && seteuid(65534) == 0;
+    QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+    if (dropped && seteuid(0) != 0)
+        std::abort();
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    ASSERT_EQ(box.texts.size(), 1);
+    EXPECT_TRUE(box.texts.front().contains("temparoka.dat")) << box.texts.front().toStdString();
+    EXPECT_EQ(closer.shown, 0);
+    EXPECT_TRUE(viewText().startsWith("Temparoka melihat:"));
+    EXPECT_TRUE(viewText().trimmed().endsWith("These are my predictions for the next week"));
+    EXPECT_EQ(form->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
+}
+
+}  // namespace
