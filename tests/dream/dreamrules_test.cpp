@@ -1,0 +1,158 @@
+#include "dream/dreamrules.h"
+
+#include "common/random.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace temparoka;
+
+namespace {
+
+// The keys of the pairs a reading writes, in order, with "key[i]" for a
+// feeling entry; empty pairs write nothing and are left out.
+std::vector<std::string> writtenKeys(const DreamReading& reading)
+{
+    std::vector<std::string> keys;
+    for (const SentencePair& pair : reading.pairs) {
+        if (pair.id.empty() && pair.en.empty())
+            continue;
+        std::string key = "?";
+        for (const LeadRow& row : leadRows())
+            if (row.pair.id == pair.id && row.pair.en == pair.en)
+                key = std::string(row.key);
+        for (const FeelingRow& row : feelingRows())
+            for (std::size_t i = 0; i < 4; ++i)
+                if (row.set[i].id == pair.id && row.set[i].en == pair.en)
+                    key = std::string(row.key) + "[" + std::to_string(i) + "]";
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+int closingNumber(const DreamReading& reading)
+{
+    if (!reading.closing)
+        return 0;
+    for (int k = 1; k <= 6; ++k)
+        if (closingPair(k).en == reading.closing->en)
+            return k;
+    return -1;
+}
+
+struct Case {
+    const char* what;
+    std::function<void(DreamAnswers&)> answer;
+    std::vector<std::string> keys;
+    std::int32_t summe;
+    int closing;
+};
+
+TEST(DreamRules, EdgeCases)
+{
+    const Case cases[] = {
+        {"nothing ticked", [](DreamAnswers&) {}, {}, 0, 0},
+        {"boot, frightening, black and white",
+         [](DreamAnswers& a) { a.boot = true; a.feeling = 0; }, {"boot.challenge", "boot.feel[0]"}, 8, 3},
+        {"tiger, born 1966: no feeling entry for a normal dream",
+         [](DreamAnswers& a) { a.tiger = true; }, {"tiger.marry"}, 6, 3},
+        {"tiger, born 1987", [](DreamAnswers& a) { a.tiger = true; a.birthYear = 1987; a.feeling = 0; },
+         {"tiger.friend", "tiger.feel[0]"}, 4, 0 /* checked below */},
+        {"tiger, born 1986", [](DreamAnswers& a) { a.tiger = true; a.birthYear = 1986; a.feeling = 1; },
+         {"tiger.marry", "tiger.feel[1]"}, 5, 0},
+        {"ular", [](DreamAnswers& a) { a.ular = true; }, {"ular.liked", "ular.feel[2]"}, 1026, 5},
+        {"ikan, happy, in colour", [](DreamAnswers& a) { a.ikan = true; a.feeling = 3; a.colour = 0; },
+         {"ikan.wealth", "ikan.feel[3]"}, 4099, 2},
+        {"auffuehrung", [](DreamAnswers& a) { a.auffuehrung = true; }, {"auffuehrung.fame"}, 262144, 1},
+        {"laut, other shore reached", [](DreamAnswers& a) { a.laut = true; }, {"laut.sick"}, 8192, 0},
+        {"laut, not reached", [](DreamAnswers& a) { a.laut = true; a.janein = 1; }, {"laut.healthy"}, 8192, 0},
+        {"both teeth", [](DreamAnswers& a) { a.gigicheck = a.zahnoben = a.zahnunten = true; },
+         {"gigi.older", "gigi.younger"}, 1048576, 0},
+        {"tooth motif without a tooth", [](DreamAnswers& a) { a.gigicheck = true; }, {}, 0, 0},
+        {"tooth answers without the motif", [](DreamAnswers& a) { a.zahnoben = true; }, {}, 0, 0},
+        {"anak without tod", [](DreamAnswers& a) { a.anak = true; }, {"anak.change", "anak.feel[2]"}, 66, 0},
+        {"tod, dialog left empty: a stranger", [](DreamAnswers& a) { a.tod = true; },
+         {"tod.finance", "tod.finance.feel[2]"}, 514, 0},
+        {"tod with anak never writes anak.change", [](DreamAnswers& a) { a.tod = a.anak = true; },
+         {"tod.finance", "tod.finance.feel[2]"}, 514, 0},
+        {"tod, only kanal", [](DreamAnswers& a) { a.tod = a.kanal = true; },
+         {"tod.pastexperience", "tod.pastexperience.feel[2]"}, 66, 0},
+        {"tod, kanal and tdkhidup without boot or anak", [](DreamAnswers& a) { a.tod = a.kanal = a.tdkhidup = true; },
+         {"tod.pastexperience", "tod.pastexperience.feel[2]"}, 66, 0},
+        {"tod, kanal, tdkhidup and boot", [](DreamAnswers& a) { a.tod = a.kanal = a.tdkhidup = a.boot = true; },
+         {"boot.challenge", "boot.feel[2]", "tod.change", "tod.change.feel[2]"}, 8 + 2 + 16 + 2, 0},
+        {"tod, kanal, tdkhidup, boot and anak", [](DreamAnswers& a) { a.tod = a.kanal = a.tdkhidup = a.boot = a.anak = true; },
+         {"boot.challenge", "boot.feel[2]", "tod.toofast", "tod.toofast.feel[2]"}, 8 + 2 + 32 + 2, 0},
+        {"tod, every answer and anak, sad",
+         [](DreamAnswers& a) { a.tod = a.kanal = a.tdkhidup = a.hidup = a.tdktahu = a.anak = true; a.feeling = 1; },
+         {"tod.toofast", "tod.toofast.feel[1]", "tod.childrenlonglife", "tod.alive.feel[1]", "tod.livelonger",
+          "tod.livelonger.feel[1]"},
+         32 + 128 + 265 + 3, 0},
+        {"tod, kanal and hidup, normal: the alive entry is empty", [](DreamAnswers& a) { a.tod = a.kanal = a.hidup = true; },
+         {"tod.longlife"}, 130, 0},
+        {"tdkkanal plays no part: not known is only an unticked kanal",
+         [](DreamAnswers& a) { a.tod = a.kanal = a.tdktahu = true; },
+         {"tod.livelonger", "tod.livelonger.feel[2]"}, 267, 0},
+    };
+    for (const Case& c : cases) {
+        DreamAnswers answers;
+        c.answer(answers);
+        Random random;
+        const DreamReading reading = readDream(answers, random);
+        EXPECT_EQ(writtenKeys(reading), c.keys) << c.what;
+        EXPECT_EQ(reading.summe, c.summe) << c.what;
+        EXPECT_EQ(reading.closing.has_value(), c.summe != 0) << c.what;
+        if (c.closing != 0) {
+            EXPECT_EQ(closingNumber(reading), c.closing) << c.what;
+        }
+    }
+}
+
+TEST(DreamRules, WorkedExampleWritesTheQuotedLines)
+{
+    DreamAnswers answers;
+    answers.boot = true;
+    answers.feeling = 0;
+    Random random;
+    const DreamReading reading = readDream(answers, random);
+    ASSERT_EQ(reading.pairs.size(), 2u);
+    EXPECT_EQ(reading.pairs[0].id, "Sebuah tantangan menanti Anda.");
+    EXPECT_EQ(reading.pairs[0].en, "A challenge is waiting for you.");
+    EXPECT_EQ(reading.pairs[1].id, "Tetapi Anda akan berhasil.");
+    EXPECT_EQ(reading.pairs[1].en, "But you will prevail.");
+    ASSERT_TRUE(reading.closing);
+    EXPECT_EQ(reading.closing->id, "Akan ada bahaya.");
+    EXPECT_EQ(reading.closing->en, "There will be danger.");
+}
+
+TEST(DreamRules, SameAnswersGiveTheSameReadingWhateverTheGeneratorHeld)
+{
+    DreamAnswers answers;
+    answers.ular = answers.kerja = answers.fallen = true;
+    answers.feeling = 3;
+    Random first, second;
+    first.setSeed(1);
+    second.setSeed(999999);
+    const DreamReading a = readDream(answers, first), b = readDream(answers, second);
+    EXPECT_EQ(writtenKeys(a), writtenKeys(b));
+    EXPECT_EQ(closingNumber(a), closingNumber(b));
+    EXPECT_EQ(first.seed(), second.seed());
+}
+
+TEST(DreamRules, AllFifteenMotifsStayFarBelowTheLimit)
+{
+    DreamAnswers all;
+    all.tiger = all.boot = all.tod = all.anak = all.ular = all.anjing = all.orang = all.ikan = all.laut =
+        all.pachilang = all.kerja = all.conflict = all.fallen = all.auffuehrung = all.gigicheck = true;
+    all.kanal = all.hidup = all.tdkhidup = all.tdktahu = all.zahnoben = all.zahnunten = true;
+    all.feeling = 3;
+    Random random;
+    const DreamReading reading = readDream(all, random);
+    EXPECT_GT(reading.summe, 1048576);
+    EXPECT_TRUE(reading.closing);
+}
+
+}  // namespace
