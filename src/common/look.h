@@ -1,0 +1,22 @@
+#pragma once
+// The program's look in code: fonts in pixels (the .ui format knows only
+// points, and the fixed control places need exact pixel sizes) and the
+// white-on-black captions that sit on the night-sky pictures.
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace temparoka {
+
+QFont pixelFont(int pixels, bool bold = false, const QString& family = QStringLiteral("MS Sans Serif"));
+
+// White text on black for a label, check box, radio group or panel and,
+// for check boxes and radio buttons, a white box with a black mark.
+void paintWhiteOnBlack(QWidget* widget, int pixels, bool bold = false);
+
+// A dark button with white text, for buttons that sit on the pictures.
+void paintDarkButton(QWidget* button, int pixels, bool bold = false);
+
+}  // namespace temparoka

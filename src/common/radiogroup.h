@@ -1,0 +1,42 @@
+#pragma once
+// A radio group: a titled box of radio buttons, one per item, of which one
+// is always selected. The reading only ever looks at the item index, so the
+// item texts can be swapped for a translation without changing the answer.
+
+#include <QGroupBox>
+#include <QStringList>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace temparoka {
+
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(QStringList items READ items WRITE setItems)
+    Q_PROPERTY(int itemIndex READ itemIndex WRITE setItemIndex)
+
+public:
+    explicit RadioGroup(QWidget* parent = nullptr);
+
+    QStringList items() const;
+    void setItems(const QStringList& items);
+    QString itemText(int index) const;
+    void setItemText(int index, const QString& text);
+    int count() const;
+
+    int itemIndex() const;
+    void setItemIndex(int index);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void placeButtons();
+
+    QButtonGroup* m_group;
+    QList<QRadioButton*> m_buttons;
+};
+
+}  // namespace temparoka

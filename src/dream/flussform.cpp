@@ -1,0 +1,31 @@
+#include "dream/flussform.h"
+
+#include "common/look.h"
+#include "dream/dialoglook.h"
+#include "dream/todfrage.h"
+#include "ui_flussform.h"
+
+namespace temparoka {
+
+Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Tflussfrage>())
+{
+    ui->setupUi(this);
+    blackDialog(this, QSize(377, 129));
+    setWindowIcon(outputIcon());
+    ui->Image1->setPicture(deathDialog.picture());
+    whiteCaption(ui->Label1, 15, true);
+    paintWhiteOnBlack(ui->janein, 15);
+    ui->janein->setItemIndex(0);
+    ui->Button1->setFont(pixelFont(13));
+    connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+Tflussfrage::~Tflussfrage() = default;
+
+int Tflussfrage::answer() const
+{
+    return ui->janein->itemIndex();
+}
+
+}  // namespace temparoka

@@ -1,0 +1,33 @@
+#pragma once
+// The river dialog: did the dreamer reach the other shore? It has no
+// picture of its own and takes a copy of the death dialog's when it is made;
+// the answer stays selected from one showing to the next.
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class Tflussfrage;
+}
+
+namespace temparoka {
+
+class TTfrage;
+
+class Tflussfrage : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit Tflussfrage(const TTfrage& deathDialog, QWidget* parent = nullptr);
+    ~Tflussfrage() override;
+
+    Ui::Tflussfrage& controls() const { return *ui; }
+    // 0 "ya - yes": the other shore was reached; 1 "tidak - no".
+    int answer() const;
+
+private:
+    std::unique_ptr<Ui::Tflussfrage> ui;
+};
+
+}  // namespace temparoka

@@ -1,0 +1,53 @@
+#include "dream/todfrage.h"
+
+#include "common/jpeg.h"
+#include "common/look.h"
+#include "dream/dialoglook.h"
+#include "ui_todfrage.h"
+
+namespace temparoka {
+
+TTfrage::TTfrage(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTfrage>())
+{
+    ui->setupUi(this);
+    blackDialog(this, QSize(339, 297));
+    setWindowIcon(outputIcon());
+    ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/death.jpg")));
+    whiteCaption(ui->Label1, 16, true);
+    for (QWidget* panel : {ui->Panel1, ui->Panel2})
+        paintWhiteOnBlack(panel, 13);
+    for (QWidget* control : std::initializer_list<QWidget*>{ui->Label2, ui->Label3, ui->kanal, ui->tdkkanal, ui->hidup,
+                                                            ui->tdkhidup, ui->tdktahu})
+        paintWhiteOnBlack(control, 13);
+    ui->Button1->setFont(pixelFont(13));
+    connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TTfrage::~TTfrage() = default;
+
+QImage TTfrage::picture() const
+{
+    return ui->Image1->picture();
+}
+
+bool TTfrage::known() const
+{
+    return ui->kanal->isChecked();
+}
+
+bool TTfrage::stillAlive() const
+{
+    return ui->hidup->isChecked();
+}
+
+bool TTfrage::dead() const
+{
+    return ui->tdkhidup->isChecked();
+}
+
+bool TTfrage::unsure() const
+{
+    return ui->tdktahu->isChecked();
+}
+
+}  // namespace temparoka

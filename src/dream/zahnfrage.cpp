@@ -1,0 +1,35 @@
+#include "dream/zahnfrage.h"
+
+#include "common/look.h"
+#include "dream/dialoglook.h"
+#include "dream/todfrage.h"
+#include "ui_zahnfrage.h"
+
+namespace temparoka {
+
+Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Tzahnform>())
+{
+    ui->setupUi(this);
+    blackDialog(this, QSize(305, 177));
+    ui->Image1->setPicture(deathDialog.picture());
+    paintWhiteOnBlack(ui->GroupBox1, 15);
+    for (QWidget* box : {ui->zahnoben, ui->zahnunten})
+        paintWhiteOnBlack(box, 15);
+    ui->Button1->setFont(pixelFont(15));
+    connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+Tzahnform::~Tzahnform() = default;
+
+bool Tzahnform::upperTooth() const
+{
+    return ui->zahnoben->isChecked();
+}
+
+bool Tzahnform::lowerTooth() const
+{
+    return ui->zahnunten->isChecked();
+}
+
+}  // namespace temparoka

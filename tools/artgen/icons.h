@@ -1,0 +1,13 @@
+// Small pictures: the language button's two flags, and the window icons.
+#pragma once
+
+#include <QImage>
+
+namespace art {
+
+QImage flags();        // 52 x 25: the United Kingdom's flag left, Indonesia's right
+QImage programIcon();  // 32 x 32, two colours: a puppet's head
+QImage outputIcon();   // 32 x 32, two colours: an open book under a star
+QImage dreamIcon();    // 32 x 32, full colour: a crescent moon with stars
+
+} // namespace art
