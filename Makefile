@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
             libjpeg-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-comic-neue fonts-urw-base35 fonts-dejavu-core \
-            xvfb xauth xdotool imagemagick pulseaudio
+            xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

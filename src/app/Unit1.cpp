@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "common/errors.h"
 #include "common/jpeg.h"
+#include "common/look.h"
 #include "common/random.h"
 #include "horoscope/DoubleImage.h"
 #include "horoscope/carddeal.h"
@@ -141,6 +142,8 @@ void TForm1::applyLook()
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     ui->pilihlabel->setPalette(red);
     ui->pilihlabel->setFont(font(20, true, QStringLiteral("Comic Sans MS")));
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        fitCaption(control);
 }
 
 void TForm1::loadPictures()

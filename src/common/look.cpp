@@ -1,6 +1,13 @@
 #include "common/look.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPalette>
+#include <QRadioButton>
+#include <QStyle>
 #include <QWidget>
 
 namespace temparoka {
@@ -30,6 +37,47 @@ void paintWhiteOnBlack(QWidget* widget, int pixels, bool bold)
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setFont(pixelFont(pixels, bold));
+}
+
+namespace {
+
+// Room for the caption and the caption itself, or -1 for a widget without one.
+std::pair<int, QString> captionRoom(QWidget* widget)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        const QStyle* style = widget->style();
+        return {widget->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget)
+                    - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget) - 2,
+                box->text()};
+    }
+    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        const QStyle* style = widget->style();
+        return {widget->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget)
+                    - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget) - 2,
+                radio->text()};
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(widget))
+        return {widget->width() - 16, group->title()};
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return {widget->width(), label->text()};
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return {widget->width() - 12, button->text()};
+    return {-1, QString()};
+}
+
+}  // namespace
+
+void fitCaption(QWidget* widget, int minimumPixels)
+{
+    const auto [room, caption] = captionRoom(widget);
+    if (room < 0)
+        return;
+    QString shown = caption;
+    shown.remove(QLatin1Char('&'));
+    QFont font = widget->font();
+    while (font.pixelSize() > minimumPixels && QFontMetrics(font).horizontalAdvance(shown) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    widget->setFont(font);
 }
 
 void paintDarkButton(QWidget* button, int pixels, bool bold)

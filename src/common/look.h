@@ -16,6 +16,11 @@ QFont pixelFont(int pixels, bool bold = false, const QString& family = QStringLi
 // for check boxes and radio buttons, a white box with a black mark.
 void paintWhiteOnBlack(QWidget* widget, int pixels, bool bold = false);
 
+// Shrinks the widget's font, a pixel at a time down to a floor, until its
+// caption fits its fixed width: the free fonts we draw with run wider than
+// the ones the places were laid out for, and a clipped caption looks broken.
+void fitCaption(QWidget* widget, int minimumPixels = 10);
+
 // A dark button with white text, for buttons that sit on the pictures.
 void paintDarkButton(QWidget* button, int pixels, bool bold = false);
 

@@ -1,5 +1,7 @@
 #include "common/radiogroup.h"
 
+#include "common/look.h"
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QRadioButton>
@@ -41,8 +43,10 @@ QString RadioGroup::itemText(int index) const
 
 void RadioGroup::setItemText(int index, const QString& text)
 {
-    if (QRadioButton* button = m_buttons.value(index))
+    if (QRadioButton* button = m_buttons.value(index)) {
         button->setText(text);
+        placeButtons();
+    }
 }
 
 int RadioGroup::count() const
@@ -83,13 +87,21 @@ void RadioGroup::changeEvent(QEvent* event)
 
 void RadioGroup::placeButtons()
 {
-    // Items share the space under the title evenly, one per row.
+    // Items share the space under the title evenly, one per row; when the
+    // rows are too low for the group's font, the items' font gives way.
     if (m_buttons.isEmpty())
         return;
-    const int top = fontMetrics().height() + 2;
-    const int rowHeight = (height() - top - 4) / static_cast<int>(m_buttons.size());
-    for (int i = 0; i < m_buttons.size(); ++i)
+    const int rows = static_cast<int>(m_buttons.size());
+    const int top = fontMetrics().height();
+    const int rowHeight = (height() - top - 3) / rows;
+    QFont itemFont = font();
+    while (itemFont.pixelSize() > 10 && QFontMetrics(itemFont).height() > rowHeight + 1)
+        itemFont.setPixelSize(itemFont.pixelSize() - 1);
+    for (int i = 0; i < rows; ++i) {
+        m_buttons[i]->setFont(itemFont);
         m_buttons[i]->setGeometry(8, top + i * rowHeight, width() - 12, rowHeight);
+        fitCaption(m_buttons[i]);
+    }
 }
 
 }  // namespace temparoka

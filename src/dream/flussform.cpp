@@ -17,6 +17,8 @@ Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
     whiteCaption(ui->Label1, 15, true);
     paintWhiteOnBlack(ui->janein, 15);
     ui->janein->setItemIndex(0);
+    fitCaption(ui->Label1);
+    fitCaption(ui->janein);
     ui->Button1->setFont(pixelFont(13));
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
 }

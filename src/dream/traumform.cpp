@@ -62,14 +62,7 @@ Ttraumfenster::Ttraumfenster(TForm1& mainWindow, Tausform& outputWindow, QWidget
     ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/dream.jpg")));
     ui->Image1->lower();
 
-    paintWhiteOnBlack(ui->Label1, 16, true);
-    for (QWidget* group : std::initializer_list<QWidget*>{ui->gefuehl, ui->farbe})
-        paintWhiteOnBlack(group, 15);
-    for (QWidget* box : std::initializer_list<QWidget*>{ui->tiger, ui->conflict, ui->boot, ui->ular, ui->ikan,
-                                                        ui->orang, ui->anak, ui->tod, ui->fallen, ui->anjing, ui->kerja,
-                                                        ui->laut, ui->pachilang, ui->auffuehrung, ui->gigicheck})
-        paintWhiteOnBlack(box, 15);
-    paintDarkButton(ui->Button1, 15);
+    applyLook();
     ui->gefuehl->setItemIndex(2);
     ui->farbe->setItemIndex(1);
 
@@ -95,6 +88,21 @@ void Ttraumfenster::setDialogs(TTfrage* death, Tflussfrage* river, Tzahnform* to
     m_death = death;
     m_river = river;
     m_tooth = tooth;
+}
+
+void Ttraumfenster::applyLook()
+{
+    paintWhiteOnBlack(ui->Label1, 16, true);
+    for (QWidget* group : std::initializer_list<QWidget*>{ui->gefuehl, ui->farbe})
+        paintWhiteOnBlack(group, 15);
+    for (QWidget* box : std::initializer_list<QWidget*>{ui->tiger, ui->conflict, ui->boot, ui->ular, ui->ikan,
+                                                        ui->orang, ui->anak, ui->tod, ui->fallen, ui->anjing, ui->kerja,
+                                                        ui->laut, ui->pachilang, ui->auffuehrung, ui->gigicheck})
+        paintWhiteOnBlack(box, 15);
+    paintDarkButton(ui->Button1, 15);
+    // Each language has its own caption lengths.
+    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        fitCaption(control);
 }
 
 void Ttraumfenster::showHints()
@@ -127,6 +135,7 @@ void Ttraumfenster::transClick()
         farbtexte[i] = text;
     }
     showHints();
+    applyLook();
 }
 
 void Ttraumfenster::lautClick()

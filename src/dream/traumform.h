@@ -49,6 +49,7 @@ public:
 private:
     DreamAnswers answers() const;
     void showHints();
+    void applyLook();
 
     std::unique_ptr<Ui::Ttraumfenster> ui;
     TForm1& m_main;

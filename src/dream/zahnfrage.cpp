@@ -16,6 +16,8 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
     paintWhiteOnBlack(ui->GroupBox1, 15);
     for (QWidget* box : {ui->zahnoben, ui->zahnunten})
         paintWhiteOnBlack(box, 15);
+    for (QWidget* control : std::initializer_list<QWidget*>{ui->GroupBox1, ui->zahnoben, ui->zahnunten})
+        fitCaption(control);
     ui->Button1->setFont(pixelFont(15));
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
