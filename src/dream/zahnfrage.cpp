@@ -13,7 +13,8 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
     ui->setupUi(this);
     blackDialog(this, QSize(305, 177));
     ui->Image1->setPicture(deathDialog.picture());
-    paintWhiteOnBlack(ui->GroupBox1, 15);
+    // At 15 pixels the title would run into the first check box below it.
+    paintWhiteOnBlack(ui->GroupBox1, 13);
     for (QWidget* box : {ui->zahnoben, ui->zahnunten})
         paintWhiteOnBlack(box, 15);
     for (QWidget* control : std::initializer_list<QWidget*>{ui->GroupBox1, ui->zahnoben, ui->zahnunten})

@@ -1,0 +1,36 @@
+#include "app/about.h"
+
+#include "app/product.h"
+#include "common/jpeg.h"
+#include "common/look.h"
+#include "ui_about.h"
+
+namespace temparoka {
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutBox>())
+{
+    ui->setupUi(this);
+    setFixedSize(367, 271);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(pixelFont(14));
+    ui->ProductName->setFont(pixelFont(15, true));
+
+    const QImage icon = loadPicture(QStringLiteral(":/pictures/icon_program.png"));
+    setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    ui->ProgramIcon->setStretch(true);
+    ui->ProgramIcon->setPicture(icon);
+
+    const QString web = QString::fromLatin1(kProductWebAddress);
+    const QString mail = QString::fromLatin1(kContactEmail);
+    ui->Version->setText(QStringLiteral("Version %1").arg(QString::fromLatin1(kProductVersion)));
+    ui->Label1->setText(QStringLiteral("Visit <a href=\"%1\">%1</a> to download the latest version").arg(web));
+    ui->Label2->setText(QStringLiteral("Please send comments to <a href=\"mailto:%1\">%1</a>").arg(mail));
+    for (QWidget* label : std::initializer_list<QWidget*>{ui->ProductName, ui->Version, ui->Label2})
+        fitCaption(label);
+
+    connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TAboutBox::~TAboutBox() = default;
+
+}  // namespace temparoka

@@ -1,0 +1,69 @@
+#include "app/spende.h"
+
+#include "app/product.h"
+#include "common/jpeg.h"
+#include "common/look.h"
+#include "ui_spende.h"
+
+#include <QDesktopServices>
+#include <QStyle>
+#include <QUrl>
+
+namespace temparoka {
+
+QString appealText()
+{
+    return QStringLiteral(
+               "Temparoka's horoscope is free. Nobody has to pay for it,\n"
+               "there are no advertisements in it, and it will stay that way.\n"
+               "Share it with your family and friends as you like.\n"
+               "\n"
+               "Its predictions draw on the fortune lore of many Indonesian islands,\n"
+               "from Sumatra to Papua, and are renewed every lunar year.\n"
+               "\n"
+               "If you find Temparoka useful, if it has brought you luck, or if it has\n"
+               "helped you improve your Indonesian, please consider a small donation.\n"
+               "\n"
+               "Your support keeps the luck coming: in the old fortune lore, what you\n"
+               "give comes back to you in a circle, like the moon that wanes\n"
+               "and always grows full again.\n"
+               "\n"
+               "To find out how to support Temparoka, visit\n"
+               "%1\n"
+               "or click on this button.")
+        .arg(QString::fromLatin1(kProductWebAddress));
+}
+
+TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TSpendeForm>())
+{
+    ui->setupUi(this);
+    setFixedSize(641, 415);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_program.png")))));
+    setFont(pixelFont(14));
+    ui->Label1->setFont(pixelFont(20, true));
+    fitCaption(ui->Label1);
+    ui->Memo1->setFont(pixelFont(17));
+    ui->Memo1->setPlainText(appealText());
+    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &TSpendeForm::BitBtn1Click);
+}
+
+TSpendeForm::~TSpendeForm() = default;
+
+void TSpendeForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // It opens where it was laid out, near the screen's top-left corner.
+    move(7, 6);
+}
+
+void TSpendeForm::BitBtn1Click()
+{
+    // The desktop is asked while the window is still on screen, and its
+    // answer does not matter; the window closes right after.
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProductWebAddress)));
+    reject();
+}
+
+}  // namespace temparoka

@@ -1,0 +1,35 @@
+#pragma once
+// The donation window: an appeal to support Temparoka and a button that
+// closes the window and asks the desktop to open the product's web page.
+
+#include <QDialog>
+
+#include <memory>
+
+namespace Ui {
+class TSpendeForm;
+}
+
+namespace temparoka {
+
+class TSpendeForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TSpendeForm(QWidget* parent = nullptr);
+    ~TSpendeForm() override;
+
+    Ui::TSpendeForm& controls() const { return *ui; }
+    void BitBtn1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    std::unique_ptr<Ui::TSpendeForm> ui;
+};
+
+// The appeal, 17 lines in five paragraphs.
+QString appealText();
+
+}  // namespace temparoka

@@ -1,0 +1,45 @@
+#include "app/startup.h"
+
+#include "app/about.h"
+#include "app/spende.h"
+#include "dream/flussform.h"
+#include "dream/todfrage.h"
+#include "dream/traumform.h"
+#include "dream/zahnfrage.h"
+#include "output/ausgabeform.h"
+
+namespace temparoka {
+
+Program::Program(MainWindowServices services, const std::function<void(QWidget*)>& created)
+{
+    const auto made = [&](QWidget* window) {
+        if (created)
+            created(window);
+    };
+    m_form1 = std::make_unique<TForm1>(std::move(services));
+    made(m_form1.get());
+    m_aboutBox = std::make_unique<TAboutBox>();
+    made(m_aboutBox.get());
+    m_ausform = std::make_unique<Tausform>();
+    made(m_ausform.get());
+    m_traumfenster = std::make_unique<Ttraumfenster>(*m_form1, *m_ausform);
+    made(m_traumfenster.get());
+    m_spendeForm = std::make_unique<TSpendeForm>();
+    made(m_spendeForm.get());
+    m_tfrage = std::make_unique<TTfrage>();
+    made(m_tfrage.get());
+    m_flussfrage = std::make_unique<Tflussfrage>(*m_tfrage);
+    made(m_flussfrage.get());
+    m_zahnform = std::make_unique<Tzahnform>(*m_tfrage);
+    made(m_zahnform.get());
+
+    m_form1->setAboutBox(m_aboutBox.get());
+    m_form1->setOutputWindow(m_ausform.get());
+    m_form1->setDreamWindow(m_traumfenster.get());
+    m_ausform->setDonationWindow(m_spendeForm.get());
+    m_traumfenster->setDialogs(m_tfrage.get(), m_flussfrage.get(), m_zahnform.get());
+}
+
+Program::~Program() = default;
+
+}  // namespace temparoka
