@@ -12,11 +12,12 @@ PACKAGES := cmake ninja-build g++ pkg-config \
             qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
             libjpeg-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-comic-neue fonts-urw-base35 fonts-dejavu-core \
-            xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio
+            xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio \
+            desktop-file-utils appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench art clean
+.PHONY: all deps configure build run test bench package art clean
 
 all: build
 
@@ -48,6 +49,10 @@ test: build
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+
+# The release archive: build/temparoka-<version>-linux-<arch>.tar.gz
+package: build
+	cd $(BUILD) && cpack -G TGZ
 
 # Draws the pictures and synthesises the sound again into data/.
 art: configure

@@ -66,7 +66,11 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(735, 487);
-    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_program.png")))));
+    // The two-colour icon at its own size, and the desktop's larger one for
+    // task bars and switchers that ask for more pixels.
+    QIcon icon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_program.png"))));
+    icon.addPixmap(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/temparoka.png"))));
+    setWindowIcon(icon);
     setAutoFillBackground(true);
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);

@@ -135,12 +135,10 @@ QImage flags()
     return reduce(big, W, H).convertToFormat(QImage::Format_RGB32);
 }
 
-QImage programIcon()
-{
-    // the kayon, the leaf-shaped mountain of the puppet play, drawn as an
-    // outline holding an eight-pointed star, on its stepped foot; two small
-    // stars beside it. A filled leaf would read as a spade at this size.
-    return twoColour([](QPainter& p) {
+namespace {
+// The program icon's shape on a 32-unit square, white on black.
+void programShape(QPainter& p)
+ {
         const QPainterPath leaf = spline({corner(16, 0.6), {18.6, 4.4}, {23.6, 10}, {27.4, 16.4}, {26.6, 21.6},
                                           corner(22.6, 24.6), corner(9.4, 24.6), {5.4, 21.6}, {4.6, 16.4},
                                           {8.4, 10}, {13.4, 4.4}},
@@ -158,7 +156,60 @@ QImage programIcon()
         p.drawRect(QRectF(3.5, 29, 25, 2.8));
         starPolygon(p, QPointF(4.2, 4.8), 3.0, 0.9, 4);
         starPolygon(p, QPointF(27.8, 5.6), 2.6, 0.9, 4);
-    });
+    }
+}  // namespace
+
+QImage programIcon()
+{
+    // the kayon, the leaf-shaped mountain of the puppet play, drawn as an
+    // outline holding an eight-pointed star, on its stepped foot; two small
+    // stars beside it. A filled leaf would read as a spade at this size.
+    return twoColour(programShape);
+}
+
+QImage desktopIcon()
+{
+    // The same kayon for the desktop's menus: 128 pixels, smooth, gold on a
+    // night-blue rounded square.
+    constexpr int N = 128;
+    QImage mask(N, N, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    {
+        QPainter p(&mask);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(14, 12);
+        p.scale(100.0 / 32, 100.0 / 32);
+        programShape(p);
+    }
+    QImage out(N, N, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient night(0, 0, 0, N);
+    night.setColorAt(0, QColor(22, 20, 58));
+    night.setColorAt(1, QColor(8, 6, 22));
+    p.setPen(QPen(iconGold, 3));
+    p.setBrush(night);
+    p.drawRoundedRect(QRectF(3, 3, N - 6, N - 6), 22, 22);
+    QLinearGradient gold(0, 0, 0, N);
+    gold.setColorAt(0, QColor(255, 226, 140));
+    gold.setColorAt(1, QColor(196, 140, 40));
+    QImage goldLayer(N, N, QImage::Format_ARGB32_Premultiplied);
+    goldLayer.fill(Qt::transparent);
+    {
+        QPainter g(&goldLayer);
+        g.fillRect(goldLayer.rect(), gold);
+    }
+    for (int y = 0; y < N; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(goldLayer.scanLine(y));
+        for (int x = 0; x < N; ++x) {
+            const int alpha = qGray(mask.pixel(x, y));
+            const QColor c = QColor::fromRgb(line[x]);
+            line[x] = qPremultiply(qRgba(c.red(), c.green(), c.blue(), alpha));
+        }
+    }
+    p.drawImage(0, 0, goldLayer);
+    return out;
 }
 
 QImage outputIcon()

@@ -46,6 +46,7 @@ int main(int argc, char** argv)
         {"card_jh.jpg", [](const QString& f) { return art::saveJpeg(art::cardFace(art::Card::JackOfHearts), f); }},
         {"flags.png", [](const QString& f) { return art::savePng(art::flags(), f); }},
         {"icon_program.png", [](const QString& f) { return art::savePng(art::programIcon(), f); }},
+        {"temparoka.png", [](const QString& f) { return art::savePng(art::desktopIcon(), f); }},
         {"icon_output.png", [](const QString& f) { return art::savePng(art::outputIcon(), f); }},
         {"icon_dream.png", [](const QString& f) { return art::savePng(art::dreamIcon(), f); }},
     };
