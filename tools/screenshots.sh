@@ -18,6 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
+unset QT_QPA_PLATFORM
 export DISPLAY=:97
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
 XVFB=$!

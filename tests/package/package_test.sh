@@ -54,7 +54,7 @@ export DISPLAY=:$(( 90 + $$ % 9 ))
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 XVFB=$!
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-(cd / && LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-12-07 15:00:00" \
+(cd / && env -u QT_QPA_PLATFORM LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-12-07 15:00:00" \
     "$app/temparoka" >/dev/null 2>&1) &
 PROGRAM=$!
 find_window() {
