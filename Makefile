@@ -8,16 +8,17 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Everything the build, the tests and the tools need.
-PACKAGES := cmake ninja-build g++ pkg-config \
+PACKAGES := cmake ninja-build g++ pkg-config clang-14 libclang-rt-14-dev \
             qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
             libjpeg-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-comic-neue fonts-urw-base35 fonts-dejavu-core \
             xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio \
             desktop-file-utils appstream
 
+SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench package art clean
+.PHONY: all deps configure build run test test-sanitize fuzz bench package art clean
 
 all: build
 
@@ -48,7 +49,43 @@ test: build
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+	@runtime=$$(mktemp -d); for b in bench_readings bench_deal bench_soak; do \
+	  XDG_RUNTIME_DIR=$$runtime QT_QPA_PLATFORM=offscreen $(BUILD)/bin/$$b 2>&1 | grep -v PulseAudio || exit 1; \
+	done; rm -rf $$runtime
+	bench/memory.sh $(BUILD)
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# leak detection on. Leaks inside the system's libraries are listed in
+# tests/lsan.supp; our own code has none to hide.
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMPAROKA_BENCH=OFF \
+	    -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	    ctest --output-on-failure -j $(JOBS) -E '^package\.'
+
+# Coverage-guided fuzzing with libFuzzer (clang-14) of the three inputs the
+# program reads: record file bytes, prediction database text, JPEG bytes.
+# Each target runs FUZZ_SECONDS from its corpus in fuzz/corpus/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg
+fuzz: deps
+	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTEMPAROKA_FUZZ=ON -DTEMPAROKA_TESTS=OFF -DTEMPAROKA_BENCH=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@for t in $(FUZZ_TARGETS); do \
+	  corpus=fuzz/corpus/$${t#fuzz_}; work=$(FUZZ_BUILD)/corpus/$${t#fuzz_}; mkdir -p $$work; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/bin/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	      -artifact_prefix=$(FUZZ_BUILD)/ $$work $$corpus 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|Done' ; \
+	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
+	done
 
 # The release archive: build/temparoka-<version>-linux-<arch>.tar.gz
 package: build

@@ -46,6 +46,8 @@ void RecordFile::save(const Record& record) const
         data += written;
         left -= static_cast<std::size_t>(written);
     }
+    if (m_beforeReplace)
+        m_beforeReplace();
     if (!file.commit())
         fail(file.errorString());
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace temparoka {
@@ -23,8 +24,13 @@ public:
     // Throws FileError naming the cause when the file cannot be written.
     void save(const Record& record) const;
 
+    // Runs between writing the new file and putting it in the old one's
+    // place; tests stop the process there, as a crash or power cut would.
+    void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
+
 private:
     QString m_path;
+    std::function<void()> m_beforeReplace;
 };
 
 }  // namespace temparoka

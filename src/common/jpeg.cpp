@@ -12,6 +12,8 @@ namespace temparoka {
 
 namespace {
 
+constexpr JDIMENSION kMaxSide = 8192;
+
 // libjpeg reports errors through a callback that must not return; we jump
 // back to decodeJpeg with the message saved. Nothing with a destructor may
 // live across the setjmp, so the decoding itself is plain C-style code.
@@ -47,6 +49,13 @@ bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& man
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    // A damaged header can announce a picture of gigabytes; ours are small.
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide) {
+        std::snprintf(manager.message, sizeof manager.message, "Picture too large (%u x %u)", info.image_width,
+                      info.image_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_EXT_BGRX;  // QImage::Format_RGB32 on little-endian
     jpeg_start_decompress(&info);
     *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),

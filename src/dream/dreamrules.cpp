@@ -73,26 +73,34 @@ DreamReading readDream(const DreamAnswers& a, Random& random)
         deathRules(reading, a);
     else if (a.anak)
         fire(reading, a, "anak.change", "anak.feel", 64);
-    if (a.ular)
-        fire(reading, a, "ular.liked", "ular.feel", 1024);
-    if (a.anjing)
-        fire(reading, a, "anjing.decision", "anjing.feel", 32);
-    if (a.orang)
-        fire(reading, a, "orang.journey", "orang.feel", 2048);
-    if (a.ikan)
-        fire(reading, a, "ikan.wealth", "ikan.feel", 4096);
+    // The motifs whose rule is one lead pair, maybe a feeling set, and an
+    // amount, in their order among the rules; the river rule sits between them.
+    struct SimpleRule {
+        bool DreamAnswers::*motif;
+        std::string_view lead, feel;
+        std::int32_t amount;
+    };
+    static constexpr SimpleRule kBeforeRiver[] = {
+        {&DreamAnswers::ular, "ular.liked", "ular.feel", 1024},
+        {&DreamAnswers::anjing, "anjing.decision", "anjing.feel", 32},
+        {&DreamAnswers::orang, "orang.journey", "orang.feel", 2048},
+        {&DreamAnswers::ikan, "ikan.wealth", "ikan.feel", 4096},
+    };
+    static constexpr SimpleRule kAfterRiver[] = {
+        {&DreamAnswers::pachilang, "pachilang.opponent", "pachilang.feel", 16384},
+        {&DreamAnswers::kerja, "kerja.secret", "kerja.feel", 32768},
+        {&DreamAnswers::conflict, "conflict.storm", "conflict.feel", 65536},
+        {&DreamAnswers::fallen, "fallen.family", "fallen.feel", 131072},
+        {&DreamAnswers::auffuehrung, "auffuehrung.fame", "", 262144},
+    };
+    for (const SimpleRule& rule : kBeforeRiver)
+        if (a.*rule.motif)
+            fire(reading, a, rule.lead, rule.feel, rule.amount);
     if (a.laut)
         fire(reading, a, a.janein == 0 ? "laut.sick" : "laut.healthy", "", 8192);
-    if (a.pachilang)
-        fire(reading, a, "pachilang.opponent", "pachilang.feel", 16384);
-    if (a.kerja)
-        fire(reading, a, "kerja.secret", "kerja.feel", 32768);
-    if (a.conflict)
-        fire(reading, a, "conflict.storm", "conflict.feel", 65536);
-    if (a.fallen)
-        fire(reading, a, "fallen.family", "fallen.feel", 131072);
-    if (a.auffuehrung)
-        fire(reading, a, "auffuehrung.fame", "", 262144);
+    for (const SimpleRule& rule : kAfterRiver)
+        if (a.*rule.motif)
+            fire(reading, a, rule.lead, rule.feel, rule.amount);
     if (a.gigicheck && a.zahnoben)
         fire(reading, a, "gigi.older", "", 524288);
     if (a.gigicheck && a.zahnunten)

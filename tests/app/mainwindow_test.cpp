@@ -151,12 +151,15 @@ TEST_F(MainWindow, DamagedRecordsLoadWhatTheControlsCanHold)
     valid.wuerfe.back() = {30054.5, 2};
     const QByteArray whole = bytesOf(valid);
 
-    {   // shorter than a record: nothing at all is taken
-        writeRecordBytes(whole.left(451));
+    // Shorter than a record, wherever it was cut: nothing at all is taken,
+    // not even the birth data at its start.
+    for (const int length : {0, 8, 16, 19, 20, 21, 211, 212, 400, 451}) {
+        writeRecordBytes(whole.left(length));
         const auto form = makeWindow();
-        EXPECT_EQ(form->birthday(), kInitialBirthday);
-        EXPECT_EQ(form->children(), 0);
-        EXPECT_EQ(form->wuerfe, DrawHistory{});
+        EXPECT_EQ(form->birthday(), kInitialBirthday) << length;
+        EXPECT_EQ(form->timeOfBirth(), kInitialTimeOfBirth) << length;
+        EXPECT_EQ(form->children(), 0) << length;
+        EXPECT_EQ(form->wuerfe, DrawHistory{}) << length;
     }
     {   // a birthday the picker cannot show keeps the initial one, the rest loads
         Record outOfRange = valid;

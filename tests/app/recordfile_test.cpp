@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <sys/resource.h>
 
 using namespace temparoka;
@@ -85,6 +87,58 @@ TEST(RecordFile, ASaveThatCannotWriteEverythingLeavesTheOldFileWhole)
     EXPECT_NE(message.find("File too large"), std::string::npos) << message;
     EXPECT_EQ(fileBytes(file.path()), before);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"temparoka.dat"});  // no leftovers
+}
+
+TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
+{
+    QTemporaryDir folder;
+    RecordFile file(folder.filePath("temparoka.dat"));
+    Record old;
+    old.birthday = 30000;
+    file.save(old);
+    const QByteArray before = fileBytes(file.path());
+
+    // The child writes the new record completely and dies before it
+    // replaces the old file.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        file.setBeforeReplace([] { _exit(7); });
+        Record next;
+        next.birthday = 31000;
+        file.save(next);
+        _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_EQ(WEXITSTATUS(status), 7);
+
+    EXPECT_EQ(fileBytes(file.path()), before);
+    EXPECT_EQ(file.load(), old);
+    // The next save goes through and replaces it whole.
+    Record later;
+    later.birthday = 32000;
+    file.save(later);
+    EXPECT_EQ(file.load(), later);
+}
+
+TEST(RecordFile, EveryTruncationOfARecordLoadsAsNoRecord)
+{
+    QTemporaryDir folder;
+    const RecordFile file(folder.filePath("temparoka.dat"));
+    Record record;
+    record.birthday = 30000;
+    record.wuerfe.back() = {30050.5, 2};
+    file.save(record);
+    const QByteArray whole = fileBytes(file.path());
+    for (int length = 0; length < 452; ++length) {
+        QFile raw(file.path());
+        ASSERT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        raw.write(whole.left(length));
+        raw.close();
+        EXPECT_FALSE(file.load()) << length;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,64 @@
+#!/bin/bash
+# Resident memory and time to the first window, Temparoka against a bare Qt
+# window of the same size, both started under a virtual X server.
+# Target: Temparoka's resident size under 1.5 x the bare window's plus the
+# decoded size of its pictures. Usage: bench/memory.sh [build-folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+BUILD=${1:-build}
+STAGE=$(mktemp -d)
+XVFB=""
+PIDS=()
+cleanup() {
+    for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+    rm -rf "$STAGE"
+}
+trap cleanup EXIT
+
+unset QT_QPA_PLATFORM
+export DISPLAY=:95
+export XDG_RUNTIME_DIR=$STAGE
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB=$!
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+cp "$BUILD/bin/temparoka" "$BUILD/bin/tmk.wav" "$STAGE/"
+
+# Starts a program, waits for its window, prints "pid milliseconds".
+launch() {
+    local title=$1; shift
+    local start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 &
+    local pid=$!
+    PIDS+=("$pid")
+    for _ in $(seq 400); do
+        xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
+        sleep 0.005
+    done
+    echo "$pid $(( ($(date +%s%N) - start) / 1000000 ))"
+}
+rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
+
+read -r empty_pid empty_ms < <(launch '^empty$' "$BUILD/bin/empty_window")
+read -r ours_pid ours_ms < <(launch '^Ramalan Temparoka$' "$STAGE/temparoka")
+sleep 2
+empty_kb=$(rss_kb "$empty_pid")
+ours_kb=$(rss_kb "$ours_pid")
+
+pictures_kb=0
+for f in data/pictures/*; do
+    read -r w h < <(identify -format '%w %h\n' "$f" | head -1)
+    pictures_kb=$(( pictures_kb + w * h * 4 / 1024 ))
+done
+limit_kb=$(( empty_kb * 3 / 2 + pictures_kb ))
+
+printf '\nMemory and first window under Xvfb\n'
+printf '%-46s %12s %12s %8s  %-28s %s\n' figure ours baseline ratio target met
+printf '%-46s %9s MB %9s MB %7sx  %-28s %s\n' "resident size after start-up" \
+    "$(awk "BEGIN{printf \"%.1f\", $ours_kb/1024}")" "$(awk "BEGIN{printf \"%.1f\", $empty_kb/1024}")" \
+    "$(awk "BEGIN{printf \"%.2f\", $ours_kb/$empty_kb}")" \
+    "< 1.5x + $(( pictures_kb / 1024 )).$(( pictures_kb % 1024 * 10 / 1024 )) MB pictures" \
+    "$([ "$ours_kb" -lt "$limit_kb" ] && echo yes || echo NO)"
+printf '%-46s %9s ms %9s ms %7sx  %-28s %s\n' "process start to window on screen" "$ours_ms" "$empty_ms" \
+    "$(awk "BEGIN{printf \"%.2f\", $ours_ms/$empty_ms}")" "< 3x" \
+    "$([ "$ours_ms" -lt $(( empty_ms * 3 )) ] && echo yes || echo NO)"
