@@ -1,0 +1,142 @@
+// The weekly horoscope on the main window: "&Ramalan" looks up this week's
+// draw or deals the cards, a click on a card takes it, and the weekly run
+// chooses, records and shows the reading. These are the main window's
+// methods; they live here, apart from the birth-data entry, because they
+// are the horoscope's side of the window.
+
+#include "app/Unit1.h"
+
+#include "common/calendar.h"
+#include "common/clock.h"
+#include "common/errors.h"
+#include "common/random.h"
+#include "horoscope/DoubleImage.h"
+#include "horoscope/carddeal.h"
+#include "horoscope/drawkey.h"
+#include "horoscope/weekly.h"
+#include "output/ausgabeform.h"
+#include "ui_Unit1.h"
+
+#include <cmath>
+
+namespace temparoka {
+
+namespace {
+// The window's outer size in its definition, frame included; the deal
+// spreads the cards over it, whatever frame the desktop draws.
+constexpr int kOuterHeight = 519;
+constexpr int kOuterWidth = 743;
+}  // namespace
+
+const PredictionTable& TForm1::texte()
+{
+    if (!m_texte) {
+        const QByteArray text = ui->textquelle->toPlainText().toUtf8();
+        m_texte = PredictionTable::fromLines(PredictionTable::splitLines(text.toStdString()));
+    }
+    return *m_texte;
+}
+
+void TForm1::losgehtsExecute()
+{
+    const double today = m_services.clock->now();
+    wurfwert = drawKey(birthday(), timeOfBirth(), children(), isoWeek(today));
+    if (const std::optional<std::int32_t> card = findDraw(wuerfe, wurfwert)) {
+        karte = *card;
+        vorhersage();
+    } else {
+        wuerfeln();
+    }
+}
+
+void TForm1::wuerfeln()
+{
+    karte = 0;
+    turnCardFaceDown();
+    hideEntryControls();
+    repaint();
+    blendin(ui->pilihlabel);
+    const double now = m_services.clock->now();
+    const auto places = dealCards(dealSeed(now - std::floor(now)), kOuterHeight, kOuterWidth, programRandom());
+    warten(0.5);
+    const auto all = cards();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        all[i]->move(places[i].left, places[i].top);
+        all[i]->show();
+        repaint();
+        if (i + 1 < all.size())
+            warten(0.5);
+    }
+}
+
+void TForm1::blendin(QWidget* label)
+{
+    label->show();
+    for (int red = kFadeStep; red <= kFadeSteps * kFadeStep; red += kFadeStep) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, QColor(red, 0, 0));
+        label->setPalette(palette);
+        warten(0.1);
+        repaint();
+    }
+}
+
+void TForm1::warten(double seconds)
+{
+    m_services.sleep(seconds);
+}
+
+void TForm1::sanskrClick(int card)
+{
+    turnCardFaceUp(card);
+    repaint();
+    warten(0.3);
+    karte = card;
+    wurfspeichern();
+    vorhersage();
+    turnCardFaceDown();
+}
+
+void TForm1::turnCardFaceUp(int card)
+{
+    // A reading that failed (no sound, no save) leaves its card face up while
+    // the draw stays open; it goes face down before another card turns.
+    if (m_faceUpCard == card)
+        return;
+    turnCardFaceDown();
+    cards()[static_cast<std::size_t>(card - 1)]->Flip();
+    m_faceUpCard = card;
+}
+
+void TForm1::turnCardFaceDown()
+{
+    if (m_faceUpCard == 0)
+        return;
+    cards()[static_cast<std::size_t>(m_faceUpCard - 1)]->Flip();
+    m_faceUpCard = 0;
+}
+
+void TForm1::vorhersage()
+{
+    tonabspielen();
+    const PredictionTable& table = texte();
+    const double now = m_services.clock->now();
+    const WeeklyRequest request{birthday(), timeOfBirth(), children(), karte, now};
+
+    if (!m_outputWindow)
+        throw Error("The output window has not been created");
+    Tausform& output = *m_outputWindow;
+    output.clear();
+    weeklyOpening(output, lunarMonths(request));
+
+    const TextKey key = chooseKey(request, verlauf, table, programRandom());
+    if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)))
+        speichern();
+
+    blockausgabe(output, table.cell(key.band, key.quality, key.variant));
+    output.caretToStart();
+    output.exec();
+    enterEntryMode();
+}
+
+}  // namespace temparoka
