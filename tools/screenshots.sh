@@ -104,7 +104,18 @@ PY
 click "$MAIN" "$CARD_X" "$CARD_Y"
 window '^Ramalan$'; READING=$WIN
 shot "$READING" weekly-reading.png
+# The donation window, from the reading's "Support Temparoka".
+click "$READING" 84 468
+window '^Sumbangan$'; DONATION=$WIN
+shot "$DONATION" donation-window.png
+key "$DONATION" Escape
 key "$READING" Escape
+
+# The About box.
+click "$MAIN" $((585 + 64)) $((440 + 13))
+window '^About$'; ABOUT=$WIN
+shot "$ABOUT" about-box.png
+key "$ABOUT" Return
 
 # The dream window in both languages, its dialogs and a reading.
 key "$MAIN" alt+m

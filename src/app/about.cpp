@@ -25,6 +25,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Version->setText(QStringLiteral("Version %1").arg(QString::fromLatin1(kProductVersion)));
     ui->Label1->setText(QStringLiteral("Visit <a href=\"%1\">%1</a> to download the latest version").arg(web));
     ui->Label2->setText(QStringLiteral("Please send comments to <a href=\"mailto:%1\">%1</a>").arg(mail));
+    // Two lines of the address must fit the label's 32 pixels.
+    ui->Label1->setFont(pixelFont(13));
     for (QWidget* label : std::initializer_list<QWidget*>{ui->ProductName, ui->Version, ui->Label2})
         fitCaption(label);
 

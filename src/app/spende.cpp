@@ -6,7 +6,7 @@
 #include "ui_spende.h"
 
 #include <QDesktopServices>
-#include <QStyle>
+#include <QTextDocument>
 #include <QUrl>
 
 namespace temparoka {
@@ -43,9 +43,22 @@ TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique
     setFont(pixelFont(14));
     ui->Label1->setFont(pixelFont(20, true));
     fitCaption(ui->Label1);
-    ui->Memo1->setFont(pixelFont(17));
     ui->Memo1->setPlainText(appealText());
-    ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    // The button lies over the memo's lower part, right under the line
+    // "or click on this button.": all 17 lines must end above it.
+    QFont memoFont = pixelFont(17);
+    const int room = ui->BitBtn1->y() - ui->Memo1->y() - 2 * ui->Memo1->frameWidth() - 4;
+    const auto laidOutHeight = [](const QFont& font) {
+        QTextDocument text;
+        text.setDefaultFont(font);
+        text.setDocumentMargin(4);
+        text.setPlainText(appealText());
+        return text.size().height();
+    };
+    while (memoFont.pixelSize() > 11 && laidOutHeight(memoFont) > room)
+        memoFont.setPixelSize(memoFont.pixelSize() - 1);
+    ui->Memo1->setFont(memoFont);
+    fitCaption(ui->BitBtn1);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TSpendeForm::BitBtn1Click);
 }
 

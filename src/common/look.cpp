@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QRadioButton>
 #include <QStyle>
+#include <QTextDocumentFragment>
 #include <QWidget>
 
 namespace temparoka {
@@ -58,8 +59,16 @@ std::pair<int, QString> captionRoom(QWidget* widget)
     }
     if (auto* group = qobject_cast<QGroupBox*>(widget))
         return {widget->width() - 16, group->title()};
-    if (auto* label = qobject_cast<QLabel*>(widget))
-        return {widget->width(), label->text()};
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        // A link is measured by what it shows, not by its markup; a label
+        // that wraps has its lines to fill instead.
+        if (label->wordWrap())
+            return {-1, QString()};
+        const bool rich = label->textFormat() == Qt::RichText
+                          || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+        return {widget->width(),
+                rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text()};
+    }
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return {widget->width() - 12, button->text()};
     return {-1, QString()};
