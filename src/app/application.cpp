@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QMessageBox>
+#include <QStyleFactory>
 
 #include <exception>
 
@@ -14,7 +15,9 @@ TApplication::TApplication(int& argc, char** argv)
     : QApplication(argc, argv), m_presenter(showStandardErrorBox)
 {
     setApplicationName(applicationTitleFrom(applicationFilePath()));
-    setApplicationDisplayName(QString());
+    // The windows' fixed places and colours are laid out for this style;
+    // a desktop theme's own style would move and recolour them.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
 }
 
