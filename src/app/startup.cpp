@@ -22,15 +22,17 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     made(m_aboutBox.get());
     m_ausform = std::make_unique<Tausform>();
     made(m_ausform.get());
-    m_traumfenster = std::make_unique<Ttraumfenster>(*m_form1, *m_ausform);
+    // The dream window opens centred over the main window, and the dialogs
+    // over the dream window; the others are centred on the desktop.
+    m_traumfenster = std::make_unique<Ttraumfenster>(*m_form1, *m_ausform, m_form1.get());
     made(m_traumfenster.get());
     m_spendeForm = std::make_unique<TSpendeForm>();
     made(m_spendeForm.get());
-    m_tfrage = std::make_unique<TTfrage>();
+    m_tfrage = std::make_unique<TTfrage>(m_traumfenster.get());
     made(m_tfrage.get());
-    m_flussfrage = std::make_unique<Tflussfrage>(*m_tfrage);
+    m_flussfrage = std::make_unique<Tflussfrage>(*m_tfrage, m_traumfenster.get());
     made(m_flussfrage.get());
-    m_zahnform = std::make_unique<Tzahnform>(*m_tfrage);
+    m_zahnform = std::make_unique<Tzahnform>(*m_tfrage, m_traumfenster.get());
     made(m_zahnform.get());
 
     m_form1->setAboutBox(m_aboutBox.get());

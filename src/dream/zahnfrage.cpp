@@ -15,8 +15,11 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
     ui->Image1->setPicture(deathDialog.picture());
     // At 15 pixels the title would run into the first check box below it.
     paintWhiteOnBlack(ui->GroupBox1, 13);
-    for (QWidget* box : {ui->zahnoben, ui->zahnunten})
+    for (QWidget* box : {ui->zahnoben, ui->zahnunten}) {
         paintWhiteOnBlack(box, 15);
+        // The group is black already; a box of its own would cover the title.
+        box->setAutoFillBackground(false);
+    }
     for (QWidget* control : std::initializer_list<QWidget*>{ui->GroupBox1, ui->zahnoben, ui->zahnunten})
         fitCaption(control);
     ui->Button1->setFont(pixelFont(15));
