@@ -19,11 +19,13 @@ cleanup() {
 trap cleanup EXIT
 
 unset QT_QPA_PLATFORM
-export DISPLAY=:97
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp &
+# Xvfb picks a free display itself and tells us which.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$STAGE/display" >/dev/null 2>&1 &
 XVFB=$!
-export XDG_RUNTIME_DIR=$STAGE
+for _ in $(seq 100); do [ -s "$STAGE/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$STAGE/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+export XDG_RUNTIME_DIR=$STAGE
 
 # The program's clock starts at Monday 7 December 2026 15:00 and runs.
 FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1

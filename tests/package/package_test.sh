@@ -50,9 +50,11 @@ record = struct.pack('<ddi', 24236.0, 0.5 + 1 / 86400, 0) + bytes(12 * 16)
 draws = bytes(19 * 12) + struct.pack('<di', 24236.0 + (0.5 + 1 / 86400) + 50, 3)
 open(sys.argv[1], 'wb').write(record + draws)
 PY
-export DISPLAY=:$(( 90 + $$ % 9 ))
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells us which.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB=$!
+for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+export DISPLAY=:$(cat "$WORK/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 (cd / && env -u QT_QPA_PLATFORM LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-12-07 15:00:00" \
     "$app/temparoka" >/dev/null 2>&1) &
