@@ -9,7 +9,6 @@
 #include "common/jpeg.h"
 #include "common/look.h"
 #include "horoscope/DoubleImage.h"
-#include "output/ausgabeform.h"
 #include "ui_Unit1.h"
 
 #include <QCoreApplication>
@@ -59,13 +58,10 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     setFixedSize(735, 487);
     // The two-colour icon at its own size, and the desktop's larger one for
     // task bars and switchers that ask for more pixels.
-    QIcon icon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_program.png"))));
+    QIcon icon = pictureIcon(QStringLiteral(":/pictures/icon_program.png"));
     icon.addPixmap(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/temparoka.png"))));
     setWindowIcon(icon);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
+    paintBlackBackground(this);
 
     ui->gebzeit->setValue(kInitialTimeOfBirth);
     applyLook();
@@ -111,32 +107,20 @@ void TForm1::createActions()
 
 void TForm1::applyLook()
 {
-    // Fonts are set in pixels, so the captions fit their fixed places
-    // whatever the screen's density; the .ui format only knows points.
-    const auto font = [](int pixels, bool bold, const QString& family = QStringLiteral("MS Sans Serif")) {
-        QFont f(family);
-        f.setPixelSize(pixels);
-        f.setBold(bold);
-        return f;
-    };
-    for (QWidget* caption : std::initializer_list<QWidget*>{ui->Label1, ui->Label3, ui->Label4, ui->Tidaktahu, ui->kindNW}) {
-        QPalette whiteOnBlack = caption->palette();
-        whiteOnBlack.setColor(QPalette::WindowText, Qt::white);
-        whiteOnBlack.setColor(QPalette::Window, Qt::black);
-        caption->setPalette(whiteOnBlack);
-        caption->setFont(font(13, false));
-    }
     for (QWidget* label : std::initializer_list<QWidget*>{ui->Label1, ui->Label3, ui->Label4})
-        label->setAutoFillBackground(true);
+        paintWhiteOnBlack(label, 13);
+    // The picture shows around the check boxes' captions.
+    for (QWidget* box : std::initializer_list<QWidget*>{ui->Tidaktahu, ui->kindNW})
+        paintWhiteCaption(box, 13);
     for (QWidget* input : std::initializer_list<QWidget*>{ui->gebdat, ui->gebzeit, ui->SpinEdit1, ui->Ramalanknopf, ui->Button2})
-        input->setFont(font(13, true));
+        input->setFont(pixelFont(13, true));
     for (QWidget* button : std::initializer_list<QWidget*>{ui->Keluar, ui->ueber})
-        button->setFont(font(13, false));
+        button->setFont(pixelFont(13));
 
     QPalette red = ui->pilihlabel->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     ui->pilihlabel->setPalette(red);
-    ui->pilihlabel->setFont(font(20, true, QStringLiteral("Comic Sans MS")));
+    ui->pilihlabel->setFont(pixelFont(20, true, QStringLiteral("Comic Sans MS")));
     for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         fitCaption(control);
 }

@@ -10,8 +10,7 @@ namespace temparoka {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutBox>())
 {
     ui->setupUi(this);
-    setFixedSize(367, 271);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    fixDialogSize(this, QSize(367, 271));
     setFont(pixelFont(14));
     ui->ProductName->setFont(pixelFont(15, true));
 

@@ -37,9 +37,8 @@ QString appealText()
 TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TSpendeForm>())
 {
     ui->setupUi(this);
-    setFixedSize(641, 415);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_program.png")))));
+    fixDialogSize(this, QSize(641, 415));
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_program.png")));
     setFont(pixelFont(14));
     ui->Label1->setFont(pixelFont(20, true));
     fitCaption(ui->Label1);

@@ -1,7 +1,10 @@
 #include "common/look.h"
 
+#include "common/jpeg.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -87,6 +90,31 @@ void fitCaption(QWidget* widget, int minimumPixels)
     while (font.pixelSize() > minimumPixels && QFontMetrics(font).horizontalAdvance(shown) > room)
         font.setPixelSize(font.pixelSize() - 1);
     widget->setFont(font);
+}
+
+void paintWhiteCaption(QWidget* label, int pixels, bool bold)
+{
+    paintWhiteOnBlack(label, pixels, bold);
+    label->setAutoFillBackground(false);
+}
+
+void paintBlackBackground(QWidget* window)
+{
+    QPalette black = window->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    window->setPalette(black);
+    window->setAutoFillBackground(true);
+}
+
+void fixDialogSize(QDialog* dialog, const QSize& client)
+{
+    dialog->setFixedSize(client);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+QIcon pictureIcon(const QString& resourcePath)
+{
+    return QIcon(QPixmap::fromImage(loadPicture(resourcePath)));
 }
 
 void paintDarkButton(QWidget* button, int pixels, bool bold)

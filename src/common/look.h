@@ -4,8 +4,11 @@
 // white-on-black captions that sit on the night-sky pictures.
 
 #include <QFont>
+#include <QIcon>
+#include <QSize>
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace temparoka {
@@ -20,6 +23,18 @@ void paintWhiteOnBlack(QWidget* widget, int pixels, bool bold = false);
 // caption fits its fixed width: the free fonts we draw with run wider than
 // the ones the places were laid out for, and a clipped caption looks broken.
 void fitCaption(QWidget* widget, int minimumPixels = 10);
+
+// A caption that sits straight on a picture: white text, no box around it.
+void paintWhiteCaption(QWidget* label, int pixels, bool bold = false);
+
+// A black window background, for the windows whose picture fills them.
+void paintBlackBackground(QWidget* window);
+
+// A dialog of one fixed client size, without a help button.
+void fixDialogSize(QDialog* dialog, const QSize& client);
+
+// A window or button icon from a compiled-in picture.
+QIcon pictureIcon(const QString& resourcePath);
 
 // A dark button with white text, for buttons that sit on the pictures.
 void paintDarkButton(QWidget* button, int pixels, bool bold = false);

@@ -1,7 +1,6 @@
 #include "dream/flussform.h"
 
 #include "common/look.h"
-#include "dream/dialoglook.h"
 #include "dream/todfrage.h"
 #include "ui_flussform.h"
 
@@ -11,10 +10,11 @@ Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Tflussfrage>())
 {
     ui->setupUi(this);
-    blackDialog(this, QSize(377, 129));
-    setWindowIcon(outputIcon());
+    fixDialogSize(this, QSize(377, 129));
+    paintBlackBackground(this);
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     ui->Image1->setPicture(deathDialog.picture());
-    whiteCaption(ui->Label1, 15, true);
+    paintWhiteCaption(ui->Label1, 15, true);
     paintWhiteOnBlack(ui->janein, 15);
     ui->janein->setItemIndex(0);
     fitCaption(ui->Label1);

@@ -2,7 +2,6 @@
 
 #include "common/jpeg.h"
 #include "common/look.h"
-#include "dream/dialoglook.h"
 #include "ui_todfrage.h"
 
 namespace temparoka {
@@ -10,10 +9,11 @@ namespace temparoka {
 TTfrage::TTfrage(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTfrage>())
 {
     ui->setupUi(this);
-    blackDialog(this, QSize(339, 297));
-    setWindowIcon(outputIcon());
+    fixDialogSize(this, QSize(339, 297));
+    paintBlackBackground(this);
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/death.jpg")));
-    whiteCaption(ui->Label1, 16, true);
+    paintWhiteCaption(ui->Label1, 16, true);
     for (QWidget* panel : {ui->Panel1, ui->Panel2})
         paintWhiteOnBlack(panel, 13);
     for (QWidget* control : std::initializer_list<QWidget*>{ui->Label2, ui->Label3, ui->kanal, ui->tdkkanal, ui->hidup,

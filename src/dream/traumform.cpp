@@ -50,13 +50,9 @@ Ttraumfenster::Ttraumfenster(TForm1& mainWindow, Tausform& outputWindow, QWidget
     : QDialog(parent), ui(std::make_unique<Ui::Ttraumfenster>()), m_main(mainWindow), m_output(outputWindow)
 {
     ui->setupUi(this);
-    setFixedSize(641, 481);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_dream.png")))));
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setAutoFillBackground(true);
+    fixDialogSize(this, QSize(641, 481));
+    paintBlackBackground(this);
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_dream.png")));
 
     // The picture lies under every control, whatever its place in the order.
     ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/dream.jpg")));
@@ -66,7 +62,7 @@ Ttraumfenster::Ttraumfenster(TForm1& mainWindow, Tausform& outputWindow, QWidget
     ui->gefuehl->setItemIndex(2);
     ui->farbe->setItemIndex(1);
 
-    ui->trans->setIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/flags.png")))));
+    ui->trans->setIcon(pictureIcon(QStringLiteral(":/pictures/flags.png")));
     ui->trans->setIconSize(QSize(46, 20));
     ui->trans->setToolTip(ui->trans->property(kHint).toString());
     showHints();

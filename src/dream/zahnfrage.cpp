@@ -1,7 +1,6 @@
 #include "dream/zahnfrage.h"
 
 #include "common/look.h"
-#include "dream/dialoglook.h"
 #include "dream/todfrage.h"
 #include "ui_zahnfrage.h"
 
@@ -11,7 +10,8 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Tzahnform>())
 {
     ui->setupUi(this);
-    blackDialog(this, QSize(305, 177));
+    fixDialogSize(this, QSize(305, 177));
+    paintBlackBackground(this);
     ui->Image1->setPicture(deathDialog.picture());
     // At 15 pixels the title would run into the first check box below it.
     paintWhiteOnBlack(ui->GroupBox1, 13);

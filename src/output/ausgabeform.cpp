@@ -1,30 +1,20 @@
 #include "output/ausgabeform.h"
 
-#include "common/jpeg.h"
+#include "common/look.h"
 #include "ui_ausgabeform.h"
 
 #include <QTextCursor>
 
 namespace temparoka {
 
-namespace {
-QFont pixelFont(const QString& family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-}  // namespace
-
 Tausform::Tausform(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Tausform>())
 {
     ui->setupUi(this);
-    setWindowIcon(QIcon(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/icon_output.png")))));
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
-    ui->SpendeKnopf->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11, true));
-    ui->ausfenster->setFont(pixelFont(QStringLiteral("Century Gothic"), 16));
+    setFont(pixelFont(11));
+    ui->SpendeKnopf->setFont(pixelFont(11, true));
+    ui->ausfenster->setFont(pixelFont(16, false, QStringLiteral("Century Gothic")));
     // Black on white whatever the desktop theme: the colours carry the languages.
     QPalette paper = ui->ausfenster->palette();
     paper.setColor(QPalette::Base, Qt::white);
