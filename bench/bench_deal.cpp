@@ -9,6 +9,7 @@
 #include "benchsupport.h"
 #include "summary.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -33,7 +34,7 @@ void cardDeal(benchmark::State& state)
 {
     QTemporaryDir folder;
     MainWindowServices services = MainWindowServices::defaults();
-    services.programFolder = folder.path() + QLatin1Char('/');
+    services.programFolder = QFile::encodeName(folder.path()).toStdString() + '/';
     services.sound = std::make_shared<bench::Silence>();
     TForm1 form(services);
     form.show();

@@ -37,7 +37,7 @@ QTemporaryDir& programFolder()
 
 MainWindowServices quietServices()
 {
-    return {std::make_shared<bench::WeekClock>(), programFolder().path() + QLatin1Char('/'), std::make_shared<bench::Silence>(),
+    return {std::make_shared<bench::WeekClock>(), QFile::encodeName(programFolder().path()).toStdString() + '/', std::make_shared<bench::Silence>(),
             [](double) {}};
 }
 
@@ -108,7 +108,7 @@ BENCHMARK(dreamReadingAllMotifs)->Unit(benchmark::kMillisecond);
 
 void recordFileSave(benchmark::State& state)
 {
-    const RecordFile file(programFolder().filePath("bench.dat"));
+    const RecordFile file(QFile::encodeName(programFolder().filePath("bench.dat")).toStdString());
     for (auto _ : state)
         file.save(Record{});
 }
@@ -116,7 +116,7 @@ BENCHMARK(recordFileSave)->Unit(benchmark::kMillisecond);
 
 void recordFileLoad(benchmark::State& state)
 {
-    const RecordFile file(programFolder().filePath("bench.dat"));
+    const RecordFile file(QFile::encodeName(programFolder().filePath("bench.dat")).toStdString());
     file.save(Record{});
     for (auto _ : state)
         benchmark::DoNotOptimize(file.load());

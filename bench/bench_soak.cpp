@@ -41,7 +41,7 @@ int main(int argc, char** argv)
     app.installEventFilter(&closer);
     QTemporaryDir folder;
     auto clock = std::make_shared<bench::WeekClock>();
-    Program program({clock, folder.path() + QLatin1Char('/'), std::make_shared<bench::Silence>(), [](double) {}});
+    Program program({clock, QFile::encodeName(folder.path()).toStdString() + '/', std::make_shared<bench::Silence>(), [](double) {}});
     TForm1& form = program.Form1();
     Ttraumfenster& dream = program.traumfenster();
     const QList<QCheckBox*> motifs = dream.findChildren<QCheckBox*>();

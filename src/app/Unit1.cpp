@@ -8,6 +8,7 @@
 #include "common/errors.h"
 #include "common/jpeg.h"
 #include "common/look.h"
+#include "common/nativefile.h"
 #include "horoscope/DoubleImage.h"
 #include "ui_Unit1.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <chrono>
@@ -27,7 +29,7 @@
 namespace temparoka {
 
 namespace {
-const QString kSoundFileName = QStringLiteral("tmk.wav");
+constexpr char kSoundFileName[] = "tmk.wav";
 
 // Sleeps on the monotonic clock: a wait begun just before midnight, or while
 // the wall clock is set, still ends after the given time.
@@ -47,8 +49,14 @@ const std::array<QString, 5> kCardFaces = {
 
 MainWindowServices MainWindowServices::defaults()
 {
-    return {std::make_shared<SystemClock>(), QCoreApplication::applicationDirPath() + QLatin1Char('/'),
-            std::make_shared<WavPlayer>(), sleepMonotonic};
+    std::string folder = executableFolder();
+    if (folder.empty())
+        folder = QFile::encodeName(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+    // The record goes here only when the program folder cannot keep it.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    std::string dataFolder = data.isEmpty() ? std::string() : QFile::encodeName(data + QStringLiteral("/temparoka/")).toStdString();
+    return {std::make_shared<SystemClock>(), std::move(folder), std::make_shared<WavPlayer>(), sleepMonotonic,
+            std::move(dataFolder)};
 }
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
@@ -148,7 +156,15 @@ void TForm1::loadDatabase()
 
 void TForm1::loadRecord()
 {
-    const std::optional<Record> record = RecordFile(m_services.programFolder + kRecordFileName).load();
+    m_recordPath = recordPlace(m_services.programFolder, m_services.dataFolder);
+    const LoadedRecord loaded = RecordFile(m_recordPath).load();
+    if (!loaded.problem.empty()) {
+        // Said once the window is up, in the error box like any other error;
+        // the program goes on with the initial birth data.
+        QMetaObject::invokeMethod(
+            this, [problem = loaded.problem] { throw FileError(problem); }, Qt::QueuedConnection);
+    }
+    const std::optional<Record>& record = loaded.record;
     if (!record)
         return;
     const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
@@ -185,7 +201,12 @@ int TForm1::children() const
 void TForm1::speichern()
 {
     const Record record{birthday(), timeOfBirth(), children(), verlauf, wuerfe};
-    RecordFile(m_services.programFolder + kRecordFileName).save(record);
+    m_saveOwed = true;
+    // What another copy of the program saved meanwhile comes back with it.
+    const Record saved = RecordFile(m_recordPath).save(record);
+    verlauf = saved.verlauf;
+    wuerfe = saved.wuerfe;
+    m_saveOwed = false;
 }
 
 void TForm1::wurfspeichern()

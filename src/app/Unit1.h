@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QDialog;
 
@@ -33,13 +34,18 @@ class TDoubleImage;
 // defaults; tests pass their own clock, folder and sound.
 struct MainWindowServices {
     std::shared_ptr<const Clock> clock;
-    QString programFolder;  // ends with a path separator
+    // As the system names it, ending with "/": a folder's name need not be
+    // valid text.
+    std::string programFolder;
     std::shared_ptr<SoundPlayer> sound;
     // Pauses the card deal for the given seconds without handling events.
     std::function<void(double seconds)> sleep;
+    // Keeps the record when the program folder cannot (ends with "/"; empty
+    // for none).
+    std::string dataFolder = {};
 
-    // The system clock, the executable's own folder, the real sound and a
-    // sleep on the monotonic clock.
+    // The system clock, the executable's own folder, the real sound, a
+    // sleep on the monotonic clock and the user's data folder.
     static MainWindowServices defaults();
 };
 
@@ -86,7 +92,9 @@ public:
     void hideEntryControls();
 
     const Clock& clock() const { return *m_services.clock; }
-    const QString& programFolder() const { return m_services.programFolder; }
+    const std::string& programFolder() const { return m_services.programFolder; }
+    // Where the record file is read and saved, as found at start-up.
+    const std::string& recordPath() const { return m_recordPath; }
     std::array<TDoubleImage*, 5> cards() const;
 
     // The windows the commands open, once they exist.
@@ -133,6 +141,10 @@ private:
     QDialog* m_aboutBox = nullptr;
     Tausform* m_outputWindow = nullptr;
     std::optional<PredictionTable> m_texte;
+    std::string m_recordPath;
+    // Set while the record holds something the file lacks because a save
+    // failed; the next reading saves again even when it records nothing new.
+    bool m_saveOwed = false;
     int m_faceUpCard = 0;  // the card lying face up, 0 for none
     bool m_centred = false;
 };

@@ -2,8 +2,11 @@
 
 #include "common/errors.h"
 
+#include <QClipboard>
 #include <QFileInfo>
 #include <QFont>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QStyleFactory>
 
@@ -64,9 +67,31 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(QStringLiteral("Century Gothic"), {QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L")});
 }
 
+namespace {
+
+// Ctrl+C copies the message, as desktop message boxes let one do, so that a
+// reader can pass it on word for word.
+class ErrorBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(text());
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
 void showStandardErrorBox(const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    ErrorBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
     box.exec();
 }
 

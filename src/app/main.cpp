@@ -6,12 +6,21 @@
 #include "app/application.h"
 #include "app/startup.h"
 
+#include <csignal>
 #include <exception>
 #include <memory>
 
-int main(int argc, char** argv)
+int main(int, char** argv)
 {
-    temparoka::TApplication app(argc, argv);
+    // A file-size limit would otherwise end the program in the middle of a
+    // save; ignored, the write fails with "File too large" and the error box
+    // says so.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // The program takes no options, and the toolkit must not take its own
+    // from the command line either: it gets the program's name alone.
+    int argc = 1;
+    char* arguments[] = {argv[0], nullptr};
+    temparoka::TApplication app(argc, arguments);
     std::unique_ptr<temparoka::Program> program;
     try {
         program = std::make_unique<temparoka::Program>(temparoka::MainWindowServices::defaults());

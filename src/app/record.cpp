@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace temparoka {
 
@@ -111,10 +112,64 @@ std::optional<std::int32_t> findDraw(const DrawHistory& draws, double key)
 {
     // Newest first: the last matching entry wins.
     for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
-        if (it->key == key)
+        if (it->key == key && it->card >= 1 && it->card <= 5)
             return it->card;
     }
     return std::nullopt;
+}
+
+namespace {
+
+// Entries are compared by their stored bytes, so that a damaged key that is
+// not a number still equals itself.
+bool sameEntry(const PredictionRecord& a, const PredictionRecord& b)
+{
+    return a == b;
+}
+
+bool sameEntry(const DrawRecord& a, const DrawRecord& b)
+{
+    return std::bit_cast<std::uint64_t>(a.key) == std::bit_cast<std::uint64_t>(b.key) && a.card == b.card;
+}
+
+template <class Entry, std::size_t N>
+std::array<Entry, N> mergedList(const std::array<Entry, N>& mine, const std::array<Entry, N>& disk)
+{
+    const Entry empty{};
+    std::vector<Entry> merged;
+    for (const Entry& entry : disk) {
+        if (!sameEntry(entry, empty))
+            merged.push_back(entry);
+    }
+    // Each of my entries pairs off with one equal entry of the file; the
+    // ones left over are what this copy added since the file was written.
+    std::vector<bool> paired(merged.size(), false);
+    const std::size_t fromDisk = merged.size();
+    for (const Entry& entry : mine) {
+        if (sameEntry(entry, empty))
+            continue;
+        std::size_t i = 0;
+        while (i < fromDisk && (paired[i] || !sameEntry(merged[i], entry)))
+            ++i;
+        if (i < fromDisk)
+            paired[i] = true;
+        else
+            merged.push_back(entry);
+    }
+    std::array<Entry, N> result{};
+    const std::size_t kept = std::min(merged.size(), N);
+    std::copy(merged.end() - static_cast<std::ptrdiff_t>(kept), merged.end(), result.end() - static_cast<std::ptrdiff_t>(kept));
+    return result;
+}
+
+}  // namespace
+
+Record mergedWithDisk(const Record& mine, const Record& disk)
+{
+    Record merged = mine;
+    merged.verlauf = mergedList(mine.verlauf, disk.verlauf);
+    merged.wuerfe = mergedList(mine.wuerfe, disk.wuerfe);
+    return merged;
 }
 
 bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality,

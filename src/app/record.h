@@ -57,7 +57,8 @@ std::optional<Record> deserialise(std::span<const std::uint8_t> bytes);
 // Drops the oldest draw and appends (key, card) as the newest.
 void appendDraw(DrawHistory& draws, double key, std::int32_t card);
 
-// The card of the newest draw whose key equals key exactly, if any.
+// The card of the newest draw whose key equals key exactly, if any. A draw
+// whose card is not one of the five is damaged and never matches.
 std::optional<std::int32_t> findDraw(const DrawHistory& draws, double key);
 
 // Records a prediction unless it repeats the newest one (the week is not
@@ -65,5 +66,12 @@ std::optional<std::int32_t> findDraw(const DrawHistory& draws, double key);
 // be saved.
 bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality,
                       std::int32_t variant, std::int32_t week);
+
+// What a save writes when the file on disk holds entries that this copy of
+// the program has not seen (another copy saved in the meantime, or the file
+// was replaced): every entry of either list is kept, the file's in its
+// order, then those of mine that the file lacks, as the newest; the oldest
+// drop out where there are too many. The birth data are mine.
+Record mergedWithDisk(const Record& mine, const Record& disk);
 
 }  // namespace temparoka

@@ -1,55 +1,79 @@
 #include "app/recordfile.h"
 
 #include "common/errors.h"
-
-#include <QFile>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
+#include "common/nativefile.h"
 
 namespace temparoka {
 
-std::optional<Record> RecordFile::load() const
+namespace {
+
+std::optional<Record> recordOf(const std::string& bytes)
 {
-    // Read-only is enough to restore what was saved; a file we may not
-    // write is still the user's data.
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(static_cast<qint64>(kRecordFileSize));
-    return deserialise(std::span(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())));
+    return deserialise(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
 }
 
-void RecordFile::save(const Record& record) const
+// Reads the record at path: a regular file only, and no more than a record's
+// worth of it, whatever its length.
+LoadedRecord read(const std::string& path)
 {
-    const auto bytes = serialise(record);
-    QSaveFile file(m_path);
-    const auto fail = [&](const QString& cause) {
-        throw FileError(QStringLiteral("Cannot save %1: %2").arg(m_path, cause).toStdString());
+    OpenedFile file = openRegularFile(path);
+    if (file.missing)
+        return {};
+    if (!file.problem.empty())
+        return {std::nullopt, file.problem};
+    std::string problem;
+    const std::string bytes = readUpTo(file.fd.get(), kRecordFileSize, problem);
+    if (!problem.empty())
+        return {std::nullopt, problem};
+    return {recordOf(bytes), {}};
+}
+
+}  // namespace
+
+std::string recordPlace(const std::string& programFolder, const std::string& dataFolder)
+{
+    const std::string beside = programFolder + kRecordFileName;
+    // Whatever already stands beside the program is the record, even when
+    // it turns out unreadable: the reader is told, rather than sent off to
+    // a second record elsewhere.
+    if (dataFolder.empty() || somethingAt(beside) || folderWritable(programFolder))
+        return beside;
+    return dataFolder + kRecordFileName;
+}
+
+LoadedRecord RecordFile::load() const
+{
+    LoadedRecord loaded = read(m_path);
+    if (!loaded.problem.empty())
+        loaded.problem = "Cannot read the record file " + m_path + ": " + loaded.problem;
+    return loaded;
+}
+
+Record RecordFile::save(const Record& record) const
+{
+    const auto fail = [&](const std::string& cause) {
+        throw FileError("Cannot save " + m_path + ": " + cause);
     };
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fail(file.errorString());
-    // QFile takes a short write (a full disk, a file size limit) for success
-    // and would then commit a truncated record. We write to the descriptor
-    // ourselves so that every byte is accounted for and errno names the cause.
-    const auto* data = reinterpret_cast<const char*>(bytes.data());
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(file.handle(), data, left);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            fail(written < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QStringLiteral("Nothing could be written"));
-        data += written;
-        left -= static_cast<std::size_t>(written);
+    const SaveTarget target = resolveSaveTarget(m_path);
+    if (!target.problem.empty())
+        fail(target.problem);
+    if (!target.exists) {
+        if (std::string problem = makeFolders(folderOf(target.path)); !problem.empty())
+            fail(problem);
     }
-    if (m_beforeReplace)
-        m_beforeReplace();
-    if (!file.commit())
-        fail(file.errorString());
+
+    // Another copy of the program may have saved since we last looked, or
+    // the file may have been replaced: its readings join ours.
+    const FolderLock lock(folderOf(target.path));
+    Record merged = record;
+    if (target.exists) {
+        if (const LoadedRecord onDisk = read(target.path); onDisk.record)
+            merged = mergedWithDisk(record, *onDisk.record);
+    }
+    const auto bytes = serialise(merged);
+    if (std::string problem = replaceFile(target.path, bytes, m_beforeReplace); !problem.empty())
+        fail(problem);
+    return merged;
 }
 
 }  // namespace temparoka

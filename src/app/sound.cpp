@@ -1,55 +1,62 @@
 #include "app/sound.h"
 
+#include "app/soundfile.h"
 #include "common/errors.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QBuffer>
-#include <QFile>
+#include <QIODevice>
 #include <QMediaDevices>
 
-#include <sndfile.h>
-
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace temparoka {
 
 namespace {
 
-struct DecodedSound {
-    QAudioFormat format;
-    QByteArray samples;  // interleaved 16-bit PCM
+// Hands the audio output the sound block by block, straight from the file
+// into the output's own buffer.
+class SoundStream : public QIODevice {
+public:
+    explicit SoundStream(std::unique_ptr<SoundFile> file) : m_file(std::move(file))
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return m_ended; }
+    qint64 bytesAvailable() const override { return m_ended ? 0 : frameBytes() + QIODevice::bytesAvailable(); }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const auto frames = static_cast<std::size_t>(maxSize / frameBytes());
+        const std::size_t got = m_file->read(reinterpret_cast<std::int16_t*>(data), frames);
+        if (got == 0 && frames > 0)
+            m_ended = true;
+        return static_cast<qint64>(got) * frameBytes();
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 frameBytes() const { return static_cast<qint64>(m_file->channels()) * 2; }
+
+    std::unique_ptr<SoundFile> m_file;
+    bool m_ended = false;
 };
 
-// Decodes the whole file; the reading sound is a second or two long.
-DecodedSound decodeWav(const QString& path)
-{
-    SF_INFO info{};
-    SNDFILE* file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
-    if (!file)
-        throw MediaError(sf_strerror(nullptr));
-
-    DecodedSound sound;
-    const sf_count_t frames = info.frames;
-    if (frames > 0 && info.channels > 0) {
-        sound.samples.resize(static_cast<qsizetype>(frames * info.channels * sizeof(short)));
-        const sf_count_t read = sf_readf_short(file, reinterpret_cast<short*>(sound.samples.data()), frames);
-        sound.samples.resize(static_cast<qsizetype>(std::max<sf_count_t>(read, 0) * info.channels * sizeof(short)));
-    }
-    sf_close(file);
-    sound.format.setSampleRate(info.samplerate);
-    sound.format.setChannelCount(info.channels);
-    sound.format.setSampleFormat(QAudioFormat::Int16);
-    return sound;
-}
+// A quarter of a second ahead is plenty for a sound that starts a reading,
+// and no file makes the output hold more than this.
+constexpr qsizetype kMostBufferedBytes = 64 * 1024;
 
 }  // namespace
 
 struct WavPlayer::Playback {
-    QByteArray samples;
-    QBuffer buffer;
+    std::unique_ptr<SoundStream> stream;
     std::unique_ptr<QAudioSink> sink;
+    bool everPlayed = false;
 
     void stop()
     {
@@ -57,7 +64,7 @@ struct WavPlayer::Playback {
             sink->stop();
             sink.reset();
         }
-        buffer.close();
+        stream.reset();
     }
 };
 
@@ -66,24 +73,37 @@ WavPlayer::WavPlayer() : m_playback(std::make_unique<Playback>()) {}
 WavPlayer::~WavPlayer()
 {
     m_playback->stop();
+    // The audio system answers a stopped stream on a thread of its own. Were
+    // the program to end while that answer is under way, the audio library
+    // would abort in its teardown; a moment's pause lets it arrive.
+    if (m_playback->everPlayed)
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
 }
 
-void WavPlayer::play(const QString& path)
+void WavPlayer::play(const std::string& path)
 {
     // Like closing and reopening a device: the earlier sound is cut off even
     // when the new file turns out to be unplayable.
     m_playback->stop();
-    DecodedSound sound = decodeWav(path);
+    std::unique_ptr<SoundFile> file = SoundFile::open(path);
 
+    QAudioFormat format;
+    format.setSampleRate(file->sampleRate());
+    format.setChannelCount(file->channels());
+    format.setSampleFormat(QAudioFormat::Int16);
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull() || !sound.format.isValid() || sound.samples.isEmpty())
+    if (device.isNull() || file->frames() == 0)
         return;  // nowhere to play, or nothing to play: silence
+    if (!device.isFormatSupported(format))
+        throw MediaError("Cannot play the sound file " + path + ": the sound output cannot play " +
+                         std::to_string(file->channels()) + " channels at " + std::to_string(file->sampleRate()) +
+                         " Hz");
 
-    m_playback->samples = std::move(sound.samples);
-    m_playback->buffer.setData(m_playback->samples);
-    m_playback->buffer.open(QIODevice::ReadOnly);
-    m_playback->sink = std::make_unique<QAudioSink>(device, sound.format);
-    m_playback->sink->start(&m_playback->buffer);
+    m_playback->stream = std::make_unique<SoundStream>(std::move(file));
+    m_playback->sink = std::make_unique<QAudioSink>(device, format);
+    m_playback->sink->setBufferSize(std::min<qsizetype>(format.bytesForDuration(250000), kMostBufferedBytes));
+    m_playback->sink->start(m_playback->stream.get());
+    m_playback->everPlayed = true;
 }
 
 }  // namespace temparoka

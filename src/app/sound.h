@@ -1,19 +1,20 @@
 #pragma once
-// The reading sound. play() opens a WAV file with libsndfile, stops whatever
-// an earlier reading still plays and starts the new sound without waiting
-// for it. A file that cannot be opened raises a MediaError with libsndfile's
-// text; a machine without an audio output plays nothing and says nothing.
-
-#include <QString>
+// The reading sound. play() stops whatever an earlier reading still plays,
+// opens the file (see SoundFile for what is refused, and how) and starts it
+// without waiting: the sound is read in small blocks while it plays. A file
+// that cannot be played raises a MediaError naming the file; a machine
+// without an audio output plays nothing and says nothing.
 
 #include <memory>
+#include <string>
 
 namespace temparoka {
 
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    virtual void play(const QString& path) = 0;
+    // path as the system names it.
+    virtual void play(const std::string& path) = 0;
 };
 
 // Plays through the default audio output with QAudioSink.
@@ -21,7 +22,7 @@ class WavPlayer : public SoundPlayer {
 public:
     WavPlayer();
     ~WavPlayer() override;  // stops the sound and releases the device
-    void play(const QString& path) override;
+    void play(const std::string& path) override;
 
 private:
     struct Playback;

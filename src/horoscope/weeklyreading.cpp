@@ -130,7 +130,8 @@ void TForm1::vorhersage()
     weeklyOpening(output, lunarMonths(request));
 
     const TextKey key = chooseKey(request, verlauf, table, programRandom());
-    if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)))
+    // A record whose last save failed is saved again, new prediction or not.
+    if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)) || m_saveOwed)
         speichern();
 
     blockausgabe(output, table.cell(key.band, key.quality, key.variant));

@@ -186,30 +186,6 @@ TEST_F(MainWindow, SavingWritesTheWholeRecordReplacingAShortFile)
     EXPECT_EQ(saved, bytesOf(expected));
 }
 
-// Makes the program folder unwritable for the duration of the test. As root,
-// permissions do not stop us, so the test also drops to an unprivileged
-// effective user.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const QString& path) : m_path(path)
-    {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
-                                        | QFile::ReadGroup | QFile::ExeGroup);
-        if (geteuid() == 0 && seteuid(65534) == 0)
-            m_droppedRoot = true;
-    }
-    ~ReadOnlyFolder()
-    {
-        if (m_droppedRoot && seteuid(0) != 0)
-            std::abort();
-        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-private:
-    QString m_path;
-    bool m_droppedRoot = false;
-};
-
 TEST_F(MainWindow, AFailedSaveNamesTheCauseAndKeepsTheOldFileAndTheLists)
 {
     Record old;

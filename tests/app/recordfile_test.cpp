@@ -1,44 +1,78 @@
 #include "app/recordfile.h"
 #include "common/errors.h"
+#include "support/fakes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <sys/resource.h>
 
 using namespace temparoka;
+using namespace temparoka::test;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
+std::string native(const QString& path)
 {
-    QFile file(path);
+    return QFile::encodeName(path).toStdString();
+}
+
+QByteArray fileBytes(const std::string& path)
+{
+    QFile file(QFile::decodeName(path.c_str()));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const std::string& path, const QByteArray& bytes)
+{
+    QFile raw(QFile::decodeName(path.c_str()));
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    raw.write(bytes);
+}
+
+std::string saveError(const RecordFile& file, const Record& record)
+{
+    try {
+        file.save(record);
+    } catch (const FileError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+Record recordWithBirthday(double birthday)
+{
+    Record record;
+    record.birthday = birthday;
+    return record;
 }
 
 TEST(RecordFile, MissingOrShortFilesAreNoRecordAndASaveReplacesThemWhole)
 {
     QTemporaryDir folder;
-    const RecordFile file(folder.filePath("temparoka.dat"));
-    EXPECT_FALSE(file.load());
+    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    EXPECT_FALSE(file.load().record);
+    EXPECT_EQ(file.load().problem, "");  // a first start is no problem
     for (int length : {0, 19, 20, 451}) {
-        QFile raw(file.path());
-        ASSERT_TRUE(raw.open(QIODevice::WriteOnly));
-        raw.write(QByteArray(length, '\x11'));
-        raw.close();
-        EXPECT_FALSE(file.load()) << length;
+        writeBytes(file.path(), QByteArray(length, '\x11'));
+        EXPECT_FALSE(file.load().record) << length;
+        EXPECT_EQ(file.load().problem, "") << length;
     }
     Record record;
     record.children = 2;
     file.save(record);
     EXPECT_EQ(fileBytes(file.path()).size(), 452);
-    EXPECT_EQ(file.load(), record);
+    EXPECT_EQ(file.load().record, record);
 }
 
 // Lets no file grow beyond a few bytes, as a full disk would.
@@ -66,35 +100,26 @@ private:
 TEST(RecordFile, ASaveThatCannotWriteEverythingLeavesTheOldFileWhole)
 {
     QTemporaryDir folder;
-    const RecordFile file(folder.filePath("temparoka.dat"));
-    Record old;
-    old.birthday = 30000;
-    file.save(old);
+    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    file.save(recordWithBirthday(30000));
     const QByteArray before = fileBytes(file.path());
 
-    Record next;
-    next.birthday = 31000;
     std::string message;
     {
         FileSizeLimit limit(100);
-        try {
-            file.save(next);
-        } catch (const FileError& error) {
-            message = error.what();
-        }
+        message = saveError(file, recordWithBirthday(31000));
     }
     EXPECT_NE(message.find("temparoka.dat"), std::string::npos) << message;
     EXPECT_NE(message.find("File too large"), std::string::npos) << message;
     EXPECT_EQ(fileBytes(file.path()), before);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"temparoka.dat"});  // no leftovers
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});  // no leftovers
 }
 
 TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
 {
     QTemporaryDir folder;
-    RecordFile file(folder.filePath("temparoka.dat"));
-    Record old;
-    old.birthday = 30000;
+    RecordFile file(native(folder.filePath("temparoka.dat")));
+    const Record old = recordWithBirthday(30000);
     file.save(old);
     const QByteArray before = fileBytes(file.path());
 
@@ -104,9 +129,7 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     ASSERT_GE(child, 0);
     if (child == 0) {
         file.setBeforeReplace([] { _exit(7); });
-        Record next;
-        next.birthday = 31000;
-        file.save(next);
+        file.save(recordWithBirthday(31000));
         _exit(0);
     }
     int status = 0;
@@ -115,29 +138,229 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     ASSERT_EQ(WEXITSTATUS(status), 7);
 
     EXPECT_EQ(fileBytes(file.path()), before);
-    EXPECT_EQ(file.load(), old);
+    EXPECT_EQ(file.load().record, old);
     // The next save goes through and replaces it whole.
-    Record later;
-    later.birthday = 32000;
+    file.setBeforeReplace({});
+    const Record later = recordWithBirthday(32000);
     file.save(later);
-    EXPECT_EQ(file.load(), later);
+    EXPECT_EQ(file.load().record, later);
 }
 
 TEST(RecordFile, EveryTruncationOfARecordLoadsAsNoRecord)
 {
     QTemporaryDir folder;
-    const RecordFile file(folder.filePath("temparoka.dat"));
-    Record record;
-    record.birthday = 30000;
+    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    Record record = recordWithBirthday(30000);
     record.wuerfe.back() = {30050.5, 2};
     file.save(record);
     const QByteArray whole = fileBytes(file.path());
     for (int length = 0; length < 452; ++length) {
-        QFile raw(file.path());
-        ASSERT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        raw.write(whole.left(length));
-        raw.close();
-        EXPECT_FALSE(file.load()) << length;
+        writeBytes(file.path(), whole.left(length));
+        EXPECT_FALSE(file.load().record) << length;
+    }
+}
+
+// Puts something that is not a regular file where the record belongs.
+enum class Planted { NamedPipe, Folder, Socket, LinkToPipe, LinkToFolder, LinkToDevice, DanglingLink };
+
+void plant(Planted what, const QString& folder, const std::string& path)
+{
+    const std::string pipe = native(folder + "/pipe");
+    switch (what) {
+    case Planted::NamedPipe:
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+        break;
+    case Planted::Folder:
+        ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+        break;
+    case Planted::Socket: {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        ASSERT_LT(path.size(), sizeof(address.sun_path));
+        std::copy(path.begin(), path.end(), address.sun_path);
+        ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        close(fd);
+        break;
+    }
+    case Planted::LinkToPipe:
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+        ASSERT_EQ(symlink(pipe.c_str(), path.c_str()), 0);
+        break;
+    case Planted::LinkToFolder:
+        ASSERT_EQ(symlink(native(folder).c_str(), path.c_str()), 0);
+        break;
+    case Planted::LinkToDevice:
+        ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0);
+        break;
+    case Planted::DanglingLink:
+        ASSERT_EQ(symlink(native(folder + "/nowhere").c_str(), path.c_str()), 0);
+        break;
+    }
+}
+
+TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
+{
+    struct Case {
+        Planted what;
+        const char* loadProblem;  // "" where the load counts it as no file
+        const char* saveProblem;
+    };
+    const Case cases[] = {
+        {Planted::NamedPipe, "it is a named pipe, not a regular file", "it is a named pipe, not a regular file"},
+        {Planted::Folder, "it is a folder, not a regular file", "it is a folder, not a regular file"},
+        {Planted::Socket, "it is a socket, not a regular file", "it is a socket, not a regular file"},
+        {Planted::LinkToPipe, "it is a named pipe, not a regular file", "it is a link to a named pipe, not to a regular file"},
+        {Planted::LinkToFolder, "it is a folder, not a regular file", "it is a link to a folder, not to a regular file"},
+        {Planted::LinkToDevice, "it is a device, not a regular file", "it is a link to a device, not to a regular file"},
+        {Planted::DanglingLink, "", "it is a link that leads nowhere"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        const std::string path = native(folder.filePath("temparoka.dat"));
+        plant(c.what, folder.path(), path);
+        SCOPED_TRACE(c.saveProblem);
+        struct stat before{};
+        ASSERT_EQ(lstat(path.c_str(), &before), 0);
+
+        const RecordFile file(path);
+        const LoadedRecord loaded = file.load();  // a pipe read would block here for good
+        EXPECT_FALSE(loaded.record);
+        EXPECT_EQ(loaded.problem, *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
+        EXPECT_EQ(saveError(file, Record{}), "Cannot save " + path + ": " + c.saveProblem);
+
+        struct stat after{};
+        ASSERT_EQ(lstat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);  // the same thing still stands there
+        EXPECT_EQ(after.st_mode, before.st_mode);
+    }
+    struct stat zero{};
+    ASSERT_EQ(stat("/dev/zero", &zero), 0);
+    EXPECT_TRUE(S_ISCHR(zero.st_mode));
+}
+
+TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(QDir(folder.path()).mkdir("synced"));
+    const QString target = folder.filePath("synced/temparoka.dat");
+    const std::string link = native(folder.filePath("temparoka.dat"));
+    RecordFile(native(target)).save(recordWithBirthday(30000));
+    ASSERT_EQ(symlink(native(target).c_str(), link.c_str()), 0);
+
+    const RecordFile file(link);
+    EXPECT_EQ(file.load().record, recordWithBirthday(30000));
+    file.save(recordWithBirthday(31000));
+    EXPECT_TRUE(QFileInfo(QFile::decodeName(link.c_str())).isSymLink());
+    EXPECT_EQ(RecordFile(native(target)).load().record, recordWithBirthday(31000));
+    EXPECT_EQ(QDir(folder.filePath("synced")).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
+}
+
+TEST(RecordFile, AFolderThatTakesNoNewFileIsWrittenInPlace)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("temparoka.dat");
+    const RecordFile file(native(path));
+    file.save(recordWithBirthday(30000));
+    ReadOnlyFolder::giveToUnprivilegedUser(path);
+    struct stat before{};
+    ASSERT_EQ(stat(file.path().c_str(), &before), 0);
+
+    std::string message;
+    {
+        ReadOnlyFolder readOnly(folder.path());
+        message = saveError(file, recordWithBirthday(31000));
+    }
+    EXPECT_EQ(message, "no error");
+    EXPECT_EQ(file.load().record, recordWithBirthday(31000));
+    struct stat after{};
+    ASSERT_EQ(stat(file.path().c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
+}
+
+TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeepIt)
+{
+    QTemporaryDir program, data;
+    const std::string programFolder = native(program.path()) + '/', dataFolder = native(data.path()) + "/temparoka/";
+    EXPECT_EQ(recordPlace(programFolder, dataFolder), programFolder + "temparoka.dat");  // writable
+    EXPECT_EQ(recordPlace(programFolder, ""), programFolder + "temparoka.dat");
+
+    std::string readOnlyEmpty, readOnlyWithRecord;
+    {
+        ReadOnlyFolder readOnly(program.path());
+        readOnlyEmpty = recordPlace(programFolder, dataFolder);
+    }
+    writeBytes(programFolder + "temparoka.dat", QByteArray(452, '\0'));
+    {
+        ReadOnlyFolder readOnly(program.path());
+        readOnlyWithRecord = recordPlace(programFolder, dataFolder);
+    }
+    EXPECT_EQ(readOnlyEmpty, dataFolder + "temparoka.dat");
+    EXPECT_EQ(readOnlyWithRecord, programFolder + "temparoka.dat");
+
+    // The data folder is made at the first save.
+    const RecordFile file(readOnlyEmpty);
+    file.save(recordWithBirthday(30000));
+    EXPECT_EQ(file.load().record, recordWithBirthday(30000));
+}
+
+TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
+{
+    QTemporaryDir folder;
+    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    Record base;
+    base.verlauf.back() = {1, 1, 1, 49};
+    base.wuerfe.back() = {24286.5, 1};
+    file.save(base);
+
+    // Both copies started from base; each records its own draw and prediction.
+    Record a = base, b = base;
+    appendDraw(a.wuerfe, 24287.5, 2);
+    recordPrediction(a.verlauf, 5, 2, 1, 50);
+    appendDraw(b.wuerfe, 24288.5, 3);
+    recordPrediction(b.verlauf, 4, 2, 2, 51);
+    b.children = 1;
+    const Record savedA = file.save(a);
+    EXPECT_EQ(savedA, a);  // nothing new on disk for A
+    const Record savedB = file.save(b);
+
+    const Record onDisk = *file.load().record;
+    EXPECT_EQ(onDisk, savedB);
+    EXPECT_EQ(onDisk.children, 1);  // the birth data are the saving copy's
+    const PredictionRecord expectedHistory[] = {{1, 1, 1, 49}, {5, 2, 1, 50}, {4, 2, 2, 51}};
+    EXPECT_TRUE(std::equal(std::begin(expectedHistory), std::end(expectedHistory), onDisk.verlauf.end() - 3));
+    const DrawRecord expectedDraws[] = {{24286.5, 1}, {24287.5, 2}, {24288.5, 3}};
+    EXPECT_TRUE(std::equal(std::begin(expectedDraws), std::end(expectedDraws), onDisk.wuerfe.end() - 3));
+}
+
+// A folder name that is not valid UTF-8, and a folder path of 3,999 bytes
+// (longer than some libraries take).
+std::string oddFolder(const QTemporaryDir& root, bool longPath)
+{
+    std::string path = native(root.path());
+    if (!longPath) {
+        path += "/Ramalan \xff\xfe";
+        return mkdir(path.c_str(), 0700) == 0 ? path + '/' : std::string();
+    }
+    while (path.size() < 3999) {
+        path += '/' + std::string(std::min<std::size_t>(200, 3999 - path.size() - 1), 'r');
+        if (mkdir(path.c_str(), 0700) != 0)
+            return {};
+    }
+    return path + '/';
+}
+
+TEST(RecordFile, FoldersWithOddOrVeryLongNamesKeepTheRecord)
+{
+    for (const bool longPath : {false, true}) {
+        QTemporaryDir root;
+        const std::string folder = oddFolder(root, longPath);
+        ASSERT_FALSE(folder.empty());
+        const RecordFile file(recordPlace(folder, "/nonexistent/"));
+        EXPECT_EQ(file.path(), folder + "temparoka.dat");
+        file.save(recordWithBirthday(30000));
+        EXPECT_EQ(file.load().record, recordWithBirthday(30000)) << longPath;
     }
 }
 

@@ -29,7 +29,7 @@ class Startup : public ::testing::Test, public MainWindowFixture {
 protected:
     MainWindowServices services()
     {
-        return {clock, folder.path() + QLatin1Char('/'), sound, [](double) {}};
+        return {clock, nativeFolder(folder), sound, [](double) {}};
     }
 };
 

@@ -208,7 +208,7 @@ TEST_F(DreamWindow, AMissingSoundLeavesTheOutputAloneAndTheWindowOpen)
 {
     ErrorBoxRecorder box;
     auto realSound = std::make_unique<TForm1>(
-        MainWindowServices{clock, folder.path() + QLatin1Char('/'), std::make_shared<WavPlayer>(), [](double) {}});
+        MainWindowServices{clock, nativeFolder(folder), std::make_shared<WavPlayer>(), [](double) {}});
     Ttraumfenster window(*realSound, output);
     output.appendLine("an earlier reading");
     window.show();

@@ -26,7 +26,7 @@ namespace {
 class WeeklyRun : public ::testing::Test, public MainWindowFixture {
 protected:
     QString viewText() const { return output.ausfenster()->toPlainText(); }
-    std::optional<Record> storedRecord() const { return RecordFile(recordPath()).load(); }
+    std::optional<Record> storedRecord() const { return RecordFile(QFile::encodeName(recordPath()).toStdString()).load().record; }
     bool visible(const TForm1& form, const char* name) const
     {
         return form.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&form);
@@ -121,7 +121,7 @@ TEST_F(WeeklyRun, AMissingSoundKeepsTheCardsOnShowAndTheDrawInMemory)
 {
     ErrorBoxRecorder box;
     auto form = std::make_unique<TForm1>(
-        MainWindowServices{clock, folder.path() + QLatin1Char('/'), std::make_shared<WavPlayer>(), [](double) {}});
+        MainWindowServices{clock, nativeFolder(folder), std::make_shared<WavPlayer>(), [](double) {}});
     form->setOutputWindow(&output);
     AutoClose closer(&output);
     output.appendLine("earlier reading");

@@ -7,7 +7,15 @@
 #include <QFile>
 #include <QTimer>
 
+#include <cstdlib>
+#include <unistd.h>
+
 namespace temparoka::test {
+
+namespace {
+constexpr uid_t kUnprivilegedUser = 65534;
+}  // namespace
+
 
 ErrorBoxRecorder::ErrorBoxRecorder()
 {
@@ -33,7 +41,7 @@ MainWindowFixture::MainWindowFixture()
 std::unique_ptr<TForm1> MainWindowFixture::makeWindow()
 {
     auto form = std::make_unique<TForm1>(MainWindowServices{
-        clock, folder.path() + QLatin1Char('/'), sound, [waits = waits, onWait = onWait](double seconds) {
+        clock, nativeFolder(folder), sound, [waits = waits, onWait = onWait](double seconds) {
             waits->push_back(seconds);
             if (*onWait)
                 (*onWait)(seconds);
@@ -72,6 +80,33 @@ bool AutoClose::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, m_dialog, &QDialog::reject);
     }
     return false;
+}
+
+std::string nativeFolder(const QTemporaryDir& folder)
+{
+    return QFile::encodeName(folder.path()).toStdString() + '/';
+}
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& path) : m_path(path)
+{
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
+                                    | QFile::ReadGroup | QFile::ExeGroup);
+    if (geteuid() == 0 && seteuid(kUnprivilegedUser) == 0)
+        m_droppedRoot = true;
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (m_droppedRoot && seteuid(0) != 0)
+        std::abort();
+    QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void ReadOnlyFolder::giveToUnprivilegedUser(const QString& path)
+{
+    if (geteuid() == 0 && ::chown(QFile::encodeName(path).constData(), kUnprivilegedUser, kUnprivilegedUser) != 0)
+        std::abort();
+    QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
 }
 
 void processEvents()

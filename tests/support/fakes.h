@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "output/ausgabeform.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -29,7 +30,7 @@ private:
 // Remembers what it was asked to play; plays nothing.
 class RecordingSound : public SoundPlayer {
 public:
-    void play(const QString& path) override { played << path; }
+    void play(const std::string& path) override { played << QFile::decodeName(path.c_str()); }
     QStringList played;
 };
 
@@ -75,6 +76,26 @@ protected:
 
 private:
     QDialog* m_dialog;
+};
+
+// The folder as the program folder seam takes it: native bytes ending in "/".
+std::string nativeFolder(const QTemporaryDir& folder);
+
+// Makes a folder unwritable while it lives. As root, permissions do not
+// stop us, so the process also drops to an unprivileged effective user
+// (nobody) meanwhile; files that user must write are handed to it first.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& path);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    // Lets the unprivileged user write path (owner and mode).
+    static void giveToUnprivilegedUser(const QString& path);
+
+private:
+    QString m_path;
+    bool m_droppedRoot = false;
 };
 
 // Processes pending events, so that posted events and timers run.

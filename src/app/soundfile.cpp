@@ -1,0 +1,74 @@
+#include "app/soundfile.h"
+
+#include "common/errors.h"
+
+#include <sndfile.h>
+
+namespace temparoka {
+
+namespace {
+
+[[noreturn]] void refuse(const std::string& path, const std::string& cause)
+{
+    throw MediaError("Cannot play the sound file " + path + ": " + cause);
+}
+
+bool isWav(int format)
+{
+    const int container = format & SF_FORMAT_TYPEMASK;
+    return container == SF_FORMAT_WAV || container == SF_FORMAT_WAVEX || container == SF_FORMAT_RF64;
+}
+
+}  // namespace
+
+std::unique_ptr<SoundFile> SoundFile::open(const std::string& path)
+{
+    OpenedFile file = openRegularFile(path);
+    if (file.missing)
+        refuse(path, systemErrorText(ENOENT));
+    if (!file.problem.empty())
+        refuse(path, file.problem);
+    return open(std::move(file.fd), path);
+}
+
+std::unique_ptr<SoundFile> SoundFile::open(FileDescriptor file, const std::string& path)
+{
+    std::unique_ptr<SoundFile> sound(new SoundFile);
+    sound->m_file = std::move(file);
+    // libsndfile reads from our descriptor and leaves closing it to us; a
+    // path would go through its own length limit and text encoding.
+    SF_INFO info{};
+    sound->m_sound = sf_open_fd(sound->m_file.get(), SFM_READ, &info, SF_FALSE);
+    if (!sound->m_sound)
+        refuse(path, sf_strerror(nullptr));
+    if (!isWav(info.format))
+        refuse(path, "it is not a WAV sound");
+    if (info.samplerate < kLowestSampleRate || info.samplerate > kHighestSampleRate)
+        refuse(path, "its sample rate of " + std::to_string(info.samplerate) + " Hz cannot be played");
+    if (info.channels < 1 || info.channels > kMostChannels)
+        refuse(path, "its " + std::to_string(info.channels) + " channels cannot be played");
+    sound->m_sampleRate = info.samplerate;
+    sound->m_channels = info.channels;
+    sound->m_frames = info.frames;
+    return sound;
+}
+
+SoundFile::~SoundFile()
+{
+    if (m_sound)
+        sf_close(m_sound);
+}
+
+std::size_t SoundFile::read(std::int16_t* out, std::size_t frames)
+{
+    if (m_ended || frames == 0)
+        return 0;
+    const sf_count_t got = sf_readf_short(m_sound, out, static_cast<sf_count_t>(frames));
+    if (got <= 0) {
+        m_ended = true;
+        return 0;
+    }
+    return static_cast<std::size_t>(got);
+}
+
+}  // namespace temparoka
