@@ -49,7 +49,7 @@ test: build
 
 bench: build
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@runtime=$$(mktemp -d); for b in bench_readings bench_deal bench_soak; do \
+	@runtime=$$(mktemp -d); for b in bench_readings bench_deal bench_soak bench_sound; do \
 	  XDG_RUNTIME_DIR=$$runtime QT_QPA_PLATFORM=offscreen $(BUILD)/bin/$$b 2>&1 | grep -v PulseAudio || exit 1; \
 	done; rm -rf $$runtime
 	bench/memory.sh $(BUILD)
@@ -67,14 +67,15 @@ test-sanitize: deps
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	    ctest --output-on-failure -j $(JOBS) -E '^package\.'
+	    ctest --output-on-failure -j $(JOBS) -E '^(package|process)\.'
 
-# Coverage-guided fuzzing with libFuzzer (clang-14) of the three inputs the
-# program reads: record file bytes, prediction database text, JPEG bytes.
+# Coverage-guided fuzzing with libFuzzer (clang-14) of the four inputs the
+# program reads: record file bytes, prediction database text, JPEG bytes,
+# the sound file.
 # Each target runs FUZZ_SECONDS from its corpus in fuzz/corpus/.
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg
+FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg fuzz_sound
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DTEMPAROKA_FUZZ=ON -DTEMPAROKA_TESTS=OFF -DTEMPAROKA_BENCH=OFF

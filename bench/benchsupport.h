@@ -13,7 +13,7 @@ namespace temparoka::bench {
 
 class Silence : public SoundPlayer {
 public:
-    void play(const QString&) override {}
+    void play(const std::string&) override {}
 };
 
 class CloseDialogs : public QObject {

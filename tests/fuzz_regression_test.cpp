@@ -11,6 +11,7 @@
 extern "C" int fuzzRecord(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzPredictions(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzJpeg(const std::uint8_t* data, std::size_t size);
+extern "C" int fuzzSound(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -31,5 +32,6 @@ void runCorpus(const char* name, int (*target)(const std::uint8_t*, std::size_t)
 TEST(FuzzCorpus, RecordFiles) { runCorpus("record", fuzzRecord); }
 TEST(FuzzCorpus, PredictionTexts) { runCorpus("predictions", fuzzPredictions); }
 TEST(FuzzCorpus, JpegPictures) { runCorpus("jpeg", fuzzJpeg); }
+TEST(FuzzCorpus, SoundFiles) { runCorpus("sound", fuzzSound); }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 using namespace temparoka;
@@ -92,6 +93,100 @@ TEST(DrawHistory, NewestMatchWinsAndTheOldestDropsOut)
     EXPECT_EQ(findDraw(draws, 100.0), 3);
     appendDraw(draws, 5.0, 5);
     EXPECT_FALSE(findDraw(draws, 200.0));
+}
+
+TEST(DrawHistory, ADrawWhoseCardIsNotOneOfTheFiveIsDamagedAndNeverMatches)
+{
+    for (const std::int32_t card : {0, -1, 6, 1000}) {
+        DrawHistory draws{};
+        appendDraw(draws, 100.0, 2);
+        appendDraw(draws, 100.0, card);
+        EXPECT_EQ(findDraw(draws, 100.0), 2) << card;  // the older, sound draw
+        draws[kDrawsSize - 2] = {};
+        EXPECT_FALSE(findDraw(draws, 100.0)) << card;  // none: deal anew
+    }
+    DrawHistory edges{};
+    appendDraw(edges, 1.0, 1);
+    appendDraw(edges, 5.0, 5);
+    EXPECT_EQ(findDraw(edges, 1.0), 1);
+    EXPECT_EQ(findDraw(edges, 5.0), 5);
+}
+
+// Lists given newest last, as they are kept; the rest of the list is empty.
+template <class Entry, std::size_t N>
+std::array<Entry, N> list(std::initializer_list<Entry> entries)
+{
+    std::array<Entry, N> result{};
+    std::copy(entries.begin(), entries.end(), result.end() - static_cast<std::ptrdiff_t>(entries.size()));
+    return result;
+}
+
+DrawHistory draws(std::initializer_list<double> keys)
+{
+    std::vector<DrawRecord> entries;
+    for (double key : keys)
+        entries.push_back({key, int(key) % 5 + 1});
+    DrawHistory result{};
+    std::copy(entries.begin(), entries.end(), result.end() - static_cast<std::ptrdiff_t>(entries.size()));
+    return result;
+}
+
+TEST(RecordMerge, EntriesOfEitherCopyAreKeptTheFilesFirstAndMineAsTheNewest)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* what;
+        DrawHistory mine, disk, merged;
+    };
+    const Case cases[] = {
+        {"nothing new anywhere", draws({1, 2}), draws({1, 2}), draws({1, 2})},
+        {"only I added", draws({1, 2, 3}), draws({1, 2}), draws({1, 2, 3})},
+        {"only the file gained", draws({1, 2}), draws({1, 2, 4}), draws({1, 2, 4})},
+        {"both added", draws({1, 2, 3}), draws({1, 2, 4}), draws({1, 2, 4, 3})},
+        {"first save, file from elsewhere", draws({3}), draws({7, 8}), draws({7, 8, 3})},
+        {"a repeat of mine pairs off once", draws({1, 2, 1}), draws({1, 2}), draws({1, 2, 1})},
+        {"an empty file", draws({1, 2}), DrawHistory{}, draws({1, 2})},
+        {"full lists drop the oldest",
+         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}),
+         draws({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}),
+         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21})},
+        {"full lists, both added",
+         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}),
+         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30}),
+         draws({3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 21})},
+    };
+    for (const Case& c : cases) {
+        Record mine, disk;
+        mine.wuerfe = c.mine;
+        disk.wuerfe = c.disk;
+        EXPECT_EQ(mergedWithDisk(mine, disk).wuerfe, c.merged) << c.what;
+    }
+
+    // A damaged key that is not a number pairs off with itself instead of
+    // piling up at every save.
+    Record damaged;
+    damaged.wuerfe = list<DrawRecord, kDrawsSize>({{nan, 3}, {2.0, 3}});
+    const Record merged = mergedWithDisk(damaged, damaged);
+    EXPECT_EQ(serialise(merged), serialise(damaged));
+}
+
+TEST(RecordMerge, PredictionsMergeLikeDrawsAndTheBirthDataAreMine)
+{
+    Record mine, disk;
+    mine.birthday = 30000;
+    mine.children = 2;
+    disk.birthday = 31000;
+    mine.verlauf = list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {5, 2, 1, 50}});
+    disk.verlauf = list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {4, 2, 2, 50}});
+    const Record merged = mergedWithDisk(mine, disk);
+    EXPECT_EQ(merged.verlauf,
+              (list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {4, 2, 2, 50}, {5, 2, 1, 50}})));
+    EXPECT_EQ(merged.birthday, 30000);
+    EXPECT_EQ(merged.children, 2);
+    // The same prediction in another week is another entry.
+    disk.verlauf = list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {5, 2, 1, 51}});
+    EXPECT_EQ(mergedWithDisk(mine, disk).verlauf,
+              (list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {5, 2, 1, 51}, {5, 2, 1, 50}})));
 }
 
 TEST(PredictionHistory, RepeatOfTheNewestIsNotRecordedWhateverTheWeek)

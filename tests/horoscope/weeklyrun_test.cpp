@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace temparoka;
@@ -166,6 +167,93 @@ TEST_F(WeeklyRun, AFailedSaveShowsTheOpeningButNotTheReading)
     EXPECT_TRUE(viewText().startsWith("Temparoka melihat:"));
     EXPECT_TRUE(viewText().trimmed().endsWith("These are my predictions for the next week"));
     EXPECT_EQ(form->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
+}
+
+TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
+{
+    ErrorBoxRecorder box;
+    const auto form = makeWindow();
+    AutoClose closer(&output);
+    form->losgehts->trigger();
+    {
+        ReadOnlyFolder readOnly(folder.path());
+        QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+    }
+    ASSERT_EQ(box.texts.size(), 1);
+    EXPECT_FALSE(QFile::exists(recordPath()));
+
+    // The same week again: the card is reused, the pick is the same, and yet
+    // the draw and the prediction reach the file now.
+    form->losgehts->trigger();
+    EXPECT_EQ(closer.shown, 1);
+    ASSERT_TRUE(storedRecord());
+    EXPECT_EQ(storedRecord()->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
+    EXPECT_EQ(storedRecord()->wuerfe.back().card, 3);
+
+    // Once saved, a repeat leaves the file alone (not even rewritten).
+    const QByteArray saved = readRecordBytes();
+    {
+        ReadOnlyFolder readOnly(folder.path());
+        form->losgehts->trigger();
+    }
+    EXPECT_EQ(box.texts.size(), 1);
+    EXPECT_EQ(closer.shown, 2);
+    EXPECT_EQ(readRecordBytes(), saved);
+}
+
+TEST_F(WeeklyRun, AFileReplacedWhileTheProgramRunsLosesNoReading)
+{
+    const auto form = makeWindow();
+    // Another copy, or a synced folder, puts its own record in place.
+    Record other;
+    other.verlauf.back() = {2, 3, 1, 49};
+    other.wuerfe.back() = {24300.25, 4};
+    writeRecordBytes(QByteArray(reinterpret_cast<const char*>(serialise(other).data()), 452));
+
+    AutoClose closer(&output);
+    form->losgehts->trigger();
+    QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+    ASSERT_EQ(closer.shown, 1);
+    const Record stored = *storedRecord();
+    EXPECT_EQ(stored.verlauf[kHistorySize - 2], (PredictionRecord{2, 3, 1, 49}));
+    EXPECT_EQ(stored.verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
+    EXPECT_EQ(stored.wuerfe[kDrawsSize - 2], (DrawRecord{24300.25, 4}));
+    EXPECT_EQ(stored.wuerfe.back().card, 3);
+    EXPECT_EQ(form->wuerfe, stored.wuerfe);  // the window knows them too now
+}
+
+TEST_F(WeeklyRun, AStoredDrawWithADamagedCardDealsAnew)
+{
+    Record record;
+    record.wuerfe.back() = {24236.0 + kInitialTimeOfBirth + 50, 9};
+    writeRecordBytes(QByteArray(reinterpret_cast<const char*>(serialise(record).data()), 452));
+    const auto form = makeWindow();
+    form->show();
+    AutoClose closer(&output);
+    form->losgehts->trigger();
+    EXPECT_EQ(closer.shown, 0);
+    EXPECT_TRUE(visible(*form, "sanskr1"));  // dealt
+    EXPECT_EQ(form->karte, 0);
+}
+
+TEST_F(WeeklyRun, ANamedPipeForARecordIsReportedOnceTheWindowIsUpAndNeverRead)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(recordPath()).constData(), 0600), 0);
+    ErrorBoxRecorder box;
+    const auto form = makeWindow();  // would block here for good if it were opened
+    EXPECT_TRUE(box.texts.isEmpty());
+    processEvents();
+    ASSERT_EQ(box.texts.size(), 1);
+    EXPECT_EQ(box.texts.front(),
+              "Cannot read the record file " + recordPath() + ": it is a named pipe, not a regular file.");
+    EXPECT_EQ(form->birthday(), kInitialBirthday);
+
+    AutoClose closer(&output);
+    form->losgehts->trigger();
+    QTest::mouseClick(form->cards()[0], Qt::LeftButton, {}, QPoint(30, 40));
+    ASSERT_EQ(box.texts.size(), 2);
+    EXPECT_EQ(box.texts.back(), "Cannot save " + recordPath() + ": it is a named pipe, not a regular file.");
+    EXPECT_EQ(closer.shown, 0);
 }
 
 }  // namespace

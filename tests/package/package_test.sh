@@ -33,7 +33,7 @@ done
 # It starts from its folder, whatever the working directory.
 export XDG_RUNTIME_DIR="$WORK/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-(cd / && QT_QPA_PLATFORM=offscreen "$app/temparoka" >/dev/null 2>&1) &
+(cd / && exec env QT_QPA_PLATFORM=offscreen "$app/temparoka" >/dev/null 2>&1) &
 PROGRAM=$!
 sleep 2
 kill -0 "$PROGRAM" 2>/dev/null || fail "the unpacked program did not keep running"
@@ -56,7 +56,7 @@ XVFB=$!
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$WORK/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-(cd / && env -u QT_QPA_PLATFORM LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-12-07 15:00:00" \
+(cd / && exec env -u QT_QPA_PLATFORM LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-12-07 15:00:00" \
     "$app/temparoka" >/dev/null 2>&1) &
 PROGRAM=$!
 find_window() {
