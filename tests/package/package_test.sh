@@ -9,7 +9,12 @@ WORK=$(mktemp -d)
 XVFB=""
 PROGRAM=""
 cleanup() {
-    [ -n "$PROGRAM" ] && kill "$PROGRAM" 2>/dev/null || true
+    if [ -n "$PROGRAM" ]; then
+        kill "$PROGRAM" 2>/dev/null || true
+        wait "$PROGRAM" 2>/dev/null || true
+        # The fake clock keeps its shared memory unless the program exits by itself.
+        rm -f "/dev/shm/faketime_shm_$PROGRAM" "/dev/shm/sem.faketime_sem_$PROGRAM"
+    fi
     [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
     rm -rf "$WORK"
 }
@@ -51,7 +56,7 @@ draws = bytes(19 * 12) + struct.pack('<di', 24236.0 + (0.5 + 1 / 86400) + 50, 3)
 open(sys.argv[1], 'wb').write(record + draws)
 PY
 # Xvfb picks a free display itself and tells us which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$WORK/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WORK/display" >/dev/null 2>&1 &
 XVFB=$!
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$WORK/display")
