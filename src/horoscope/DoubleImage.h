@@ -3,6 +3,9 @@
 // that Flip swaps in. The cards of the draw show their back as Picture and
 // keep their face as Flipside. Pictures are values: setting Flipside copies
 // the caller's picture, and later changes to that picture do not reach us.
+// A card can be taken by keyboard: it takes the focus (Tab, Shift+Tab and
+// the arrow keys move between the cards), shows a golden frame while it has
+// it, and Space or Enter on it does what a click does.
 
 #include "common/picturebox.h"
 
@@ -22,6 +25,12 @@ public:
     // Swaps the shown picture and the flip side; the control shows the new
     // picture (and takes its size with autoSize) from its next repaint.
     void Flip();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage m_flipside;

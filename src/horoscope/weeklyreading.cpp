@@ -17,6 +17,9 @@
 #include "output/ausgabeform.h"
 #include "ui_Unit1.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 #include <cmath>
 
 namespace temparoka {
@@ -26,6 +29,27 @@ namespace {
 // spreads the cards over it, whatever frame the desktop draws.
 constexpr int kOuterHeight = 519;
 constexpr int kOuterWidth = 743;
+
+// Eats the keys meant for the main window. The deal's pauses handle no
+// events, so keys pressed meanwhile wait in the queue; once the cards lie
+// there, a waiting Space would take a card the reader never chose.
+class TypedAheadKeys : public QObject {
+public:
+    explicit TypedAheadKeys(QWidget* window) : m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        const auto type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(receiver);
+        return widget && widget->window() == m_window;
+    }
+
+private:
+    QWidget* m_window;
+};
 }  // namespace
 
 const PredictionTable& TForm1::texte()
@@ -67,6 +91,14 @@ void TForm1::wuerfeln()
         if (i + 1 < all.size())
             warten(0.5);
     }
+    {
+        TypedAheadKeys swallow(this);
+        QCoreApplication::instance()->installEventFilter(&swallow);
+        QCoreApplication::processEvents();
+        QCoreApplication::instance()->removeEventFilter(&swallow);
+    }
+    // The cards are ready to be taken by keyboard, the first one first.
+    all.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::blendin(QWidget* label)

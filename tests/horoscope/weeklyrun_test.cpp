@@ -10,6 +10,8 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 #include <QTextEdit>
 
@@ -254,6 +256,98 @@ TEST_F(WeeklyRun, ANamedPipeForARecordIsReportedOnceTheWindowIsUpAndNeverRead)
     ASSERT_EQ(box.texts.size(), 2);
     EXPECT_EQ(box.texts.back(), "Cannot save " + recordPath() + ": it is a named pipe, not a regular file.");
     EXPECT_EQ(closer.shown, 0);
+}
+
+class CardsByKeyboard : public WeeklyRun {
+protected:
+    // The main window shown and active, the cards dealt.
+    std::unique_ptr<TForm1> dealtWindow()
+    {
+        auto form = makeWindow();
+        form->show();
+        form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->losgehts->trigger();
+        return form;
+    }
+    static int focusedCard(const TForm1& form)
+    {
+        for (int i = 0; i < 5; ++i)
+            if (form.cards()[static_cast<std::size_t>(i)]->hasFocus())
+                return i + 1;
+        return 0;
+    }
+};
+
+TEST_F(CardsByKeyboard, TheFirstCardHasTheFocusAndTheKeysMoveItInCardOrder)
+{
+    const auto form = dealtWindow();
+    EXPECT_EQ(focusedCard(*form), 1);
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Tab, 2},   {Qt::Key_Tab, 3},   {Qt::Key_Tab, 4},      {Qt::Key_Tab, 5},  {Qt::Key_Tab, 1},
+        {Qt::Key_Backtab, 5}, {Qt::Key_Left, 4}, {Qt::Key_Up, 3},      {Qt::Key_Right, 4}, {Qt::Key_Down, 5},
+    };
+    for (const auto& [key, card] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(focusedCard(*form), card) << key;
+    }
+}
+
+TEST_F(CardsByKeyboard, SpaceOrEnterTakesTheFocusedCardAsAClickWould)
+{
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+        const auto form = dealtWindow();
+        AutoClose closer(&output);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(closer.shown, 1) << key;
+        EXPECT_EQ(form->karte, 3) << key;
+        EXPECT_EQ(form->wuerfe.back().card, 3);
+        EXPECT_TRUE(visible(*form, "Ramalanknopf"));  // back in entry mode
+        QFile::remove(recordPath());
+    }
+}
+
+TEST_F(CardsByKeyboard, KeysPressedDuringTheDealTakeNoCard)
+{
+    auto form = makeWindow();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    AutoClose closer(&output);
+    // Keys that arrive while the deal pauses wait in the queue.
+    *onWait = [&form](double) {
+        for (QWidget* target : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(form->cards()[0])}) {
+            QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " "));
+            QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " "));
+        }
+    };
+    form->losgehts->trigger();
+    *onWait = nullptr;
+    processEvents();
+    EXPECT_EQ(closer.shown, 0);
+    EXPECT_EQ(form->karte, 0);
+    EXPECT_TRUE(form->cards()[0]->hasFocus());
+    // Keys pressed now count.
+    QTest::keyClick(form->cards()[0], Qt::Key_Space);
+    EXPECT_EQ(closer.shown, 1);
+}
+
+TEST_F(CardsByKeyboard, TheFocusedCardWearsAGoldenFrame)
+{
+    const auto form = dealtWindow();
+    TDoubleImage* first = form->cards()[0];
+    TDoubleImage* second = form->cards()[1];
+    const QImage focused = first->grab().toImage();
+    const QImage plain = second->grab().toImage();
+    const QColor frame = focused.pixelColor(first->width() / 2, 2);
+    EXPECT_GT(frame.red(), 200);
+    EXPECT_GT(frame.green(), 150);
+    EXPECT_LT(frame.blue(), 120);
+    EXPECT_NE(plain.pixelColor(second->width() / 2, 2), frame);
+    QTest::keyClick(first, Qt::Key_Tab);
+    EXPECT_EQ(first->grab().toImage(), plain);  // the frame goes with the focus
 }
 
 }  // namespace
