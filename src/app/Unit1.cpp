@@ -21,7 +21,6 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -40,6 +39,20 @@ void sleepMonotonic(double seconds)
 
 // Card faces in card order: king of spades, three of diamonds, queen of
 // clubs, ace of spades, jack of hearts.
+// What a screen reader calls each card's face, in Indonesian with the
+// English as its description.
+struct CardName {
+    const char* name;
+    const char* description;
+};
+const std::array<CardName, 5> kCardNames = {{
+    {"Raja Sekop", "King of spades"},
+    {"Tiga Wajik", "Three of diamonds"},
+    {"Ratu Keriting", "Queen of clubs"},
+    {"As Sekop", "Ace of spades"},
+    {"Jack Hati", "Jack of hearts"},
+}};
+
 const std::array<QString, 5> kCardFaces = {
     QStringLiteral(":/pictures/card_ks.jpg"), QStringLiteral(":/pictures/card_3d.jpg"),
     QStringLiteral(":/pictures/card_qc.jpg"), QStringLiteral(":/pictures/card_as.jpg"),
@@ -115,6 +128,12 @@ void TForm1::createActions()
 
 void TForm1::applyLook()
 {
+    // The captions beside the fields name them for screen readers too.
+    ui->Label1->setBuddy(ui->gebdat);
+    ui->Label3->setBuddy(ui->gebzeit);
+    ui->Label4->setBuddy(ui->SpinEdit1);
+    // The database memo is never shown; it must not take the focus either.
+    ui->textquelle->setFocusPolicy(Qt::NoFocus);
     for (QWidget* label : std::initializer_list<QWidget*>{ui->Label1, ui->Label3, ui->Label4})
         paintWhiteOnBlack(label, 13);
     // The picture shows around the check boxes' captions.
@@ -143,6 +162,9 @@ void TForm1::loadPictures()
         all[i]->setPicture(back);
         all[i]->setFlipside(loadPicture(kCardFaces[i]));
         all[i]->setCursor(Qt::PointingHandCursor);
+        const QString number = QString::number(i + 1);
+        all[i]->setSideNames(QStringLiteral("Kartu ") + number, QStringLiteral("Card ") + number,
+                             QString::fromUtf8(kCardNames[i].name), QString::fromUtf8(kCardNames[i].description));
     }
 }
 
@@ -192,10 +214,10 @@ double TForm1::timeOfBirth() const
 
 int TForm1::children() const
 {
-    // The field's text is what counts: an emptied field or a lone sign reads as 0.
-    bool ok = false;
-    const int value = ui->SpinEdit1->cleanText().toInt(&ok);
-    return ok ? std::clamp(value, ui->SpinEdit1->minimum(), ui->SpinEdit1->maximum()) : 0;
+    // The field's text is what counts, also while it is still being typed:
+    // an emptied field or a lone sign reads as 0, a number beyond the range
+    // as its nearest bound.
+    return ui->SpinEdit1->typedValue();
 }
 
 void TForm1::speichern()

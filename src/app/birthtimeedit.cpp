@@ -1,5 +1,9 @@
 #include "app/birthtimeedit.h"
 
+#include "app/birthfields.h"
+
+#include <QKeyEvent>
+
 #include <cmath>
 
 namespace temparoka {
@@ -26,6 +30,21 @@ void BirthTimeEdit::setValue(double dayFraction)
     m_settingValue = true;
     setTime(QTime::fromMSecsSinceStartOfDay(static_cast<int>(millisecondsOf(dayFraction) % kMsPerDay)));
     m_settingValue = false;
+}
+
+bool BirthTimeEdit::focusNextPrevChild(bool next)
+{
+    // One stop for Tab, as the date field: the window's keyboard order goes
+    // from here straight to the children field.
+    return QWidget::focusNextPrevChild(next);
+}
+
+void BirthTimeEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (stepBetweenSections(*this, *event))
+        event->accept();
+    else
+        QTimeEdit::keyPressEvent(event);
 }
 
 void BirthTimeEdit::onTimeChanged(QTime time)

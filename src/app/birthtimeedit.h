@@ -3,7 +3,8 @@
 // its value is a full day fraction: the seconds it does not show survive
 // every edit (12:00:01 edited to 07:30 is 07:30:01), and a value set from
 // the record file is kept bit for bit until the user edits it, because the
-// weekly reading keys its stored draws on the exact value.
+// weekly reading keys its stored draws on the exact value. Tab leaves it at
+// once; Left and Right move between hours and minutes.
 
 #include <QTimeEdit>
 
@@ -18,6 +19,10 @@ public:
     double value() const { return m_value; }
     // Sets the value without emitting valueEdited.
     void setValue(double dayFraction);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 signals:
     // The user changed the hours or minutes.

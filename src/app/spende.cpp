@@ -43,6 +43,7 @@ TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique
     ui->Label1->setFont(pixelFont(20, true));
     fitCaption(ui->Label1);
     ui->Memo1->setPlainText(appealText());
+    ui->Label1->setBuddy(ui->Memo1);
     // The button lies over the memo's lower part, right under the line
     // "or click on this button.": all 17 lines must end above it.
     QFont memoFont = pixelFont(17);

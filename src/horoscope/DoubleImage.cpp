@@ -21,6 +21,17 @@ void TDoubleImage::Flip()
 {
     QImage shown = picture();
     setPicture(std::exchange(m_flipside, std::move(shown)));
+    setAccessibleName(std::exchange(m_flipName, accessibleName()));
+    setAccessibleDescription(std::exchange(m_flipDescription, accessibleDescription()));
+}
+
+void TDoubleImage::setSideNames(const QString& shownName, const QString& shownDescription, const QString& flipName,
+                                const QString& flipDescription)
+{
+    setAccessibleName(shownName);
+    setAccessibleDescription(shownDescription);
+    m_flipName = flipName;
+    m_flipDescription = flipDescription;
 }
 
 void TDoubleImage::paintEvent(QPaintEvent* event)

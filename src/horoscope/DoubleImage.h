@@ -26,6 +26,11 @@ public:
     // picture (and takes its size with autoSize) from its next repaint.
     void Flip();
 
+    // What a screen reader calls each side (name and description); the
+    // shown side's go with it when the card flips.
+    void setSideNames(const QString& shownName, const QString& shownDescription, const QString& flipName,
+                      const QString& flipDescription);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -34,6 +39,8 @@ protected:
 
 private:
     QImage m_flipside;
+    QString m_flipName;
+    QString m_flipDescription;
 };
 
 }  // namespace temparoka

@@ -20,6 +20,9 @@ Tausform::Tausform(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
     paper.setColor(QPalette::Base, Qt::white);
     paper.setColor(QPalette::Text, Qt::black);
     ui->ausfenster->setPalette(paper);
+    // Read aloud as the reading, in both languages, Indonesian first.
+    ui->ausfenster->setAccessibleName(QStringLiteral("Ramalan"));
+    ui->ausfenster->setAccessibleDescription(QStringLiteral("Your reading, in Indonesian and then in English"));
 
     m_format.setForeground(QColor(0, 0, 0));
     m_format.setFontWeight(QFont::Normal);
