@@ -3,12 +3,20 @@
 #include "common/look.h"
 
 #include <QButtonGroup>
-#include <QEvent>
+#include <QKeyEvent>
 #include <QRadioButton>
+
+#include <algorithm>
 
 namespace temparoka {
 
-RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent), m_group(new QButtonGroup(this)) {}
+RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent), m_group(new QButtonGroup(this))
+{
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            followSelection();
+    });
+}
 
 QStringList RadioGroup::items() const
 {
@@ -28,6 +36,7 @@ void RadioGroup::setItems(const QStringList& items)
         button->setFont(font());
         button->setPalette(palette());
         button->setAutoFillBackground(autoFillBackground());
+        button->installEventFilter(this);
         m_group->addButton(button, i);
         m_buttons << button;
         button->show();
@@ -83,6 +92,61 @@ void RadioGroup::changeEvent(QEvent* event)
         }
         placeButtons();
     }
+}
+
+bool RadioGroup::eventFilter(QObject* watched, QEvent* event)
+{
+    // A button that took the focus by a mouse press without being clicked
+    // made itself the tab stop; once the focus leaves, the selected item is
+    // the stop again.
+    if (event->type() == QEvent::FocusOut) {
+        markTabStop();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || m_buttons.isEmpty())
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    int step = 0;
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    default:
+        return false;
+    }
+    const int n = count();
+    const int from = std::max(0, static_cast<int>(m_buttons.indexOf(watched)));
+    setItemIndex((from + step + n) % n);
+    return true;
+}
+
+void RadioGroup::markTabStop()
+{
+    // Only the selected item is a tab stop, so that Tab enters the group on
+    // the answer given and leaves it with the next press; the others still
+    // take the focus by mouse.
+    QAbstractButton* selected = m_group->checkedButton();
+    for (QRadioButton* button : m_buttons)
+        button->setFocusPolicy(button == selected ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void RadioGroup::followSelection()
+{
+    // When the selection moves while an item has the focus, the focus moves
+    // along, so that Space never lands on an item other than the answer.
+    markTabStop();
+    QAbstractButton* selected = m_group->checkedButton();
+    const bool focusInside =
+        std::any_of(m_buttons.cbegin(), m_buttons.cend(), [](const QRadioButton* b) { return b->hasFocus(); });
+    if (focusInside && selected && !selected->hasFocus())
+        selected->setFocus(Qt::OtherFocusReason);
 }
 
 void RadioGroup::placeButtons()

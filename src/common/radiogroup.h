@@ -2,6 +2,9 @@
 // A radio group: a titled box of radio buttons, one per item, of which one
 // is always selected. The reading only ever looks at the item index, so the
 // item texts can be swapped for a translation without changing the answer.
+// By keyboard the group is one stop: Tab lands on the selected item and the
+// next Tab leaves, and the arrow keys move the selection, wrapping at the
+// ends, with the focus going along.
 
 #include <QGroupBox>
 #include <QStringList>
@@ -31,9 +34,12 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void placeButtons();
+    void markTabStop();
+    void followSelection();
 
     QButtonGroup* m_group;
     QList<QRadioButton*> m_buttons;

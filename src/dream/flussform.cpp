@@ -1,5 +1,6 @@
 #include "dream/flussform.h"
 
+#include "common/keys.h"
 #include "common/look.h"
 #include "dream/todfrage.h"
 #include "ui_flussform.h"
@@ -21,6 +22,8 @@ Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
     fitCaption(ui->janein);
     ui->Button1->setFont(pixelFont(13));
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
+    enterPressesFocusedButton(this);
+    focusFirstOnShow(this, ui->janein);
 }
 
 Tflussfrage::~Tflussfrage() = default;

@@ -1,8 +1,11 @@
 #include "dream/todfrage.h"
 
 #include "common/jpeg.h"
+#include "common/keys.h"
 #include "common/look.h"
 #include "ui_todfrage.h"
+
+#include <QPushButton>
 
 namespace temparoka {
 
@@ -24,6 +27,8 @@ TTfrage::TTfrage(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTf
                                                             ui->hidup, ui->tdkhidup, ui->tdktahu})
         fitCaption(control);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
+    enterPressesFocusedButton(this);
+    focusFirstOnShow(this, ui->kanal);
 }
 
 TTfrage::~TTfrage() = default;

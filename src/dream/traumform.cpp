@@ -4,6 +4,7 @@
 #include "common/calendar.h"
 #include "common/errors.h"
 #include "common/jpeg.h"
+#include "common/keys.h"
 #include "common/look.h"
 #include "common/random.h"
 #include "dream/dreamrules.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QShowEvent>
 
 namespace temparoka {
 
@@ -75,6 +77,14 @@ Ttraumfenster::Ttraumfenster(TForm1& mainWindow, Tausform& outputWindow, QWidget
     connect(ui->trans, &QPushButton::clicked, this, &Ttraumfenster::transClick);
     connect(ui->laut, &QCheckBox::clicked, this, &Ttraumfenster::lautClick);
     connect(ui->gigicheck, &QCheckBox::clicked, this, &Ttraumfenster::gigicheckClick);
+    // Enter on the flag button switches the language rather than reading.
+    enterPressesFocusedButton(this);
+    // Each showing starts at the feeling, first in the keyboard order, and
+    // not at the button that would read the dream on Space.
+    focusFirstOnShow(this, ui->gefuehl);
+    // The flag button shows no caption; a screen reader says what it does.
+    ui->trans->setAccessibleName(QStringLiteral("Terjemahkan"));
+    ui->trans->setAccessibleDescription(ui->trans->toolTip());
 }
 
 Ttraumfenster::~Ttraumfenster() = default;

@@ -1,5 +1,6 @@
 #include "dream/zahnfrage.h"
 
+#include "common/keys.h"
 #include "common/look.h"
 #include "dream/todfrage.h"
 #include "ui_zahnfrage.h"
@@ -24,6 +25,8 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
         fitCaption(control);
     ui->Button1->setFont(pixelFont(15));
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
+    enterPressesFocusedButton(this);
+    focusFirstOnShow(this, ui->zahnoben);
 }
 
 Tzahnform::~Tzahnform() = default;

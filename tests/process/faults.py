@@ -418,11 +418,10 @@ CASES = {
 }
 
 
-def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in CASES:
-        sys.exit(f'usage: {sys.argv[0]} <{"|".join(CASES)}> <program folder>')
-    # Give up before ctest's time limit (or on its SIGTERM) by raising, so
-    # that the harness still ends every process it started.
+def run_case(name, case, bindir):
+    """Runs one case, giving up before ctest's time limit (or on its
+    SIGTERM) by raising, so that the harness still ends every process it
+    started."""
     def give_up(signum, _frame):
         raise Failure(f'stopped by signal {signum} before the case finished')
 
@@ -430,11 +429,17 @@ def main():
     signal.signal(signal.SIGTERM, give_up)
     signal.alarm(100)
     try:
-        CASES[sys.argv[1]](os.path.realpath(sys.argv[2]))
+        case(os.path.realpath(bindir))
     except (Failure, subprocess.TimeoutExpired) as failure:
-        print(f'FAILED: {sys.argv[1]}: {failure}', file=sys.stderr)
+        print(f'FAILED: {name}: {failure}', file=sys.stderr)
         sys.exit(1)
-    print(f'passed: {sys.argv[1]}')
+    print(f'passed: {name}')
+
+
+def main():
+    if len(sys.argv) != 3 or sys.argv[1] not in CASES:
+        sys.exit(f'usage: {sys.argv[0]} <{"|".join(CASES)}> <program folder>')
+    run_case(sys.argv[1], CASES[sys.argv[1]], sys.argv[2])
 
 
 if __name__ == '__main__':

@@ -1,0 +1,118 @@
+// What a screen reader finds: every control that can take the focus has a
+// name (its caption, or what it shows) and, where it has a hint, the hint
+// as its description, in every window the program makes.
+
+#include "app/about.h"
+#include "app/spende.h"
+#include "app/startup.h"
+#include "dream/flussform.h"
+#include "dream/todfrage.h"
+#include "dream/zahnfrage.h"
+#include "output/ausgabeform.h"
+#include "dream/traumform.h"
+#include "horoscope/DoubleImage.h"
+#include "support/fakes.h"
+
+#include <QAccessible>
+#include <QTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace temparoka;
+using namespace temparoka::test;
+
+namespace {
+
+class Accessibility : public ::testing::Test, public MainWindowFixture {
+protected:
+    MainWindowServices services() { return {clock, nativeFolder(folder), sound, [](double) {}}; }
+};
+
+// Every interface below root, with a bound on the depth so that a cycle in
+// the tree fails instead of hanging.
+void walk(QAccessibleInterface* node, int depth, const std::function<void(QAccessibleInterface*)>& visit)
+{
+    ASSERT_LT(depth, 20);
+    visit(node);
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            walk(child, depth + 1, visit);
+}
+
+TEST_F(Accessibility, EveryFocusableControlOfEveryWindowHasAName)
+{
+    Program program(services());
+    const QList<QWidget*> windows = {&program.Form1(),      &program.AboutBox(),   &program.ausform(),
+                                     &program.traumfenster(), &program.SpendeForm(), &program.Tfrage(),
+                                     &program.flussfrage(),   &program.zahnform()};
+    for (QWidget* window : windows) {
+        int focusable = 0;
+        walk(QAccessible::queryAccessibleInterface(window), 0, [&](QAccessibleInterface* node) {
+            if (!node->state().focusable)
+                return;
+            ++focusable;
+            const QString name = node->text(QAccessible::Name);
+            EXPECT_FALSE(name.trimmed().isEmpty())
+                << window->objectName().toStdString() << ": " << (node->object() ? node->object()->objectName().toStdString() : "?")
+                << " role " << node->role();
+        });
+        EXPECT_GT(focusable, 0) << window->objectName().toStdString();
+    }
+}
+
+TEST_F(Accessibility, HintsAreTheDescriptionsAndTheCardsSayWhichTheyAre)
+{
+    Program program(services());
+    TForm1& form = program.Form1();
+    const auto describe = [](QWidget* widget) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
+        return std::make_pair(node->text(QAccessible::Name), node->text(QAccessible::Description));
+    };
+    const std::pair<const char*, std::pair<QString, QString>> controls[] = {
+        {"Ramalanknopf", {"Ramalan", "Horoscope"}},
+        {"gebdat", {"Tanggal lahir Anda", "Enter your birthday"}},
+        {"SpinEdit1", {"Berapa anak", "How many children do you have?"}},
+        {"Tidaktahu", {"tidak tahu", "don't know"}},
+    };
+    for (const auto& [name, expected] : controls)
+        EXPECT_EQ(describe(form.findChild<QWidget*>(name)), expected) << name;
+
+    TDoubleImage* card = form.cards()[1];
+    EXPECT_EQ(describe(card), std::make_pair(QString("Kartu 2"), QString("Card 2")));
+    card->Flip();
+    EXPECT_EQ(describe(card), std::make_pair(QString("Tiga Wajik"), QString("Three of diamonds")));
+    card->Flip();
+    EXPECT_EQ(describe(card).first, "Kartu 2");
+}
+
+TEST_F(Accessibility, TheReadingCanBeReadThroughTheTextInterface)
+{
+    Program program(services());
+    Tausform& output = program.ausform();
+    output.clear();
+    output.appendLine("Temparoka melihat:");
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(output.ausfenster());
+    ASSERT_TRUE(view->textInterface());
+    EXPECT_EQ(view->text(QAccessible::Name), "Ramalan");
+    EXPECT_TRUE(view->textInterface()->text(0, view->textInterface()->characterCount()).startsWith("Temparoka melihat:"));
+}
+
+TEST_F(Accessibility, AfterALanguageSwitchTheNamesFollowTheCaptions)
+{
+    Program program(services());
+    Ttraumfenster& dream = program.traumfenster();
+    auto* flag = dream.findChild<QPushButton*>("trans");
+    const auto name = [&](const char* control) {
+        return QAccessible::queryAccessibleInterface(dream.findChild<QWidget*>(control))->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name("laut"), "menyebrang sungai atau laut");
+    EXPECT_EQ(name("trans"), "Terjemahkan");
+    flag->click();
+    EXPECT_EQ(name("laut"), "running away");
+    EXPECT_EQ(name("Button1"), "Meaning of yr dream");
+    flag->click();
+    EXPECT_EQ(name("laut"), "menyebrang sungai atau laut");
+}
+
+}  // namespace
