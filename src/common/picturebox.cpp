@@ -1,12 +1,53 @@
 #include "common/picturebox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace temparoka {
 
+namespace {
+
+// What a screen reader is told of a picture: one that can take the focus
+// (a card) is a button that can be pressed; any other is a graphic, and a
+// graphic without a name is decoration that readers pass over.
+class PictureAccessible : public QAccessibleWidget {
+public:
+    explicit PictureAccessible(PictureBox* box)
+        : QAccessibleWidget(box, box->focusPolicy() == Qt::NoFocus ? QAccessible::Graphic : QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (role() == QAccessible::Button)
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (role() == QAccessible::Button && name == pressAction())
+            emit static_cast<PictureBox*>(widget())->clicked();
+        else
+            QAccessibleWidget::doAction(name);
+    }
+};
+
+QAccessibleInterface* pictureAccessible(const QString&, QObject* object)
+{
+    if (auto* box = qobject_cast<PictureBox*>(object))
+        return new PictureAccessible(box);
+    return nullptr;
+}
+
+}  // namespace
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(pictureAccessible), true);
+    (void)accessibleInstalled;
     // Transparent where there is no picture, like a graphic control.
     setAttribute(Qt::WA_NoSystemBackground);
 }

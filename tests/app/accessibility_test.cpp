@@ -16,6 +16,7 @@
 #include <QAccessible>
 #include <QTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -113,6 +114,25 @@ TEST_F(Accessibility, AfterALanguageSwitchTheNamesFollowTheCaptions)
     EXPECT_EQ(name("Button1"), "Meaning of yr dream");
     flag->click();
     EXPECT_EQ(name("laut"), "menyebrang sungai atau laut");
+}
+
+TEST_F(Accessibility, CardsArePressableButtonsAndBackgroundsAreUnnamedGraphics)
+{
+    Program program(services());
+    TForm1& form = program.Form1();
+    QAccessibleInterface* background = QAccessible::queryAccessibleInterface(form.findChild<QWidget*>("Image1"));
+    EXPECT_EQ(background->role(), QAccessible::Graphic);
+    EXPECT_EQ(background->text(QAccessible::Name), "");
+
+    TDoubleImage* card = form.cards()[3];
+    QAccessibleInterface* node = QAccessible::queryAccessibleInterface(card);
+    EXPECT_EQ(node->role(), QAccessible::Button);
+    ASSERT_TRUE(node->actionInterface());
+    QSignalSpy clicked(card, &TDoubleImage::clicked);
+    AutoClose closer(&program.ausform());  // pressing the card takes it: the reading opens
+    node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(closer.shown, 1);
 }
 
 }  // namespace
