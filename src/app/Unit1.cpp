@@ -21,6 +21,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -259,10 +260,18 @@ QList<QWidget*> TForm1::drawControls() const
 
 void TForm1::enterEntryMode()
 {
+    // The window's own focus child: while the reading was on top, no card
+    // had the application's focus, but the window remembers which one.
+    const auto all = cards();
+    const bool cardHadFocus = std::find(all.begin(), all.end(), focusWidget()) != all.end();
     for (QWidget* control : drawControls())
         control->hide();
     for (QWidget* control : entryControls())
         control->show();
+    // Back from a card to where the reading was asked for, not to whatever
+    // follows the hidden card in the keyboard order.
+    if (cardHadFocus || !focusWidget())
+        ui->Ramalanknopf->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm1::hideEntryControls()

@@ -305,6 +305,8 @@ TEST_F(CardsByKeyboard, SpaceOrEnterTakesTheFocusedCardAsAClickWould)
         EXPECT_EQ(form->karte, 3) << key;
         EXPECT_EQ(form->wuerfe.back().card, 3);
         EXPECT_TRUE(visible(*form, "Ramalanknopf"));  // back in entry mode
+        // The focus comes back to where the reading was asked for.
+        EXPECT_EQ(form->focusWidget(), form->findChild<QWidget*>("Ramalanknopf")) << key;
         QFile::remove(recordPath());
     }
 }
