@@ -13,7 +13,8 @@ PACKAGES := cmake ninja-build g++ pkg-config clang-14 libclang-rt-14-dev \
             libjpeg-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-comic-neue fonts-urw-base35 fonts-dejavu-core \
             xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio \
-            desktop-file-utils appstream python3 xclip
+            desktop-file-utils appstream python3 xclip \
+            dpkg-dev lintian
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -88,9 +89,10 @@ fuzz: deps
 	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
 	done
 
-# The release archive: build/temparoka-<version>-linux-<arch>.tar.gz
+# The Debian package build/temparoka_<version>_amd64.deb and the portable
+# archive build/temparoka-<version>-linux-<arch>.tar.gz
 package: build
-	cd $(BUILD) && cpack -G TGZ
+	cd $(BUILD) && cpack -G DEB && cpack -G TGZ
 
 # Draws the pictures and synthesises the sound again into data/.
 art: configure

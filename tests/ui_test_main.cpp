@@ -16,6 +16,10 @@ int main(int argc, char** argv)
     QTemporaryDir runtimeDir;
     QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
+#ifdef TEMPAROKA_TEST_SCALE_FACTOR
+    // A screen of this density, for the suite that checks the sharp pictures.
+    qputenv("QT_SCALE_FACTOR", TEMPAROKA_TEST_SCALE_FACTOR);
+#endif
 
     ::testing::InitGoogleTest(&argc, argv);
     temparoka::TApplication app(argc, argv);

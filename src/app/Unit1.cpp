@@ -80,9 +80,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     setFixedSize(735, 487);
     // The two-colour icon at its own size, and the desktop's larger one for
     // task bars and switchers that ask for more pixels.
-    QIcon icon = pictureIcon(QStringLiteral(":/pictures/icon_program.png"));
-    icon.addPixmap(QPixmap::fromImage(loadPicture(QStringLiteral(":/pictures/temparoka.png"))));
-    setWindowIcon(icon);
+    setWindowIcon(pictureIcon({QStringLiteral(":/pictures/icon_program.png"), QStringLiteral(":/pictures/temparoka.png")}));
     paintBlackBackground(this);
 
     ui->gebzeit->setValue(kInitialTimeOfBirth);

@@ -33,6 +33,8 @@ LoadedRecord read(const std::string& path)
 std::string recordPlace(const std::string& programFolder, const std::string& dataFolder)
 {
     const std::string beside = programFolder + kRecordFileName;
+    if (!dataFolder.empty() && programFolder.starts_with("/usr/"))
+        return dataFolder + kRecordFileName;
     // Whatever already stands beside the program is the record, even when
     // it turns out unreadable: the reader is told, rather than sent off to
     // a second record elsewhere.

@@ -18,7 +18,9 @@ inline constexpr char kRecordFileName[] = "temparoka.dat";
 
 // Where the record lives: beside the program when its folder already holds
 // one or can be written (a portable folder), otherwise in the user's data
-// folder (a system-wide install, a read-only medium). Both folders end in "/".
+// folder (a system-wide install, a read-only medium). A program folder under
+// /usr is never written, even by an administrator who could: it is shared by
+// every user and belongs to the package manager. Both folders end in "/".
 std::string recordPlace(const std::string& programFolder, const std::string& dataFolder);
 
 struct LoadedRecord {

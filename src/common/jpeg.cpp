@@ -3,6 +3,7 @@
 #include "common/errors.h"
 
 #include <QFile>
+#include <QGuiApplication>
 
 #include <csetjmp>
 #include <cstdio>
@@ -92,7 +93,9 @@ QImage decodeJpeg(const QByteArray& bytes)
     return image;
 }
 
-QImage loadPicture(const QString& resourcePath)
+namespace {
+
+QImage decodePicture(const QString& resourcePath)
 {
     QFile file(resourcePath);
     if (!file.open(QIODevice::ReadOnly))
@@ -104,6 +107,35 @@ QImage loadPicture(const QString& resourcePath)
     if (!image.loadFromData(bytes))
         throw PictureError("Cannot decode picture " + resourcePath.toStdString());
     return image;
+}
+
+}  // namespace
+
+QString doubleSizePath(const QString& resourcePath)
+{
+    const qsizetype dot = resourcePath.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = resourcePath.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash)
+        return resourcePath + QStringLiteral("@2x");
+    return resourcePath.left(dot) + QStringLiteral("@2x") + resourcePath.mid(dot);
+}
+
+QImage loadPicture(const QString& resourcePath, double pixelRatio)
+{
+    if (pixelRatio > 1.0) {
+        const QString dense = doubleSizePath(resourcePath);
+        if (QFile::exists(dense)) {
+            QImage image = decodePicture(dense);
+            image.setDevicePixelRatio(2.0);
+            return image;
+        }
+    }
+    return decodePicture(resourcePath);
+}
+
+QImage loadPicture(const QString& resourcePath)
+{
+    return loadPicture(resourcePath, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
 }
 
 }  // namespace temparoka

@@ -13,7 +13,18 @@ namespace temparoka {
 QImage decodeJpeg(const QByteArray& bytes);
 
 // Reads a compiled-in picture (":/pictures/...") and decodes it: JPEG through
-// decodeJpeg, anything else (the PNG icons) through Qt.
+// decodeJpeg, anything else (the PNG icons) through Qt. At a pixel ratio
+// above 1 it takes the picture drawn at twice the size ("name@2x.jpg")
+// where there is one, marked with a device pixel ratio of 2 so that it
+// paints at the 1x picture's size in device-independent pixels; at ratio 1
+// the 2x set is never read.
+QImage loadPicture(const QString& resourcePath, double pixelRatio);
+
+// The same for the screens the program runs on now: the highest pixel
+// ratio among them, so that a window moved to the densest screen stays sharp.
 QImage loadPicture(const QString& resourcePath);
+
+// Where the twice-size drawing of a picture lies: "a/b.jpg" -> "a/b@2x.jpg".
+QString doubleSizePath(const QString& resourcePath);
 
 }  // namespace temparoka

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QRadioButton>
@@ -112,9 +113,18 @@ void fixDialogSize(QDialog* dialog, const QSize& client)
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-QIcon pictureIcon(const QString& resourcePath)
+QIcon pictureIcon(const QStringList& resourcePaths)
 {
-    return QIcon(QPixmap::fromImage(loadPicture(resourcePath)));
+    QIcon icon;
+    const bool dense = qGuiApp->devicePixelRatio() > 1.0;
+    for (const QString& path : resourcePaths) {
+        icon.addPixmap(QPixmap::fromImage(loadPicture(path, 1.0)));
+        if (!dense)
+            continue;
+        if (const QImage sharp = loadPicture(path, 2.0); sharp.devicePixelRatio() > 1.0)
+            icon.addPixmap(QPixmap::fromImage(sharp));
+    }
+    return icon;
 }
 
 void paintDarkButton(QWidget* button, int pixels, bool bold)

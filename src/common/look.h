@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -33,8 +34,11 @@ void paintBlackBackground(QWidget* window);
 // A dialog of one fixed client size, without a help button.
 void fixDialogSize(QDialog* dialog, const QSize& client);
 
-// A window or button icon from a compiled-in picture.
-QIcon pictureIcon(const QString& resourcePath);
+// A window or button icon from compiled-in pictures, one per size. On a
+// dense screen each also brings its twice-size drawing, which the icon
+// picks wherever it is shown at a pixel ratio of 2.
+QIcon pictureIcon(const QStringList& resourcePaths);
+inline QIcon pictureIcon(const QString& resourcePath) { return pictureIcon(QStringList{resourcePath}); }
 
 // A dark button with white text, for buttons that sit on the pictures.
 void paintDarkButton(QWidget* button, int pixels, bool bold = false);

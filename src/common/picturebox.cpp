@@ -73,13 +73,13 @@ void PictureBox::setStretch(bool on)
 
 QSize PictureBox::sizeHint() const
 {
-    return m_picture.isNull() ? QWidget::sizeHint() : m_picture.size();
+    return m_picture.isNull() ? QWidget::sizeHint() : m_picture.deviceIndependentSize().toSize();
 }
 
 void PictureBox::fitToPicture()
 {
     if (m_autoSize && !m_picture.isNull())
-        resize(m_picture.size());
+        resize(m_picture.deviceIndependentSize().toSize());
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
@@ -87,12 +87,15 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    if (m_stretch) {
+    // A picture drawn for another pixel ratio than the screen's (the 2x set
+    // at 150 % scaling, or at 100 % on a second screen) is resampled, never
+    // sampled pixel by pixel, which would make it grainy.
+    if (m_stretch || m_picture.devicePixelRatio() != devicePixelRatioF())
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (m_stretch)
         painter.drawImage(rect(), m_picture);
-    } else {
+    else
         painter.drawImage(0, 0, m_picture);
-    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

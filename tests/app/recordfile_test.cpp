@@ -285,6 +285,10 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
     const std::string programFolder = native(program.path()) + '/', dataFolder = native(data.path()) + "/temparoka/";
     EXPECT_EQ(recordPlace(programFolder, dataFolder), programFolder + "temparoka.dat");  // writable
     EXPECT_EQ(recordPlace(programFolder, ""), programFolder + "temparoka.dat");
+    // An installed program's folder is shared, even where it can be
+    // written (as it can by root, who runs this test in CI).
+    EXPECT_EQ(recordPlace("/usr/lib/", dataFolder), dataFolder + "temparoka.dat");
+    EXPECT_EQ(recordPlace("/usr/local/", dataFolder), dataFolder + "temparoka.dat");
 
     std::string readOnlyEmpty, readOnlyWithRecord;
     {

@@ -61,7 +61,7 @@ TEST(Jpeg, DamagedDataRaisesLibjpegsMessageNeverAHalfPicture)
         EXPECT_NE(errorOf(c.bytes).find(c.message), std::string::npos) << c.message << " <> " << errorOf(c.bytes);
 }
 
-TEST(Jpeg, EveryCompiledInPictureLoadsAtItsSize)
+TEST(Jpeg, EveryCompiledInPictureLoadsAtItsSizeFromBothSets)
 {
     const struct {
         const char* path;
@@ -73,11 +73,32 @@ TEST(Jpeg, EveryCompiledInPictureLoadsAtItsSize)
         {":/pictures/card_jh.jpg", {70, 95}},      {":/pictures/dream.jpg", {640, 480}},
         {":/pictures/death.jpg", {430, 615}},      {":/pictures/flags.png", {52, 25}},
         {":/pictures/icon_program.png", {32, 32}}, {":/pictures/icon_output.png", {32, 32}},
-        {":/pictures/icon_dream.png", {32, 32}},
+        {":/pictures/icon_dream.png", {32, 32}},   {":/pictures/temparoka.png", {128, 128}},
     };
-    for (const auto& p : pictures)
-        EXPECT_EQ(loadPicture(QString::fromLatin1(p.path)).size(), p.size) << p.path;
-    EXPECT_THROW(loadPicture(":/pictures/none.jpg"), PictureError);
+    for (const auto& p : pictures) {
+        const QString path = QString::fromLatin1(p.path);
+        // At ratio 1 (and 1.5's neighbour below it) the 1x picture, as it is.
+        const QImage plain = loadPicture(path, 1.0);
+        EXPECT_EQ(plain.size(), p.size) << p.path;
+        EXPECT_EQ(plain.devicePixelRatio(), 1.0) << p.path;
+        // Above 1, the picture drawn at twice the size, which paints at the
+        // same size in device-independent pixels.
+        for (const double ratio : {1.5, 2.0}) {
+            const QImage sharp = loadPicture(path, ratio);
+            EXPECT_EQ(sharp.size(), p.size * 2) << p.path;
+            EXPECT_EQ(sharp.devicePixelRatio(), 2.0) << p.path;
+            EXPECT_EQ(sharp.deviceIndependentSize().toSize(), p.size) << p.path;
+        }
+    }
+    EXPECT_THROW(loadPicture(":/pictures/none.jpg", 1.0), PictureError);
+    EXPECT_THROW(loadPicture(":/pictures/none.jpg", 2.0), PictureError);
+}
+
+TEST(Jpeg, TheTwiceSizeDrawingLiesBesideThePicture)
+{
+    EXPECT_EQ(doubleSizePath(":/pictures/background.jpg"), ":/pictures/background@2x.jpg");
+    EXPECT_EQ(doubleSizePath(":/pictures/flags.png"), ":/pictures/flags@2x.png");
+    EXPECT_EQ(doubleSizePath(":/pic.tures/flags"), ":/pic.tures/flags@2x");
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ namespace {
 
 TEST(Resources, TheTwoColourIconsHaveExactlyTwoColours)
 {
-    for (const char* path : {":/pictures/icon_program.png", ":/pictures/icon_output.png"}) {
+    for (const char* path : {":/pictures/icon_program.png", ":/pictures/icon_output.png",
+                             ":/pictures/icon_program@2x.png", ":/pictures/icon_output@2x.png"}) {
         const QImage icon = loadPicture(QString::fromLatin1(path)).convertToFormat(QImage::Format_ARGB32);
         QSet<QRgb> colours;
         for (int y = 0; y < icon.height(); ++y)
@@ -47,16 +48,19 @@ bool isFlagColour(QColor c) { return isRed(c) || isWhite(c) || isBlue(c); }
 
 TEST(Resources, FlagsShowTheUnitedKingdomLeftAndIndonesiaRight)
 {
-    const QImage flags = loadPicture(":/pictures/flags.png");
-    ASSERT_EQ(flags.size(), QSize(52, 25));
-    // Inside each flag's frame.
-    const QRect left(2, 5, 22, 16), rightTop(29, 5, 20, 7), rightBottom(29, 14, 20, 7);
-    EXPECT_GT(share(flags, left, isFlagColour), 0.8);
-    EXPECT_GT(share(flags, left, isRed), 0.1);
-    EXPECT_GT(share(flags, left, isBlue), 0.15);
-    EXPECT_GT(share(flags, left, isWhite), 0.1);
-    EXPECT_GT(share(flags, rightTop, isRed), 0.9);
-    EXPECT_GT(share(flags, rightBottom, isWhite), 0.9);
+    for (const int k : {1, 2}) {
+        const QImage flags = loadPicture(":/pictures/flags.png", k);
+        ASSERT_EQ(flags.size(), QSize(52, 25) * k);
+        // Inside each flag's frame.
+        const QRect left(2 * k, 5 * k, 22 * k, 16 * k), rightTop(29 * k, 5 * k, 20 * k, 7 * k),
+            rightBottom(29 * k, 14 * k, 20 * k, 7 * k);
+        EXPECT_GT(share(flags, left, isFlagColour), 0.8) << k;
+        EXPECT_GT(share(flags, left, isRed), 0.1) << k;
+        EXPECT_GT(share(flags, left, isBlue), 0.15) << k;
+        EXPECT_GT(share(flags, left, isWhite), 0.1) << k;
+        EXPECT_GT(share(flags, rightTop, isRed), 0.9) << k;
+        EXPECT_GT(share(flags, rightBottom, isWhite), 0.9) << k;
+    }
 }
 
 TEST(Resources, TheReadingSoundIsAShortCleanWav)

@@ -4,6 +4,10 @@
 // at four times the size and reduced. The court figures are half-length and
 // mirrored top to bottom as on real cards, but drawn as shadow-puppet
 // profiles so the cards belong to the same world as the main window.
+//
+// Lengths are written in card pixels and multiplied by px, the drawing pixels
+// per card pixel; a card for high-density screens is the same drawing with px
+// doubled, reduced to twice the size.
 #include "cards.h"
 
 #include "paintkit.h"
@@ -20,7 +24,7 @@ namespace art {
 namespace {
 
 constexpr int W = 70, H = 95;
-constexpr double S = 4.0;   // drawing scale
+constexpr double SS = 4.0;   // supersampling factor
 
 const QColor cardWhite(252, 250, 244);
 const QColor cardEdge(120, 116, 128);
@@ -95,24 +99,24 @@ QColor suitColour(Suit s) { return (s == Suit::Heart || s == Suit::Diamond) ? su
 
 // A pip of the suit, 'size' pixels (final) high, centred on 'c' (final
 // pixels); 'flip' turns it upside down as on the lower half of a card.
-void pip(QPainter& p, Suit suit, QPointF c, double size, bool flip = false)
+void pip(QPainter& p, Suit suit, QPointF c, double size, double px, bool flip = false)
 {
     QTransform t;
-    t.translate(c.x() * S, c.y() * S);
-    t.scale(size * S, size * S * (flip ? -1 : 1));
+    t.translate(c.x() * px, c.y() * px);
+    t.scale(size * px, size * px * (flip ? -1 : 1));
     p.setPen(Qt::NoPen);
     p.setBrush(suitColour(suit));
     p.drawPath(t.map(suitPath(suit)));
 }
 
-QImage blankCard(QPainterPath* outline = nullptr)
+QImage blankCard(double px, QPainterPath* outline = nullptr)
 {
-    QImage img = canvas(int(W * S), int(H * S), around);
+    QImage img = canvas(int(W * px), int(H * px), around);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath card;
-    card.addRoundedRect(QRectF(0.5 * S, 0.5 * S, (W - 1) * S, (H - 1) * S), 5 * S, 5 * S);
-    p.setPen(QPen(cardEdge, 0.9 * S));
+    card.addRoundedRect(QRectF(0.5 * px, 0.5 * px, (W - 1) * px, (H - 1) * px), 5 * px, 5 * px);
+    p.setPen(QPen(cardEdge, 0.9 * px));
     p.setBrush(cardWhite);
     p.drawPath(card);
     if (outline)
@@ -121,29 +125,29 @@ QImage blankCard(QPainterPath* outline = nullptr)
 }
 
 // Rank and suit in the top-left corner and, turned, in the bottom-right one.
-void indices(QPainter& p, const QString& rank, Suit suit)
+void indices(QPainter& p, const QString& rank, Suit suit, double px)
 {
     QFont f("DejaVu Serif");
     f.setBold(true);
-    f.setPixelSize(int(12 * S));
-    f.setLetterSpacing(QFont::AbsoluteSpacing, -0.6 * S);
+    f.setPixelSize(int(12 * px));
+    f.setLetterSpacing(QFont::AbsoluteSpacing, -0.6 * px);
     QPainterPath text;
     text.addText(0, 0, f, rank);
     const QRectF tb = text.boundingRect();
     for (int corner = 0; corner < 2; ++corner) {
         p.save();
         if (corner == 1) {
-            p.translate(W * S, H * S);
+            p.translate(W * px, H * px);
             p.rotate(180);
         }
         // centre the rank over the pip in a column 12 pixels wide
-        const double cx = 7.7 * S;
+        const double cx = 7.7 * px;
         QTransform t;
-        t.translate(cx - tb.center().x(), 3.6 * S - tb.top());
+        t.translate(cx - tb.center().x(), 3.6 * px - tb.top());
         p.setPen(Qt::NoPen);
         p.setBrush(suitColour(suit));
         p.drawPath(t.map(text));
-        pip(p, suit, QPointF(7.7, 21.0), 7.6);
+        pip(p, suit, QPointF(7.7, 21.0), 7.6, px);
         p.restore();
     }
 }
@@ -289,12 +293,13 @@ void courtHalf(QPainter& p, Court court, Suit suit, double fw)
     p.restore();
 }
 
-QImage courtCard(Court court, Suit suit, const QString& rank)
+QImage courtCard(Court court, Suit suit, const QString& rank, int scale)
 {
-    QImage img = blankCard();
+    const double px = SS * scale;
+    QImage img = blankCard(px);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame(14.5 * S, 8.5 * S, 41 * S, 78 * S);
+    const QRectF frame(14.5 * px, 8.5 * px, 41 * px, 78 * px);
     const double half = frame.height() / 2;
 
     p.save();
@@ -315,66 +320,68 @@ QImage courtCard(Court court, Suit suit, const QString& rank)
     p.restore();
     // frame lines: a gold rule inside a dark one, and the gold divider
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(line, 0.9 * S));
+    p.setPen(QPen(line, 0.9 * px));
     p.drawRect(frame);
-    p.setPen(QPen(robeGold, 0.8 * S));
+    p.setPen(QPen(robeGold, 0.8 * px));
     p.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
-    indices(p, rank, suit);
+    indices(p, rank, suit, px);
     p.end();
-    return reduce(img, W, H);
+    return reduce(img, W * scale, H * scale);
 }
 
-QImage numberCard(Suit suit, const QString& rank, const std::vector<QPointF>& pips, double size)
+QImage numberCard(Suit suit, const QString& rank, const std::vector<QPointF>& pips, double size, int scale)
 {
-    QImage img = blankCard();
+    const double px = SS * scale;
+    QImage img = blankCard(px);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     for (const QPointF& c : pips)
-        pip(p, suit, c, size, c.y() > H / 2.0 + 1);
-    indices(p, rank, suit);
+        pip(p, suit, c, size, px, c.y() > H / 2.0 + 1);
+    indices(p, rank, suit, px);
     p.end();
-    return reduce(img, W, H);
+    return reduce(img, W * scale, H * scale);
 }
 
-QImage aceOfSpades()
+QImage aceOfSpades(int scale)
 {
-    QImage img = blankCard();
+    const double px = SS * scale;
+    QImage img = blankCard(px);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c(35 * S, 47.5 * S);
+    const QPointF c(35 * px, 47.5 * px);
 
     // a ring of gold and red flourishes behind the great spade
-    p.setPen(QPen(robeGold, 0.9 * S));
+    p.setPen(QPen(robeGold, 0.9 * px));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(c, 24 * S, 27 * S);
-    p.setPen(QPen(suitRed, 0.5 * S));
-    p.drawEllipse(c, 22 * S, 25 * S);
+    p.drawEllipse(c, 24 * px, 27 * px);
+    p.setPen(QPen(suitRed, 0.5 * px));
+    p.drawEllipse(c, 22 * px, 25 * px);
     for (int i = 0; i < 16; ++i) {
         const double a = i * M_PI / 8;
-        const QPointF at = c + QPointF(std::cos(a) * 24 * S, std::sin(a) * 27 * S);
+        const QPointF at = c + QPointF(std::cos(a) * 24 * px, std::sin(a) * 27 * px);
         p.setPen(Qt::NoPen);
         p.setBrush(i % 2 ? suitRed : robeGold);
-        p.drawEllipse(at, 1.3 * S, 1.3 * S);
+        p.drawEllipse(at, 1.3 * px, 1.3 * px);
     }
 
     QTransform t;
     t.translate(c.x(), c.y());
-    t.scale(38 * S, 42 * S);
+    t.scale(38 * px, 42 * px);
     const QPainterPath spade = t.map(suitPath(Suit::Spade));
     p.setPen(Qt::NoPen);
     p.setBrush(suitBlack);
     p.drawPath(spade);
     // a gold line inside the edge and a star in the heart of the spade
     QPainterPathStroker st;
-    st.setWidth(4.2 * S);
+    st.setWidth(4.2 * px);
     const QPainterPath inner = spade.subtracted(st.createStroke(spade));
-    p.setPen(QPen(robeGold, 0.6 * S));
+    p.setPen(QPen(robeGold, 0.6 * px));
     p.setBrush(Qt::NoBrush);
     p.drawPath(inner);
     QPolygonF star;
-    const QPointF sc = c + QPointF(0, 1.5 * S);
+    const QPointF sc = c + QPointF(0, 1.5 * px);
     for (int i = 0; i < 16; ++i) {
-        const double r = (i % 2 ? 2.2 : 6.0) * S;
+        const double r = (i % 2 ? 2.2 : 6.0) * px;
         const double a = i * M_PI / 8 - M_PI / 2;
         star << sc + QPointF(std::cos(a) * r, std::sin(a) * r);
     }
@@ -382,25 +389,26 @@ QImage aceOfSpades()
     p.setBrush(robeGold);
     p.drawPolygon(star);
     p.setBrush(suitRed);
-    p.drawEllipse(sc, 1.3 * S, 1.3 * S);
+    p.drawEllipse(sc, 1.3 * px, 1.3 * px);
 
-    indices(p, "A", Suit::Spade);
+    indices(p, "A", Suit::Spade, px);
     p.end();
-    return reduce(img, W, H);
+    return reduce(img, W * scale, H * scale);
 }
 
 } // namespace
 
-QImage cardBack()
+QImage cardBack(int scale)
 {
+    const double px = SS * scale;
     QPainterPath card;
-    QImage img = blankCard(&card);
+    QImage img = blankCard(px, &card);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
-    const QRectF field(4 * S, 4 * S, (W - 8) * S, (H - 8) * S);
+    const QRectF field(4 * px, 4 * px, (W - 8) * px, (H - 8) * px);
     QPainterPath fieldPath;
-    fieldPath.addRoundedRect(field, 3 * S, 3 * S);
+    fieldPath.addRoundedRect(field, 3 * px, 3 * px);
     {
         QRadialGradient g(field.center(), field.height() * 0.7);
         g.setColorAt(0.0, QColor(168, 14, 32));
@@ -413,7 +421,7 @@ QImage cardBack()
     // kawung, the batik of four oval petals around a point, in gold
     p.save();
     p.setClipPath(fieldPath);
-    const double cell = 10 * S;
+    const double cell = 10 * px;
     const QPointF origin = field.center();
     for (int j = -6; j <= 6; ++j) {
         for (int i = -5; i <= 5; ++i) {
@@ -435,47 +443,47 @@ QImage cardBack()
 
     // gold double rule around the field
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(robeGold, 0.8 * S));
-    p.drawRoundedRect(field.adjusted(1.6 * S, 1.6 * S, -1.6 * S, -1.6 * S), 2 * S, 2 * S);
-    p.setPen(QPen(QColor(250, 236, 200), 0.5 * S));
-    p.drawRoundedRect(field.adjusted(3.0 * S, 3.0 * S, -3.0 * S, -3.0 * S), 1.5 * S, 1.5 * S);
+    p.setPen(QPen(robeGold, 0.8 * px));
+    p.drawRoundedRect(field.adjusted(1.6 * px, 1.6 * px, -1.6 * px, -1.6 * px), 2 * px, 2 * px);
+    p.setPen(QPen(QColor(250, 236, 200), 0.5 * px));
+    p.drawRoundedRect(field.adjusted(3.0 * px, 3.0 * px, -3.0 * px, -3.0 * px), 1.5 * px, 1.5 * px);
 
     // the medallion: a dark oval holding a golden kayon
     const QPointF mc = field.center();
     QPainterPath medal;
-    medal.addEllipse(mc, 17 * S, 23 * S);
-    p.setPen(QPen(robeGold, 1.0 * S));
+    medal.addEllipse(mc, 17 * px, 23 * px);
+    p.setPen(QPen(robeGold, 1.0 * px));
     {
-        QRadialGradient g(mc, 23 * S);
+        QRadialGradient g(mc, 23 * px);
         g.setColorAt(0.0, QColor(40, 10, 40));
         g.setColorAt(1.0, QColor(14, 6, 24));
         p.setBrush(g);
     }
     p.drawPath(medal);
-    p.setPen(QPen(QColor(250, 236, 200), 0.45 * S));
+    p.setPen(QPen(QColor(250, 236, 200), 0.45 * px));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(mc, 15 * S, 21 * S);
-    const QImage kayon = kayonLayer(img.size(), mc + QPointF(0, 16 * S), 33 * S, 0);
+    p.drawEllipse(mc, 15 * px, 21 * px);
+    const QImage kayon = kayonLayer(img.size(), mc + QPointF(0, 16 * px), 33 * px, 0, scale);
     p.drawImage(0, 0, kayon);
     p.end();
-    return reduce(img, W, H);
+    return reduce(img, W * scale, H * scale);
 }
 
-QImage cardFace(Card card)
+QImage cardFace(Card card, int scale)
 {
     switch (card) {
     case Card::KingOfSpades:
-        return courtCard(Court::King, Suit::Spade, "K");
+        return courtCard(Court::King, Suit::Spade, "K", scale);
     case Card::QueenOfClubs:
-        return courtCard(Court::Queen, Suit::Club, "Q");
+        return courtCard(Court::Queen, Suit::Club, "Q", scale);
     case Card::JackOfHearts:
-        return courtCard(Court::Jack, Suit::Heart, "J");
+        return courtCard(Court::Jack, Suit::Heart, "J", scale);
     case Card::AceOfSpades:
-        return aceOfSpades();
+        return aceOfSpades(scale);
     case Card::ThreeOfDiamonds:
         break;
     }
-    return numberCard(Suit::Diamond, "3", {{35, 20}, {35, 47.5}, {35, 75}}, 15);
+    return numberCard(Suit::Diamond, "3", {{35, 20}, {35, 47.5}, {35, 75}}, 15, scale);
 }
 
 } // namespace art

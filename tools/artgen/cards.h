@@ -8,7 +8,8 @@ namespace art {
 
 enum class Card { KingOfSpades, ThreeOfDiamonds, QueenOfClubs, AceOfSpades, JackOfHearts };
 
-QImage cardBack();
-QImage cardFace(Card card);
+// At 'scale' 2 the same card, drawn at twice the size for high-density screens.
+QImage cardBack(int scale = 1);
+QImage cardFace(Card card, int scale = 1);
 
 } // namespace art

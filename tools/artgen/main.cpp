@@ -1,9 +1,11 @@
 // Temparoka's picture and sound generator.
 //
 // Usage: temparoka_artgen <data folder>
-// Writes every picture into <data folder>/pictures/ and the strike sound as
-// <data folder>/tmk.wav. Everything is drawn from code with fixed random
-// seeds, so a second run gives the same files.
+// Writes every picture into <data folder>/pictures/, each also as
+// <name>@2x.<ext> at twice the size for high-density screens, the desktop
+// icon at the sizes desktops ask for into <data folder>/icons/, and the
+// strike sound as <data folder>/tmk.wav. Everything is drawn from code with
+// fixed random seeds, so a second run gives the same files.
 #include "cards.h"
 #include "icons.h"
 #include "paintkit.h"
@@ -30,36 +32,50 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    struct Job {
+    // Each picture is drawn at its designed size and again at twice the size;
+    // the 2x file carries the same name with "@2x" before the extension.
+    struct Picture {
         const char* name;
-        std::function<bool(const QString&)> write;
+        bool jpeg;   // the paintings; the rest are PNG for their sharp edges or transparency
+        std::function<QImage(int scale)> draw;
     };
-    const Job jobs[] = {
-        {"background.jpg", [](const QString& f) { return art::saveJpeg(art::mainBackground(), f); }},
-        {"dream.jpg", [](const QString& f) { return art::saveJpeg(art::dreamBackground(), f); }},
-        {"death.jpg", [](const QString& f) { return art::saveJpeg(art::deathBackground(), f); }},
-        {"cardback.jpg", [](const QString& f) { return art::saveJpeg(art::cardBack(), f); }},
-        {"card_ks.jpg", [](const QString& f) { return art::saveJpeg(art::cardFace(art::Card::KingOfSpades), f); }},
-        {"card_3d.jpg", [](const QString& f) { return art::saveJpeg(art::cardFace(art::Card::ThreeOfDiamonds), f); }},
-        {"card_qc.jpg", [](const QString& f) { return art::saveJpeg(art::cardFace(art::Card::QueenOfClubs), f); }},
-        {"card_as.jpg", [](const QString& f) { return art::saveJpeg(art::cardFace(art::Card::AceOfSpades), f); }},
-        {"card_jh.jpg", [](const QString& f) { return art::saveJpeg(art::cardFace(art::Card::JackOfHearts), f); }},
-        {"flags.png", [](const QString& f) { return art::savePng(art::flags(), f); }},
-        {"icon_program.png", [](const QString& f) { return art::savePng(art::programIcon(), f); }},
-        {"temparoka.png", [](const QString& f) { return art::savePng(art::desktopIcon(), f); }},
-        {"icon_output.png", [](const QString& f) { return art::savePng(art::outputIcon(), f); }},
-        {"icon_dream.png", [](const QString& f) { return art::savePng(art::dreamIcon(), f); }},
+    const Picture pictures[] = {
+        {"background", true, [](int s) { return art::mainBackground(s); }},
+        {"dream", true, [](int s) { return art::dreamBackground(s); }},
+        {"death", true, [](int s) { return art::deathBackground(s); }},
+        {"cardback", true, [](int s) { return art::cardBack(s); }},
+        {"card_ks", true, [](int s) { return art::cardFace(art::Card::KingOfSpades, s); }},
+        {"card_3d", true, [](int s) { return art::cardFace(art::Card::ThreeOfDiamonds, s); }},
+        {"card_qc", true, [](int s) { return art::cardFace(art::Card::QueenOfClubs, s); }},
+        {"card_as", true, [](int s) { return art::cardFace(art::Card::AceOfSpades, s); }},
+        {"card_jh", true, [](int s) { return art::cardFace(art::Card::JackOfHearts, s); }},
+        {"flags", false, [](int s) { return art::flags(s); }},
+        {"icon_program", false, [](int s) { return art::programIcon(s); }},
+        {"temparoka", false, [](int s) { return art::desktopIcon(128 * s); }},
+        {"icon_output", false, [](int s) { return art::outputIcon(s); }},
+        {"icon_dream", false, [](int s) { return art::dreamIcon(s); }},
     };
     int failures = 0;
-    for (const Job& job : jobs) {
-        const QString file = QDir(pics).filePath(job.name);
-        if (!job.write(file)) {
+    auto write = [&failures](const QImage& img, const QString& file, bool jpeg) {
+        if (!(jpeg ? art::saveJpeg(img, file) : art::savePng(img, file))) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             ++failures;
         } else {
             std::printf("wrote %s\n", qPrintable(file));
         }
+    };
+    for (const Picture& pic : pictures) {
+        for (int scale : {1, 2}) {
+            const QString name = QString::fromLatin1(pic.name) + (scale == 1 ? "" : "@2x") +
+                                 (pic.jpeg ? ".jpg" : ".png");
+            write(pic.draw(scale), QDir(pics).filePath(name), pic.jpeg);
+        }
     }
+    // the desktop icon at the sizes menus and launchers ask for
+    const QString icons = QDir(data).filePath("icons");
+    for (int size : {32, 48, 64, 128, 256})
+        write(art::desktopIcon(size), QDir(icons).filePath(QString("temparoka-%1.png").arg(size)), false);
+
     const QString wav = QDir(data).filePath("tmk.wav");
     std::string error;
     if (!art::writeGong(wav.toStdString(), error)) {

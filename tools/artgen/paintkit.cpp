@@ -119,14 +119,14 @@ void boxPass(QImage& img, int r, bool horizontal)
 
 } // namespace
 
-void blur(QImage& img, int radius)
+void blur(QImage& img, int radius, int scale)
 {
     if (radius <= 0)
         return;
     if (img.format() != QImage::Format_ARGB32_Premultiplied)
         img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // Three box passes of a third of the radius each approximate a Gaussian.
-    const int r = std::max(1, radius / 3);
+    const int r = std::max(1, radius / 3) * scale;
     for (int pass = 0; pass < 3; ++pass) {
         boxPass(img, r, true);
         boxPass(img, r, false);
@@ -200,7 +200,7 @@ void starField(QPainter& p, const QRectF& area, Rng& rng, int count, double scal
     }
 }
 
-void glow(QPainter& target, const QSize& size, double downscale, int blurRadius, QColor tint,
+void glow(QPainter& target, const QSize& size, double downscale, int blurRadius, int scale, QColor tint,
           double opacity, const std::function<void(QPainter&)>& shape)
 {
     const int w = std::max(1, int(size.width() / downscale));
@@ -215,7 +215,7 @@ void glow(QPainter& target, const QSize& size, double downscale, int blurRadius,
         q.resetTransform();
         q.fillRect(small.rect(), tint);
     }
-    blur(small, blurRadius);
+    blur(small, blurRadius, scale);
     target.save();
     target.setOpacity(opacity);
     target.setRenderHint(QPainter::SmoothPixmapTransform);

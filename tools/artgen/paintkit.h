@@ -63,7 +63,9 @@ QColor mix(const QColor& a, const QColor& b, double t);
 QColor withAlpha(QColor c, double alpha);
 
 // Blurs an ARGB32 premultiplied image in place (three box passes, close to a Gaussian).
-void blur(QImage& img, int radius);
+// 'radius' is the one the picture was designed with; a picture drawn 'scale'
+// times larger gets boxes exactly 'scale' times wider, so its blur matches.
+void blur(QImage& img, int radius, int scale = 1);
 
 // A new transparent canvas of the given size, ready for premultiplied drawing.
 QImage canvas(int w, int h, QColor fill = Qt::transparent);
@@ -80,8 +82,9 @@ void starField(QPainter& p, const QRectF& area, Rng& rng, int count, double scal
                const std::function<double(QPointF)>& allow);
 
 // A soft halo around whatever 'shape' draws: rendered at a reduced size,
-// blurred, tinted and laid over the target.
-void glow(QPainter& target, const QSize& size, double downscale, int blurRadius,
+// blurred, tinted and laid over the target. 'blurRadius' is given as for the
+// picture at its designed size; 'scale' widens it for larger drawings.
+void glow(QPainter& target, const QSize& size, double downscale, int blurRadius, int scale,
           QColor tint, double opacity, const std::function<void(QPainter&)>& shape);
 
 bool saveJpeg(const QImage& img, const QString& path);

@@ -2,8 +2,15 @@
 //
 // Every scene is painted at twice its size and reduced at the end, which
 // smooths the stars and the fine lace of the figures. Controls sit on these
-// pictures, so each scene keeps a list of calm rectangles (in final pixels)
-// where only faint small stars may appear and nothing bright is placed.
+// pictures, so each scene keeps a list of calm rectangles (in pixels of the
+// picture as designed) where only faint small stars may appear and nothing
+// bright is placed.
+//
+// For high-density screens a scene is drawn again at 'scale' times its size:
+// every length is multiplied by px, the drawing pixels per designed pixel, and
+// the random draws are the same in number and order, so each star and figure
+// lands where it was, only finer. At scale 1 px is exactly the supersampling
+// factor, so those pictures come out as they always have.
 #include "scenes.h"
 
 #include "paintkit.h"
@@ -21,12 +28,13 @@ namespace {
 
 constexpr double SS = 2.0;   // supersampling factor
 
-// How freely stars may shine at a point (in supersampled pixels): dimmed
-// inside the calm rectangles (given in final pixels) and a margin around them.
-std::function<double(QPointF)> calmMask(std::vector<QRectF> calm, double margin)
+// How freely stars may shine at a point (in drawing pixels, px to a designed
+// pixel): dimmed inside the calm rectangles (given in designed pixels) and a
+// margin around them.
+std::function<double(QPointF)> calmMask(std::vector<QRectF> calm, double margin, double px)
 {
-    return [calm = std::move(calm), margin](QPointF p) {
-        const QPointF q = p / SS;
+    return [calm = std::move(calm), margin, px](QPointF p) {
+        const QPointF q = p / px;
         double a = 1.0;
         for (const QRectF& r : calm) {
             const QRectF grown = r.adjusted(-margin, -margin, margin, margin);
@@ -48,12 +56,15 @@ void skyGradient(QPainter& p, const QRectF& r, double horizon, QColor low)
 }
 
 // A faint band of the Milky Way: a soft glow along a line and many tiny stars
-// clustered around it.
+// clustered around it. Points and width are in drawing pixels.
 void milkyWay(QPainter& p, QPointF a, QPointF b, double width, Rng& rng, int stars,
-              const std::function<double(QPointF)>& allow)
+              const std::function<double(QPointF)>& allow, int scale)
 {
+    const double px = SS * scale;
     const QSizeF size(p.device()->width(), p.device()->height());
-    glow(p, size.toSize(), 4.0, int(width / 4.0), QColor(120, 110, 190), 0.22, [&](QPainter& q) {
+    // the blur is given as at scale 1; glow widens it by the scale
+    const int blurRadius = int(width / scale / 4.0);
+    glow(p, size.toSize(), 4.0, blurRadius, scale, QColor(120, 110, 190), 0.22, [&](QPainter& q) {
         QPen pen(Qt::white, width, Qt::SolidLine, Qt::RoundCap);
         q.setPen(pen);
         q.drawLine(a, b);
@@ -68,7 +79,7 @@ void milkyWay(QPainter& p, QPointF a, QPointF b, double width, Rng& rng, int sta
         const double alpha = allow(pos);
         if (alpha <= 0.0)
             continue;
-        const double r = (0.3 + 0.5 * rng.uniform()) * SS;
+        const double r = (0.3 + 0.5 * rng.uniform()) * px;
         drawStar(p, pos, r, QColor(225, 225, 255, int(90 + 110 * rng.uniform() * alpha)));
     }
 }
@@ -84,10 +95,12 @@ void nebula(QPainter& p, QPointF c, double r, QColor colour, double alpha)
     p.drawEllipse(c, r, r);
 }
 
-// A comet diving from 'tailEnd' towards 'head': a bright nucleus, a short
-// coma and two tails, the dust tail broad and curved, the ion tail straight.
-void comet(QPainter& p, QPointF head, QPointF tailEnd, double scale)
+// A comet diving from 'tailEnd' towards 'head' (drawing pixels): a bright
+// nucleus, a short coma and two tails, the dust tail broad and curved, the ion
+// tail straight.
+void comet(QPainter& p, QPointF head, QPointF tailEnd, int scale)
 {
+    const double px = SS * scale;
     const QPointF d = tailEnd - head;
     const double len = std::hypot(d.x(), d.y());
     const QPointF u = d / len;
@@ -96,16 +109,16 @@ void comet(QPainter& p, QPointF head, QPointF tailEnd, double scale)
 
     // dust tail: a wedge widening away from the head and bending away from
     // the comet's path, brightest near the head
-    glow(p, size, 2.0, int(12 * scale), QColor(255, 222, 165), 1.0, [&](QPainter& q) {
+    glow(p, size, 2.0, int(12 * SS), scale, QColor(255, 222, 165), 1.0, [&](QPainter& q) {
         QPainterPath tail;
-        tail.moveTo(head + n * 2 * scale);
-        tail.cubicTo(head + u * len * 0.35 + n * 16 * scale, head + u * len * 0.75 + n * 44 * scale,
-                     tailEnd + n * 76 * scale);
-        tail.lineTo(tailEnd - n * 4 * scale);
-        tail.cubicTo(head + u * len * 0.7 - n * 3 * scale, head + u * len * 0.3 - n * 4 * scale,
-                     head - n * 2 * scale);
+        tail.moveTo(head + n * 2 * px);
+        tail.cubicTo(head + u * len * 0.35 + n * 16 * px, head + u * len * 0.75 + n * 44 * px,
+                     tailEnd + n * 76 * px);
+        tail.lineTo(tailEnd - n * 4 * px);
+        tail.cubicTo(head + u * len * 0.7 - n * 3 * px, head + u * len * 0.3 - n * 4 * px,
+                     head - n * 2 * px);
         tail.closeSubpath();
-        QLinearGradient g(head, tailEnd + n * 25 * scale);
+        QLinearGradient g(head, tailEnd + n * 25 * px);
         g.setColorAt(0.0, QColor(255, 255, 255, 255));
         g.setColorAt(0.15, QColor(255, 255, 255, 190));
         g.setColorAt(0.5, QColor(255, 255, 255, 80));
@@ -115,17 +128,17 @@ void comet(QPainter& p, QPointF head, QPointF tailEnd, double scale)
         q.drawPath(tail);
     });
     // ion tail: thin, bluish and straight, leaving the dust tail's inner edge
-    glow(p, size, 2.0, int(4 * scale), QColor(150, 190, 255), 0.7, [&](QPainter& q) {
+    glow(p, size, 2.0, int(4 * SS), scale, QColor(150, 190, 255), 0.7, [&](QPainter& q) {
         QLinearGradient g(head, head + u * len);
         g.setColorAt(0.0, QColor(255, 255, 255, 220));
         g.setColorAt(1.0, QColor(255, 255, 255, 0));
-        q.setPen(QPen(QBrush(g), 2.0 * scale, Qt::SolidLine, Qt::RoundCap));
-        q.drawLine(head, head + u * len - n * 6 * scale);
+        q.setPen(QPen(QBrush(g), 2.0 * px, Qt::SolidLine, Qt::RoundCap));
+        q.drawLine(head, head + u * len - n * 6 * px);
     });
     // coma and nucleus
-    nebula(p, head, 22 * scale, QColor(255, 236, 190), 0.6);
-    nebula(p, head, 8 * scale, QColor(255, 250, 230), 0.8);
-    drawStar(p, head, 3.0 * scale, QColor(255, 255, 245), 5.0);
+    nebula(p, head, 22 * px, QColor(255, 236, 190), 0.6);
+    nebula(p, head, 8 * px, QColor(255, 250, 230), 0.8);
+    drawStar(p, head, 3.0 * px, QColor(255, 255, 245), 5.0);
 }
 
 // Rolling ridge silhouette across the picture.
@@ -208,10 +221,11 @@ QPainterPath palm(QPointF base, double height, double lean, Rng& rng)
 
 } // namespace
 
-QImage mainBackground()
+QImage mainBackground(int scale)
 {
     const int W = 735, H = 487;
-    QImage img = canvas(int(W * SS), int(H * SS), Qt::black);
+    const double px = SS * scale;
+    QImage img = canvas(int(W * px), int(H * px), Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(0x7E4A9A01);
@@ -223,18 +237,18 @@ QImage mainBackground()
         {28, 360, 85, 24}, {26, 439, 95, 26}, {496, 440, 73, 27}, {585, 440, 129, 27},
         {150, 13, 258, 29},
     };
-    const auto allow = calmMask(calm, 6.0);
-    const QRectF all(0, 0, W * SS, H * SS);
+    const auto allow = calmMask(calm, 6.0, px);
+    const QRectF all(0, 0, W * px, H * px);
 
-    skyGradient(p, all, 400 * SS, QColor(60, 18, 40));
-    nebula(p, QPointF(470 * SS, 230 * SS), 260 * SS, QColor(60, 30, 110), 0.22);
-    nebula(p, QPointF(160 * SS, 300 * SS), 200 * SS, QColor(110, 20, 50), 0.16);
-    nebula(p, QPointF(650 * SS, 330 * SS), 180 * SS, QColor(130, 30, 40), 0.14);
+    skyGradient(p, all, 400 * px, QColor(60, 18, 40));
+    nebula(p, QPointF(470 * px, 230 * px), 260 * px, QColor(60, 30, 110), 0.22);
+    nebula(p, QPointF(160 * px, 300 * px), 200 * px, QColor(110, 20, 50), 0.16);
+    nebula(p, QPointF(650 * px, 330 * px), 180 * px, QColor(130, 30, 40), 0.14);
 
-    milkyWay(p, QPointF(-40 * SS, 390 * SS), QPointF(780 * SS, 90 * SS), 70 * SS, rng, 1400, allow);
-    starField(p, all, rng, 900, SS, allow);
+    milkyWay(p, QPointF(-40 * px, 390 * px), QPointF(780 * px, 90 * px), 70 * px, rng, 1400, allow, scale);
+    starField(p, all, rng, 900, px, allow);
 
-    comet(p, QPointF(498 * SS, 156 * SS), QPointF(775 * SS, 36 * SS), SS);
+    comet(p, QPointF(498 * px, 156 * px), QPointF(775 * px, 36 * px), scale);
 
     // the three warriors: the knight and the strong one face each other,
     // the king stands behind the strong one
@@ -247,9 +261,10 @@ QImage mainBackground()
     const double ground = 398;
     std::vector<QImage> layers;
     for (const Placed& f : figures)
-        layers.push_back(wayangLayer(img.size(), f.kind, QPointF(f.x * SS, ground * SS), f.height * SS, f.right));
+        layers.push_back(
+            wayangLayer(img.size(), f.kind, QPointF(f.x * px, ground * px), f.height * px, f.right, scale));
     // a warm halo around the gold, as if lit from below by a lamp
-    glow(p, img.size(), 4.0, 10, QColor(255, 170, 60), 0.4, [&](QPainter& q) {
+    glow(p, img.size(), 4.0, 10, scale, QColor(255, 170, 60), 0.4, [&](QPainter& q) {
         for (const QImage& l : layers)
             q.drawImage(0, 0, l);
     });
@@ -257,38 +272,39 @@ QImage mainBackground()
     // the land: far volcanoes, then the near ridge the sticks are planted in
     p.setPen(Qt::NoPen);
     {
-        QLinearGradient g(0, 320 * SS, 0, H * SS);
+        QLinearGradient g(0, 320 * px, 0, H * px);
         g.setColorAt(0.0, QColor(34, 22, 52));
         g.setColorAt(1.0, QColor(10, 8, 20));
         p.setBrush(g);
-        p.drawPath(ridge(W * SS, H * SS, {{0, 372 * SS}, {90 * SS, 360 * SS}, {200 * SS, 338 * SS},
-                                           {262 * SS, 322 * SS}, {320 * SS, 340 * SS}, {420 * SS, 362 * SS},
-                                           {520 * SS, 346 * SS}, {610 * SS, 318 * SS}, {680 * SS, 336 * SS},
-                                           {W * SS, 352 * SS}}));
+        p.drawPath(ridge(W * px, H * px, {{0, 372 * px}, {90 * px, 360 * px}, {200 * px, 338 * px},
+                                           {262 * px, 322 * px}, {320 * px, 340 * px}, {420 * px, 362 * px},
+                                           {520 * px, 346 * px}, {610 * px, 318 * px}, {680 * px, 336 * px},
+                                           {W * px, 352 * px}}));
     }
     for (const QImage& l : layers)
         p.drawImage(0, 0, l);
     {
-        QLinearGradient g(0, 380 * SS, 0, H * SS);
+        QLinearGradient g(0, 380 * px, 0, H * px);
         g.setColorAt(0.0, QColor(12, 10, 22));
         g.setColorAt(1.0, QColor(3, 3, 8));
         p.setBrush(g);
-        p.drawPath(ridge(W * SS, H * SS, {{0, 392 * SS}, {120 * SS, 400 * SS}, {260 * SS, 394 * SS},
-                                           {400 * SS, 398 * SS}, {560 * SS, 392 * SS}, {W * SS, 398 * SS}}));
+        p.drawPath(ridge(W * px, H * px, {{0, 392 * px}, {120 * px, 400 * px}, {260 * px, 394 * px},
+                                           {400 * px, 398 * px}, {560 * px, 392 * px}, {W * px, 398 * px}}));
         p.setBrush(QColor(3, 3, 8));
         Rng prng(0x9A1E);
-        p.drawPath(palm(QPointF(30 * SS, 420 * SS), 150 * SS, 0.12, prng));
-        p.drawPath(palm(QPointF(70 * SS, 430 * SS), 110 * SS, -0.2, prng));
-        p.drawPath(palm(QPointF(712 * SS, 425 * SS), 140 * SS, -0.14, prng));
+        p.drawPath(palm(QPointF(30 * px, 420 * px), 150 * px, 0.12, prng));
+        p.drawPath(palm(QPointF(70 * px, 430 * px), 110 * px, -0.2, prng));
+        p.drawPath(palm(QPointF(712 * px, 425 * px), 140 * px, -0.14, prng));
     }
     p.end();
-    return reduce(img, W, H);
+    return reduce(img, W * scale, H * scale);
 }
 
-QImage dreamBackground()
+QImage dreamBackground(int scale)
 {
     const int W = 640, H = 480;
-    QImage img = canvas(int(W * SS), int(H * SS), Qt::black);
+    const double px = SS * scale;
+    QImage img = canvas(int(W * px), int(H * px), Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(0xD2EA3);
@@ -298,24 +314,24 @@ QImage dreamBackground()
     const std::vector<QRectF> calm = {
         {0, 0, 200, 90}, {424, 0, 201, 73}, {20, 100, 600, 320}, {11, 439, 52, 24}, {470, 430, 160, 40},
     };
-    const auto allow = calmMask(calm, 4.0);
-    const QRectF all(0, 0, W * SS, H * SS);
+    const auto allow = calmMask(calm, 4.0, px);
+    const QRectF all(0, 0, W * px, H * px);
 
     {
-        QLinearGradient g(0, 0, 0, H * SS);
+        QLinearGradient g(0, 0, 0, H * px);
         g.setColorAt(0.0, QColor(5, 6, 20));
         g.setColorAt(0.5, QColor(14, 12, 40));
         g.setColorAt(1.0, QColor(30, 12, 42));
         p.fillRect(all, g);
     }
-    nebula(p, QPointF(312 * SS, 40 * SS), 170 * SS, QColor(90, 80, 160), 0.22);
-    nebula(p, QPointF(80 * SS, 420 * SS), 220 * SS, QColor(100, 20, 60), 0.18);
-    nebula(p, QPointF(600 * SS, 380 * SS), 200 * SS, QColor(50, 30, 110), 0.2);
-    starField(p, all, rng, 700, SS, allow);
+    nebula(p, QPointF(312 * px, 40 * px), 170 * px, QColor(90, 80, 160), 0.22);
+    nebula(p, QPointF(80 * px, 420 * px), 220 * px, QColor(100, 20, 60), 0.18);
+    nebula(p, QPointF(600 * px, 380 * px), 200 * px, QColor(50, 30, 110), 0.2);
+    starField(p, all, rng, 700, px, allow);
 
     // the crescent moon in the free space between the two radio groups
-    const QPointF moon(312 * SS, 44 * SS);
-    const double mr = 27 * SS;
+    const QPointF moon(312 * px, 44 * px);
+    const double mr = 27 * px;
     nebula(p, moon, mr * 3.2, QColor(255, 230, 170), 0.16);
     {
         QPainterPath disc;
@@ -335,14 +351,15 @@ QImage dreamBackground()
     }
 
     // a faint band of the Milky Way across the upper sky
-    milkyWay(p, QPointF(-40 * SS, 300 * SS), QPointF(680 * SS, 20 * SS), 60 * SS, rng, 600, allow);
+    milkyWay(p, QPointF(-40 * px, 300 * px), QPointF(680 * px, 20 * px), 60 * px, rng, 600, allow, scale);
 
     // the puppet play's kayon at the left edge and a king at the right, faint
     // as if seen through the dream
     {
-        const QImage kayon = kayonLayer(img.size(), QPointF(34 * SS, 486 * SS), 260 * SS, 6);
-        const QImage king = wayangLayer(img.size(), WayangKind::Raja, QPointF(600 * SS, 476 * SS), 310 * SS, false);
-        glow(p, img.size(), 4.0, 10, QColor(255, 170, 80), 0.25, [&](QPainter& q) {
+        const QImage kayon = kayonLayer(img.size(), QPointF(34 * px, 486 * px), 260 * px, 6, scale);
+        const QImage king =
+            wayangLayer(img.size(), WayangKind::Raja, QPointF(600 * px, 476 * px), 310 * px, false, scale);
+        glow(p, img.size(), 4.0, 10, scale, QColor(255, 170, 80), 0.25, [&](QPainter& q) {
             q.drawImage(0, 0, kayon);
             q.drawImage(0, 0, king);
         });
@@ -356,34 +373,35 @@ QImage dreamBackground()
     // soft clouds drifting along the bottom edge: a dim back row, a brighter
     // front row lit from above by the moon
     for (int row = 0; row < 2; ++row) {
-        glow(p, img.size(), 4.0, row == 0 ? 18 : 10, row == 0 ? QColor(90, 70, 140) : QColor(170, 140, 205),
+        glow(p, img.size(), 4.0, row == 0 ? 18 : 10, scale, row == 0 ? QColor(90, 70, 140) : QColor(170, 140, 205),
              row == 0 ? 0.5 : 0.38, [&](QPainter& q) {
                  q.setPen(Qt::NoPen);
                  q.setBrush(Qt::white);
                  Rng crng(0xC10D + row);
                  for (int i = 0; i < 22; ++i) {
-                     const double x = crng.uniform(-40, W + 40) * SS;
-                     const double y = crng.uniform(row == 0 ? 440 : 468, row == 0 ? 470 : 505) * SS;
-                     const double r = crng.uniform(14, 34) * SS;
+                     const double x = crng.uniform(-40, W + 40) * px;
+                     const double y = crng.uniform(row == 0 ? 440 : 468, row == 0 ? 470 : 505) * px;
+                     const double r = crng.uniform(14, 34) * px;
                      q.drawEllipse(QPointF(x, y), r * 1.9, r);
                  }
              });
     }
     // a thin wisp across the moon
-    glow(p, img.size(), 4.0, 8, QColor(180, 160, 210), 0.35, [&](QPainter& q) {
+    glow(p, img.size(), 4.0, 8, scale, QColor(180, 160, 210), 0.35, [&](QPainter& q) {
         q.setPen(Qt::NoPen);
         q.setBrush(Qt::white);
-        q.drawEllipse(QPointF(290 * SS, 60 * SS), 70 * SS, 6 * SS);
-        q.drawEllipse(QPointF(350 * SS, 66 * SS), 50 * SS, 4 * SS);
+        q.drawEllipse(QPointF(290 * px, 60 * px), 70 * px, 6 * px);
+        q.drawEllipse(QPointF(350 * px, 66 * px), 50 * px, 4 * px);
     });
     p.end();
-    return reduce(img, W, H);
+    return reduce(img, W * scale, H * scale);
 }
 
-QImage deathBackground()
+QImage deathBackground(int scale)
 {
     const int W = 430, H = 615;
-    QImage img = canvas(int(W * SS), int(H * SS), Qt::black);
+    const double px = SS * scale;
+    QImage img = canvas(int(W * px), int(H * px), Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(0xDEA7);
@@ -391,28 +409,28 @@ QImage deathBackground()
     // the dialogs show the picture from its top-left corner with white text
     // over all of it, so that whole area keeps to faint small stars
     const std::vector<QRectF> calm = {{0, 0, 377, 297}};
-    const auto allow = calmMask(calm, 0.0);
+    const auto allow = calmMask(calm, 0.0, px);
     const double horizon = 246;
-    const QRectF sky(0, 0, W * SS, horizon * SS);
+    const QRectF sky(0, 0, W * px, horizon * px);
 
-    skyGradient(p, sky, horizon * SS, QColor(34, 22, 56));
-    nebula(p, QPointF(400 * SS, 130 * SS), 140 * SS, QColor(120, 110, 170), 0.16);
-    starField(p, sky, rng, 420, SS, allow);
+    skyGradient(p, sky, horizon * px, QColor(34, 22, 56));
+    nebula(p, QPointF(400 * px, 130 * px), 140 * px, QColor(120, 110, 170), 0.16);
+    starField(p, sky, rng, 420, px, allow);
 
     // a small pale moon low in the east, outside the dialogs' view
-    const QPointF moon(398 * SS, 150 * SS);
-    nebula(p, moon, 60 * SS, QColor(230, 220, 200), 0.22);
+    const QPointF moon(398 * px, 150 * px);
+    nebula(p, moon, 60 * px, QColor(230, 220, 200), 0.22);
     p.setPen(Qt::NoPen);
     {
-        QRadialGradient g(moon - QPointF(4 * SS, 4 * SS), 16 * SS);
+        QRadialGradient g(moon - QPointF(4 * px, 4 * px), 16 * px);
         g.setColorAt(0.0, QColor(250, 246, 232));
         g.setColorAt(1.0, QColor(200, 196, 190));
         p.setBrush(g);
-        p.drawEllipse(moon, 13 * SS, 13 * SS);
+        p.drawEllipse(moon, 13 * px, 13 * px);
     }
 
     // the water: darker towards us, with long ripples catching the moonlight
-    const QRectF water(0, horizon * SS, W * SS, (H - horizon) * SS);
+    const QRectF water(0, horizon * px, W * px, (H - horizon) * px);
     {
         QLinearGradient g(water.topLeft(), water.bottomLeft());
         g.setColorAt(0.0, QColor(26, 22, 52));
@@ -427,16 +445,16 @@ QImage deathBackground()
         const double x = 398 + rng.normal() * (12 + 90 * depth);
         const double len = (4 + 26 * depth) * rng.uniform(0.5, 1.5);
         const double a = std::clamp(0.55 - depth * 0.45, 0.08, 0.6) * rng.uniform(0.4, 1.0);
-        p.setPen(QPen(QColor(230, 225, 210, int(255 * a)), (0.5 + 1.2 * depth) * SS, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF((x - len / 2) * SS, y * SS), QPointF((x + len / 2) * SS, y * SS));
+        p.setPen(QPen(QColor(230, 225, 210, int(255 * a)), (0.5 + 1.2 * depth) * px, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF((x - len / 2) * px, y * px), QPointF((x + len / 2) * px, y * px));
     }
     for (int i = 0; i < 120; ++i) {
         // faint sky reflections elsewhere on the water
         const double y = horizon + 4 + rng.uniform() * (H - horizon - 8);
         const double x = rng.uniform(0, W);
         const double len = rng.uniform(3, 14);
-        p.setPen(QPen(QColor(150, 150, 210, int(40 * rng.uniform())), SS * 0.8));
-        p.drawLine(QPointF((x - len / 2) * SS, y * SS), QPointF((x + len / 2) * SS, y * SS));
+        p.setPen(QPen(QColor(150, 150, 210, int(40 * rng.uniform())), px * 0.8));
+        p.drawLine(QPointF((x - len / 2) * px, y * px), QPointF((x + len / 2) * px, y * px));
     }
 
     // the far bank: a low line of trees, a temple roof, mist on the water
@@ -445,30 +463,30 @@ QImage deathBackground()
         std::vector<QPointF> pts;
         Rng trng(0x7EE5);
         for (double x = -10; x <= W + 10; x += 6)
-            pts.push_back({x * SS, (horizon - 6 - 10 * std::abs(std::sin(x * 0.045)) - trng.uniform(0, 6)) * SS});
-        QPainterPath bank = ridge(W * SS, (horizon + 2) * SS, pts);
+            pts.push_back({x * px, (horizon - 6 - 10 * std::abs(std::sin(x * 0.045)) - trng.uniform(0, 6)) * px});
+        QPainterPath bank = ridge(W * px, (horizon + 2) * px, pts);
         // a tiered roof rising from the trees on the right
-        const double cx = 330 * SS, base = (horizon - 14) * SS;
+        const double cx = 330 * px, base = (horizon - 14) * px;
         for (int t = 0; t < 3; ++t) {
-            const double w = (26 - t * 7) * SS, y = base - t * 9 * SS;
-            bank.addPolygon(QPolygonF({QPointF(cx - w, y), QPointF(cx - w * 0.55, y - 10 * SS),
-                                       QPointF(cx + w * 0.55, y - 10 * SS), QPointF(cx + w, y)}));
+            const double w = (26 - t * 7) * px, y = base - t * 9 * px;
+            bank.addPolygon(QPolygonF({QPointF(cx - w, y), QPointF(cx - w * 0.55, y - 10 * px),
+                                       QPointF(cx + w * 0.55, y - 10 * px), QPointF(cx + w, y)}));
         }
-        bank.addRect(QRectF(cx - 1.2 * SS, base - 42 * SS, 2.4 * SS, 10 * SS));
+        bank.addRect(QRectF(cx - 1.2 * px, base - 42 * px, 2.4 * px, 10 * px));
         p.setBrush(QColor(6, 6, 14));
         p.drawPath(bank.simplified());
     }
-    glow(p, img.size(), 4.0, 12, QColor(150, 150, 200), 0.3, [&](QPainter& q) {
+    glow(p, img.size(), 4.0, 12, scale, QColor(150, 150, 200), 0.3, [&](QPainter& q) {
         q.setPen(Qt::NoPen);
         q.setBrush(Qt::white);
-        q.drawRect(QRectF(-20 * SS, (horizon - 2) * SS, (W + 40) * SS, 10 * SS));
+        q.drawRect(QRectF(-20 * px, (horizon - 2) * px, (W + 40) * px, 10 * px));
     });
 
     // a small boat drifting with its lantern, and the lantern's trembling
     // reflection; dark against the moonlit water
     {
-        const QPointF boat(210 * SS, 430 * SS);
-        const double s = SS * 1.1;
+        const QPointF boat(210 * px, 430 * px);
+        const double s = px * 1.1;
         QPainterPath hull = spline({corner(-70, -14), {-30, -4}, {30, -4}, corner(72, -16), {60, -2},
                                     {30, 8}, {-30, 8}, {-60, -2}},
                                    true);
@@ -489,14 +507,14 @@ QImage deathBackground()
         pst.setWidth(2.0);
         p.drawPath(t.map(pst.createStroke(pole)));
         const QPointF lamp = t.map(QPointF(29, -58));
-        nebula(p, lamp, 22 * SS, QColor(255, 180, 90), 0.5);
-        drawStar(p, lamp, 1.6 * SS, QColor(255, 230, 170));
+        nebula(p, lamp, 22 * px, QColor(255, 180, 90), 0.5);
+        drawStar(p, lamp, 1.6 * px, QColor(255, 230, 170));
         for (int i = 0; i < 10; ++i) {
             const double y = 446 + i * 4.5;
             const double w = 3 + i * 0.8;
             const double x = 242 + rng.uniform(-2, 2);
-            p.setPen(QPen(QColor(255, 190, 110, int(150 - i * 13)), SS, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF((x - w) * SS, y * SS), QPointF((x + w) * SS, y * SS));
+            p.setPen(QPen(QColor(255, 190, 110, int(150 - i * 13)), px, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF((x - w) * px, y * px), QPointF((x + w) * px, y * px));
         }
         p.setPen(Qt::NoPen);
     }
@@ -511,17 +529,17 @@ QImage deathBackground()
             const double h = rrng.uniform(30, 90) * (left ? 1.0 : 0.8);
             const double bend = rrng.uniform(-12, 12);
             QPainterPath r;
-            r.moveTo(x * SS, (H + 2) * SS);
-            r.quadTo((x + bend * 0.2) * SS, (H - h * 0.6) * SS, (x + bend) * SS, (H - h) * SS);
+            r.moveTo(x * px, (H + 2) * px);
+            r.quadTo((x + bend * 0.2) * px, (H - h * 0.6) * px, (x + bend) * px, (H - h) * px);
             QPainterPathStroker rs;
-            rs.setWidth(rrng.uniform(1.2, 2.4) * SS);
+            rs.setWidth(rrng.uniform(1.2, 2.4) * px);
             reeds.addPath(rs.createStroke(r));
         }
         p.setBrush(QColor(2, 2, 6));
         p.drawPath(reeds);
     }
     p.end();
-    return reduce(img, W, H);
+    return reduce(img, W * scale, H * scale);
 }
 
 } // namespace art

@@ -454,9 +454,12 @@ QTransform placement(QPointF foot, double height, bool faceRight)
 }
 
 // Gilds one part on a scratch layer: gradient, rim, edge; then punches its lace.
-void gild(QPainter& out, const QPainterPath& path, Lace lace, double tone, double s)
+// 's' is layer pixels per figure unit; the floors on line widths and holes are
+// pixels of the picture as designed, so they grow with 'scale'.
+void gild(QPainter& out, const QPainterPath& path, Lace lace, double tone, double s, int scale)
 {
-    const QRectF box = path.boundingRect().adjusted(-4, -4, 4, 4);
+    const double m = 4 * scale;   // room for the antialiased edge
+    const QRectF box = path.boundingRect().adjusted(-m, -m, m, m);
     const QRect area = box.toAlignedRect();
     if (area.isEmpty())
         return;
@@ -479,12 +482,12 @@ void gild(QPainter& out, const QPainterPath& path, Lace lace, double tone, doubl
     // a darker rim inside the edge gives the leather its thickness
     q.save();
     q.setClipPath(path);
-    q.setPen(QPen(withAlpha(QColor(90, 52, 8), 0.55), std::max(1.0, 9.0 * s), Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    q.setPen(QPen(withAlpha(QColor(90, 52, 8), 0.55), std::max(1.0 * scale, 9.0 * s), Qt::SolidLine,
+                  Qt::RoundCap, Qt::RoundJoin));
     q.setBrush(Qt::NoBrush);
     q.drawPath(path);
     q.restore();
-    q.setPen(QPen(QColor(58, 32, 6), std::max(0.8, 2.6 * s)));
+    q.setPen(QPen(QColor(58, 32, 6), std::max(0.8 * scale, 2.6 * s)));
     q.setBrush(Qt::NoBrush);
     q.drawPath(path);
 
@@ -492,7 +495,7 @@ void gild(QPainter& out, const QPainterPath& path, Lace lace, double tone, doubl
         q.setCompositionMode(QPainter::CompositionMode_DestinationOut);
         q.setPen(Qt::NoPen);
         q.setBrush(Qt::black);
-        const double hole = std::max(0.7, 2.8 * s);
+        const double hole = std::max(0.7 * scale, 2.8 * s);
         const double inset = 10.0 * s;
         const double step = 13.0 * s;
         // one row of holes following the rim
@@ -546,13 +549,13 @@ void gild(QPainter& out, const QPainterPath& path, Lace lace, double tone, doubl
     out.drawImage(area.topLeft(), layer);
 }
 
-void drawRod(QPainter& p, const QLineF& rod, double s)
+void drawRod(QPainter& p, const QLineF& rod, double s, int scale)
 {
     // horn sticks: dark, with a faint warm light along one side
-    QPen dark(QColor(40, 22, 10, 230), std::max(1.0, 7.0 * s), Qt::SolidLine, Qt::RoundCap);
+    QPen dark(QColor(40, 22, 10, 230), std::max(1.0 * scale, 7.0 * s), Qt::SolidLine, Qt::RoundCap);
     p.setPen(dark);
     p.drawLine(rod);
-    QPen light(QColor(190, 130, 60, 140), std::max(0.5, 2.0 * s), Qt::SolidLine, Qt::RoundCap);
+    QPen light(QColor(190, 130, 60, 140), std::max(0.5 * scale, 2.0 * s), Qt::SolidLine, Qt::RoundCap);
     p.setPen(light);
     p.drawLine(rod.translated(-1.5 * s, 0));
 }
@@ -571,7 +574,7 @@ QPainterPath kayonOutline()
 
 } // namespace
 
-QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight)
+QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight, int scale)
 {
     const Figure f = build(kind);
     const QTransform t = placement(foot, height, faceRight);
@@ -585,7 +588,7 @@ QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double heig
     p.drawPath(t.map(f.spine));
 
     for (const Part& part : f.parts)
-        gild(p, t.map(part.path), part.lace, part.tone, s);
+        gild(p, t.map(part.path), part.lace, part.tone, s, scale);
 
     p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
     p.setPen(Qt::NoPen);
@@ -595,7 +598,7 @@ QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double heig
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
     for (const auto& r : f.rods)
-        drawRod(p, t.map(r), s);
+        drawRod(p, t.map(r), s, scale);
     return img;
 }
 
@@ -628,7 +631,7 @@ QPainterPath kayonSilhouette(QPointF foot, double height, double tiltDeg)
     return t.map(kayonOutline());
 }
 
-QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg)
+QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale)
 {
     QTransform t;
     t.translate(foot.x(), foot.y());
@@ -638,7 +641,7 @@ QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    gild(p, t.map(kayonOutline()), Lace::Dots, 0.0, s);
+    gild(p, t.map(kayonOutline()), Lace::Dots, 0.0, s, scale);
     p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);

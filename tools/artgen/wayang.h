@@ -23,14 +23,17 @@ enum class WayangKind {
 // A figure on a transparent layer of 'size'. 'foot' is where the feet stand,
 // 'height' the figure's height in pixels of the layer; 'faceRight' false
 // mirrors it. The lace is cut through, so what lies behind shows in the holes.
-QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight);
+// 'scale' is how many times larger than designed the picture is drawn: the
+// thinnest lines and smallest holes, kept visible in small figures, grow with it.
+QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight,
+                   int scale = 1);
 
 // The outline of a figure alone (same placement rules), for faint silhouettes.
 QPainterPath wayangSilhouette(WayangKind kind, QPointF foot, double height, bool faceRight);
 
 // The kayon: the pointed leaf-shaped mountain, as a gold lace layer, standing
-// on 'foot' with the given height.
-QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg);
+// on 'foot' with the given height; 'scale' as for wayangLayer.
+QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale = 1);
 QPainterPath kayonSilhouette(QPointF foot, double height, double tiltDeg);
 
 } // namespace art
