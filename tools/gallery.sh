@@ -1,7 +1,9 @@
 #!/bin/bash
 # Builds docs/gallery/ and docs/gallery.md from the pictures in data/pictures:
 # every picture as PNG at its own size and enlarged four times with hard
-# pixel edges, so small icons and cards can be judged pixel by pixel.
+# pixel edges, so small icons and cards can be judged pixel by pixel, then
+# its drawing at twice the size (for dense screens) at 1:1; the desktop icon
+# in every size; and the screenshots taken at a scale of 2.
 # Run from anywhere: tools/gallery.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -45,8 +47,10 @@ for entry in "${captions[@]}"; do
     echo "missing picture: $name" >&2
     exit 1
   fi
+  sharp="${src%.*}@2x.${src##*.}"
   convert "$src" "$out/$name.png"
   convert "$src" -filter point -resize 400% "$out/${name}_4x.png"
+  convert "$sharp" "$out/${name}@2x.png"
   size="$(identify -format '%wx%h' "$src")"
   {
     echo "## $(basename "$src") ($size)"
@@ -55,6 +59,32 @@ for entry in "${captions[@]}"; do
     echo
     echo "![$name at 1:1](gallery/$name.png) ![$name at 4x](gallery/${name}_4x.png)"
     echo
+    echo "Drawn at twice the size, $(basename "$sharp") ($(identify -format '%wx%h' "$sharp")), at 1:1:"
+    echo
+    echo "![$name drawn at twice the size](gallery/${name}@2x.png)"
+    echo
   } >> "$page"
 done
+
+{
+  echo "## The desktop icon in every size"
+  echo
+  echo "Drawn at each size for the menus (\`data/icons/\`); at 32 and 48 px the star is stouter and the small stars are left out, so that it still reads."
+  echo
+  line=""
+  for size in 32 48 64 128 256; do
+    cp "$root/data/icons/temparoka-$size.png" "$out/temparoka-$size.png"
+    line="$line![${size} px](gallery/temparoka-$size.png) "
+  done
+  echo "$line"
+  echo
+  echo "## At twice the pixel density"
+  echo
+  echo "The windows on a desktop scaled to 200 % (\`tools/screenshots.sh build 2\`): the same layout, every picture from the set drawn at twice the size."
+  echo
+  for shot in main-window cards-dealt weekly-reading dream-window death-dialog about-box; do
+    echo "![$shot at 200 %](screenshots/2x/$shot.png)"
+    echo
+  done
+} >> "$page"
 echo "gallery written to $page"

@@ -1,18 +1,30 @@
 #!/bin/bash
 # Starts Temparoka under a virtual X server, with the clock held at Monday
 # 7 December 2026 15:00, and saves screenshots of its windows into
-# docs/screenshots/. Run after a build: tools/screenshots.sh [build-folder]
+# docs/screenshots/. Run after a build: tools/screenshots.sh [build-folder] [scale]
+# With a scale of 2 the program runs as on a desktop scaled to 200 % (Qt's
+# scale factor) and the shots go to docs/screenshots/2x/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-build}
+SCALE=${2:-1}
 OUT=docs/screenshots
+[ "$SCALE" = 1 ] || OUT=docs/screenshots/${SCALE}x
 mkdir -p "$OUT"
 
 STAGE=$(mktemp -d)
 XVFB=""
 PROGRAM=""
+# The fake clock keeps shared memory per process unless the process exits
+# by itself.
+stop_program() {
+    [ -n "$PROGRAM" ] || return 0
+    kill "$PROGRAM" 2>/dev/null && wait "$PROGRAM" 2>/dev/null || true
+    rm -f "/dev/shm/faketime_shm_$PROGRAM" "/dev/shm/sem.faketime_sem_$PROGRAM"
+    PROGRAM=""
+}
 cleanup() {
-    [ -n "$PROGRAM" ] && kill "$PROGRAM" 2>/dev/null || true
+    stop_program
     [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
     rm -rf "$STAGE"
 }
@@ -20,7 +32,7 @@ trap cleanup EXIT
 
 unset QT_QPA_PLATFORM
 # Xvfb picks a free display itself and tells us which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$STAGE/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 $((1024 * SCALE))x$((768 * SCALE))x24 -nolisten tcp 3>"$STAGE/display" >/dev/null 2>&1 &
 XVFB=$!
 for _ in $(seq 100); do [ -s "$STAGE/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$STAGE/display")
@@ -32,11 +44,11 @@ FAKETIME_LIB=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1
 
 # Starts a fresh program folder, optionally with a prepared record file.
 start() {
-    [ -n "$PROGRAM" ] && kill "$PROGRAM" 2>/dev/null && wait "$PROGRAM" 2>/dev/null || true
+    stop_program
     rm -rf "$STAGE/app" && mkdir -p "$STAGE/app"
     cp "$BUILD/bin/temparoka" "$BUILD/bin/tmk.wav" "$STAGE/app/"
     if [ $# -gt 0 ]; then cp "$1" "$STAGE/app/temparoka.dat"; fi
-    LD_PRELOAD=$FAKETIME_LIB FAKETIME="@2026-12-07 15:00:00" "$STAGE/app/temparoka" &
+    QT_SCALE_FACTOR=$SCALE LD_PRELOAD=$FAKETIME_LIB FAKETIME="@2026-12-07 15:00:00" "$STAGE/app/temparoka" &
     PROGRAM=$!
     window '^Ramalan Temparoka$'; MAIN=$WIN
 }
@@ -58,8 +70,8 @@ shot() {  # window id, file name
     echo "saved $OUT/$2"
 }
 
-click() {  # window id, x, y inside the window
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+click() {  # window id, x, y inside the window, in the layout's pixels
+    xdotool mousemove --window "$1" $(($2 * SCALE)) $(($3 * SCALE)) click 1
     sleep 0.4
 }
 
@@ -79,13 +91,15 @@ shot "$MAIN" cards-dealt.png
 # The deal seeds from the time of day, which we know only roughly: find the
 # seed whose five places all show a card back, and take its third card.
 convert "$OUT/cards-dealt.png" "$STAGE/dealt.ppm"
-read -r CARD_X CARD_Y < <(python3 - "$STAGE/dealt.ppm" <<'PY'
+read -r CARD_X CARD_Y < <(python3 - "$STAGE/dealt.ppm" "$SCALE" <<'PY'
 import sys
 data = open(sys.argv[1], 'rb').read()
+scale = int(sys.argv[2])
 header = data.split(b'\n', 3)
 width, height = map(int, header[1].split())
 pixels = header[3]
 def red(x, y):
+    x, y = x * scale, y * scale
     r, g, b = pixels[(y * width + x) * 3:(y * width + x) * 3 + 3]
     return r > 110 and g < 70 and b < 70
 def deal(seed):
