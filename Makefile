@@ -13,7 +13,7 @@ PACKAGES := cmake ninja-build g++ pkg-config clang-14 libclang-rt-14-dev \
             libjpeg-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
             fonts-comic-neue fonts-urw-base35 fonts-dejavu-core \
             xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio \
-            desktop-file-utils appstream python3 xclip \
+            desktop-file-utils appstream python3 xclip fonts-texgyre \
             dpkg-dev lintian
 
 SHELL := /bin/bash

@@ -3,6 +3,7 @@
 #include "app/birthdata.h"
 #include "app/recordfile.h"
 #include "app/sound.h"
+#include "common/captionfit.h"
 #include "common/calendar.h"
 #include "common/clock.h"
 #include "common/errors.h"
@@ -147,8 +148,7 @@ void TForm1::applyLook()
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     ui->pilihlabel->setPalette(red);
     ui->pilihlabel->setFont(pixelFont(20, true, QStringLiteral("Comic Sans MS")));
-    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        fitCaption(control);
+    fitCaptions(this);
 }
 
 void TForm1::loadPictures()

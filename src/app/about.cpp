@@ -1,6 +1,7 @@
 #include "app/about.h"
 
 #include "app/product.h"
+#include "common/captionfit.h"
 #include "common/jpeg.h"
 #include "common/look.h"
 #include "ui_about.h"
@@ -26,8 +27,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Label2->setText(QStringLiteral("Please send comments to <a href=\"mailto:%1\">%1</a>").arg(mail));
     // Two lines of the address must fit the label's 32 pixels.
     ui->Label1->setFont(pixelFont(13));
-    for (QWidget* label : std::initializer_list<QWidget*>{ui->ProductName, ui->Version, ui->Label2})
-        fitCaption(label);
+    fitCaptions(this);
 
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }

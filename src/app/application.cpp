@@ -64,7 +64,12 @@ void installFontSubstitutions()
     // usual desktop sans is too wide and would clip the captions.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Nimbus Sans"), QStringLiteral("Sans Serif")});
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
-    QFont::insertSubstitutions(QStringLiteral("Century Gothic"), {QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L")});
+    // TeX Gyre Adventor keeps the dot of a bold "i" apart from its stem at
+    // the reading's 16 pixels, where URW Gothic runs them together
+    // ("melihat" reads "mellhat"); URW Gothic stays as a fallback.
+    QFont::insertSubstitutions(QStringLiteral("Century Gothic"),
+                               {QStringLiteral("TeX Gyre Adventor"), QStringLiteral("URW Gothic"),
+                                QStringLiteral("URW Gothic L")});
 }
 
 namespace {

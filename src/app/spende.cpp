@@ -1,6 +1,7 @@
 #include "app/spende.h"
 
 #include "app/product.h"
+#include "common/captionfit.h"
 #include "common/jpeg.h"
 #include "common/look.h"
 #include "ui_spende.h"
@@ -41,7 +42,6 @@ TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_program.png")));
     setFont(pixelFont(14));
     ui->Label1->setFont(pixelFont(20, true));
-    fitCaption(ui->Label1);
     ui->Memo1->setPlainText(appealText());
     ui->Label1->setBuddy(ui->Memo1);
     // The button lies over the memo's lower part, right under the line
@@ -58,7 +58,7 @@ TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique
     while (memoFont.pixelSize() > 11 && laidOutHeight(memoFont) > room)
         memoFont.setPixelSize(memoFont.pixelSize() - 1);
     ui->Memo1->setFont(memoFont);
-    fitCaption(ui->BitBtn1);
+    fitCaptions(this);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TSpendeForm::BitBtn1Click);
 }
 

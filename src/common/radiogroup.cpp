@@ -152,14 +152,15 @@ void RadioGroup::followSelection()
 void RadioGroup::placeButtons()
 {
     // Items share the space under the title evenly, one per row; when the
-    // rows are too low for the group's font, the items' font gives way.
+    // rows are lower than a line of the group's font, the items' font gives
+    // way, so that no descender is cut.
     if (m_buttons.isEmpty())
         return;
     const int rows = static_cast<int>(m_buttons.size());
     const int top = fontMetrics().height();
     const int rowHeight = (height() - top - 3) / rows;
     QFont itemFont = font();
-    while (itemFont.pixelSize() > 10 && QFontMetrics(itemFont).height() > rowHeight + 1)
+    while (itemFont.pixelSize() > 10 && QFontMetrics(itemFont).height() > rowHeight)
         itemFont.setPixelSize(itemFont.pixelSize() - 1);
     for (int i = 0; i < rows; ++i) {
         m_buttons[i]->setFont(itemFont);

@@ -31,13 +31,17 @@ public:
     int itemIndex() const;
     void setItemIndex(int index);
 
+    // Lays the items out in the group's present size and font. Done on
+    // every resize and change of font; whoever resizes a hidden group calls
+    // it to see the result before the group is shown.
+    void placeButtons();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void placeButtons();
     void markTabStop();
     void followSelection();
 

@@ -1,5 +1,6 @@
 #include "dream/flussform.h"
 
+#include "common/captionfit.h"
 #include "common/keys.h"
 #include "common/look.h"
 #include "dream/todfrage.h"
@@ -18,9 +19,8 @@ Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
     paintWhiteCaption(ui->Label1, 15, true);
     paintWhiteOnBlack(ui->janein, 15);
     ui->janein->setItemIndex(0);
-    fitCaption(ui->Label1);
-    fitCaption(ui->janein);
     ui->Button1->setFont(pixelFont(13));
+    fitCaptions(this);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
     enterPressesFocusedButton(this);
     focusFirstOnShow(this, ui->janein);

@@ -1,5 +1,6 @@
 #include "dream/todfrage.h"
 
+#include "common/captionfit.h"
 #include "common/jpeg.h"
 #include "common/keys.h"
 #include "common/look.h"
@@ -23,9 +24,7 @@ TTfrage::TTfrage(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTf
                                                             ui->tdkhidup, ui->tdktahu})
         paintWhiteOnBlack(control, 13);
     ui->Button1->setFont(pixelFont(13));
-    for (QWidget* control : std::initializer_list<QWidget*>{ui->Label1, ui->Label2, ui->Label3, ui->kanal, ui->tdkkanal,
-                                                            ui->hidup, ui->tdkhidup, ui->tdktahu})
-        fitCaption(control);
+    fitCaptions(this);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
     enterPressesFocusedButton(this);
     focusFirstOnShow(this, ui->kanal);

@@ -1,6 +1,7 @@
 #include "dream/traumform.h"
 
 #include "app/Unit1.h"
+#include "common/captionfit.h"
 #include "common/calendar.h"
 #include "common/errors.h"
 #include "common/jpeg.h"
@@ -107,8 +108,7 @@ void Ttraumfenster::applyLook()
         paintWhiteOnBlack(box, 15);
     paintDarkButton(ui->Button1, 15);
     // Each language has its own caption lengths.
-    for (QWidget* control : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        fitCaption(control);
+    fitCaptions(this);
 }
 
 void Ttraumfenster::showHints()

@@ -1,5 +1,6 @@
 #include "dream/zahnfrage.h"
 
+#include "common/captionfit.h"
 #include "common/keys.h"
 #include "common/look.h"
 #include "dream/todfrage.h"
@@ -14,16 +15,14 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
     fixDialogSize(this, QSize(305, 177));
     paintBlackBackground(this);
     ui->Image1->setPicture(deathDialog.picture());
-    // At 15 pixels the title would run into the first check box below it.
-    paintWhiteOnBlack(ui->GroupBox1, 13);
+    paintWhiteOnBlack(ui->GroupBox1, 15);
     for (QWidget* box : {ui->zahnoben, ui->zahnunten}) {
         paintWhiteOnBlack(box, 15);
         // The group is black already; a box of its own would cover the title.
         box->setAutoFillBackground(false);
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{ui->GroupBox1, ui->zahnoben, ui->zahnunten})
-        fitCaption(control);
     ui->Button1->setFont(pixelFont(15));
+    fitCaptions(this);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
     enterPressesFocusedButton(this);
     focusFirstOnShow(this, ui->zahnoben);

@@ -2,6 +2,7 @@
 #include "common/errors.h"
 #include "support/fakes.h"
 
+#include <QFontInfo>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,34 @@ TEST(ErrorBox, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_EQ(box.texts.front(), "The sound is broken.");
     EXPECT_EQ(box.titles.front(), QCoreApplication::instance()->applicationName());
     EXPECT_EQ(ranAfter, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// The fonts the windows are laid out for are drawn with free look-alikes
+// that the program depends on; a missing package or a wrong substitution
+// would silently fall back to the desktop's own sans.
+TEST(Fonts, EachFontOfTheWindowsIsDrawnWithItsLookAlike)
+{
+    const struct {
+        const char* family;
+        const char* drawnWith;
+    } fonts[] = {
+        {"MS Sans Serif", "Nimbus Sans"},
+        {"Comic Sans MS", "Comic Neue"},
+        {"Century Gothic", "TeX Gyre Adventor"},
+    };
+    for (const auto& f : fonts) {
+        for (const bool bold : {false, true}) {
+            QFont font(QString::fromLatin1(f.family));
+            font.setPixelSize(16);
+            font.setBold(bold);
+            EXPECT_TRUE(QFontInfo(font).family().startsWith(QString::fromLatin1(f.drawnWith)))
+                << f.family << " is drawn with " << QFontInfo(font).family().toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ from faults import (SEEN_PREDICTION, MAIN, Failure, Harness, check, history, rea
 
 ICON_SIZES = (32, 48, 64, 128, 256)
 DEPENDS = ('libqt6widgets6', 'libqt6multimedia6', 'libsndfile1', 'libjpeg62-turbo',
-           'fonts-comic-neue', 'fonts-urw-base35', 'qt6-qpa-plugins')
+           'fonts-comic-neue', 'fonts-texgyre', 'fonts-urw-base35', 'qt6-qpa-plugins')
 
 
 def png_size(path):

@@ -115,4 +115,17 @@ void processEvents()
     QCoreApplication::processEvents();
 }
 
+::testing::AssertionResult holdsPlace(const QWidget* widget, const QRect& place)
+{
+    const QRect box = widget->geometry();
+    const bool across = box.left() == place.left() || std::abs(box.center().x() - place.center().x()) <= 1;
+    const bool down = box.top() == place.top() || std::abs(box.center().y() - place.center().y()) <= 1;
+    if (box.contains(place) && across && down)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << widget->objectName().toStdString() << " lies at " << box.x() << ","
+                                         << box.y() << " " << box.width() << "x" << box.height() << ", laid out at "
+                                         << place.x() << "," << place.y() << " " << place.width() << "x"
+                                         << place.height();
+}
+
 }  // namespace temparoka::test

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -77,6 +79,12 @@ protected:
 private:
     QDialog* m_dialog;
 };
+
+// Whether a control still holds the place it was laid out at: a caption's
+// box may have grown into free room around it (see captionfit.h), but it
+// covers its place and keeps its left edge or its centre across, and its top
+// edge or its centre line.
+::testing::AssertionResult holdsPlace(const QWidget* widget, const QRect& place);
 
 // The folder as the program folder seam takes it: native bytes ending in "/".
 std::string nativeFolder(const QTemporaryDir& folder);

@@ -1,0 +1,19 @@
+#pragma once
+// Fits the captions of a window to the places it was laid out with. The
+// free fonts we draw with are wider and taller than the ones the places
+// were measured for, so a caption may need more room than its box: its
+// box first grows into free space around it (to the right for text that
+// starts at the left, around its centre in height, a group's top edge
+// upwards), and only when there is none does the font get smaller. The
+// captions of one kind in a window (same designed font, buttons apart)
+// then share the smallest size any of them needed, so that check boxes and
+// choices side by side are one size. The designed font and place are
+// remembered, so fitting again (after a change of language) starts afresh.
+
+class QWidget;
+
+namespace temparoka {
+
+void fitCaptions(QWidget* window, int minimumPixels = 11);
+
+}  // namespace temparoka

@@ -1,0 +1,134 @@
+// Every caption of every window, in both of the dream window's languages,
+// measured with the font it is drawn in: it fits its widget's width and
+// height, so no letter is cut (the descenders of g, j, p and y, a final
+// question mark), and the captions that sit side by side in one window
+// (check boxes, choices and group titles) are of one size.
+
+#include "app/about.h"
+#include "app/spende.h"
+#include "app/startup.h"
+#include "dream/flussform.h"
+#include "dream/todfrage.h"
+#include "dream/traumform.h"
+#include "dream/zahnfrage.h"
+#include "output/ausgabeform.h"
+#include "support/fakes.h"
+#include "ui_traumform.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTextDocumentFragment>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace temparoka;
+using namespace temparoka::test;
+
+namespace {
+
+struct Measured {
+    QString text;
+    int room = -1;    // width the text may take
+    int height = -1;  // height the line may take
+};
+
+// What the style leaves for the caption beside a box's indicator.
+int contentsWidth(QWidget* widget, QStyle::SubElement element, const QString& text)
+{
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    option.text = text;
+    return widget->style()->subElementRect(element, &option, widget).width();
+}
+
+Measured measure(QWidget* widget)
+{
+    if (auto* box = qobject_cast<QCheckBox*>(widget))
+        return {box->text(), contentsWidth(widget, QStyle::SE_CheckBoxContents, box->text()), widget->height()};
+    if (auto* radio = qobject_cast<QRadioButton*>(widget))
+        return {radio->text(), contentsWidth(widget, QStyle::SE_RadioButtonContents, radio->text()), widget->height()};
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        return {button->text(), widget->width() - 8, widget->height()};
+    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        // The title's line ends where the first control inside begins.
+        int top = widget->height();
+        for (QWidget* child : widget->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            top = std::min(top, child->y());
+        return {group->title(), widget->width() - 16, top};
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
+        const QString shown = Qt::mightBeRichText(label->text())
+                                  ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                                  : label->text();
+        return {shown, label->contentsRect().width(), label->contentsRect().height()};
+    }
+    return {};
+}
+
+bool sitsSideBySide(QWidget* widget)
+{
+    return qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) ||
+           qobject_cast<QGroupBox*>(widget);
+}
+
+// Checks every caption of a window; returns how many it measured.
+int checkWindow(QWidget* window, const char* language)
+{
+    int measured = 0;
+    std::set<int> sideBySide;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->window() != window)
+            continue;
+        Measured m = measure(widget);
+        m.text.remove(QLatin1Char('&'));
+        if (m.text.isEmpty())
+            continue;
+        ++measured;
+        const QFontMetrics metrics(widget->font());
+        const QString where = window->objectName() + "/" + widget->objectName() + " (" + language + ") \"" + m.text +
+                              "\" at " + QString::number(widget->font().pixelSize()) + " px";
+        EXPECT_LE(metrics.horizontalAdvance(m.text), m.room) << qPrintable(where);
+        EXPECT_LE(metrics.height(), m.height) << qPrintable(where);
+        if (sitsSideBySide(widget))
+            sideBySide.insert(widget->font().pixelSize());
+    }
+    EXPECT_LE(sideBySide.size(), 1u) << qPrintable(window->objectName()) << " (" << language
+                                     << ") mixes caption sizes from " << *sideBySide.begin() << " to "
+                                     << *sideBySide.rbegin() << " px";
+    return measured;
+}
+
+class Captions : public ::testing::Test, public MainWindowFixture {
+protected:
+    MainWindowServices services() { return {clock, nativeFolder(folder), sound, [](double) {}}; }
+};
+
+TEST_F(Captions, EveryCaptionFitsItsWidgetInBothLanguages)
+{
+    Program program(services());
+    const QWidgetList windows = {&program.Form1(),  &program.AboutBox(),   &program.ausform(),
+                                 &program.traumfenster(), &program.SpendeForm(), &program.Tfrage(),
+                                 &program.flussfrage(),   &program.zahnform()};
+    int measured = 0;
+    for (QWidget* window : windows)
+        measured += checkWindow(window, "Indonesian");
+    EXPECT_GE(measured, 60);
+
+    // The flag button turns the dream window into English and back.
+    Ttraumfenster& dream = program.traumfenster();
+    QTest::mouseClick(dream.controls().trans, Qt::LeftButton);
+    ASSERT_EQ(dream.controls().Label1->text(), "What did you dream?");
+    checkWindow(&dream, "English");
+    QTest::mouseClick(dream.controls().trans, Qt::LeftButton);
+    checkWindow(&dream, "Indonesian again");
+}
+
+}  // namespace
