@@ -14,12 +14,12 @@ PACKAGES := cmake ninja-build g++ pkg-config clang-14 libclang-rt-14-dev \
             fonts-comic-neue fonts-urw-base35 fonts-dejavu-core \
             xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio \
             desktop-file-utils appstream python3 xclip fonts-texgyre \
-            dpkg-dev lintian
+            dpkg-dev lintian gcovr
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-sanitize fuzz bench package art clean
+.PHONY: all deps configure build run test test-sanitize coverage fuzz bench package art clean
 
 all: build
 
@@ -70,6 +70,22 @@ test-sanitize: deps
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	    ctest --output-on-failure -j $(JOBS) -E '^(package|process)\.'
 
+# Line and branch coverage of src/ by the test suite (the process-level
+# tests run copies of the program elsewhere and are left out), as an HTML
+# report in build-coverage/coverage/index.html and a summary beside it.
+# Branches that exist only for exceptions' unwinding are not counted.
+COVERAGE_BUILD ?= build-coverage
+coverage: deps
+	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMPAROKA_BENCH=OFF -DTEMPAROKA_HARDEN=OFF \
+	    -DCMAKE_CXX_FLAGS="--coverage" -DCMAKE_EXE_LINKER_FLAGS="--coverage"
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) -E '^(package|process)\.'
+	mkdir -p $(COVERAGE_BUILD)/coverage
+	gcovr -r . --object-directory $(COVERAGE_BUILD) --filter 'src/' --exclude-throw-branches \
+	    --html-details $(COVERAGE_BUILD)/coverage/index.html \
+	    --txt $(COVERAGE_BUILD)/coverage/summary.txt --print-summary
+
 # Coverage-guided fuzzing with libFuzzer (clang-14) of the four inputs the
 # program reads: record file bytes, prediction database text, JPEG bytes,
 # the sound file.
@@ -100,4 +116,4 @@ art: configure
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/temparoka_artgen data
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(COVERAGE_BUILD) $(FUZZ_BUILD)
