@@ -3,24 +3,31 @@
 # every picture as PNG at its own size and enlarged four times with hard
 # pixel edges, so small icons and cards can be judged pixel by pixel, then
 # its drawing at twice the size (for dense screens) at 1:1; the desktop icon
-# in every size; and the screenshots taken at a scale of 2.
+# in every size; the screenshots taken at a scale of 2; and, while
+# docs/gallery/before/ holds pictures as they were before a redraw, those
+# beside the pictures as they are now.
 # Run from anywhere: tools/gallery.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 pics="$root/data/pictures"
 out="$root/docs/gallery"
 page="$root/docs/gallery.md"
+# Writes a PNG (the last argument) without the time of writing, so that an
+# unchanged picture gives the same file on every run.
+png() {
+  convert "${@:1:$#-1}" -define png:exclude-chunk=date,time "${!#}"
+}
 
 # name | what it shows
 captions=(
-  "background|Main window: night sky with a comet over three golden shadow-puppet warriors, palms and far volcanoes; the top rows and the bottom strip stay dark for the controls."
-  "cardback|Back of every card: deep red field with gold kawung batik, a gold double rule and a kayon in a dark medallion."
+  "background|Main window: a Javanese night with a comet over three gilded wayang kulit puppets planted in a banana trunk for a play: a refined knight with a bowed head and a clawed hair knot facing a strong one with a round eye and a chequered cloth, and a crowned king with a flame-edged wing behind him; each stands on its central rod with a thin rod hanging from either hand, lace cut through the gold. A kayon is planted at the side before a banyan, with two volcanoes far off; the top rows and the bottom strip stay dark for the controls."
+  "cardback|Back of every card: deep red field with gold kawung batik of plump oval petals, four round a small dot, a gold double rule and a kayon in a dark medallion."
   "card_ks|King of spades: a crowned puppet profile holding a kris, mirrored top to bottom."
   "card_3d|Three of diamonds: three red pips in a column, the lower one turned."
   "card_qc|Queen of clubs: a puppet profile with a hair bun and a lotus, mirrored top to bottom."
   "card_as|Ace of spades: one large spade with a gold inner line and star, in a ring of gold and red beads."
   "card_jh|Jack of hearts: a young puppet knight with a feathered cap and a spear, mirrored top to bottom."
-  "dream|Dream window: dark violet sky with a crescent moon, a faint Milky Way, a faint kayon and king at the edges, clouds along the bottom."
+  "dream|Dream window: dark violet sky with a crescent moon, a faint Milky Way, a faint kayon and a crowned wayang king on his rods at the edges, clouds along the bottom."
   "death|Clarification dialogs: a river at night with a far bank, a temple roof, a moonlit ripple path and a small boat with a lantern; the top-left part is calm sky."
   "flags|Language button: the United Kingdom's flag on the left, Indonesia's on the right, in gold frames."
   "icon_program|Program icon, gold on black: a kayon outline holding an eight-pointed star."
@@ -48,9 +55,9 @@ for entry in "${captions[@]}"; do
     exit 1
   fi
   sharp="${src%.*}@2x.${src##*.}"
-  convert "$src" "$out/$name.png"
-  convert "$src" -filter point -resize 400% "$out/${name}_4x.png"
-  convert "$sharp" "$out/${name}@2x.png"
+  png "$src" "$out/$name.png"
+  png "$src" -filter point -resize 400% "$out/${name}_4x.png"
+  png "$sharp" "$out/${name}@2x.png"
   size="$(identify -format '%wx%h' "$src")"
   {
     echo "## $(basename "$src") ($size)"
@@ -87,4 +94,42 @@ done
     echo
   done
 } >> "$page"
+# The main background, the dream window and the card back as they were
+# before their last redraw (kept in docs/gallery/before/), beside the
+# pictures as they are now: at 1:1, the backgrounds' figures enlarged twice,
+# the card back four times.
+before="$out/before"
+if [ -d "$before" ]; then
+  after="$out/after"
+  mkdir -p "$after"
+  png "$pics/background.jpg" "$after/background.png"
+  png "$pics/background.jpg" -crop 600x330+110+80 +repage -filter point -resize 200% "$after/background_figures_2x.png"
+  png "$pics/dream.jpg" "$after/dream.png"
+  png "$pics/dream.jpg" -crop 160x350+480+130 +repage -filter point -resize 200% "$after/dream_king_2x.png"
+  png "$pics/cardback.jpg" "$after/cardback.png"
+  png "$pics/cardback.jpg" -filter point -resize 400% "$after/cardback_4x.png"
+  # name | enlarged view | what changed
+  changes=(
+    "background|background_figures_2x|The three robed figures with snouts and staffs, walking past palms, became wayang kulit puppets planted for a play, each with a profile head and the long sweep of the nose, a hair knot or crown with the garuda behind, lace cut through the gold, and its central rod and two arm rods; a kayon, a banyan and two volcanoes replace the palms."
+    "dream|dream_king_2x|The king at the right edge has the new puppets' face, crown and rods."
+    "cardback|cardback_4x|The thin kawung petals, which read as a lattice of crosses, became plump ovals, four round a small dot, with the red showing round each."
+  )
+  {
+    echo "## Before and after the redraw"
+    echo
+    echo "Each picture as it was (left) and as it is now (right), at 1:1 and enlarged."
+    echo
+    for entry in "${changes[@]}"; do
+      IFS='|' read -r name zoom text <<< "$entry"
+      echo "### $name.jpg"
+      echo
+      echo "$text"
+      echo
+      echo "![$name before](gallery/before/$name.png) ![$name now](gallery/after/$name.png)"
+      echo
+      echo "![$name before, enlarged](gallery/before/$zoom.png) ![$name now, enlarged](gallery/after/$zoom.png)"
+      echo
+    done
+  } >> "$page"
+fi
 echo "gallery written to $page"

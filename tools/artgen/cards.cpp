@@ -418,25 +418,35 @@ QImage cardBack(int scale)
         p.drawPath(fieldPath);
     }
 
-    // kawung, the batik of four oval petals around a point, in gold
+    // kawung, the batik of four plump oval petals round a small dot, in gold.
+    // The petals are fat, a little over half as wide as long, with red
+    // showing all round each: thin ones read as a lattice of crosses on so
+    // small a card, and ones touching their neighbours as a gold net.
     p.save();
     p.setClipPath(fieldPath);
-    const double cell = 10 * px;
+    const double cell = 11 * px;
     const QPointF origin = field.center();
-    for (int j = -6; j <= 6; ++j) {
-        for (int i = -5; i <= 5; ++i) {
+    const double along = cell * 0.31;   // from the motif's centre to a petal's centre
+    const double half = cell * 0.26;    // half the petal's length
+    const double wide = cell * 0.145;   // half its width
+    for (int j = -5; j <= 5; ++j) {
+        for (int i = -4; i <= 4; ++i) {
             const QPointF c = origin + QPointF(i * cell, j * cell);
             for (int k = 0; k < 4; ++k) {
                 p.save();
                 p.translate(c);
                 p.rotate(45 + k * 90);
-                p.setPen(Qt::NoPen);
-                p.setBrush(QColor(226, 172, 64, 200));
-                p.drawEllipse(QPointF(cell * 0.34, 0), cell * 0.24, cell * 0.11);
+                QRadialGradient g(QPointF(along, 0), half);
+                g.setColorAt(0.0, QColor(246, 204, 104));
+                g.setColorAt(1.0, QColor(206, 148, 46));
+                p.setPen(QPen(QColor(96, 8, 20), 0.35 * px));
+                p.setBrush(g);
+                p.drawEllipse(QPointF(along, 0), half, wide);
                 p.restore();
             }
+            p.setPen(Qt::NoPen);
             p.setBrush(QColor(250, 236, 200));
-            p.drawEllipse(c, cell * 0.07, cell * 0.07);
+            p.drawEllipse(c, cell * 0.06, cell * 0.06);
         }
     }
     p.restore();

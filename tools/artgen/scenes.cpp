@@ -152,69 +152,73 @@ QPainterPath ridge(double w, double h, const std::vector<QPointF>& pts)
     return spline(ps, true);
 }
 
-// A coconut palm: a tapering curved trunk and a crown of arching, drooping
-// fronds, each a rib with leaflets hanging from both sides like a feather.
-QPainterPath palm(QPointF base, double height, double lean, Rng& rng)
+// A volcano's cone seen from afar: slopes hollowing as they rise to a
+// short, broken crater rim. All in drawing pixels.
+QPainterPath volcano(double cx, double base, double width, double height, double crater)
+{
+    QPainterPath path;
+    path.moveTo(cx - width / 2, base);
+    path.cubicTo(cx - width * 0.22, base - height * 0.12, cx - crater * 1.3, base - height * 0.72, cx - crater / 2,
+                 base - height);
+    path.lineTo(cx - crater * 0.1, base - height * 0.96);
+    path.lineTo(cx + crater * 0.2, base - height * 0.985);
+    path.lineTo(cx + crater / 2, base - height * 0.995);
+    path.cubicTo(cx + crater * 1.3, base - height * 0.72, cx + width * 0.22, base - height * 0.12, cx + width / 2,
+                 base);
+    path.closeSubpath();
+    return path;
+}
+
+// A banyan (beringin) at night: a trunk of stems grown together, limbs
+// spreading wide, a broad crown of leaf clumps with the sky showing through
+// here and there, and curtains of air roots hanging from the limbs. 'foot'
+// is the base of the trunk in drawing pixels, 'px' drawing pixels per
+// designed pixel.
+QPainterPath banyan(QPointF foot, double px, Rng& rng)
 {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    const QPointF top = base + QPointF(lean * height, -height);
-    const QPointF mid = base + QPointF(lean * height * 0.15, -height * 0.55);
-    {
-        // trunk outline: both sides of the curve, wide at the foot
-        std::vector<Pt> side;
-        const int steps = 12;
-        std::vector<QPointF> left, right;
-        for (int i = 0; i <= steps; ++i) {
-            const double t = double(i) / steps;
-            const QPointF at = (1 - t) * (1 - t) * base + 2 * (1 - t) * t * mid + t * t * top;
-            const QPointF tan = 2 * (1 - t) * (mid - base) + 2 * t * (top - mid);
-            const double l = std::hypot(tan.x(), tan.y());
-            const QPointF nrm(-tan.y() / l, tan.x() / l);
-            const double w = height * (0.028 - 0.012 * t);
-            left.push_back(at + nrm * w);
-            right.push_back(at - nrm * w);
-        }
-        for (const QPointF& q : left)
-            side.push_back({q.x(), q.y()});
-        for (auto it = right.rbegin(); it != right.rend(); ++it)
-            side.push_back({it->x(), it->y()});
-        side.front().sharp = true;
-        side.back().sharp = true;
-        path.addPath(spline(side, true));
+    auto P = [&](double x, double y) { return foot + QPointF(x * px, y * px); };
+    auto Q = [&](double x, double y, bool sharp = false) {
+        const QPointF q = P(x, y);
+        return Pt{q.x(), q.y(), sharp};
+    };
+    path.addPath(spline({Q(-46, 4, true), Q(-26, -8), Q(-20, -50), Q(-26, -100), Q(-40, -128), Q(-14, -122),
+                         Q(-2, -146), Q(10, -122), Q(34, -134), Q(22, -96), Q(18, -50), Q(28, -8), Q(54, 4, true)},
+                        true));
+    QPainterPathStroker st;
+    st.setCapStyle(Qt::RoundCap);
+    st.setJoinStyle(Qt::RoundJoin);
+    const QPointF limbs[][3] = {
+        {{-20, -120}, {-60, -140}, {-112, -150}}, {{-6, -136}, {-24, -170}, {-46, -196}},
+        {{4, -136}, {30, -170}, {62, -192}},     {{16, -124}, {60, -140}, {118, -146}},
+    };
+    for (const auto& l : limbs) {
+        QPainterPath limb;
+        limb.moveTo(P(l[0].x(), l[0].y()));
+        limb.quadTo(P(l[1].x(), l[1].y()), P(l[2].x(), l[2].y()));
+        st.setWidth(7 * px);
+        path.addPath(st.createStroke(limb));
     }
-    QPainterPathStroker rib;
-    rib.setCapStyle(Qt::RoundCap);
-    for (int i = 0; i < 11; ++i) {
-        const double ang = (-180.0 + i * 36.0 + rng.uniform(-8, 8)) * M_PI / 180.0;
-        const double dx = std::cos(ang);
-        const double up = std::sin(ang);   // negative: the frond first rises
-        const double len = height * rng.uniform(0.36, 0.48) * (0.75 + 0.25 * std::abs(dx));
-        const QPointF ctl = top + QPointF(dx * len * 0.55, (up * 0.5 - 0.35) * len);
-        const QPointF tip = top + QPointF(dx * len * 0.95, (0.2 + 0.4 * (1 - std::abs(up))) * len * 0.9);
+    // leaf clumps filling a low wide dome
+    for (int i = 0; i < 70; ++i) {
+        const double x = rng.uniform(-128, 134);
+        const double arch = std::max(0.0, 1.0 - std::pow((x - 3) / 132.0, 2));
+        const double top = -152 - 72 * std::sqrt(arch);
+        const double y = rng.uniform(top, -146);
+        const double r = rng.uniform(7, 15) * (0.6 + 0.4 * std::sqrt(arch));
+        path.addEllipse(P(x, y), r * 1.35 * px, r * px);
+    }
+    // air roots from under the limbs, the middle ones reaching the ground
+    for (int i = 0; i < 40; ++i) {
+        const double x = rng.uniform(-118, 124);
+        const double top = -146 + rng.uniform(-4, 10);
+        const double len = std::abs(x) < 60 ? rng.uniform(40, 150) : rng.uniform(24, 90);
         QPainterPath r;
-        r.moveTo(top);
-        r.quadTo(ctl, tip);
-        rib.setWidth(height * 0.012);
-        path.addPath(rib.createStroke(r));
-        QPainterPath leaves;
-        for (int j = 2; j < 16; ++j) {
-            const double t = j / 16.0;
-            const QPointF at = (1 - t) * (1 - t) * top + 2 * (1 - t) * t * ctl + t * t * tip;
-            const QPointF tan = 2 * (1 - t) * (ctl - top) + 2 * t * (tip - ctl);
-            const double l = std::hypot(tan.x(), tan.y());
-            const QPointF u = tan / l;
-            const double leaf = height * 0.09 * std::sin(M_PI * (0.15 + 0.85 * t)) + height * 0.012;
-            for (double sgn : {-1.0, 1.0}) {
-                // leaflets point forward along the rib and hang down
-                const QPointF dir = u * 0.55 + QPointF(-u.y(), u.x()) * sgn * 0.45 + QPointF(0, 0.6);
-                const double dl = std::hypot(dir.x(), dir.y());
-                leaves.moveTo(at);
-                leaves.lineTo(at + dir / dl * leaf);
-            }
-        }
-        rib.setWidth(height * 0.008);
-        path.addPath(rib.createStroke(leaves));
+        r.moveTo(P(x, top));
+        r.quadTo(P(x + rng.uniform(-4, 4), top + len * 0.5), P(x + rng.uniform(-6, 6), top + len));
+        st.setWidth(rng.uniform(0.6, 1.4) * px);
+        path.addPath(st.createStroke(r));
     }
     return path;
 }
@@ -250,51 +254,88 @@ QImage mainBackground(int scale)
 
     comet(p, QPointF(498 * px, 156 * px), QPointF(775 * px, 36 * px), scale);
 
-    // the three warriors: the knight and the strong one face each other,
-    // the king stands behind the strong one
+    // three puppets planted for the play: the knight and the strong one face
+    // each other, the king stands behind the strong one
     struct Placed { WayangKind kind; double x; bool right; double height; };
     const Placed figures[] = {
-        {WayangKind::Satria, 232, true, 282},
-        {WayangKind::Gagah, 430, false, 282},
-        {WayangKind::Raja, 626, false, 288},
+        {WayangKind::Satria, 232, true, 255},
+        {WayangKind::Gagah, 432, false, 255},
+        {WayangKind::Raja, 628, false, 245},
     };
-    const double ground = 398;
+    const double soles = 352;
     std::vector<QImage> layers;
     for (const Placed& f : figures)
         layers.push_back(
-            wayangLayer(img.size(), f.kind, QPointF(f.x * px, ground * px), f.height * px, f.right, scale));
-    // a warm halo around the gold, as if lit from below by a lamp
+            wayangLayer(img.size(), f.kind, QPointF(f.x * px, soles * px), f.height * px, f.right, scale));
+    // a warm halo around the gold, as if lit from below by the lamp
     glow(p, img.size(), 4.0, 10, scale, QColor(255, 170, 60), 0.4, [&](QPainter& q) {
         for (const QImage& l : layers)
             q.drawImage(0, 0, l);
     });
 
-    // the land: far volcanoes, then the near ridge the sticks are planted in
+    // the land: two volcanoes far off, the smoking one glowing faintly at its
+    // crater, and a low ridge before them
     p.setPen(Qt::NoPen);
     {
-        QLinearGradient g(0, 320 * px, 0, H * px);
-        g.setColorAt(0.0, QColor(34, 22, 52));
-        g.setColorAt(1.0, QColor(10, 8, 20));
+        QLinearGradient g(0, 250 * px, 0, 380 * px);
+        g.setColorAt(0.0, QColor(40, 28, 62));
+        g.setColorAt(1.0, QColor(20, 14, 36));
         p.setBrush(g);
-        p.drawPath(ridge(W * px, H * px, {{0, 372 * px}, {90 * px, 360 * px}, {200 * px, 338 * px},
-                                           {262 * px, 322 * px}, {320 * px, 340 * px}, {420 * px, 362 * px},
-                                           {520 * px, 346 * px}, {610 * px, 318 * px}, {680 * px, 336 * px},
-                                           {W * px, 352 * px}}));
+        QPainterPath far = volcano(332 * px, 372 * px, 330 * px, 118 * px, 16 * px);
+        far.addPath(volcano(548 * px, 372 * px, 420 * px, 104 * px, 30 * px));
+        far.addPath(volcano(600 * px, 372 * px, 300 * px, 86 * px, 20 * px));
+        p.drawPath(far.simplified());
+        nebula(p, QPointF(332 * px, 258 * px), 14 * px, QColor(255, 90, 40), 0.3);
+        glow(p, img.size(), 4.0, 8, scale, QColor(150, 130, 170), 0.22, [&](QPainter& q) {
+            q.setPen(Qt::NoPen);
+            q.setBrush(Qt::white);
+            for (int i = 0; i < 5; ++i)
+                q.drawEllipse(QPointF((328 - i * 8) * px, (246 - i * 6) * px), (4 + i * 2.5) * px, (3 + i) * px);
+        });
+        QLinearGradient n(0, 330 * px, 0, H * px);
+        n.setColorAt(0.0, QColor(26, 18, 40));
+        n.setColorAt(1.0, QColor(10, 8, 20));
+        p.setBrush(n);
+        p.drawPath(ridge(W * px, H * px, {{0, 352 * px}, {110 * px, 346 * px}, {230 * px, 356 * px},
+                                           {380 * px, 350 * px}, {520 * px, 358 * px}, {640 * px, 348 * px},
+                                           {W * px, 354 * px}}));
     }
+    // a banyan, dark at the left edge
+    {
+        Rng brng(0xBA7A);
+        p.setBrush(QColor(3, 3, 8));
+        p.drawPath(banyan(QPointF(62 * px, 402 * px), px, brng));
+    }
+    // the kayon planted at the side of the play, in front of the banyan
+    const QImage kayon = kayonLayer(img.size(), QPointF(166 * px, 400 * px), 160 * px, -3, scale);
+    glow(p, img.size(), 4.0, 10, scale, QColor(255, 170, 60), 0.3, [&](QPainter& q) { q.drawImage(0, 0, kayon); });
+    p.drawImage(0, 0, kayon);
     for (const QImage& l : layers)
         p.drawImage(0, 0, l);
+
+    // the banana trunk the puppets' rods are pushed into, its cut end to the
+    // left, caught by the lamp along its top; the dark ground in front of it
     {
-        QLinearGradient g(0, 380 * px, 0, H * px);
-        g.setColorAt(0.0, QColor(12, 10, 22));
-        g.setColorAt(1.0, QColor(3, 3, 8));
+        const QRectF trunk(118 * px, 393 * px, (W - 108) * px, 18 * px);
+        QLinearGradient g(0, trunk.top(), 0, trunk.bottom());
+        g.setColorAt(0.0, QColor(86, 68, 40));
+        g.setColorAt(0.2, QColor(42, 36, 26));
+        g.setColorAt(1.0, QColor(8, 8, 8));
         p.setBrush(g);
-        p.drawPath(ridge(W * px, H * px, {{0, 392 * px}, {120 * px, 400 * px}, {260 * px, 394 * px},
-                                           {400 * px, 398 * px}, {560 * px, 392 * px}, {W * px, 398 * px}}));
-        p.setBrush(QColor(3, 3, 8));
-        Rng prng(0x9A1E);
-        p.drawPath(palm(QPointF(30 * px, 420 * px), 150 * px, 0.12, prng));
-        p.drawPath(palm(QPointF(70 * px, 430 * px), 110 * px, -0.2, prng));
-        p.drawPath(palm(QPointF(712 * px, 425 * px), 140 * px, -0.14, prng));
+        p.drawRect(trunk);
+        QRadialGradient cut(QPointF(trunk.left(), trunk.center().y()), trunk.height() / 2);
+        cut.setColorAt(0.0, QColor(96, 92, 64));
+        cut.setColorAt(0.5, QColor(60, 58, 40));
+        cut.setColorAt(0.7, QColor(78, 74, 50));
+        cut.setColorAt(1.0, QColor(34, 32, 22));
+        p.setBrush(cut);
+        p.drawEllipse(QPointF(trunk.left(), trunk.center().y()), trunk.height() * 0.28, trunk.height() / 2);
+        QLinearGradient ground(0, 380 * px, 0, H * px);
+        ground.setColorAt(0.0, QColor(12, 10, 22));
+        ground.setColorAt(1.0, QColor(3, 3, 8));
+        p.setBrush(ground);
+        p.drawPath(ridge(W * px, H * px, {{0, 412 * px}, {200 * px, 410 * px}, {420 * px, 409 * px},
+                                           {W * px, 410 * px}}));
     }
     p.end();
     return reduce(img, W * scale, H * scale);

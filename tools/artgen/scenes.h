@@ -1,6 +1,6 @@
-// The three window backgrounds: the main window's night sky with the comet
-// and the golden warriors, the dream window's sky, and the river at night
-// behind the clarification dialogs.
+// The three window backgrounds: the main window's Javanese night with the
+// comet and three golden shadow puppets planted for a play, the dream
+// window's sky, and the river at night behind the clarification dialogs.
 #pragma once
 
 #include <QImage>

@@ -1,11 +1,14 @@
-// Wayang figures: see wayang.h.
+// Wayang figures: see wayang.h; what they are made of is in wayang_parts.h
+// and how each is drawn in wayang_figures.cpp.
 //
-// Each figure is a list of parts, back to front, every part an outline in
-// figure space. A part is gilded (a diagonal gold gradient, a darker rim and
-// a dark edge) on a scratch layer of its own, its lace is punched through
-// there, and only then is it laid over the parts behind it, so a hole shows
-// the sky and not the part underneath.
+// Every part, back to front, is gilded or painted on a scratch layer of its
+// own, its lace is punched through there, and only then is it laid over the
+// parts behind it, so a hole shows the sky and not the part underneath. Then
+// the eyes and mouth are cut, the dark painted lines laid on, and the horn
+// rods fixed over the leather.
 #include "wayang.h"
+
+#include "wayang_parts.h"
 
 #include <QLinearGradient>
 #include <QPainterPathStroker>
@@ -16,433 +19,12 @@
 namespace art {
 namespace {
 
-enum class Lace {
-    None,      // plain gold (faces, hands)
-    Edge,      // one row of holes along the rim
-    Dots,      // rim row plus a staggered field of round holes
-    Diamonds,  // rim row plus small lozenges
-    Slots,     // rim row plus slanted slits (pleated cloth)
-};
+using puppet::Lace;
+using puppet::Paint;
+using puppet::Part;
 
-struct Part {
-    QPainterPath path;
-    Lace lace = Lace::Edge;
-    double tone = 0.0;   // below 0 darker (rear limbs), above 0 lighter
-};
-
-struct Figure {
-    std::vector<Part> parts;
-    std::vector<QPainterPath> holes;   // explicit cut-outs: eyes, brows, mouths
-    std::vector<QLineF> rods;          // the thin sticks worked by the puppeteer
-    QPainterPath spine;                // the central stick, behind the figure
-};
-
-// A limb as a smooth closed outline around a centre line with a half width
-// at every centre point; both ends are rounded.
-QPainterPath limb(const std::vector<QPointF>& c, const std::vector<double>& hw)
-{
-    const std::size_t n = c.size();
-    std::vector<QPointF> left(n), right(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const QPointF a = c[i == 0 ? 0 : i - 1];
-        const QPointF b = c[i + 1 < n ? i + 1 : n - 1];
-        QPointF d = b - a;
-        const double len = std::hypot(d.x(), d.y());
-        d /= (len > 0 ? len : 1.0);
-        const QPointF nrm(-d.y(), d.x());
-        left[i] = c[i] + nrm * hw[i];
-        right[i] = c[i] - nrm * hw[i];
-    }
-    std::vector<Pt> pts;
-    for (std::size_t i = 0; i < n; ++i)
-        pts.push_back({left[i].x(), left[i].y()});
-    // round tip beyond the last centre point
-    {
-        QPointF d = c[n - 1] - c[n - 2];
-        d /= std::hypot(d.x(), d.y());
-        const QPointF tip = c[n - 1] + d * hw[n - 1] * 0.9;
-        pts.push_back({tip.x(), tip.y()});
-    }
-    for (std::size_t i = n; i-- > 0;)
-        pts.push_back({right[i].x(), right[i].y()});
-    {
-        QPointF d = c[0] - c[1];
-        d /= std::hypot(d.x(), d.y());
-        const QPointF tip = c[0] + d * hw[0] * 0.9;
-        pts.push_back({tip.x(), tip.y()});
-    }
-    return spline(pts, true);
-}
-
-QPainterPath ellipsePath(QPointF c, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(c, rx, ry);
-    return p;
-}
-
-QPainterPath rotated(const QPainterPath& path, QPointF pivot, double deg, double scale = 1.0)
-{
-    QTransform t;
-    t.translate(pivot.x(), pivot.y());
-    t.rotate(deg);
-    t.scale(scale, scale);
-    t.translate(-pivot.x(), -pivot.y());
-    return t.map(path);
-}
-
-// A hand with long curved fingers, from the wrist towards 'tip', and a thumb.
-QPainterPath hand(QPointF wrist, QPointF tip, bool thumbUp)
-{
-    QPointF d = tip - wrist;
-    const double len = std::hypot(d.x(), d.y());
-    d /= len;
-    const QPointF n(-d.y(), d.x());
-    auto at = [&](double along, double side) { return wrist + d * (along * len) + n * (side * len); };
-    const double s = thumbUp ? 1.0 : -1.0;
-    QPainterPath p = spline({{at(0, 0.16 * s).x(), at(0, 0.16 * s).y()},
-                             {at(0.35, 0.2 * s).x(), at(0.35, 0.2 * s).y()},
-                             {at(0.75, 0.12 * s).x(), at(0.75, 0.12 * s).y()},
-                             corner(at(1.0, -0.06 * s).x(), at(1.0, -0.06 * s).y()),
-                             {at(0.7, -0.1 * s).x(), at(0.7, -0.1 * s).y()},
-                             {at(0.3, -0.14 * s).x(), at(0.3, -0.14 * s).y()},
-                             {at(0, -0.15 * s).x(), at(0, -0.15 * s).y()}},
-                            true);
-    // thumb: a short curl leaving the root of the hand
-    p.addPath(spline({{at(0.15, 0.1 * s).x(), at(0.15, 0.1 * s).y()},
-                      {at(0.35, 0.42 * s).x(), at(0.35, 0.42 * s).y()},
-                      corner(at(0.62, 0.5 * s).x(), at(0.62, 0.5 * s).y()),
-                      {at(0.45, 0.3 * s).x(), at(0.45, 0.3 * s).y()},
-                      {at(0.35, 0.12 * s).x(), at(0.35, 0.12 * s).y()}},
-                     true));
-    return p.simplified();
-}
-
-// A band across a limb (armlet, bracelet, anklet) at centre 'c' across the
-// limb direction 'dir', 'w' wide along the limb and 'h' half across.
-QPainterPath band(QPointF c, QPointF dir, double w, double h)
-{
-    dir /= std::hypot(dir.x(), dir.y());
-    const QPointF n(-dir.y(), dir.x());
-    return spline({corner((c - dir * w / 2 + n * h).x(), (c - dir * w / 2 + n * h).y()),
-                   corner((c + dir * w / 2 + n * h).x(), (c + dir * w / 2 + n * h).y()),
-                   {(c + dir * w * 0.6).x(), (c + dir * w * 0.6).y()},
-                   corner((c + dir * w / 2 - n * h).x(), (c + dir * w / 2 - n * h).y()),
-                   corner((c - dir * w / 2 - n * h).x(), (c - dir * w / 2 - n * h).y()),
-                   {(c - dir * w * 0.6).x(), (c - dir * w * 0.6).y()}},
-                  true);
-}
-
-// The armlet with its upturned crest, typical of the puppets' upper arms.
-QPainterPath armlet(QPointF c, QPointF dir, double size)
-{
-    dir /= std::hypot(dir.x(), dir.y());
-    const QPointF n(-dir.y(), dir.x());
-    QPainterPath p = band(c, dir, size * 0.7, size * 0.75);
-    const QPointF base = c - n * size * 0.6;
-    auto at = [&](double a, double b) { return base + dir * (a * size) - n * (b * size); };
-    p.addPath(spline({{at(-0.3, 0).x(), at(-0.3, 0).y()},
-                      {at(-0.5, 0.6).x(), at(-0.5, 0.6).y()},
-                      corner(at(-0.9, 1.3).x(), at(-0.9, 1.3).y()),
-                      {at(-0.1, 0.8).x(), at(-0.1, 0.8).y()},
-                      {at(0.3, 0.1).x(), at(0.3, 0.1).y()}},
-                     true));
-    return p.simplified();
-}
-
-struct Kind {
-    double bow;          // head tilt, degrees; positive bows the head
-    double bulk;         // width of the chest and shoulders
-    double stance;       // how far the front foot steps out
-    bool crown;
-    bool praba;
-    bool roundEye;
-    QPointF frontElbow, frontWrist, frontTip;
-    QPointF rearElbow, rearWrist, rearTip;
-};
-
-Kind kindOf(WayangKind k)
-{
-    switch (k) {
-    case WayangKind::Satria:
-        return {10.0, 1.0, 0.0, false, false, false,
-                {136, -448}, {196, -236}, {236, -172},
-                {-126, -446}, {-122, -222}, {-118, -160}};
-    case WayangKind::Raja:
-        return {5.0, 1.06, 14.0, true, true, false,
-                {150, -480}, {252, -400}, {318, -420},
-                {-134, -452}, {-128, -256}, {-122, -196}};
-    case WayangKind::Gagah:
-        break;
-    }
-    return {-2.0, 1.24, 72.0, true, false, true,
-            {168, -500}, {280, -560}, {336, -612},
-            {-160, -470}, {-182, -286}, {-192, -226}};
-}
-
-// The face in profile, the eye, brow and mouth, the headdress: built upright
-// around the neck and then bowed and scaled as a whole.
-void addHead(Figure& f, const Kind& k)
-{
-    const QPointF pivot(5, -772);
-    std::vector<Part> head;
-    std::vector<QPainterPath> holes;
-
-    // rear ornaments first: ribbons falling from the back of the head
-    for (int r = 0; r < 2; ++r) {
-        const double o = r * 20.0;
-        head.push_back({limb({{-30.0 - o * 0.3, -888.0}, {-66.0 - o, -850.0}, {-58.0 - o, -792.0},
-                              {-86.0 - o, -735.0}, {-80.0 - o, -672.0}},
-                             {8, 7, 7, 6, 8}),
-                        Lace::Edge, -0.15});
-    }
-
-    // hair at the nape, ending in a curl
-    head.push_back({spline({{-18, -904}, {-46, -884}, {-56, -842}, {-52, -804}, corner(-70, -774),
-                            {-40, -786}, {-22, -812}, {-14, -860}},
-                           true),
-                    Lace::Dots, -0.1});
-
-    // face: forehead and nose in one long slanting line, a small mouth and
-    // chin, the jaw rising steeply to the ear
-    QPainterPath face;
-    if (!k.roundEye) {
-        face = spline({corner(20, -906), corner(116, -818), {94, -815}, {88, -810}, corner(80, -806),
-                       {83, -799}, {74, -791}, {54, -792}, {30, -806}, {4, -826}, {-20, -852},
-                       {-24, -882}, {-12, -900}},
-                      true);
-    } else {
-        // the strong warrior: a shorter, heavier nose and a firmer chin
-        face = spline({corner(24, -906), {60, -868}, corner(106, -830), {96, -821}, {86, -818},
-                       corner(80, -812), {86, -800}, {78, -790}, {56, -788}, {30, -804}, {4, -826},
-                       {-20, -852}, {-24, -882}, {-12, -900}},
-                      true);
-    }
-    head.push_back({face, Lace::None, 0.12});
-
-    // the sumping, a leaf worn behind the ear and pointing backwards
-    head.push_back({spline({{-2, -842}, {-26, -862}, {-58, -858}, corner(-94, -830), {-62, -834},
-                            {-34, -828}, {-8, -832}},
-                           true),
-                    Lace::Edge, 0.0});
-
-    // eye, brow, mouth line: cut through, as on the leather puppets
-    QPainterPathStroker st;
-    st.setCapStyle(Qt::RoundCap);
-    if (!k.roundEye) {
-        holes.push_back(spline({corner(34, -866), {52, -867}, corner(76, -846), {52, -856}}, true));
-        st.setWidth(4.5);
-        holes.push_back(st.createStroke(spline({{24, -882}, {52, -879}, {80, -862}}, false)));
-        st.setWidth(3.5);
-        holes.push_back(st.createStroke(spline({{64, -806}, {76, -806}}, false)));
-    } else {
-        holes.push_back(ellipsePath({54, -860}, 12, 10).subtracted(ellipsePath({57, -860}, 4.5, 4.5)));
-        st.setWidth(5.5);
-        holes.push_back(st.createStroke(spline({{30, -882}, {56, -884}, {80, -868}}, false)));
-        // moustache curling back along the cheek
-        st.setWidth(5.0);
-        holes.push_back(st.createStroke(spline({{84, -816}, {64, -814}, {48, -806}, {44, -818}}, false)));
-    }
-
-    // forehead band with its row of points
-    {
-        std::vector<Pt> band = {corner(-34, -892), corner(30, -912)};
-        for (int i = 0; i <= 6; ++i) {
-            const double t = i / 6.0;
-            const double x = 30 - 64 * t;
-            const double y = -912 + 20 * t;
-            band.push_back(corner(x + 2, y - 10));
-            band.push_back(corner(x - 4, y - 22 - (i % 2 ? 0 : 9)));
-            band.push_back(corner(x - 8, y - 10));
-        }
-        std::reverse(band.begin() + 2, band.end());
-        head.push_back({spline(band, true).united(spline({corner(-36, -878), corner(34, -900),
-                                                          corner(32, -914), corner(-36, -894)},
-                                                         true)),
-                        Lace::None, 0.2});
-    }
-
-    if (!k.crown) {
-        // the hair bun, rising behind and curling forward into a hook
-        head.push_back({spline({{-28, -898}, {-56, -926}, {-60, -968}, {-36, -1000}, {4, -1010},
-                                {46, -994}, {70, -968}, corner(78, -934), {56, -956}, {28, -966},
-                                {4, -958}, {-4, -936}, {12, -916}},
-                               true),
-                        Lace::Dots, 0.05});
-        // a small garuda ornament at the back of the bun
-        head.push_back({spline({{-52, -934}, {-84, -958}, corner(-120, -958), {-94, -944},
-                                corner(-116, -926), {-84, -922}, {-54, -914}},
-                               true),
-                        Lace::Edge, 0.0});
-    } else {
-        const double tall = k.praba ? 1.0 : 0.8;
-        // the crown: swelling above the band, rounded and leaning back, with a finial
-        head.push_back({spline({corner(-40, -892), {-52, -940}, {-50, -900 - 100 * tall},
-                                {-34, -900 - 150 * tall}, corner(-16, -900 - 176 * tall),
-                                {4, -900 - 150 * tall}, {22, -900 - 90 * tall}, {30, -950},
-                                corner(32, -910)},
-                               true),
-                        Lace::Diamonds, 0.1});
-        head.push_back({spline({{-20, -900 - 170 * tall}, {-4, -900 - 196 * tall},
-                                corner(-22, -900 - 226 * tall), {-34, -900 - 196 * tall}},
-                               true),
-                        Lace::None, 0.25});
-        // garuda ornament at the back of the crown, its tail curling up
-        head.push_back({spline({{-46, -948}, {-76, -992}, corner(-112, -1010), {-100, -980},
-                                corner(-140, -966), {-104, -950}, corner(-132, -918), {-84, -920},
-                                {-48, -912}},
-                               true),
-                        Lace::Edge, 0.0});
-    }
-
-    const double headScale = k.roundEye ? 0.9 : 0.86;
-    for (auto& part : head) {
-        part.path = rotated(part.path, pivot, k.bow, headScale);
-        f.parts.push_back(part);
-    }
-    for (auto& h : holes)
-        f.holes.push_back(rotated(h, pivot, k.bow, headScale));
-}
-
-// One leg in profile, the thigh hidden under the cloth: 'x' moves it forward.
-QPainterPath leg(double x, double step)
-{
-    auto P = [&](double px, double py, bool sharp = false) {
-        return Pt{px + x + step * (1.0 + py / 340.0), py, sharp};
-    };
-    return spline({P(-36, -340), P(-6, -340), P(-4, -250), P(0, -150), P(6, -56), P(24, -38),
-                   P(60, -20), P(104, -7, true), P(78, 0), P(-20, 0, true), P(-24, -24),
-                   P(-18, -62), P(-24, -150), P(-34, -250)},
-                  true);
-}
-
-Figure build(WayangKind which)
-{
-    const Kind k = kindOf(which);
-    Figure f;
-    const double b = k.bulk;
-    const double st = k.stance;
-
-    f.spine = limb({{-4, -900}, {0, -500}, {4, 0}, {6, 150}}, {3, 4, 4.5, 1.2});
-
-    // the wing-like ornament behind a king's shoulders
-    if (k.praba) {
-        f.parts.push_back({spline({{-30, -700}, {-80, -770}, {-150, -830}, corner(-214, -880),
-                                   {-196, -826}, corner(-252, -834), {-214, -790},
-                                   corner(-266, -776), {-218, -742}, corner(-262, -712),
-                                   {-210, -692}, corner(-236, -650), {-160, -652}, {-96, -634},
-                                   {-50, -640}},
-                                  true),
-                           Lace::Diamonds, -0.05});
-    }
-
-    // rear arm and its stick
-    const QPointF rearShoulder(-100 * b, -708);
-    f.parts.push_back({limb({rearShoulder, (rearShoulder + k.rearElbow) / 2, k.rearElbow,
-                             (k.rearElbow + k.rearWrist) / 2, k.rearWrist},
-                            {14 * b, 11 * b, 8, 7, 6}),
-                       Lace::None, -0.25});
-    f.parts.push_back({hand(k.rearWrist, k.rearTip, false), Lace::None, -0.2});
-    f.parts.push_back({armlet(rearShoulder + (k.rearElbow - rearShoulder) * 0.3,
-                              k.rearElbow - rearShoulder, 24),
-                       Lace::None, -0.05});
-    f.parts.push_back({band(k.rearWrist + (k.rearElbow - k.rearWrist) * 0.06, k.rearWrist - k.rearElbow, 11, 9),
-                       Lace::None, 0.0});
-
-    // the rear drape of the cloth, sweeping down and back to a long point
-    // near the ankles
-    f.parts.push_back({spline({{-44, -532}, {-84, -474}, {-118, -390}, {-146, -280},
-                               corner(-186 - st * 0.5, -150), {-142, -196}, {-104, -250},
-                               {-70, -330}, {-58, -430}},
-                              true),
-                       Lace::Slots, -0.1});
-
-    // legs: the rear one darker, both in profile with long pointed feet
-    f.parts.push_back({leg(-14, -st * 0.25), Lace::None, -0.25});
-    f.parts.push_back({leg(64, st), Lace::None, -0.02});
-    f.parts.push_back({band({-10 - st * 0.25, -50}, {0.15, 1}, 12, 19), Lace::None, 0.1});
-    f.parts.push_back({band({68 + st, -50}, {0.15, 1}, 12, 19), Lace::None, 0.15});
-
-    // the wrapped cloth over hips and thighs, and the pleated front panel
-    f.parts.push_back({spline({{-40 * b, -552}, {40 * b, -552}, {62, -496},
-                               {80 + st * 0.3, -420}, {94 + st * 0.5, -346},
-                               corner(100 + st * 0.55, -296), {30, -326},
-                               corner(-54 - st * 0.2, -372), {-64, -440}, {-54 * b, -510}},
-                              true),
-                       Lace::Diamonds, 0.0});
-    f.parts.push_back({spline({corner(30, -540), corner(52, -540), {70 + st * 0.3, -430},
-                               {86 + st * 0.5, -300}, corner(100 + st * 0.7, -160),
-                               corner(90 + st * 0.7, -176), corner(82 + st * 0.7, -154),
-                               corner(74 + st * 0.7, -172), corner(64 + st * 0.7, -152),
-                               {54 + st * 0.5, -300}, {38, -440}},
-                              true),
-                       Lace::Slots, 0.12});
-
-    // the kris worn at the back of the belt: its boat-shaped sheath top
-    // pointing back and the hilt rising above it
-    if (!k.roundEye) {
-        f.parts.push_back({spline({{-30, -556}, {-70, -574}, {-112, -600}, corner(-146, -624),
-                                   {-126, -596}, {-96, -568}, {-40, -540}},
-                                  true),
-                           Lace::Edge, 0.05});
-        f.parts.push_back({spline({{-58, -570}, {-64, -604}, {-56, -630}, corner(-40, -640), {-42, -612},
-                                   {-44, -578}},
-                                  true),
-                           Lace::None, 0.2});
-    }
-
-    // chest with both shoulders shown square, as the puppets have them
-    f.parts.push_back({spline({corner(-108 * b, -706), {-98 * b, -726}, {-56 * b, -734},
-                               {-18, -730}, {30, -728}, {78 * b, -734}, {110 * b, -724},
-                               corner(118 * b, -704), {98 * b, -682}, {88 * b, -642},
-                               {62 * b, -598}, {40 * b, -552}, {-38 * b, -552}, {-46 * b, -590},
-                               {-64 * b, -640}, {-90 * b, -690}},
-                              true),
-                       Lace::None, 0.05});
-    // neck
-    f.parts.push_back({spline({{-16, -836}, {18, -832}, {24, -766}, {30, -720}, {-10, -722},
-                               {-14, -770}},
-                              true),
-                       Lace::None, 0.08});
-    // belt with the knot in front
-    f.parts.push_back({spline({corner(-44 * b, -568), corner(46 * b, -568), corner(48 * b, -540),
-                               corner(-44 * b, -540)},
-                              true),
-                       Lace::Edge, 0.15});
-    f.parts.push_back({spline({{36 * b, -572}, {64 * b, -562}, corner(80 * b, -522), {56 * b, -532},
-                               {36 * b, -536}},
-                              true),
-                       Lace::None, 0.2});
-    // crescent necklace
-    f.parts.push_back({spline({{-54 * b, -722}, {-28 * b, -676}, {8, -652}, {44 * b, -676},
-                               {70 * b, -722}, {48 * b, -716}, {8, -682}, {-34 * b, -716}},
-                              true),
-                       Lace::Edge, 0.2});
-
-    addHead(f, k);
-
-    // front arm, in front of everything
-    const QPointF frontShoulder(110 * b, -712);
-    f.parts.push_back({limb({frontShoulder, (frontShoulder + k.frontElbow) / 2, k.frontElbow,
-                             (k.frontElbow + k.frontWrist) / 2, k.frontWrist},
-                            {15 * b, 12 * b, 8.5, 7.5, 6.5}),
-                       Lace::None, 0.02});
-    f.parts.push_back({hand(k.frontWrist, k.frontTip, true), Lace::None, 0.05});
-    f.parts.push_back({armlet(frontShoulder + (k.frontElbow - frontShoulder) * 0.3,
-                              k.frontElbow - frontShoulder, 26),
-                       Lace::None, 0.15});
-    f.parts.push_back({band(k.frontWrist + (k.frontElbow - k.frontWrist) * 0.06, k.frontWrist - k.frontElbow, 11, 10),
-                       Lace::None, 0.2});
-
-    // the sticks hang from the palms down past the feet
-    auto stick = [](QPointF wrist, QPointF tip) {
-        const QPointF palm = wrist + (tip - wrist) * 0.35;
-        return QLineF(palm, QPointF(palm.x() * 0.85, 120));
-    };
-    f.rods.push_back(stick(k.rearWrist, k.rearTip));
-    f.rods.push_back(stick(k.frontWrist, k.frontTip));
-    return f;
-}
+// Layer pixels per figure unit.
+double pixelsPerUnit(const QTransform& t) { return std::hypot(t.m11(), t.m12()); }
 
 QTransform placement(QPointF foot, double height, bool faceRight)
 {
@@ -453,11 +35,230 @@ QTransform placement(QPointF foot, double height, bool faceRight)
     return t;
 }
 
-// Gilds one part on a scratch layer: gradient, rim, edge; then punches its lace.
-// 's' is layer pixels per figure unit; the floors on line widths and holes are
-// pixels of the picture as designed, so they grow with 'scale'.
-void gild(QPainter& out, const QPainterPath& path, Lace lace, double tone, double s, int scale)
+// Calls 'visit' at the points of a staggered grid over 'r': rows 'rowStep'
+// apart, every other row shifted by half a 'gap'.
+template <typename Visit>
+void staggered(const QRectF& r, double gap, double rowStep, Visit visit)
 {
+    int row = 0;
+    for (double y = r.top(); y < r.bottom() + gap; y += rowStep, ++row)
+        for (double x = r.left() + (row % 2) * gap / 2; x < r.right() + gap; x += gap)
+            visit(QPointF(x, y));
+}
+
+// Walks round the outline of 'path' every 'step' pixels from 'start' and
+// calls 'visit' with each point, the direction along the outline there and
+// the normal pointing into the part ('probe' pixels in is inside).
+template <typename Visit>
+void alongRim(const QPainterPath& path, double start, double step, double probe, Visit visit)
+{
+    const double len = path.length();
+    for (double l = start; l < len; l += step) {
+        const double pct = path.percentAtLength(l);
+        const QPointF on = path.pointAtPercent(pct);
+        const double ang = path.angleAtPercent(pct) * M_PI / 180.0;
+        const QPointF along(std::cos(ang), -std::sin(ang));
+        QPointF in(-along.y(), along.x());
+        if (!path.contains(on + in * probe))
+            in = -in;
+        visit(on, along, in);
+    }
+}
+
+// Gold leaf: a diagonal gradient, a darker rim inside the edge that gives
+// the leather its thickness, and a dark edge.
+void gold(QPainter& q, const QPainterPath& path, const QRectF& box, double tone, double s, int scale)
+{
+    const QColor hi = tone >= 0 ? mix(pal::goldLight, pal::goldPale, tone) : mix(pal::goldLight, pal::gold, -tone);
+    const QColor mid =
+        tone >= 0 ? mix(pal::gold, pal::goldLight, tone * 0.6) : mix(pal::gold, pal::goldDark, -tone * 0.8);
+    const QColor lo = tone >= 0 ? pal::goldDark : mix(pal::goldDark, QColor(70, 40, 8), -tone);
+    QLinearGradient g(box.topLeft(), box.bottomRight());
+    g.setColorAt(0.0, hi);
+    g.setColorAt(0.45, mid);
+    g.setColorAt(1.0, lo);
+    q.setPen(Qt::NoPen);
+    q.setBrush(g);
+    q.drawPath(path);
+    q.save();
+    q.setClipPath(path);
+    q.setPen(QPen(withAlpha(QColor(90, 52, 8), 0.55), std::max(1.0 * scale, 9.0 * s), Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    q.setBrush(Qt::NoBrush);
+    q.drawPath(path);
+    q.restore();
+}
+
+// The three bands a colour is laid in, from the rim inwards.
+struct Grade {
+    QColor dark, mid, light;
+};
+
+Grade gradeOf(Paint paint)
+{
+    switch (paint) {
+    case Paint::Green:
+        return {{12, 52, 30}, {30, 100, 56}, {84, 150, 84}};
+    case Paint::Hair:
+        return {{14, 10, 12}, {24, 18, 20}, {40, 30, 30}};
+    case Paint::Parang:
+        return {{40, 18, 12}, {58, 28, 18}, {70, 36, 22}};
+    case Paint::Poleng:
+        return {{30, 14, 10}, {30, 14, 10}, {30, 14, 10}};
+    default:
+        return {{90, 8, 16}, {146, 22, 30}, {198, 56, 44}};
+    }
+}
+
+// The batik of a cloth, in figure units through 't', clipped to the part.
+void batik(QPainter& q, Paint paint, const QPainterPath& units, const QTransform& t)
+{
+    const QRectF r = units.boundingRect();
+    q.save();
+    q.setTransform(t, true);
+    q.setPen(Qt::NoPen);
+    if (paint == Paint::Hair) {
+        // fine gold stippling, as the hair is punched and touched with gold
+        q.setBrush(pal::goldDark);
+        staggered(r, 11, 8.8, [&](QPointF c) { q.drawEllipse(c, 2.4, 2.4); });
+    } else if (paint == Paint::Parang) {
+        // slanting wavy bands of gold with a row of small pale dots between
+        const double gap = 26;
+        QPen band(pal::gold, 6.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        for (double d = -r.height() - gap; d < r.width() + r.height() + gap; d += gap) {
+            const QPointF a(r.left() + d, r.bottom()), b(r.left() + d + r.height(), r.top());
+            QPointF u = b - a;
+            const double len = std::hypot(u.x(), u.y());
+            u /= len;
+            const QPointF n(-u.y(), u.x());
+            QPainterPath wave;
+            for (double l = 0; l <= len; l += 3) {
+                const QPointF c = a + u * l + n * (3.2 * std::sin(l / 20.0 * 2 * M_PI));
+                if (l == 0)
+                    wave.moveTo(c);
+                else
+                    wave.lineTo(c);
+            }
+            q.setPen(band);
+            q.setBrush(Qt::NoBrush);
+            q.drawPath(wave);
+            q.setPen(Qt::NoPen);
+            q.setBrush(pal::goldPale);
+            for (double l = 10; l < len; l += 20)
+                q.drawEllipse(a + u * l + n * gap / 2, 2.3, 2.3);
+        }
+    } else if (paint == Paint::Dodot) {
+        // small gold flowers of four dots
+        q.setBrush(pal::goldLight);
+        staggered(r, 24, 24, [&](QPointF c) {
+            for (const QPointF d : {QPointF(0, -3.4), QPointF(3.4, 0), QPointF(0, 3.4), QPointF(-3.4, 0)})
+                q.drawEllipse(c + d, 2.2, 2.2);
+        });
+    } else if (paint == Paint::Poleng) {
+        // checks of the four colours of the strong one's cloth
+        const QColor colours[] = {{186, 26, 30}, {18, 14, 18}, {236, 226, 200}, {214, 160, 52}};
+        const double cell = 22;
+        const int i0 = int(std::floor(r.left() / cell)), j0 = int(std::floor(r.top() / cell));
+        for (int j = j0; j * cell < r.bottom(); ++j) {
+            for (int i = i0; i * cell < r.right(); ++i) {
+                q.setBrush(colours[((i + 2 * j) % 4 + 4) % 4]);
+                q.drawRect(QRectF(i * cell, j * cell, cell, cell));
+            }
+        }
+    }
+    q.restore();
+}
+
+// A painted part: graded colour, its batik, the row of small gold teeth along
+// the rim that the puppet painters put on every coloured edge, a gold rim.
+void painted(QPainter& q, const Part& part, const QPainterPath& path, const QTransform& t, double s, int scale)
+{
+    const Grade g = gradeOf(part.paint);
+    auto shade = [&](const QColor& c) {
+        return part.tone < 0 ? mix(c, QColor(0, 0, 0), -part.tone) : c;
+    };
+    q.setPen(Qt::NoPen);
+    q.setBrush(shade(g.light));
+    q.drawPath(path);
+    q.save();
+    q.setClipPath(path);
+    batik(q, part.paint, part.path, t);
+    q.setBrush(Qt::NoBrush);
+    if (part.paint != Paint::Poleng) {
+        q.setPen(QPen(withAlpha(shade(g.mid), 0.8), 32 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        q.drawPath(path);
+        q.setPen(QPen(withAlpha(shade(g.dark), 0.9), 16 * s, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        q.drawPath(path);
+    }
+    const QColor rim = shade(pal::gold);
+    if (part.paint != Paint::Hair && part.path.length() > 400) {
+        // the teeth, pointing inwards from the rim
+        q.setPen(Qt::NoPen);
+        q.setBrush(rim);
+        alongRim(path, 5 * s, 10 * s, 6 * s, [&](QPointF on, QPointF along, QPointF in) {
+            q.drawPolygon(QPolygonF({on - along * 4 * s, on + along * 4 * s, on + in * 10 * s}));
+        });
+    }
+    q.setPen(QPen(rim, std::max(0.8 * scale, 6.0 * s)));
+    q.setBrush(Qt::NoBrush);
+    q.drawPath(path);
+    q.restore();
+}
+
+// Punches the lace of a part: a row of holes inside the rim, and for some
+// a field of holes inside that row.
+void lace(QPainter& q, const QPainterPath& path, const QRectF& box, Lace kind, double s, int scale)
+{
+    if (kind == Lace::None)
+        return;
+    q.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+    q.setPen(Qt::NoPen);
+    q.setBrush(Qt::black);
+    const double hole = std::max(0.7 * scale, 4.0 * s);
+    const double inset = 12.0 * s;
+    const double step = 17.0 * s;
+    const int rows = kind == Lace::Rows ? 3 : 1;
+    for (int row = 0; row < rows; ++row) {
+        const double depth = inset * (1.0 + 1.1 * row);
+        alongRim(path, 0.5 * row * step, step, depth, [&](QPointF on, QPointF, QPointF in) {
+            const QPointF c = on + in * depth;
+            if (path.contains(c) && path.contains(c + in * inset))
+                q.drawEllipse(c, hole, hole);
+        });
+    }
+    if (kind != Lace::Edge && kind != Lace::Rows) {
+        QPainterPathStroker st;
+        st.setWidth(inset * 3.4);
+        const QPainterPath inner = path.subtracted(st.createStroke(path));
+        q.save();
+        q.setClipPath(inner);
+        const double gap = (kind == Lace::Slots ? 13.0 : 19.0) * s;
+        staggered(box, gap, gap * 0.87, [&](QPointF c) {
+            if (kind == Lace::Dots) {
+                q.drawEllipse(c, hole, hole);
+            } else if (kind == Lace::Diamonds) {
+                const double r = hole * 1.5;
+                q.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r * 0.7, 0), c + QPointF(0, r),
+                                         c + QPointF(-r * 0.7, 0)}));
+            } else {
+                q.save();
+                q.translate(c);
+                q.rotate(62);
+                q.drawRoundedRect(QRectF(-hole * 2.2, -hole * 0.55, hole * 4.4, hole * 1.1), hole * 0.5, hole * 0.5);
+                q.restore();
+            }
+        });
+        q.restore();
+    }
+    q.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+// One part on its scratch layer, laid over 'out'. The floors on line widths
+// and holes are pixels of the picture as designed, so they grow with 'scale'.
+void drawPart(QPainter& out, const Part& part, const QTransform& t, int scale)
+{
+    const double s = pixelsPerUnit(t);
+    const QPainterPath path = t.map(part.path);
     const double m = 4 * scale;   // room for the antialiased edge
     const QRectF box = path.boundingRect().adjusted(-m, -m, m, m);
     const QRect area = box.toAlignedRect();
@@ -467,97 +268,37 @@ void gild(QPainter& out, const QPainterPath& path, Lace lace, double tone, doubl
     QPainter q(&layer);
     q.setRenderHint(QPainter::Antialiasing);
     q.translate(-area.topLeft());
-
-    const QColor hi = tone >= 0 ? mix(pal::goldLight, pal::goldPale, tone) : mix(pal::goldLight, pal::gold, -tone);
-    const QColor mid = tone >= 0 ? mix(pal::gold, pal::goldLight, tone * 0.6) : mix(pal::gold, pal::goldDark, -tone * 0.8);
-    const QColor lo = tone >= 0 ? pal::goldDark : mix(pal::goldDark, QColor(70, 40, 8), -tone);
-    QLinearGradient g(box.topLeft(), box.bottomRight());
-    g.setColorAt(0.0, hi);
-    g.setColorAt(0.45, mid);
-    g.setColorAt(1.0, lo);
-    q.setPen(Qt::NoPen);
-    q.setBrush(g);
-    q.drawPath(path);
-
-    // a darker rim inside the edge gives the leather its thickness
-    q.save();
-    q.setClipPath(path);
-    q.setPen(QPen(withAlpha(QColor(90, 52, 8), 0.55), std::max(1.0 * scale, 9.0 * s), Qt::SolidLine,
-                  Qt::RoundCap, Qt::RoundJoin));
-    q.setBrush(Qt::NoBrush);
-    q.drawPath(path);
-    q.restore();
+    if (part.paint == Paint::Gold)
+        gold(q, path, box, part.tone, s, scale);
+    else
+        painted(q, part, path, t, s, scale);
     q.setPen(QPen(QColor(58, 32, 6), std::max(0.8 * scale, 2.6 * s)));
     q.setBrush(Qt::NoBrush);
     q.drawPath(path);
-
-    if (lace != Lace::None) {
-        q.setCompositionMode(QPainter::CompositionMode_DestinationOut);
-        q.setPen(Qt::NoPen);
-        q.setBrush(Qt::black);
-        const double hole = std::max(0.7 * scale, 2.8 * s);
-        const double inset = 10.0 * s;
-        const double step = 13.0 * s;
-        // one row of holes following the rim
-        const double len = path.length();
-        const int count = int(len / step);
-        for (int i = 0; i < count; ++i) {
-            const double pct = path.percentAtLength(i * step);
-            const QPointF at = path.pointAtPercent(pct);
-            const double ang = path.angleAtPercent(pct) * M_PI / 180.0;
-            const QPointF nrm(std::sin(ang), std::cos(ang));
-            for (double sign : {1.0, -1.0}) {
-                const QPointF c = at + nrm * (inset * sign);
-                const QPointF deeper = at + nrm * (inset * 2.0 * sign);
-                if (path.contains(c) && path.contains(deeper)) {
-                    q.drawEllipse(c, hole, hole);
-                    break;
-                }
-            }
-        }
-        if (lace != Lace::Edge) {
-            // the field inside the rim row
-            QPainterPathStroker st;
-            st.setWidth(inset * 3.4);
-            const QPainterPath inner = path.subtracted(st.createStroke(path));
-            q.save();
-            q.setClipPath(inner);
-            const double gap = (lace == Lace::Slots ? 11.0 : 15.0) * s;
-            int row = 0;
-            for (double y = box.top(); y < box.bottom(); y += gap * 0.87, ++row) {
-                for (double x = box.left() + (row % 2) * gap / 2; x < box.right(); x += gap) {
-                    if (lace == Lace::Dots) {
-                        q.drawEllipse(QPointF(x, y), hole, hole);
-                    } else if (lace == Lace::Diamonds) {
-                        const double r = hole * 1.5;
-                        q.drawPolygon(QPolygonF({QPointF(x, y - r), QPointF(x + r * 0.7, y),
-                                                 QPointF(x, y + r), QPointF(x - r * 0.7, y)}));
-                    } else {
-                        q.save();
-                        q.translate(x, y);
-                        q.rotate(62);
-                        q.drawRoundedRect(QRectF(-hole * 2.2, -hole * 0.55, hole * 4.4, hole * 1.1),
-                                          hole * 0.5, hole * 0.5);
-                        q.restore();
-                    }
-                }
-            }
-            q.restore();
-        }
-    }
+    lace(q, path, box, part.lace, s, scale);
     q.end();
     out.drawImage(area.topLeft(), layer);
 }
 
-void drawRod(QPainter& p, const QLineF& rod, double s, int scale)
+// A horn rod: warm brown with a dark edge and a light streak down its middle,
+// so it shows both on the gold and against the night.
+void drawRod(QPainter& p, const puppet::Rod& rod, const QTransform& t, int scale)
 {
-    // horn sticks: dark, with a faint warm light along one side
-    QPen dark(QColor(40, 22, 10, 230), std::max(1.0 * scale, 7.0 * s), Qt::SolidLine, Qt::RoundCap);
-    p.setPen(dark);
-    p.drawLine(rod);
-    QPen light(QColor(190, 130, 60, 140), std::max(0.5 * scale, 2.0 * s), Qt::SolidLine, Qt::RoundCap);
-    p.setPen(light);
-    p.drawLine(rod.translated(-1.5 * s, 0));
+    const double s = pixelsPerUnit(t);
+    std::vector<double> hw = rod.halfWidth;
+    for (double& w : hw)
+        w = std::max(w, 0.55 * scale / s);
+    p.setPen(QPen(QColor(30, 16, 6, 230), std::max(0.5 * scale, 1.4 * s)));
+    p.setBrush(QColor(118, 72, 32));
+    p.drawPath(t.map(puppet::limb(rod.line, hw)));
+    QPainterPath streak;
+    streak.moveTo(t.map(rod.line.front()));
+    for (std::size_t i = 1; i < rod.line.size(); ++i)
+        streak.lineTo(t.map(rod.line[i]));
+    p.setPen(QPen(QColor(226, 168, 96, 170), std::max(0.35 * scale, 1.6 * s), Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(streak);
 }
 
 QPainterPath kayonOutline()
@@ -576,59 +317,34 @@ QPainterPath kayonOutline()
 
 QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight, int scale)
 {
-    const Figure f = build(kind);
+    const puppet::Figure f = puppet::figure(kind);
     const QTransform t = placement(foot, height, faceRight);
-    const double s = height / 1000.0;
+    const double s = pixelsPerUnit(t);
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(46, 26, 10));
-    p.drawPath(t.map(f.spine));
-
     for (const Part& part : f.parts)
-        gild(p, t.map(part.path), part.lace, part.tone, s, scale);
+        drawPart(p, part, t, scale);
 
     p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
-    for (const auto& h : f.holes)
+    for (const QPainterPath& h : f.holes)
         p.drawPath(t.map(h));
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 
-    for (const auto& r : f.rods)
-        drawRod(p, t.map(r), s, scale);
-    return img;
-}
-
-QPainterPath wayangSilhouette(WayangKind kind, QPointF foot, double height, bool faceRight)
-{
-    const Figure f = build(kind);
-    const QTransform t = placement(foot, height, faceRight);
-    QPainterPath all;
-    all.setFillRule(Qt::WindingFill);
-    for (const Part& part : f.parts)
-        all.addPath(part.path);
-    QPainterPathStroker st;
-    st.setWidth(6.0);
-    for (const auto& r : f.rods) {
-        QPainterPath line;
-        line.moveTo(r.p1());
-        line.lineTo(r.p2());
-        all.addPath(st.createStroke(line));
+    p.setBrush(Qt::NoBrush);
+    for (const puppet::Ink& i : f.ink) {
+        p.setPen(QPen(QColor(34, 18, 8, 235), std::max(0.6 * scale, i.width * s), Qt::SolidLine, Qt::RoundCap,
+                      Qt::RoundJoin));
+        p.drawPath(t.map(i.path));
     }
-    all.addPath(f.spine);
-    return t.map(all);
-}
 
-QPainterPath kayonSilhouette(QPointF foot, double height, double tiltDeg)
-{
-    QTransform t;
-    t.translate(foot.x(), foot.y());
-    t.rotate(tiltDeg);
-    t.scale(height / 1000.0, height / 1000.0);
-    return t.map(kayonOutline());
+    drawRod(p, f.gapit, t, scale);
+    for (const puppet::Rod& r : f.tuding)
+        drawRod(p, r, t, scale);
+    return img;
 }
 
 QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale)
@@ -641,7 +357,7 @@ QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    gild(p, t.map(kayonOutline()), Lace::Dots, 0.0, s, scale);
+    drawPart(p, {kayonOutline(), Lace::Dots, Paint::Gold, 0.0}, t, scale);
     p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);

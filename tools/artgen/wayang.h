@@ -1,39 +1,38 @@
-// Shadow-puppet (wayang kulit) figures in gold: three kinds of warrior drawn
-// from outlines in a figure space 1000 units tall (feet at y = 0, the top of
-// the headdress near y = -1000, facing right), and the kayon, the leaf-shaped
-// mountain that opens and closes a play. The pictures place them with a
-// transform and receive a transparent layer with the lace already cut out.
+// Shadow puppets (wayang kulit) in gold: three figures of the Javanese
+// play, drawn from outlines in a figure space 1000 units tall (the soles at
+// y = 0, the top of the headdress near y = -1000, facing right), each planted
+// on its central rod with a rod hanging from either hand; and the kayon, the
+// leaf-shaped mountain that opens and closes a play. The pictures place them
+// with a transform and receive a transparent layer with the lace already cut
+// out.
 #pragma once
 
 #include "paintkit.h"
 
 #include <QImage>
-#include <QPainterPath>
 #include <QSize>
-#include <QTransform>
 
 namespace art {
 
 enum class WayangKind {
-    Satria,   // slim noble knight, head bowed, hair in a curled bun
-    Raja,     // king with a tall crown and the wing-like ornament behind the shoulders
-    Gagah,    // broad, strong warrior, head raised, round eye, wide stance
+    Satria,   // slim refined knight, head bowed, rice-grain eye, hair knot with two claws
+    Raja,     // king with a tall crown and the flame-edged wing behind the shoulders
+    Gagah,    // broad strong one, head raised, round eye, great curled knot, wide stance
 };
 
-// A figure on a transparent layer of 'size'. 'foot' is where the feet stand,
-// 'height' the figure's height in pixels of the layer; 'faceRight' false
-// mirrors it. The lace is cut through, so what lies behind shows in the holes.
-// 'scale' is how many times larger than designed the picture is drawn: the
-// thinnest lines and smallest holes, kept visible in small figures, grow with it.
+// A figure on a transparent layer of 'size'. 'foot' is where the soles stand,
+// 'height' the figure's height from the soles to the top of its head-dress in
+// pixels of the layer (the king's crown stands a tenth higher); the rods
+// reach about a fifth of that below the soles.
+// 'faceRight' false mirrors it. The lace is cut through, so what lies behind
+// shows in the holes. 'scale' is how many times larger than designed the
+// picture is drawn: the thinnest lines and smallest holes, kept visible in
+// small figures, grow with it.
 QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight,
                    int scale = 1);
-
-// The outline of a figure alone (same placement rules), for faint silhouettes.
-QPainterPath wayangSilhouette(WayangKind kind, QPointF foot, double height, bool faceRight);
 
 // The kayon: the pointed leaf-shaped mountain, as a gold lace layer, standing
 // on 'foot' with the given height; 'scale' as for wayangLayer.
 QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale = 1);
-QPainterPath kayonSilhouette(QPointF foot, double height, double tiltDeg);
 
 } // namespace art
