@@ -33,6 +33,8 @@ TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
         {"File access denied", "File access denied."},
         {"Error 42", "Error 42."},  // digits sort after "."
         {"a -", "a -"},             // "-" sorts before "."
+        {"Tidak ada lagu André", "Tidak ada lagu André."},  // letters beyond ASCII sort after "." too
+        {"Menü", "Menü."},
         {"", ""},
     };
     for (const auto& [text, shown] : cases)
@@ -44,11 +46,13 @@ TEST(ErrorBox, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
     ErrorBoxRecorder box;
     int ranAfter = 0;
     QTimer::singleShot(0, [] { throw MediaError("The sound is broken"); });
+    QTimer::singleShot(0, [] { throw MediaError("Tidak ada lagu André"); });
     QTimer::singleShot(0, [&] { ++ranAfter; });
     processEvents();
     processEvents();
-    ASSERT_EQ(box.texts.size(), 1);
+    ASSERT_EQ(box.texts.size(), 2);
     EXPECT_EQ(box.texts.front(), "The sound is broken.");
+    EXPECT_EQ(box.texts.back(), QString::fromUtf8("Tidak ada lagu André."));
     EXPECT_EQ(box.titles.front(), QCoreApplication::instance()->applicationName());
     EXPECT_EQ(ranAfter, 1);
 }

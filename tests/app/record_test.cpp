@@ -90,6 +90,7 @@ TEST(DrawHistory, NewestMatchWinsAndTheOldestDropsOut)
         appendDraw(draws, 1000.0 + i, 4);
     // 21 draws made: the very first (100, 1) is gone, the later (100, 3) is not.
     EXPECT_EQ(draws.front(), (DrawRecord{200.0, 2}));
+    EXPECT_EQ(findDraw(draws, 200.0), 2);  // the oldest entry is searched too
     EXPECT_EQ(findDraw(draws, 100.0), 3);
     appendDraw(draws, 5.0, 5);
     EXPECT_FALSE(findDraw(draws, 200.0));
@@ -189,15 +190,31 @@ TEST(RecordMerge, PredictionsMergeLikeDrawsAndTheBirthDataAreMine)
               (list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {5, 2, 1, 51}, {5, 2, 1, 50}})));
 }
 
-TEST(PredictionHistory, RepeatOfTheNewestIsNotRecordedWhateverTheWeek)
+TEST(PredictionHistory, OnlyARepeatOfTheNewestInAllThreeNumbersIsLeftOut)
 {
-    PredictionHistory history{};
-    EXPECT_TRUE(recordPrediction(history, 5, 2, 1, 50));
-    EXPECT_FALSE(recordPrediction(history, 5, 2, 1, 51));
-    EXPECT_EQ(history.back(), (PredictionRecord{5, 2, 1, 50}));
-    EXPECT_TRUE(recordPrediction(history, 5, 2, 2, 51));
-    EXPECT_TRUE(recordPrediction(history, 5, 2, 1, 51));  // only the newest counts
-    EXPECT_EQ(history[kHistorySize - 3], (PredictionRecord{5, 2, 1, 50}));
+    struct Case {
+        PredictionRecord pick;
+        bool recorded;
+    };
+    const Case cases[] = {
+        {{5, 2, 1, 50}, false}, {{5, 2, 1, 51}, false},  // the week is not compared
+        {{4, 2, 1, 50}, true},  {{5, 3, 1, 50}, true},  {{5, 2, 2, 50}, true},
+        {{3, 3, 3, 50}, true},  // equal to an older entry only
+    };
+    for (const Case& c : cases) {
+        PredictionHistory history{};
+        history[kHistorySize - 2] = {3, 3, 3, 48};
+        history.back() = {5, 2, 1, 49};
+        PredictionHistory expected = history;
+        if (c.recorded) {  // both move one place toward the oldest
+            expected[kHistorySize - 3] = {3, 3, 3, 48};
+            expected[kHistorySize - 2] = {5, 2, 1, 49};
+            expected.back() = c.pick;
+        }
+        EXPECT_EQ(recordPrediction(history, c.pick.band, c.pick.quality, c.pick.variant, c.pick.week), c.recorded)
+            << c.pick.band << c.pick.quality << c.pick.variant << " in week " << c.pick.week;
+        EXPECT_EQ(history, expected) << c.pick.band << c.pick.quality << c.pick.variant;
+    }
 }
 
 TEST(PredictionHistory, ThirteenthPredictionPushesOutTheFirst)
@@ -205,8 +222,8 @@ TEST(PredictionHistory, ThirteenthPredictionPushesOutTheFirst)
     PredictionHistory history{};
     for (int i = 1; i <= 13; ++i)
         ASSERT_TRUE(recordPrediction(history, 1, 1, i % 10 + 1, i));
-    EXPECT_EQ(history.front().week, 2);
-    EXPECT_EQ(history.back().week, 13);
+    for (std::size_t i = 0; i < kHistorySize; ++i)
+        EXPECT_EQ(history[i].week, static_cast<int>(i) + 2) << i;  // predictions 2 to 13, oldest first
 }
 
 }  // namespace

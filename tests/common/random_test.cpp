@@ -40,25 +40,45 @@ TEST(Random, SecondRangeSixDrawPicksTheClosingSentence)
     }
 }
 
-TEST(Random, StateWrapsModulo32BitsAndRangeStaysInBounds)
+// The first states from seed 0, worked by hand (state x 134775813 + 1,
+// modulo 2^32), and what a real draw and draws with ranges 6 and 1000 make
+// of each: the state over 2^32, and the whole part of that times the range.
+TEST(Random, DrawsFromSeedZeroFollowTheStatesWorkedByHand)
 {
-    Random random;
-    random.setSeed(0xFFFFFFFFu);
-    random.real();
-    EXPECT_EQ(random.seed(), 0xFFFFFFFFu * 134775813u + 1u);
-    for (int i = 0; i < 1000; ++i) {
-        EXPECT_LT(random.range(6), 6u);
-        const double r = random.real();
-        EXPECT_GE(r, 0.0);
-        EXPECT_LT(r, 1.0);
+    struct Step {
+        std::uint32_t state;
+        double real;
+        std::uint32_t six, thousand;
+    };
+    const Step steps[] = {
+        {1u, 0x1p-32, 0, 0},
+        {134775814u, 0.031379939522594213, 0, 31},
+        {3698175007u, 0.8610484672244638, 5, 861},  // wrapped past 2^32
+        {870078620u, 0.20258096512407064, 1, 202},
+    };
+    Random reals, sixes, thousands;  // each starts at 0, as the program's does
+    for (const Step& step : steps) {
+        EXPECT_EQ(reals.real(), step.real) << step.state;
+        EXPECT_EQ(reals.seed(), step.state);
+        EXPECT_EQ(sixes.range(6), step.six) << step.state;
+        EXPECT_EQ(thousands.range(1000), step.thousand) << step.state;
     }
 }
 
-TEST(Random, TheProgramSharesOneGenerator)
+// Seed 1298181734 leads to the largest state, 0xFFFFFFFF: the real draw is
+// still below 1 and a draw with range 6 still below 6.
+TEST(Random, TheLargestStateStillDrawsBelowTheTop)
 {
-    programRandom().setSeed(42);
-    EXPECT_EQ(&programRandom(), &programRandom());
-    EXPECT_EQ(programRandom().seed(), 42u);
+    Random random;
+    random.setSeed(1298181734u);
+    const double r = random.real();
+    EXPECT_EQ(random.seed(), 0xFFFFFFFFu);
+    EXPECT_LT(r, 1.0);
+    EXPECT_EQ(r, 1.0 - 0x1p-32);
+    random.setSeed(1298181734u);
+    EXPECT_EQ(random.range(6), 5u);
+    random.setSeed(1298181734u);
+    EXPECT_EQ(random.range(7), 6u);
 }
 
 }  // namespace

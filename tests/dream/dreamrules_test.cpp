@@ -93,6 +93,21 @@ TEST(DreamRules, EdgeCases)
          32 + 128 + 265 + 3, 0},
         {"tod, kanal and hidup, normal: the alive entry is empty", [](DreamAnswers& a) { a.tod = a.kanal = a.hidup = true; },
          {"tod.longlife"}, 130, 0},
+        {"anjing, sad, colour not known", [](DreamAnswers& a) { a.anjing = true; a.feeling = 1; a.colour = 2; },
+         {"anjing.decision", "anjing.feel[1]"}, 33, 6},
+        {"orang, sad, in colour", [](DreamAnswers& a) { a.orang = true; a.feeling = 1; a.colour = 0; },
+         {"orang.journey", "orang.feel[1]"}, 2049, 6},
+        {"pachilang, sad", [](DreamAnswers& a) { a.pachilang = true; a.feeling = 1; },
+         {"pachilang.opponent", "pachilang.feel[1]"}, 16385, 5},
+        {"kerja, frightening, colour not known", [](DreamAnswers& a) { a.kerja = true; a.feeling = 0; a.colour = 2; },
+         {"kerja.secret", "kerja.feel[0]"}, 32768, 2},
+        {"conflict, happy", [](DreamAnswers& a) { a.conflict = true; a.feeling = 3; },
+         {"conflict.storm", "conflict.feel[3]"}, 65539, 6},
+        {"fallen, sad, in colour", [](DreamAnswers& a) { a.fallen = true; a.feeling = 1; a.colour = 0; },
+         {"fallen.family", "fallen.feel[1]"}, 131073, 1},
+        {"tod with every answer but kanal: a stranger, whatever else is ticked",
+         [](DreamAnswers& a) { a.tod = a.hidup = a.tdkhidup = a.tdktahu = a.boot = a.anak = true; },
+         {"boot.challenge", "boot.feel[2]", "tod.finance", "tod.finance.feel[2]"}, 8 + 2 + 512 + 2, 0},
         {"tdkkanal plays no part: not known is only an unticked kanal",
          [](DreamAnswers& a) { a.tod = a.kanal = a.tdktahu = true; },
          {"tod.livelonger", "tod.livelonger.feel[2]"}, 267, 0},
@@ -142,7 +157,58 @@ TEST(DreamRules, SameAnswersGiveTheSameReadingWhateverTheGeneratorHeld)
     EXPECT_EQ(first.seed(), second.seed());
 }
 
-TEST(DreamRules, AllFifteenMotifsStayFarBelowTheLimit)
+// The text as the output window gets it: Indonesian then English line of
+// every pair that is not empty, a blank line, the closing pair.
+std::vector<std::string> writtenLines(const DreamReading& reading)
+{
+    std::vector<std::string> lines;
+    const auto write = [&lines](const SentencePair& pair) {
+        if (!pair.id.empty())
+            lines.emplace_back(pair.id);
+        if (!pair.en.empty())
+            lines.emplace_back(pair.en);
+    };
+    for (const SentencePair& pair : reading.pairs)
+        write(pair);
+    if (reading.closing) {
+        lines.emplace_back();
+        write(*reading.closing);
+    }
+    return lines;
+}
+
+// Snake, animal bite, faceless people, river, lost friend and work: the rules
+// from the middle of the cascade, in their order, the river between them.
+TEST(DreamRules, MotifsFromTheMiddleWriteTheirTextInRuleOrder)
+{
+    DreamAnswers answers;
+    answers.ular = answers.anjing = answers.orang = answers.laut = answers.pachilang = answers.kerja = true;
+    answers.janein = 1;  // the other shore was not reached
+    answers.feeling = 1;
+    Random random;
+    const DreamReading reading = readDream(answers, random);
+    const std::vector<std::string> expected = {
+        "Seseorang diam-diam menyukai Anda.", "Somebody secretly likes you.",
+        "Orang itu ingin menghibur Anda.", "That person wants to comfort you.",
+        "Anda harus segera mengambil keputusan.", "You must make a decision soon.",
+        "Keputusan itu berat, tetapi perlu.", "The decision is hard, but necessary.",
+        "Ada perjalanan yang menanti Anda.", "A journey is waiting for you.",
+        "Dalam perjalanan itu Anda akan menemukan penghiburan.", "On that journey you will find comfort.",
+        "Anda akan tetap berada dalam keadaan sehat.", "You will remain in good health.",
+        "Seseorang akan menjadi lawan Anda.", "Somebody will become your opponent.",
+        "Jangan biarkan hal itu melukai hati Anda.", "Do not let it hurt your heart.",
+        "Ada rahasia di tempat kerja Anda.", "There is a secret at your workplace.",
+        "Rahasia itu akan segera terungkap.", "The secret will soon come to light.",
+        "",
+        // 1024 + 32 + 2048 + 8192 + 16384 + 32768 + 5 sad entries = 60453;
+        // seed 60453 + 1 + 1 = 60455, closing 4.
+        "Berhati-hatilah dalam minggu-minggu mendatang.", "Be careful in the coming weeks.",
+    };
+    EXPECT_EQ(writtenLines(reading), expected);
+    EXPECT_EQ(reading.summe, 60453);
+}
+
+TEST(DreamRules, AllFifteenMotifsWriteEveryRuleInOrderFarBelowTheLimit)
 {
     DreamAnswers all;
     all.tiger = all.boot = all.tod = all.anak = all.ular = all.anjing = all.orang = all.ikan = all.laut =
@@ -151,8 +217,21 @@ TEST(DreamRules, AllFifteenMotifsStayFarBelowTheLimit)
     all.feeling = 3;
     Random random;
     const DreamReading reading = readDream(all, random);
-    EXPECT_GT(reading.summe, 1048576);
-    EXPECT_TRUE(reading.closing);
+    const std::vector<std::string> keys = {
+        "tiger.marry", "tiger.feel[3]", "boot.challenge", "boot.feel[3]",
+        "tod.toofast", "tod.toofast.feel[3]", "tod.childrenlonglife", "tod.alive.feel[3]",
+        "tod.livelonger", "tod.livelonger.feel[3]", "ular.liked", "ular.feel[3]",
+        "anjing.decision", "anjing.feel[3]", "orang.journey", "orang.feel[3]",
+        "ikan.wealth", "ikan.feel[3]", "laut.sick", "pachilang.opponent", "pachilang.feel[3]",
+        "kerja.secret", "kerja.feel[3]", "conflict.storm", "conflict.feel[3]",
+        "fallen.family", "fallen.feel[3]", "auffuehrung.fame", "gigi.older", "gigi.younger",
+    };
+    EXPECT_EQ(writtenKeys(reading), keys);  // each key stands for its exact text
+    EXPECT_EQ(reading.pairs.size(), keys.size());  // no empty pair among them
+    // 4 + 8 + 32 + 128 + 265 + 1024 + 32 + 2048 + 4096 + 8192 + 16384 + 32768
+    // + 65536 + 131072 + 262144 + 2 x 524288, and 13 happy entries of 3.
+    EXPECT_EQ(reading.summe, 1572348);
+    EXPECT_EQ(closingNumber(reading), 1);  // seed 1572348 + 1 + 3
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace temparoka;
 
 namespace {
@@ -32,11 +34,13 @@ TEST(CardDeal, CardsStayInsideTheirRangesForAnyTimeOfDay)
 
 TEST(CardDeal, SeedCountsStepsOfPoint864Seconds)
 {
-    EXPECT_EQ(dealSeed(0.0), 0u);
-    EXPECT_EQ(dealSeed(0.864 / 86400 * 3 + 1e-12), 3u);
-    EXPECT_EQ(dealSeed(0.99999999), 99999u);
-    EXPECT_EQ(kFadeSteps * kFadeStep, 255);
-    EXPECT_EQ(kFadeSteps, 17);
+    // Time of day (seconds since midnight) -> whole steps of 0.864 seconds.
+    const std::pair<double, std::uint32_t> cases[] = {
+        {0.0, 0},         {0.5, 0},          {1.0, 1},          {1.727, 1}, {1.729, 2},
+        {21600.0, 25000}, {54000.0, 62500},  {86399.0, 99998},
+    };
+    for (const auto& [seconds, seed] : cases)
+        EXPECT_EQ(dealSeed(seconds / 86400), seed) << seconds;
 }
 
 }  // namespace

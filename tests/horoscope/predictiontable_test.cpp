@@ -117,6 +117,16 @@ TEST(PredictionTable, LoaderEdgeCases)
     EXPECT_EQ(filled, 1);
 }
 
+TEST(PredictionTable, ThreeLinesHoldAnEntryAndTwoDoNot)
+{
+    // Loading goes on while the position is more than two lines from the end.
+    EXPECT_EQ(PredictionTable::fromLines({"2", "4", "Dua"}).cell(2, 4, 1), TextBlock{"Dua"});
+    const PredictionTable two = PredictionTable::fromLines({"2", "4"});
+    for (int b = 1; b <= 5; ++b)
+        for (int q = 1; q <= 5; ++q)
+            EXPECT_EQ(two.variantCount(b, q), 0) << b << q;
+}
+
 TEST(PredictionTable, EleventhEntryOfAKeyIsAppendedToVariantTen)
 {
     std::vector<std::string> lines;

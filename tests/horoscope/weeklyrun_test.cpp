@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <gtest/gtest.h>
@@ -60,6 +61,9 @@ TEST_F(WeeklyRun, FirstRequestDealsTheSecondReusesTheCard)
     QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
     EXPECT_EQ(closer.shown, 1);
     EXPECT_EQ(form->karte, 3);
+    // The card lay face up for 0.3 seconds before the reading began.
+    ASSERT_EQ(waits->size(), 17u + 1 + 4 + 1);
+    EXPECT_EQ(waits->back(), 0.3);
     EXPECT_EQ(form->cards()[2]->Picture().cacheKey(), back);  // face down again
     EXPECT_TRUE(visible(*form, "Ramalanknopf"));
     EXPECT_FALSE(visible(*form, "sanskr3"));
@@ -82,6 +86,36 @@ TEST_F(WeeklyRun, FirstRequestDealsTheSecondReusesTheCard)
     EXPECT_EQ(viewText(), firstText);
     EXPECT_EQ(readRecordBytes(), savedOnce);  // nothing new to record
     EXPECT_EQ(sound->played.size(), 2);
+}
+
+// Where the caret stands at the moment the output window shows.
+class CaretWhenShown : public QObject {
+public:
+    explicit CaretWhenShown(Tausform* window) : m_window(window) { window->installEventFilter(this); }
+    int position = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_window && event->type() == QEvent::Show)
+            position = m_window->ausfenster()->textCursor().position();
+        return false;
+    }
+
+private:
+    Tausform* m_window;
+};
+
+TEST_F(WeeklyRun, TheReadingOpensWithTheCaretOnItsFirstLine)
+{
+    const auto form = makeWindow();
+    AutoClose closer(&output);
+    CaretWhenShown caret(&output);
+    form->losgehts->trigger();
+    QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+    ASSERT_EQ(closer.shown, 1);
+    EXPECT_EQ(caret.position, 0);
+    EXPECT_GT(viewText().size(), 200);  // a whole reading stood below the caret
 }
 
 TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestart)
