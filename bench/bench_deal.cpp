@@ -5,8 +5,8 @@
 #include "app/Unit1.h"
 #include "app/application.h"
 #include "app/sound.h"
-#include "common/clock.h"
 #include "benchsupport.h"
+#include "common/clock.h"
 #include "summary.h"
 
 #include <QFile>

@@ -8,12 +8,12 @@
 #include "app/recordfile.h"
 #include "app/sound.h"
 #include "app/startup.h"
+#include "benchsupport.h"
 #include "common/clock.h"
 #include "common/jpeg.h"
 #include "dream/todfrage.h"
 #include "dream/traumform.h"
 #include "output/ausgabeform.h"
-#include "benchsupport.h"
 #include "summary.h"
 #include "ui_traumform.h"
 

@@ -5,9 +5,9 @@
 #include "app/application.h"
 #include "app/sound.h"
 #include "app/startup.h"
+#include "benchsupport.h"
 #include "common/clock.h"
 #include "dream/traumform.h"
-#include "benchsupport.h"
 #include "summary.h"
 
 #include <QCheckBox>

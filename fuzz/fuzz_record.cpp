@@ -2,8 +2,8 @@
 // record or a record whose bytes serialise back exactly, and the birth data
 // the controls take stays inside their ranges.
 
-#include "app/birthdata.h"
-#include "app/record.h"
+#include "record/birthdata.h"
+#include "record/record.h"
 
 #include <cmath>
 #include <cstdlib>

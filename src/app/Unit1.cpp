@@ -1,16 +1,16 @@
 #include "app/Unit1.h"
 
-#include "app/birthdata.h"
 #include "app/recordfile.h"
 #include "app/sound.h"
-#include "common/captionfit.h"
 #include "common/calendar.h"
+#include "common/captionfit.h"
 #include "common/clock.h"
 #include "common/errors.h"
 #include "common/jpeg.h"
 #include "common/look.h"
 #include "common/nativefile.h"
 #include "horoscope/DoubleImage.h"
+#include "record/birthdata.h"
 #include "ui_Unit1.h"
 
 #include <QCoreApplication>

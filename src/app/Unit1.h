@@ -5,8 +5,9 @@
 // a reading records a new prediction. Other windows read the birth data from
 // here at the moment they need it.
 
-#include "app/record.h"
+#include "dream/dreamhost.h"
 #include "horoscope/predictiontable.h"
+#include "record/record.h"
 
 #include <QAction>
 #include <QWidget>
@@ -49,7 +50,7 @@ struct MainWindowServices {
     static MainWindowServices defaults();
 };
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public DreamHost {
     Q_OBJECT
 
 public:
@@ -57,7 +58,7 @@ public:
     ~TForm1() override;
 
     // Birth data as the controls hold it now.
-    double birthday() const;
+    double birthday() const override;
     double timeOfBirth() const;
     int children() const;
 
@@ -73,7 +74,7 @@ public:
     // Appends (wurfwert, karte) to the draw list, in memory only.
     void wurfspeichern();
     // Starts the reading sound from the program folder; throws MediaError.
-    void tonabspielen();
+    void tonabspielen() override;
 
     // The weekly reading for the card in karte, shown in the output window;
     // returns to entry mode once the reader has closed it.

@@ -6,7 +6,7 @@
 // file only once the new one is completely written, so a failed save leaves
 // the previous file as it was and no reading is lost.
 
-#include "app/record.h"
+#include "record/record.h"
 
 #include <functional>
 #include <optional>

@@ -1,13 +1,13 @@
 #include "dream/traumform.h"
 
-#include "app/Unit1.h"
-#include "common/captionfit.h"
 #include "common/calendar.h"
+#include "common/captionfit.h"
 #include "common/errors.h"
 #include "common/jpeg.h"
 #include "common/keys.h"
 #include "common/look.h"
 #include "common/random.h"
+#include "dream/dreamhost.h"
 #include "dream/dreamrules.h"
 #include "dream/flussform.h"
 #include "dream/todfrage.h"
@@ -49,8 +49,8 @@ void setCaption(QWidget* control, const QString& caption)
 
 }  // namespace
 
-Ttraumfenster::Ttraumfenster(TForm1& mainWindow, Tausform& outputWindow, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Ttraumfenster>()), m_main(mainWindow), m_output(outputWindow)
+Ttraumfenster::Ttraumfenster(DreamHost& host, Tausform& outputWindow, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Ttraumfenster>()), m_main(host), m_output(outputWindow)
 {
     ui->setupUi(this);
     fixDialogSize(this, QSize(641, 481));

@@ -19,18 +19,18 @@ class Ttraumfenster;
 
 namespace temparoka {
 
-class TForm1;
 class Tausform;
 class TTfrage;
 class Tflussfrage;
 class Tzahnform;
 struct DreamAnswers;
+class DreamHost;
 
 class Ttraumfenster : public QDialog {
     Q_OBJECT
 
 public:
-    Ttraumfenster(TForm1& mainWindow, Tausform& outputWindow, QWidget* parent = nullptr);
+    Ttraumfenster(DreamHost& host, Tausform& outputWindow, QWidget* parent = nullptr);
     ~Ttraumfenster() override;
 
     // The clarification dialogs are made after this window.
@@ -52,7 +52,7 @@ private:
     void applyLook();
 
     std::unique_ptr<Ui::Ttraumfenster> ui;
-    TForm1& m_main;
+    DreamHost& m_main;
     Tausform& m_output;
     TTfrage* m_death = nullptr;
     Tflussfrage* m_river = nullptr;

@@ -5,8 +5,8 @@
 // so the same reader, week and card get the same text again. A text shown
 // in an earlier week is refused while it stands in the history.
 
-#include "app/record.h"
 #include "horoscope/predictiontable.h"
+#include "record/record.h"
 
 namespace temparoka {
 

@@ -7,10 +7,10 @@
 #include "app/startup.h"
 #include "dream/flussform.h"
 #include "dream/todfrage.h"
-#include "dream/zahnfrage.h"
-#include "output/ausgabeform.h"
 #include "dream/traumform.h"
+#include "dream/zahnfrage.h"
 #include "horoscope/DoubleImage.h"
+#include "output/ausgabeform.h"
 #include "support/fakes.h"
 
 #include <QAccessible>

@@ -1,9 +1,9 @@
 #include "app/Unit1.h"
 #include "app/birthtimeedit.h"
-#include "app/record.h"
 #include "common/clock.h"
 #include "common/errors.h"
 #include "horoscope/DoubleImage.h"
+#include "record/record.h"
 #include "support/fakes.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
 #include "horoscope/drawkey.h"
-#include "app/record.h"
+#include "record/record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "horoscope/weekly.h"
 
-#include "app/record.h"
 #include "common/calendar.h"
 #include "common/random.h"
+#include "record/record.h"
 
 #include <gtest/gtest.h>
 

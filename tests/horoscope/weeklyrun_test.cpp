@@ -2,10 +2,10 @@
 // choice, the record file and the output window, on a fake clock.
 
 #include "app/Unit1.h"
-#include "app/record.h"
 #include "app/recordfile.h"
 #include "app/sound.h"
 #include "horoscope/DoubleImage.h"
+#include "record/record.h"
 #include "support/fakes.h"
 
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "app/birthdata.h"
-#include "app/record.h"
+#include "record/birthdata.h"
+#include "record/record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/record.h"
+#include "record/record.h"
 
 #include <algorithm>
 #include <bit>

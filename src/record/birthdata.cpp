@@ -1,6 +1,6 @@
-#include "app/birthdata.h"
+#include "record/birthdata.h"
 
-#include "app/record.h"
+#include "record/record.h"
 
 #include <algorithm>
 #include <cmath>
