@@ -76,10 +76,12 @@ test-sanitize: deps
 # Branches that exist only for exceptions' unwinding are not counted.
 COVERAGE_BUILD ?= build-coverage
 coverage: deps
+	@# A fresh build each time: objects of moved or removed sources would
+	@# otherwise linger and confuse the report.
+	rm -rf $(COVERAGE_BUILD)
 	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMPAROKA_BENCH=OFF -DTEMPAROKA_HARDEN=OFF \
 	    -DCMAKE_CXX_FLAGS="--coverage" -DCMAKE_EXE_LINKER_FLAGS="--coverage"
 	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
-	find $(COVERAGE_BUILD) -name '*.gcda' -delete
 	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) -E '^(package|process)\.'
 	mkdir -p $(COVERAGE_BUILD)/coverage
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --filter 'src/' --exclude-throw-branches \

@@ -127,6 +127,32 @@ TEST(PredictionTable, ThreeLinesHoldAnEntryAndTwoDoNot)
             EXPECT_EQ(two.variantCount(b, q), 0) << b << q;
 }
 
+TEST(PredictionTable, AnEndWithoutAWholeEntryAddsNothingAndReadsNoFurther)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> tail;
+    };
+    const Case cases[] = {
+        {"text lines after the last entry", {"catatan", "", "akhir"}},
+        {"numbers with no body after them", {"kosong", "3", "3"}},
+        {"a first number alone", {"", "", "4"}},
+        {"a number too large for any cell", {"99999999999", "2", "Teks"}},
+        {"a number too small for any cell", {"-99999999999", "2", "Teks"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines = {"1", "1", "Satu", "---"};
+        lines.insert(lines.end(), c.tail.begin(), c.tail.end());
+        const PredictionTable table = PredictionTable::fromLines(lines);
+        int entries = 0;
+        for (int b = 1; b <= 5; ++b)
+            for (int q = 1; q <= 5; ++q)
+                entries += table.variantCount(b, q);
+        EXPECT_EQ(entries, 1) << c.what;
+        EXPECT_EQ(table.cell(1, 1, 1), TextBlock{"Satu"}) << c.what;
+    }
+}
+
 TEST(PredictionTable, EleventhEntryOfAKeyIsAppendedToVariantTen)
 {
     std::vector<std::string> lines;

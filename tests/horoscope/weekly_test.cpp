@@ -62,6 +62,10 @@ TEST(Weekly, WorkedExample)
     EXPECT_EQ(auswahl(workedExample(3), 0, shippedTable(), random), (TextKey{5, 2, 1}));
     EXPECT_EQ(auswahl(workedExample(1), 0, shippedTable(), random), (TextKey{4, 2, 2}));
     EXPECT_EQ(random.seed(), afterThreeDraws(105406));
+    // A key without entries still takes its third draw and names variant 1,
+    // which holds nothing to write.
+    EXPECT_EQ(auswahl(workedExample(3), 0, PredictionTable::fromLines({}), random), (TextKey{5, 2, 1}));
+    EXPECT_EQ(random.seed(), afterThreeDraws(105408));
 }
 
 TEST(Weekly, LunarMonthsAroundTheFirstMonth)

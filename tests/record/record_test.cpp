@@ -169,6 +169,12 @@ TEST(RecordMerge, EntriesOfEitherCopyAreKeptTheFilesFirstAndMineAsTheNewest)
     damaged.wuerfe = list<DrawRecord, kDrawsSize>({{nan, 3}, {2.0, 3}});
     const Record merged = mergedWithDisk(damaged, damaged);
     EXPECT_EQ(serialise(merged), serialise(damaged));
+
+    // The same key with another card (another copy dealt anew) is another draw.
+    Record mine, disk;
+    mine.wuerfe = list<DrawRecord, kDrawsSize>({{1.0, 2}, {5.0, 3}});
+    disk.wuerfe = list<DrawRecord, kDrawsSize>({{1.0, 2}, {5.0, 4}});
+    EXPECT_EQ(mergedWithDisk(mine, disk).wuerfe, (list<DrawRecord, kDrawsSize>({{1.0, 2}, {5.0, 4}, {5.0, 3}})));
 }
 
 TEST(RecordMerge, PredictionsMergeLikeDrawsAndTheBirthDataAreMine)
