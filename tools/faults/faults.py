@@ -1,0 +1,205 @@
+"""The faults that tools/faults/run.py plants, one at a time, in a copy of src/.
+
+Each is a slip a developer could plausibly make while changing the code: an
+off-by-one, a constant a little off, two rules in the wrong order, a line
+left out. The suite should fail for each of them; run.py counts how many it
+catches.
+
+A fault replaces `old` by `new` in `file` (a path under src/). `old` must
+occur exactly once in that file, so that the fault lands where it is meant
+to; run.py checks this before it builds anything and refuses a table that
+no longer fits the code. When the code changes, re-read it and fix the
+entry rather than dropping it.
+
+Entries are kept together by file, so that one fault's file is rebuilt
+together with the next fault in the same file instead of twice.
+"""
+
+from typing import NamedTuple
+
+
+class Fault(NamedTuple):
+    name: str
+    file: str
+    old: str
+    new: str
+
+
+WEEKLY = 'horoscope/weekly.cpp'
+RANDOM = 'common/random.cpp'
+DEAL = 'horoscope/carddeal.cpp'
+TABLE = 'horoscope/predictiontable.cpp'
+RECORD = 'record/record.cpp'
+WRITER = 'output/writer.cpp'
+DREAM = 'dream/dreamrules.cpp'
+WINDOW = 'app/weeklyreading.cpp'
+
+FAULTS = [
+    # weekly choice: which text of the table a week's reading shows
+    Fault('shift-3.3', WEEKLY, 'random.real() * 3.2 - 1.6', 'random.real() * 3.3 - 1.6'),
+    Fault('shift-1.5', WEEKLY, 'random.real() * 3.2 - 1.6', 'random.real() * 3.2 - 1.5'),
+    Fault('shift-3.1', WEEKLY, 'random.real() * 3.2 - 1.6', 'random.real() * 3.1 - 1.6'),
+    Fault('shift-floor', WEEKLY, 'std::trunc(random.real() * 3.2 - 1.6)', 'std::floor(random.real() * 3.2 - 1.6)'),
+    Fault('refuse-lower-weeks-only', WEEKLY, 'shown.week != thisWeek', 'shown.week < thisWeek'),
+    Fault('refuse-ignores-variant', WEEKLY,
+          'shown.quality == key.quality && shown.variant == key.variant', 'shown.quality == key.quality'),
+    Fault('refuse-newest-only', WEEKLY,
+          'std::any_of(history.begin(), history.end()', 'std::any_of(history.end() - 1, history.end()'),
+    Fault('seed-without-versuch', WEEKLY, 'seventh + s + request.card + versuch', 'seventh + s + request.card'),
+    Fault('quality-zero-kept', WEEKLY, '    if (key.quality == 0)\n        key.quality = 1;\n', ''),
+    Fault('quality-half-0.4', WEEKLY, 'cycle - random.real() + 0.5', 'cycle - random.real() + 0.4'),
+    Fault('band-not-clamped', WEEKLY,
+          'std::clamp(lifeStageBand(lifeStage) + shift, 1, 5)', 'lifeStageBand(lifeStage) + shift'),
+    Fault('child-7-years', WEEKLY, '8LL * request.children', '7LL * request.children'),
+    Fault('age-not-calendar-years', WEEKLY, '(year - calendarYear(request.birthday))',
+          'static_cast<long long>((request.today - request.birthday) / 365.25)'),
+    Fault('seventh-rounded', WEEKLY, 'std::trunc(request.timeOfBirth * 7)', 'std::round(request.timeOfBirth * 7)'),
+    Fault('variant-n-minus-1', WEEKLY, 'r3 * variants + 1', 'r3 * (variants - 1) + 1'),
+    Fault('month-29.53', WEEKLY, 'kSynodicMonth = 29.530588', 'kSynodicMonth = 29.53'),
+    Fault('band-37-exclusive', WEEKLY, 'value <= 37', 'value < 37'),
+    Fault('iso-week-year', WEEKLY, 'const long long year = calendarYear(request.today);',
+          'const long long year = calendarYear(request.today'
+          ' + (week == 1 && calendarYear(request.today + 7) != calendarYear(request.today) ? 7 : 0)'
+          ' - (week >= 52 && calendarYear(request.today - 7) != calendarYear(request.today) ? 7 : 0));'),
+    Fault('zyklus-shifted', WEEKLY, 'a % 9 - 4', 'a % 9 - 3'),
+    Fault('lunar-time-sign', WEEKLY,
+          '((request.today - day) - request.timeOfBirth)', '((request.today - day) + request.timeOfBirth)'),
+
+    # generator
+    Fault('real-over-2^32-1', RANDOM, '/ 4294967296.0', '/ 4294967295.0'),
+    Fault('range-modulo', RANDOM,
+          '(static_cast<std::uint64_t>(m_seed) * n) >> 32', 'static_cast<std::uint64_t>(m_seed) % (n ? n : 1)'),
+
+    # card deal: the seed, the places of the five cards, the fading prompt, the key a draw is kept under
+    Fault('deal-seconds', DEAL, 'timeOfDay * 100000', 'timeOfDay * 86400'),
+    Fault('deal-rounded', DEAL, 'std::trunc(timeOfDay * 100000)', 'std::round(timeOfDay * 100000)'),
+    Fault('card5-narrow', DEAL, 'card == 4 ? windowWidth - 100', 'card == 4 ? windowWidth - 200'),
+    Fault('deal-left-then-top', DEAL,
+          '        places[card].top = static_cast<int>(std::trunc(random.real() * (windowHeight - 200) + 20));\n'
+          '        const int room = card == 4 ? windowWidth - 100 : windowWidth - 200;\n'
+          '        places[card].left = static_cast<int>(std::trunc(random.real() * room + 20));\n',
+          '        const int room = card == 4 ? windowWidth - 100 : windowWidth - 200;\n'
+          '        places[card].left = static_cast<int>(std::trunc(random.real() * room + 20));\n'
+          '        places[card].top = static_cast<int>(std::trunc(random.real() * (windowHeight - 200) + 20));\n'),
+    Fault('fade-step-17', 'horoscope/carddeal.h', 'kFadeStep = 15;', 'kFadeStep = 17;'),
+    Fault('drawkey-double-sum', 'horoscope/drawkey.cpp',
+          'long double sum = static_cast<long double>(birthday) + timeOfBirth;', 'double sum = birthday + timeOfBirth;'),
+
+    # prediction table: loading the texts and counting a cell's variants
+    Fault('loader-i+3', TABLE, 'while (i + 2 < n)', 'while (i + 3 < n)'),
+    Fault('loader-variant-9-max', TABLE,
+          'while (variant < kVariants && !table.at', 'while (variant < kVariants - 1 && !table.at'),
+    Fault('variant-count-skips-gap', TABLE,
+          'while (count < kVariants && !cell(band, quality, count + 1).empty())',
+          'while (count < kVariants - 1 && !cell(band, quality, count + 1).empty())'),
+
+    # record: the lists of readings shown and cards drawn
+    Fault('record-ignores-variant', RECORD,
+          'newest.quality == quality && newest.variant == variant', 'newest.quality == quality'),
+    Fault('record-ignores-band', RECORD,
+          'newest.band == band && newest.quality == quality', 'newest.quality == quality'),
+    Fault('record-keeps-oldest', RECORD,
+          'std::shift_left(history.begin(), history.end(), 1);\n    history.back() = PredictionRecord',
+          'std::shift_left(history.begin() + 1, history.end(), 1);\n    history.back() = PredictionRecord'),
+    Fault('draw-skips-oldest', RECORD, 'it != draws.rend(); ++it', 'it != draws.rend() - 1; ++it'),
+    Fault('append-draw-keeps-oldest', RECORD,
+          'std::shift_left(draws.begin(), draws.end(), 1);', 'std::shift_left(draws.begin() + 1, draws.end(), 1);'),
+    Fault('draw-oldest-wins', RECORD,
+          'for (auto it = draws.rbegin(); it != draws.rend(); ++it) {',
+          'for (auto it = draws.begin(); it != draws.end(); ++it) {'),
+
+    # error box: the full stop added to a message
+    Fault('errorbox-signed-char', 'common/errors.cpp',
+          "static_cast<unsigned char>(text.back()) > '.'", "text.back() > '.'"),
+
+    # writers: the opening, the blocks and the pairs in the output window
+    Fault('opening-count-english-missing', WRITER,
+          'writer.appendLine(count + " full moon', 'writer.appendLine(" full moon'),
+    Fault('block-bracket-line-dropped', WRITER, '            if (line != "[")\n                writer.appendLine(line);\n', ''),
+    Fault('pair-ends-blue', WRITER,
+          '        writer.appendLine(english);\n    writer.setColour(TextColour::Black);\n',
+          '        writer.appendLine(english);\n'),
+
+    # dream rules: which pairs a dream brings, in which order, and the sum behind the closing
+    Fault('dream-snake-after-dog', DREAM,
+          '        {&DreamAnswers::ular, "ular.liked", "ular.feel", 1024},\n'
+          '        {&DreamAnswers::anjing, "anjing.decision", "anjing.feel", 32},\n',
+          '        {&DreamAnswers::anjing, "anjing.decision", "anjing.feel", 32},\n'
+          '        {&DreamAnswers::ular, "ular.liked", "ular.feel", 1024},\n'),
+    Fault('dream-river-after-lost-friend', DREAM,
+          '        {&DreamAnswers::ikan, "ikan.wealth", "ikan.feel", 4096},\n'
+          '    };\n'
+          '    static constexpr SimpleRule kAfterRiver[] = {\n'
+          '        {&DreamAnswers::pachilang, "pachilang.opponent", "pachilang.feel", 16384},\n',
+          '        {&DreamAnswers::ikan, "ikan.wealth", "ikan.feel", 4096},\n'
+          '        {&DreamAnswers::pachilang, "pachilang.opponent", "pachilang.feel", 16384},\n'
+          '    };\n'
+          '    static constexpr SimpleRule kAfterRiver[] = {\n'),
+    Fault('dream-amounts-swapped', DREAM,
+          '"pachilang.feel", 16384},\n        {&DreamAnswers::kerja, "kerja.secret", "kerja.feel", 32768}',
+          '"pachilang.feel", 32768},\n        {&DreamAnswers::kerja, "kerja.secret", "kerja.feel", 16384}'),
+    Fault('dream-conflict-after-fallen', DREAM,
+          '        {&DreamAnswers::conflict, "conflict.storm", "conflict.feel", 65536},\n'
+          '        {&DreamAnswers::fallen, "fallen.family", "fallen.feel", 131072},\n',
+          '        {&DreamAnswers::fallen, "fallen.family", "fallen.feel", 131072},\n'
+          '        {&DreamAnswers::conflict, "conflict.storm", "conflict.feel", 65536},\n'),
+    Fault('dream-orang-2049', DREAM, '"orang.feel", 2048}', '"orang.feel", 2049}'),
+    Fault('dream-closing-without-colour', DREAM, 'summe + colour + feeling', 'summe + feeling'),
+    Fault('dream-alive-without-kanal', DREAM, 'if (a.kanal && a.hidup)', 'if (a.hidup)'),
+    Fault('dream-teeth-swapped', DREAM,
+          '    if (a.gigicheck && a.zahnoben)\n'
+          '        fire(reading, a, "gigi.older", "", 524288);\n'
+          '    if (a.gigicheck && a.zahnunten)\n'
+          '        fire(reading, a, "gigi.younger", "", 524288);\n',
+          '    if (a.gigicheck && a.zahnunten)\n'
+          '        fire(reading, a, "gigi.younger", "", 524288);\n'
+          '    if (a.gigicheck && a.zahnoben)\n'
+          '        fire(reading, a, "gigi.older", "", 524288);\n'),
+    Fault('dream-fame-missing', DREAM,
+          '        {&DreamAnswers::auffuehrung, "auffuehrung.fame", "", 262144},\n', ''),
+    Fault('dream-fame-after-teeth', DREAM,
+          '        {&DreamAnswers::auffuehrung, "auffuehrung.fame", "", 262144},\n'
+          '    };\n'
+          '    for (const SimpleRule& rule : kBeforeRiver)\n'
+          '        if (a.*rule.motif)\n'
+          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
+          '    if (a.laut)\n'
+          '        fire(reading, a, a.janein == 0 ? "laut.sick" : "laut.healthy", "", 8192);\n'
+          '    for (const SimpleRule& rule : kAfterRiver)\n'
+          '        if (a.*rule.motif)\n'
+          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
+          '    if (a.gigicheck && a.zahnoben)\n'
+          '        fire(reading, a, "gigi.older", "", 524288);\n'
+          '    if (a.gigicheck && a.zahnunten)\n'
+          '        fire(reading, a, "gigi.younger", "", 524288);\n',
+          '    };\n'
+          '    for (const SimpleRule& rule : kBeforeRiver)\n'
+          '        if (a.*rule.motif)\n'
+          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
+          '    if (a.laut)\n'
+          '        fire(reading, a, a.janein == 0 ? "laut.sick" : "laut.healthy", "", 8192);\n'
+          '    for (const SimpleRule& rule : kAfterRiver)\n'
+          '        if (a.*rule.motif)\n'
+          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
+          '    if (a.gigicheck && a.zahnoben)\n'
+          '        fire(reading, a, "gigi.older", "", 524288);\n'
+          '    if (a.gigicheck && a.zahnunten)\n'
+          '        fire(reading, a, "gigi.younger", "", 524288);\n'
+          '    if (a.auffuehrung)\n'
+          '        fire(reading, a, "auffuehrung.fame", "", 262144);\n'),
+    Fault('closing-one-draw', DREAM, '    random.range(6);\n    return', '    return'),
+    Fault('feeling-not-added', DREAM, '    reading.summe += feeling;\n', ''),
+    Fault('livelonger-256', DREAM, '"tod.livelonger.feel", 265', '"tod.livelonger.feel", 256'),
+    Fault('change-despite-anak', DREAM, 'if (a.boot && !a.anak)', 'if (a.boot)'),
+    Fault('pastexperience-also', DREAM, '    if (!wrote)\n', '    if (!wrote || a.tdkhidup)\n'),
+
+    # windows: the weekly reading as the main window runs it
+    Fault('no-caret-to-start', WINDOW, '    output.caretToStart();\n', ''),
+    Fault('always-save', WINDOW,
+          'if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)) || m_saveOwed)',
+          'if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)) || true)'),
+    Fault('click-wait-0.5', WINDOW, 'warten(0.3);', 'warten(0.5);'),
+    Fault('deal-first-wait-missing', WINDOW, '    warten(0.5);\n    const auto all', '    const auto all'),
+    Fault('lookup-week-plus-one', WINDOW, 'children(), isoWeek(today));', 'children(), isoWeek(today) + 1);'),
+    Fault('verlauf-week-not-today', WINDOW, 'key.variant, isoWeek(now))', 'key.variant, isoWeek(now) - 1)'),
+]
