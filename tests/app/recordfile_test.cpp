@@ -340,9 +340,9 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
 
 // A folder name that is not valid UTF-8, and a folder path of 3,999 bytes
 // (longer than some libraries take).
-std::string oddFolder(const QTemporaryDir& root, bool longPath)
+std::string oddFolder(const NativeTemporaryFolder& root, bool longPath)
 {
-    std::string path = native(root.path());
+    std::string path = root.path();
     if (!longPath) {
         path += "/Ramalan \xff\xfe";
         return mkdir(path.c_str(), 0700) == 0 ? path + '/' : std::string();
@@ -358,7 +358,8 @@ std::string oddFolder(const QTemporaryDir& root, bool longPath)
 TEST(RecordFile, FoldersWithOddOrVeryLongNamesKeepTheRecord)
 {
     for (const bool longPath : {false, true}) {
-        QTemporaryDir root;
+        const NativeTemporaryFolder root;
+        ASSERT_FALSE(root.path().empty());
         const std::string folder = oddFolder(root, longPath);
         ASSERT_FALSE(folder.empty());
         const RecordFile file(recordPlace(folder, "/nonexistent/"));

@@ -145,10 +145,11 @@ TEST(Sound, AHugeSoundIsReadInBlocksNotAsAWhole)
 
 TEST(Sound, SoundsInFoldersWithOddOrVeryLongNamesAreFound)
 {
-    QTemporaryDir root;
-    std::string odd = native(root.path()) + "/Ramalan \xff\xfe";
+    const NativeTemporaryFolder root;
+    ASSERT_FALSE(root.path().empty());
+    std::string odd = root.path() + "/Ramalan \xff\xfe";
     ASSERT_EQ(mkdir(odd.c_str(), 0700), 0);
-    std::string deep = native(root.path());
+    std::string deep = root.path();
     while (deep.size() < 3999) {
         deep += '/' + std::string(std::min<std::size_t>(200, 3999 - deep.size() - 1), 's');
         ASSERT_EQ(mkdir(deep.c_str(), 0700), 0);

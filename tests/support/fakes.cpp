@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <filesystem>
 #include <unistd.h>
 
 namespace temparoka::test {
@@ -113,6 +114,22 @@ void processEvents()
 {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+}
+
+NativeTemporaryFolder::NativeTemporaryFolder()
+{
+    const char* top = std::getenv("TMPDIR");
+    std::string pattern = std::string(top && *top ? top : "/tmp") + "/temparoka-test-XXXXXX";
+    if (mkdtemp(pattern.data()))
+        m_path = pattern;
+}
+
+NativeTemporaryFolder::~NativeTemporaryFolder()
+{
+    if (m_path.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::path(m_path), ignored);
 }
 
 ::testing::AssertionResult holdsPlace(const QWidget* widget, const QRect& place)

@@ -86,6 +86,20 @@ private:
 // edge or its centre line.
 ::testing::AssertionResult holdsPlace(const QWidget* widget, const QRect& place);
 
+// A temporary folder named and removed by its bytes, for folders whose
+// names are not valid text (which QTemporaryDir cannot remove).
+class NativeTemporaryFolder {
+public:
+    NativeTemporaryFolder();
+    ~NativeTemporaryFolder();
+    NativeTemporaryFolder(const NativeTemporaryFolder&) = delete;
+    NativeTemporaryFolder& operator=(const NativeTemporaryFolder&) = delete;
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
 // The folder as the program folder seam takes it: native bytes ending in "/".
 std::string nativeFolder(const QTemporaryDir& folder);
 
