@@ -44,4 +44,10 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
 
 Program::~Program() = default;
 
+QList<QWidget*> Program::windows() const
+{
+    return {m_form1.get(),      m_aboutBox.get(), m_ausform.get(),    m_traumfenster.get(),
+            m_spendeForm.get(), m_tfrage.get(),   m_flussfrage.get(), m_zahnform.get()};
+}
+
 }  // namespace temparoka

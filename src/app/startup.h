@@ -7,6 +7,8 @@
 
 #include "app/Unit1.h"
 
+#include <QList>
+
 #include <functional>
 #include <memory>
 
@@ -34,6 +36,8 @@ public:
     TTfrage& Tfrage() const { return *m_tfrage; }
     Tflussfrage& flussfrage() const { return *m_flussfrage; }
     Tzahnform& zahnform() const { return *m_zahnform; }
+    // Every window, in the order they were made.
+    QList<QWidget*> windows() const;
 
 private:
     // Declared in creation order, so they are destroyed in reverse.

@@ -25,10 +25,7 @@ using namespace temparoka::test;
 
 namespace {
 
-class Accessibility : public ::testing::Test, public MainWindowFixture {
-protected:
-    MainWindowServices services() { return {clock, nativeFolder(folder), sound, [](double) {}}; }
-};
+class Accessibility : public ::testing::Test, public MainWindowFixture {};
 
 // Every interface below root, with a bound on the depth so that a cycle in
 // the tree fails instead of hanging.

@@ -25,13 +25,7 @@ using namespace temparoka::test;
 
 namespace {
 
-class Startup : public ::testing::Test, public MainWindowFixture {
-protected:
-    MainWindowServices services()
-    {
-        return {clock, nativeFolder(folder), sound, [](double) {}};
-    }
-};
+class Startup : public ::testing::Test, public MainWindowFixture {};
 
 TEST_F(Startup, MakesEveryWindowOnceInItsOrder)
 {

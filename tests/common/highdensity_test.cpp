@@ -29,7 +29,6 @@ namespace {
 class HighDensity : public ::testing::Test, public MainWindowFixture {
 protected:
     void SetUp() override { ASSERT_EQ(qGuiApp->devicePixelRatio(), 2.0) << "this suite must run at ratio 2"; }
-    MainWindowServices services() { return {clock, nativeFolder(folder), sound, [](double) {}}; }
 };
 
 QImage asRgb(const QImage& image)
@@ -84,11 +83,8 @@ TEST_F(HighDensity, MainWindowAndCardAreDrawnFromTheSharpPictures)
 TEST_F(HighDensity, EveryPictureAndIconOfEveryWindowIsTheSharpOne)
 {
     Program program(services());
-    const QWidgetList windows = {&program.Form1(),  &program.AboutBox(),   &program.ausform(),
-                                 &program.traumfenster(), &program.SpendeForm(), &program.Tfrage(),
-                                 &program.flussfrage(),   &program.zahnform()};
     int pictures = 0;
-    for (QWidget* window : windows) {
+    for (QWidget* window : program.windows()) {
         for (PictureBox* box : window->findChildren<PictureBox*>()) {
             if (box->window() != window || box->picture().isNull())
                 continue;  // another window's, or an empty place

@@ -51,6 +51,11 @@ std::unique_ptr<TForm1> MainWindowFixture::makeWindow()
     return form;
 }
 
+MainWindowServices MainWindowFixture::services() const
+{
+    return {clock, nativeFolder(folder), sound, [](double) {}};
+}
+
 QString MainWindowFixture::recordPath() const
 {
     return folder.filePath(QString::fromLatin1(kRecordFileName));

@@ -50,6 +50,8 @@ public:
 struct MainWindowFixture {
     MainWindowFixture();
     std::unique_ptr<TForm1> makeWindow();
+    // The same seams for a whole program, whose deal does not wait.
+    MainWindowServices services() const;
     QString recordPath() const;
     void writeRecordBytes(const QByteArray& bytes) const;
     QByteArray readRecordBytes() const;

@@ -34,6 +34,24 @@ WRITER = 'output/writer.cpp'
 DREAM = 'dream/dreamrules.cpp'
 WINDOW = 'app/weeklyreading.cpp'
 
+# The end of the dream rules after their table, which one fault moves a rule
+# across.
+_RULES_AFTER_TABLE = (
+    '    };\n'
+    '    for (const SimpleRule& rule : kBeforeRiver)\n'
+    '        if (a.*rule.motif)\n'
+    '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
+    '    if (a.laut)\n'
+    '        fire(reading, a, a.janein == 0 ? "laut.sick" : "laut.healthy", "", 8192);\n'
+    '    for (const SimpleRule& rule : kAfterRiver)\n'
+    '        if (a.*rule.motif)\n'
+    '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
+    '    if (a.gigicheck && a.zahnoben)\n'
+    '        fire(reading, a, "gigi.older", "", 524288);\n'
+    '    if (a.gigicheck && a.zahnunten)\n'
+    '        fire(reading, a, "gigi.younger", "", 524288);\n'
+)
+
 FAULTS = [
     # weekly choice: which text of the table a week's reading shows
     Fault('shift-3.3', WEEKLY, 'random.real() * 3.2 - 1.6', 'random.real() * 3.3 - 1.6'),
@@ -158,34 +176,8 @@ FAULTS = [
     Fault('dream-fame-missing', DREAM,
           '        {&DreamAnswers::auffuehrung, "auffuehrung.fame", "", 262144},\n', ''),
     Fault('dream-fame-after-teeth', DREAM,
-          '        {&DreamAnswers::auffuehrung, "auffuehrung.fame", "", 262144},\n'
-          '    };\n'
-          '    for (const SimpleRule& rule : kBeforeRiver)\n'
-          '        if (a.*rule.motif)\n'
-          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
-          '    if (a.laut)\n'
-          '        fire(reading, a, a.janein == 0 ? "laut.sick" : "laut.healthy", "", 8192);\n'
-          '    for (const SimpleRule& rule : kAfterRiver)\n'
-          '        if (a.*rule.motif)\n'
-          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
-          '    if (a.gigicheck && a.zahnoben)\n'
-          '        fire(reading, a, "gigi.older", "", 524288);\n'
-          '    if (a.gigicheck && a.zahnunten)\n'
-          '        fire(reading, a, "gigi.younger", "", 524288);\n',
-          '    };\n'
-          '    for (const SimpleRule& rule : kBeforeRiver)\n'
-          '        if (a.*rule.motif)\n'
-          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
-          '    if (a.laut)\n'
-          '        fire(reading, a, a.janein == 0 ? "laut.sick" : "laut.healthy", "", 8192);\n'
-          '    for (const SimpleRule& rule : kAfterRiver)\n'
-          '        if (a.*rule.motif)\n'
-          '            fire(reading, a, rule.lead, rule.feel, rule.amount);\n'
-          '    if (a.gigicheck && a.zahnoben)\n'
-          '        fire(reading, a, "gigi.older", "", 524288);\n'
-          '    if (a.gigicheck && a.zahnunten)\n'
-          '        fire(reading, a, "gigi.younger", "", 524288);\n'
-          '    if (a.auffuehrung)\n'
+          '        {&DreamAnswers::auffuehrung, "auffuehrung.fame", "", 262144},\n' + _RULES_AFTER_TABLE,
+          _RULES_AFTER_TABLE + '    if (a.auffuehrung)\n'
           '        fire(reading, a, "auffuehrung.fame", "", 262144);\n'),
     Fault('closing-one-draw', DREAM, '    random.range(6);\n    return', '    return'),
     Fault('feeling-not-added', DREAM, '    reading.summe += feeling;\n', ''),
