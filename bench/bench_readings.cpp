@@ -108,7 +108,7 @@ BENCHMARK(dreamReadingAllMotifs)->Unit(benchmark::kMillisecond);
 
 void recordFileSave(benchmark::State& state)
 {
-    const RecordFile file(QFile::encodeName(programFolder().filePath("bench.dat")).toStdString());
+    RecordFile file(QFile::encodeName(programFolder().filePath("bench.dat")).toStdString());
     for (auto _ : state)
         file.save(Record{});
 }
@@ -116,7 +116,7 @@ BENCHMARK(recordFileSave)->Unit(benchmark::kMillisecond);
 
 void recordFileLoad(benchmark::State& state)
 {
-    const RecordFile file(QFile::encodeName(programFolder().filePath("bench.dat")).toStdString());
+    RecordFile file(QFile::encodeName(programFolder().filePath("bench.dat")).toStdString());
     file.save(Record{});
     for (auto _ : state)
         benchmark::DoNotOptimize(file.load());

@@ -1,6 +1,5 @@
 #include "app/Unit1.h"
 
-#include "app/recordfile.h"
 #include "app/sound.h"
 #include "common/calendar.h"
 #include "common/captionfit.h"
@@ -20,7 +19,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <chrono>
@@ -67,11 +65,10 @@ MainWindowServices MainWindowServices::defaults()
     std::string folder = executableFolder();
     if (folder.empty())
         folder = QFile::encodeName(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
-    // The record goes here only when the program folder cannot keep it.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    std::string dataFolder = data.isEmpty() ? std::string() : QFile::encodeName(data + QStringLiteral("/temparoka/")).toStdString();
+    // The record goes to the data folder only when the program folder cannot
+    // keep it.
     return {std::make_shared<SystemClock>(), std::move(folder), std::make_shared<WavPlayer>(), sleepMonotonic,
-            std::move(dataFolder)};
+            userDataFolder()};
 }
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
@@ -177,8 +174,8 @@ void TForm1::loadDatabase()
 
 void TForm1::loadRecord()
 {
-    m_recordPath = recordPlace(m_services.programFolder, m_services.dataFolder);
-    const LoadedRecord loaded = RecordFile(m_recordPath).load();
+    m_recordFile = RecordFile(recordPlace(m_services.programFolder, m_services.dataFolder));
+    const LoadedRecord loaded = m_recordFile.load();
     if (!loaded.problem.empty()) {
         // Said once the window is up, in the error box like any other error;
         // the program goes on with the initial birth data.
@@ -224,7 +221,7 @@ void TForm1::speichern()
     const Record record{birthday(), timeOfBirth(), children(), verlauf, wuerfe};
     m_saveOwed = true;
     // What another copy of the program saved meanwhile comes back with it.
-    const Record saved = RecordFile(m_recordPath).save(record);
+    const Record saved = m_recordFile.save(record);
     verlauf = saved.verlauf;
     wuerfe = saved.wuerfe;
     m_saveOwed = false;

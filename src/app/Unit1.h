@@ -5,6 +5,7 @@
 // a reading records a new prediction. Other windows read the birth data from
 // here at the moment they need it.
 
+#include "app/recordfile.h"
 #include "dream/dreamhost.h"
 #include "horoscope/predictiontable.h"
 #include "record/record.h"
@@ -41,9 +42,9 @@ struct MainWindowServices {
     std::shared_ptr<SoundPlayer> sound;
     // Pauses the card deal for the given seconds without handling events.
     std::function<void(double seconds)> sleep;
-    // Keeps the record when the program folder cannot (ends with "/"; empty
-    // for none).
-    std::string dataFolder = {};
+    // Keeps the record when the program folder cannot (ends with "/"), or
+    // why there is none.
+    Location dataFolder = {};
 
     // The system clock, the executable's own folder, the real sound, a
     // sleep on the monotonic clock and the user's data folder.
@@ -95,7 +96,7 @@ public:
     const Clock& clock() const { return *m_services.clock; }
     const std::string& programFolder() const { return m_services.programFolder; }
     // Where the record file is read and saved, as found at start-up.
-    const std::string& recordPath() const { return m_recordPath; }
+    const std::string& recordPath() const { return m_recordFile.path(); }
     std::array<TDoubleImage*, 5> cards() const;
 
     // The windows the commands open, once they exist.
@@ -142,7 +143,7 @@ private:
     QDialog* m_aboutBox = nullptr;
     Tausform* m_outputWindow = nullptr;
     std::optional<PredictionTable> m_texte;
-    std::string m_recordPath;
+    RecordFile m_recordFile;
     // Set while the record holds something the file lacks because a save
     // failed; the next reading saves again even when it records nothing new.
     bool m_saveOwed = false;

@@ -2,6 +2,12 @@
 
 #include "common/errors.h"
 #include "common/nativefile.h"
+#include "common/safesave.h"
+
+#include <cstdlib>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace temparoka {
 
@@ -30,33 +36,65 @@ LoadedRecord read(const std::string& path)
 
 }  // namespace
 
-std::string recordPlace(const std::string& programFolder, const std::string& dataFolder)
+Location dataFolderFrom(const char* xdgDataHome, const char* home, const char* accountHome)
+{
+    const auto isRoot = [](const std::string& path) { return path.find_first_not_of('/') == std::string::npos; };
+    const auto withSlash = [](std::string path) { return path.back() == '/' ? path : path + '/'; };
+    if (xdgDataHome && xdgDataHome[0] == '/' && !isRoot(xdgDataHome))
+        return {withSlash(xdgDataHome) + "temparoka/", {}};
+    const std::string folder = home ? home : accountHome ? accountHome : "";
+    if (folder.empty())
+        return {{}, "no home folder is set"};
+    if (folder[0] != '/')
+        return {{}, "the home folder \"" + folder + "\" is not a full path"};
+    if (isRoot(folder))
+        return {{}, "the home folder is the system's top folder \"/\""};
+    return {withSlash(folder) + ".local/share/temparoka/", {}};
+}
+
+Location userDataFolder()
+{
+    const passwd* account = ::getpwuid(::geteuid());
+    return dataFolderFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), account ? account->pw_dir : nullptr);
+}
+
+Location recordPlace(const std::string& programFolder, const Location& dataFolder)
 {
     const std::string beside = programFolder + kRecordFileName;
-    if (!dataFolder.empty() && programFolder.starts_with("/usr/"))
-        return dataFolder + kRecordFileName;
+    const auto inDataFolder = [&]() -> Location {
+        if (!dataFolder.problem.empty())
+            return {{}, "the program's folder cannot keep it, and " + dataFolder.problem};
+        return {dataFolder.path + kRecordFileName, {}};
+    };
+    if (programFolder.starts_with("/usr/"))
+        return inDataFolder();
     // Whatever already stands beside the program is the record, even when
     // it turns out unreadable: the reader is told, rather than sent off to
     // a second record elsewhere.
-    if (dataFolder.empty() || somethingAt(beside) || folderWritable(programFolder))
-        return beside;
-    return dataFolder + kRecordFileName;
+    if (somethingAt(beside) || folderWritable(programFolder))
+        return {beside, {}};
+    return inDataFolder();
 }
 
-LoadedRecord RecordFile::load() const
+LoadedRecord RecordFile::load()
 {
-    LoadedRecord loaded = read(m_path);
+    if (!m_place.problem.empty())
+        return {};
+    LoadedRecord loaded = read(m_place.path);
+    m_base = loaded.record;
     if (!loaded.problem.empty())
-        loaded.problem = "Cannot read the record file " + m_path + ": " + loaded.problem;
+        loaded.problem = "Cannot read the record file " + m_place.path + ": " + loaded.problem;
     return loaded;
 }
 
-Record RecordFile::save(const Record& record) const
+Record RecordFile::save(const Record& record)
 {
+    if (!m_place.problem.empty())
+        throw FileError("Cannot save the record: " + m_place.problem);
     const auto fail = [&](const std::string& cause) {
-        throw FileError("Cannot save " + m_path + ": " + cause);
+        throw FileError("Cannot save " + m_place.path + ": " + cause);
     };
-    const SaveTarget target = resolveSaveTarget(m_path);
+    const SaveTarget target = resolveSaveTarget(m_place.path);
     if (!target.problem.empty())
         fail(target.problem);
     if (!target.exists) {
@@ -65,16 +103,18 @@ Record RecordFile::save(const Record& record) const
     }
 
     // Another copy of the program may have saved since we last looked, or
-    // the file may have been replaced: its readings join ours.
+    // the file may have been replaced: what we added since then joins its
+    // readings.
     const FolderLock lock(folderOf(target.path));
     Record merged = record;
     if (target.exists) {
         if (const LoadedRecord onDisk = read(target.path); onDisk.record)
-            merged = mergedWithDisk(record, *onDisk.record);
+            merged = mergedWithDisk(record, m_base, *onDisk.record);
     }
     const auto bytes = serialise(merged);
     if (std::string problem = replaceFile(target.path, bytes, m_beforeReplace); !problem.empty())
         fail(problem);
+    m_base = merged;
     return merged;
 }
 

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstring>
 #include <limits>
-#include <vector>
 
 namespace temparoka {
 
@@ -133,42 +132,55 @@ bool sameEntry(const DrawRecord& a, const DrawRecord& b)
 }
 
 template <class Entry, std::size_t N>
-std::array<Entry, N> mergedList(const std::array<Entry, N>& mine, const std::array<Entry, N>& disk)
+bool sameList(const std::array<Entry, N>& a, const std::array<Entry, N>& b)
 {
+    return std::equal(a.begin(), a.end(), b.begin(), [](const Entry& x, const Entry& y) { return sameEntry(x, y); });
+}
+
+// How many entries mine has appended to base: the smallest shift that lines
+// base's newer entries up with mine's older ones. A list that repeats itself
+// could hide an appended entry behind a smaller shift; the reading's rules
+// keep the lists from repeating that way (a prediction never follows
+// itself, a draw is only made for a key the list lacks).
+template <class Entry, std::size_t N>
+std::size_t addedSince(const std::array<Entry, N>& base, const std::array<Entry, N>& mine)
+{
+    for (std::size_t shift = 0; shift < N; ++shift) {
+        if (std::equal(mine.begin(), mine.end() - static_cast<std::ptrdiff_t>(shift),
+                       base.begin() + static_cast<std::ptrdiff_t>(shift),
+                       [](const Entry& x, const Entry& y) { return sameEntry(x, y); }))
+            return shift;
+    }
+    return N;
+}
+
+template <class Entry, std::size_t N>
+std::array<Entry, N> mergedList(const std::array<Entry, N>& mine, const std::array<Entry, N>& base,
+                                const std::array<Entry, N>& disk)
+{
+    if (sameList(disk, base))
+        return mine;
+    std::array<Entry, N> merged = disk;
     const Entry empty{};
-    std::vector<Entry> merged;
-    for (const Entry& entry : disk) {
-        if (!sameEntry(entry, empty))
-            merged.push_back(entry);
-    }
-    // Each of my entries pairs off with one equal entry of the file; the
-    // ones left over are what this copy added since the file was written.
-    std::vector<bool> paired(merged.size(), false);
-    const std::size_t fromDisk = merged.size();
-    for (const Entry& entry : mine) {
-        if (sameEntry(entry, empty))
+    for (auto added = mine.end() - static_cast<std::ptrdiff_t>(addedSince(base, mine)); added != mine.end(); ++added) {
+        if (sameEntry(*added, empty))
             continue;
-        std::size_t i = 0;
-        while (i < fromDisk && (paired[i] || !sameEntry(merged[i], entry)))
-            ++i;
-        if (i < fromDisk)
-            paired[i] = true;
-        else
-            merged.push_back(entry);
+        std::shift_left(merged.begin(), merged.end(), 1);
+        merged.back() = *added;
     }
-    std::array<Entry, N> result{};
-    const std::size_t kept = std::min(merged.size(), N);
-    std::copy(merged.end() - static_cast<std::ptrdiff_t>(kept), merged.end(), result.end() - static_cast<std::ptrdiff_t>(kept));
-    return result;
+    return merged;
 }
 
 }  // namespace
 
-Record mergedWithDisk(const Record& mine, const Record& disk)
+Record mergedWithDisk(const Record& mine, const std::optional<Record>& base, const Record& disk)
 {
+    // No file when this copy last looked: everything in its lists is its own.
+    static const Record noFile;
+    const Record& from = base ? *base : noFile;
     Record merged = mine;
-    merged.verlauf = mergedList(mine.verlauf, disk.verlauf);
-    merged.wuerfe = mergedList(mine.wuerfe, disk.wuerfe);
+    merged.verlauf = mergedList(mine.verlauf, from.verlauf, disk.verlauf);
+    merged.wuerfe = mergedList(mine.wuerfe, from.wuerfe, disk.wuerfe);
     return merged;
 }
 

@@ -67,11 +67,13 @@ std::optional<std::int32_t> findDraw(const DrawHistory& draws, double key);
 bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality,
                       std::int32_t variant, std::int32_t week);
 
-// What a save writes when the file on disk holds entries that this copy of
-// the program has not seen (another copy saved in the meantime, or the file
-// was replaced): every entry of either list is kept, the file's in its
-// order, then those of mine that the file lacks, as the newest; the oldest
-// drop out where there are too many. The birth data are mine.
-Record mergedWithDisk(const Record& mine, const Record& disk);
+// What a save writes, given what this copy of the program last read or
+// wrote (base; none when there was no file) and what the file holds now.
+// When the file still holds base, mine is written as it is. Otherwise
+// another copy saved meanwhile, or the file was replaced: what mine added
+// to base's lists since then is appended to the file's lists, newest last,
+// and nothing else, so entries that have rolled off either list stay off.
+// The birth data are mine.
+Record mergedWithDisk(const Record& mine, const std::optional<Record>& base, const Record& disk);
 
 }  // namespace temparoka

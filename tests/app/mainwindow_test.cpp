@@ -194,7 +194,9 @@ TEST_F(MainWindow, AFailedSaveNamesTheCauseAndKeepsTheOldFileAndTheLists)
     Record old;
     old.birthday = 30000;
     writeRecordBytes(bytesOf(old));
-    QFile::setPermissions(recordPath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+    // A record its owner made read-only stops the save, for an ordinary
+    // user and for the administrator alike.
+    QFile::setPermissions(recordPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const auto form = makeWindow();
     form->wurfwert = 30054.5;
     form->karte = 4;
@@ -202,17 +204,13 @@ TEST_F(MainWindow, AFailedSaveNamesTheCauseAndKeepsTheOldFileAndTheLists)
     form->verlauf.back() = {3, 3, 3, 50};
 
     std::string message;
-    {
-        ReadOnlyFolder readOnly(folder.path());
-        try {
-            form->speichern();
-            ADD_FAILURE() << "the save did not fail";
-        } catch (const FileError& error) {
-            message = error.what();
-        }
+    try {
+        form->speichern();
+        ADD_FAILURE() << "the save did not fail";
+    } catch (const FileError& error) {
+        message = error.what();
     }
-    EXPECT_NE(message.find("temparoka.dat"), std::string::npos) << message;
-    EXPECT_NE(message.find("ermission denied"), std::string::npos) << message;
+    EXPECT_EQ(message, "Cannot save " + form->recordPath() + ": it is read-only");
     EXPECT_EQ(readRecordBytes(), bytesOf(old));
     EXPECT_EQ(form->wuerfe.back(), (DrawRecord{30054.5, 4}));
     EXPECT_EQ(form->verlauf.back(), (PredictionRecord{3, 3, 3, 50}));

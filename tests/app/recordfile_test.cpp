@@ -40,7 +40,7 @@ void writeBytes(const std::string& path, const QByteArray& bytes)
     raw.write(bytes);
 }
 
-std::string saveError(const RecordFile& file, const Record& record)
+std::string saveError(RecordFile& file, const Record& record)
 {
     try {
         file.save(record);
@@ -60,7 +60,7 @@ Record recordWithBirthday(double birthday)
 TEST(RecordFile, MissingOrShortFilesAreNoRecordAndASaveReplacesThemWhole)
 {
     QTemporaryDir folder;
-    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    RecordFile file(native(folder.filePath("temparoka.dat")));
     EXPECT_FALSE(file.load().record);
     EXPECT_EQ(file.load().problem, "");  // a first start is no problem
     for (int length : {0, 19, 20, 451}) {
@@ -100,7 +100,7 @@ private:
 TEST(RecordFile, ASaveThatCannotWriteEverythingLeavesTheOldFileWhole)
 {
     QTemporaryDir folder;
-    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    RecordFile file(native(folder.filePath("temparoka.dat")));
     file.save(recordWithBirthday(30000));
     const QByteArray before = fileBytes(file.path());
 
@@ -139,17 +139,24 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
 
     EXPECT_EQ(fileBytes(file.path()), before);
     EXPECT_EQ(file.load().record, old);
-    // The next save goes through and replaces it whole.
+    // The next save goes through and replaces it whole, and clears away the
+    // dead child's new file; that of a process still running stays.
+    const QString running = folder.filePath(".temparoka.dat.new-" + QString::number(getppid()) + "-0");
+    writeBytes(native(running), "in use");
+    const QStringList leftBehind = {".temparoka.dat.new-" + QString::number(child) + "-0"};
+    EXPECT_EQ(QDir(folder.path()).entryList({".temparoka.dat.new-" + QString::number(child) + "-*"}, QDir::Files | QDir::Hidden), leftBehind);
     file.setBeforeReplace({});
     const Record later = recordWithBirthday(32000);
     file.save(later);
     EXPECT_EQ(file.load().record, later);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{".temparoka.dat.new-" + QString::number(getppid()) + "-0", "temparoka.dat"}));
 }
 
 TEST(RecordFile, EveryTruncationOfARecordLoadsAsNoRecord)
 {
     QTemporaryDir folder;
-    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    RecordFile file(native(folder.filePath("temparoka.dat")));
     Record record = recordWithBirthday(30000);
     record.wuerfe.back() = {30050.5, 2};
     file.save(record);
@@ -223,7 +230,7 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
         struct stat before{};
         ASSERT_EQ(lstat(path.c_str(), &before), 0);
 
-        const RecordFile file(path);
+        RecordFile file(path);
         const LoadedRecord loaded = file.load();  // a pipe read would block here for good
         EXPECT_FALSE(loaded.record);
         EXPECT_EQ(loaded.problem, *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
@@ -248,7 +255,7 @@ TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
     RecordFile(native(target)).save(recordWithBirthday(30000));
     ASSERT_EQ(symlink(native(target).c_str(), link.c_str()), 0);
 
-    const RecordFile file(link);
+    RecordFile file(link);
     EXPECT_EQ(file.load().record, recordWithBirthday(30000));
     file.save(recordWithBirthday(31000));
     EXPECT_TRUE(QFileInfo(QFile::decodeName(link.c_str())).isSymLink());
@@ -256,41 +263,107 @@ TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
     EXPECT_EQ(QDir(folder.filePath("synced")).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
 }
 
-TEST(RecordFile, AFolderThatTakesNoNewFileIsWrittenInPlace)
+TEST(RecordFile, AFileThatMustNotBeReplacedIsWrittenInPlaceOrLeftAlone)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath("temparoka.dat");
-    const RecordFile file(native(path));
-    file.save(recordWithBirthday(30000));
-    ReadOnlyFolder::giveToUnprivilegedUser(path);
-    struct stat before{};
-    ASSERT_EQ(stat(file.path().c_str(), &before), 0);
+    enum class Situation { FolderTakesNoNewFile, SecondName, ReadOnlyFile };
+    struct Case {
+        Situation situation;
+        const char* problem;  // "" for a save that goes through
+    };
+    const Case cases[] = {
+        {Situation::FolderTakesNoNewFile, ""},
+        {Situation::SecondName, ""},  // the other name must see the new record too
+        {Situation::ReadOnlyFile, "it is read-only"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("temparoka.dat");
+        const std::string secondName = native(folder.filePath("backup.dat"));
+        RecordFile file(native(path));
+        file.save(recordWithBirthday(30000));
+        struct stat before{};
+        ASSERT_EQ(stat(file.path().c_str(), &before), 0);
 
-    std::string message;
-    {
-        ReadOnlyFolder readOnly(folder.path());
-        message = saveError(file, recordWithBirthday(31000));
+        std::string message;
+        switch (c.situation) {
+        case Situation::FolderTakesNoNewFile: {
+            ReadOnlyFolder::giveToUnprivilegedUser(path);
+            ASSERT_EQ(stat(file.path().c_str(), &before), 0);
+            ReadOnlyFolder readOnly(folder.path());
+            message = saveError(file, recordWithBirthday(31000));
+            break;
+        }
+        case Situation::SecondName:
+            ASSERT_EQ(link(file.path().c_str(), secondName.c_str()), 0);
+            ASSERT_EQ(stat(file.path().c_str(), &before), 0);
+            message = saveError(file, recordWithBirthday(31000));
+            EXPECT_EQ(RecordFile(secondName).load().record, recordWithBirthday(31000));
+            break;
+        case Situation::ReadOnlyFile:
+            ASSERT_EQ(chmod(file.path().c_str(), 0444), 0);
+            ASSERT_EQ(stat(file.path().c_str(), &before), 0);
+            message = saveError(file, recordWithBirthday(31000));
+            break;
+        }
+        EXPECT_EQ(message, *c.problem ? "Cannot save " + file.path() + ": " + c.problem : "no error");
+        EXPECT_EQ(RecordFile(file.path()).load().record, recordWithBirthday(*c.problem ? 30000 : 31000));
+        struct stat after{};
+        ASSERT_EQ(stat(file.path().c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(QDir(folder.path()).entryList({"*temparoka*"}, QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
     }
-    EXPECT_EQ(message, "no error");
-    EXPECT_EQ(file.load().record, recordWithBirthday(31000));
-    struct stat after{};
-    ASSERT_EQ(stat(file.path().c_str(), &after), 0);
-    EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
+}
+
+TEST(RecordFile, TheDataFolderFollowsTheDesktopsConventionsAndKeepsTheirBytes)
+{
+    struct Case {
+        const char* xdgDataHome;
+        const char* home;
+        const char* accountHome;
+        const char* folder;   // "" where there is none
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"/data", "/home/sari", "/home/sari", "/data/temparoka/", ""},
+        {"/data/", "/home/sari", nullptr, "/data/temparoka/", ""},
+        {nullptr, "/home/sari", "/home/other", "/home/sari/.local/share/temparoka/", ""},
+        {"", "/home/sari/", nullptr, "/home/sari/.local/share/temparoka/", ""},
+        {"relative/data", "/home/sari", nullptr, "/home/sari/.local/share/temparoka/", ""},  // ignored
+        {"/", "/home/sari", nullptr, "/home/sari/.local/share/temparoka/", ""},
+        {nullptr, nullptr, "/root", "/root/.local/share/temparoka/", ""},  // HOME unset: the account's
+        {"/Ramalan \xff\xfe", nullptr, nullptr, "/Ramalan \xff\xfe/temparoka/", ""},  // bytes as they are
+        {nullptr, "", "/home/sari", "", "no home folder is set"},
+        {nullptr, nullptr, nullptr, "", "no home folder is set"},
+        {nullptr, "/", "/home/sari", "", "the home folder is the system's top folder \"/\""},
+        {nullptr, "//", nullptr, "", "the home folder is the system's top folder \"/\""},
+        {nullptr, "home/sari", nullptr, "", "the home folder \"home/sari\" is not a full path"},
+    };
+    for (const Case& c : cases) {
+        const Location found = dataFolderFrom(c.xdgDataHome, c.home, c.accountHome);
+        EXPECT_EQ(found.path, c.folder) << c.home;
+        EXPECT_EQ(found.problem, c.problem) << c.home;
+    }
 }
 
 TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeepIt)
 {
     QTemporaryDir program, data;
-    const std::string programFolder = native(program.path()) + '/', dataFolder = native(data.path()) + "/temparoka/";
-    EXPECT_EQ(recordPlace(programFolder, dataFolder), programFolder + "temparoka.dat");  // writable
-    EXPECT_EQ(recordPlace(programFolder, ""), programFolder + "temparoka.dat");
+    const std::string programFolder = native(program.path()) + '/';
+    const Location dataFolder{native(data.path()) + "/temparoka/", {}}, none{{}, "no home folder is set"};
+    EXPECT_EQ(recordPlace(programFolder, dataFolder).path, programFolder + "temparoka.dat");  // writable
+    EXPECT_EQ(recordPlace(programFolder, none).path, programFolder + "temparoka.dat");
     // An installed program's folder is shared, even where it can be
     // written (as it can by root, who runs this test in CI).
-    EXPECT_EQ(recordPlace("/usr/lib/", dataFolder), dataFolder + "temparoka.dat");
-    EXPECT_EQ(recordPlace("/usr/local/", dataFolder), dataFolder + "temparoka.dat");
+    EXPECT_EQ(recordPlace("/usr/lib/", dataFolder).path, dataFolder.path + "temparoka.dat");
+    EXPECT_EQ(recordPlace("/usr/local/", dataFolder).path, dataFolder.path + "temparoka.dat");
+    // Without a data folder, an installed program says why it keeps nothing.
+    RecordFile homeless(recordPlace("/usr/lib/", none));
+    EXPECT_FALSE(homeless.load().record);
+    EXPECT_EQ(saveError(homeless, Record{}),
+              "Cannot save the record: the program's folder cannot keep it, and no home folder is set");
 
-    std::string readOnlyEmpty, readOnlyWithRecord;
+    Location readOnlyEmpty, readOnlyWithRecord;
     {
         ReadOnlyFolder readOnly(program.path());
         readOnlyEmpty = recordPlace(programFolder, dataFolder);
@@ -300,11 +373,11 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
         ReadOnlyFolder readOnly(program.path());
         readOnlyWithRecord = recordPlace(programFolder, dataFolder);
     }
-    EXPECT_EQ(readOnlyEmpty, dataFolder + "temparoka.dat");
-    EXPECT_EQ(readOnlyWithRecord, programFolder + "temparoka.dat");
+    EXPECT_EQ(readOnlyEmpty.path, dataFolder.path + "temparoka.dat");
+    EXPECT_EQ(readOnlyWithRecord.path, programFolder + "temparoka.dat");
 
     // The data folder is made at the first save.
-    const RecordFile file(readOnlyEmpty);
+    RecordFile file(readOnlyEmpty);
     file.save(recordWithBirthday(30000));
     EXPECT_EQ(file.load().record, recordWithBirthday(30000));
 }
@@ -312,24 +385,25 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
 TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
 {
     QTemporaryDir folder;
-    const RecordFile file(native(folder.filePath("temparoka.dat")));
+    const std::string path = native(folder.filePath("temparoka.dat"));
     Record base;
     base.verlauf.back() = {1, 1, 1, 49};
     base.wuerfe.back() = {24286.5, 1};
-    file.save(base);
+    RecordFile(path).save(base);
 
-    // Both copies started from base; each records its own draw and prediction.
-    Record a = base, b = base;
+    // Both copies start from base; each records its own draw and prediction.
+    RecordFile fileA(path), fileB(path);
+    Record a = *fileA.load().record, b = *fileB.load().record;
     appendDraw(a.wuerfe, 24287.5, 2);
     recordPrediction(a.verlauf, 5, 2, 1, 50);
     appendDraw(b.wuerfe, 24288.5, 3);
     recordPrediction(b.verlauf, 4, 2, 2, 51);
     b.children = 1;
-    const Record savedA = file.save(a);
+    const Record savedA = fileA.save(a);
     EXPECT_EQ(savedA, a);  // nothing new on disk for A
-    const Record savedB = file.save(b);
+    const Record savedB = fileB.save(b);
 
-    const Record onDisk = *file.load().record;
+    const Record onDisk = *RecordFile(path).load().record;
     EXPECT_EQ(onDisk, savedB);
     EXPECT_EQ(onDisk.children, 1);  // the birth data are the saving copy's
     const PredictionRecord expectedHistory[] = {{1, 1, 1, 49}, {5, 2, 1, 50}, {4, 2, 2, 51}};
@@ -362,7 +436,7 @@ TEST(RecordFile, FoldersWithOddOrVeryLongNamesKeepTheRecord)
         ASSERT_FALSE(root.path().empty());
         const std::string folder = oddFolder(root, longPath);
         ASSERT_FALSE(folder.empty());
-        const RecordFile file(recordPlace(folder, "/nonexistent/"));
+        RecordFile file(recordPlace(folder, Location{"/nonexistent/", {}}));
         EXPECT_EQ(file.path(), folder + "temparoka.dat");
         file.save(recordWithBirthday(30000));
         EXPECT_EQ(file.load().record, recordWithBirthday(30000)) << longPath;

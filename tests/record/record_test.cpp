@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <map>
+#include <sstream>
 #include <vector>
 
 using namespace temparoka;
@@ -113,87 +115,136 @@ TEST(DrawHistory, ADrawWhoseCardIsNotOneOfTheFiveIsDamagedAndNeverMatches)
     EXPECT_EQ(findDraw(edges, 5.0), 5);
 }
 
-// Lists given newest last, as they are kept; the rest of the list is empty.
+// Entries named by numbers, 0 for an empty one: distinct numbers give
+// distinct entries, all shown in week 50.
+PredictionRecord prediction(int n)
+{
+    return n == 0 ? PredictionRecord{} : PredictionRecord{n % 5 + 1, n / 5 % 5 + 1, n / 25 % 10 + 1, 50};
+}
+
+DrawRecord draw(int n)
+{
+    return n == 0 ? DrawRecord{} : DrawRecord{24286.5 + n, n % 5 + 1};
+}
+
+// A list from its numbers, oldest first; a short list is the newest part.
 template <class Entry, std::size_t N>
-std::array<Entry, N> list(std::initializer_list<Entry> entries)
+std::array<Entry, N> listOf(const std::vector<int>& numbers, Entry (*entry)(int))
 {
-    std::array<Entry, N> result{};
-    std::copy(entries.begin(), entries.end(), result.end() - static_cast<std::ptrdiff_t>(entries.size()));
-    return result;
+    std::array<Entry, N> list{};
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        list[N - numbers.size() + i] = entry(numbers[i]);
+    return list;
 }
 
-DrawHistory draws(std::initializer_list<double> keys)
+std::vector<int> range(int first, int last)
 {
-    std::vector<DrawRecord> entries;
-    for (double key : keys)
-        entries.push_back({key, int(key) % 5 + 1});
-    DrawHistory result{};
-    std::copy(entries.begin(), entries.end(), result.end() - static_cast<std::ptrdiff_t>(entries.size()));
-    return result;
+    std::vector<int> numbers;
+    for (int n = first; n <= last; ++n)
+        numbers.push_back(n);
+    return numbers;
 }
 
-TEST(RecordMerge, EntriesOfEitherCopyAreKeptTheFilesFirstAndMineAsTheNewest)
+std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b)
 {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    struct Case {
-        const char* what;
-        DrawHistory mine, disk, merged;
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Copies of the program sharing one file, as the main window uses it: a
+// copy loads the file (its base), records predictions and draws in memory,
+// and saves. The script's words: "A<" A loads, "A+7" A records prediction
+// 7, "A*7" A draws 7, "A!" A saves; "R" another record replaces the file,
+// "X" the file is deleted.
+struct Scenario {
+    const char* what;
+    std::vector<int> predictions, draws;  // the file at the start
+    const char* script;
+    std::vector<int> savedPredictions, savedDraws;  // the file at the end
+    std::vector<int> replacement = {};  // the predictions of the record that "R" puts there
+};
+
+TEST(RecordMerge, CopiesSavingInTurnAppendWhatEachAddedAndNothingElse)
+{
+    const std::vector<int> twelve = range(1, 12), twenty = range(101, 120);
+    const Scenario scenarios[] = {
+        {"one copy, a pick equal to the entry that just rolled off", range(1, 12), {}, "A< A+1 A!",
+         range(2, 12) + std::vector{1}, {}},
+        {"one copy, a draw made again after it rolled off", twelve, twenty, "A< A*101 A+13 A!",
+         range(2, 13), range(102, 120) + std::vector{101}},
+        {"two copies, one of them drew twice", twelve, twenty, "A< B< A*121 A*122 A+13 A! B+14 B!", range(3, 14),
+         range(103, 122)},
+        {"two copies in turn", twelve, {}, "A< B< A+13 A*201 A! B+14 B*202 B!", range(3, 14), {201, 202}},
+        {"two copies, the first saving twice", twelve, {}, "A< B< A+13 A! A+14 A! B+15 B! A+16 A!",
+         range(5, 16), {}},
+        {"three copies in turn at weeks 50, 51 and 52", twelve, {}, "A< B< C< A+13 A! B+14 B! C+15 C!",
+         range(4, 15), {}},
+        {"a copy whose saves failed adds all it kept", twelve, {}, "A< B< A+13 A+14 B+15 B! A!",
+         range(4, 12) + std::vector{15, 13, 14}, {}},
+        {"a file replaced by a newer one", twelve, {}, "A< R A+13 A!", range(31, 41) + std::vector{13}, {},
+         range(30, 41)},
+        {"a file that another copy made first", {}, {}, "X A< B< A+13 A*201 A! B+14 B*202 B!", {13, 14}, {201, 202}},
+        {"a file deleted meanwhile", twelve, twenty, "A< X A+13 A!", range(2, 13), twenty},
     };
-    const Case cases[] = {
-        {"nothing new anywhere", draws({1, 2}), draws({1, 2}), draws({1, 2})},
-        {"only I added", draws({1, 2, 3}), draws({1, 2}), draws({1, 2, 3})},
-        {"only the file gained", draws({1, 2}), draws({1, 2, 4}), draws({1, 2, 4})},
-        {"both added", draws({1, 2, 3}), draws({1, 2, 4}), draws({1, 2, 4, 3})},
-        {"first save, file from elsewhere", draws({3}), draws({7, 8}), draws({7, 8, 3})},
-        {"a repeat of mine pairs off once", draws({1, 2, 1}), draws({1, 2}), draws({1, 2, 1})},
-        {"an empty file", draws({1, 2}), DrawHistory{}, draws({1, 2})},
-        {"full lists drop the oldest",
-         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}),
-         draws({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}),
-         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21})},
-        {"full lists, both added",
-         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}),
-         draws({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30}),
-         draws({3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 30, 21})},
-    };
-    for (const Case& c : cases) {
-        Record mine, disk;
-        mine.wuerfe = c.mine;
-        disk.wuerfe = c.disk;
-        EXPECT_EQ(mergedWithDisk(mine, disk).wuerfe, c.merged) << c.what;
+    for (const Scenario& s : scenarios) {
+        std::optional<Record> file = Record{};
+        file->verlauf = listOf<PredictionRecord, kHistorySize>(s.predictions, prediction);
+        file->wuerfe = listOf<DrawRecord, kDrawsSize>(s.draws, draw);
+        struct Copy {
+            Record mine;
+            std::optional<Record> base;
+        };
+        std::map<char, Copy> copies;
+        std::istringstream words(s.script);
+        for (std::string word; words >> word;) {
+            Copy& copy = copies[word[0]];
+            const int n = word.size() > 2 ? std::stoi(word.substr(2)) : 0;
+            switch (word.size() == 1 ? word[0] : word[1]) {
+            case '<':
+                copy.mine = file.value_or(Record{});
+                copy.base = file;
+                break;
+            case '+':
+                recordPrediction(copy.mine.verlauf, prediction(n).band, prediction(n).quality, prediction(n).variant, 50);
+                break;
+            case '*':
+                appendDraw(copy.mine.wuerfe, draw(n).key, draw(n).card);
+                break;
+            case '!':
+                file = file ? mergedWithDisk(copy.mine, copy.base, *file) : copy.mine;
+                copy.mine = *file;
+                copy.base = file;
+                break;
+            case 'R':
+                file->verlauf = listOf<PredictionRecord, kHistorySize>(s.replacement, prediction);
+                break;
+            case 'X':
+                file.reset();
+                break;
+            default:
+                FAIL() << "unknown step " << word;
+            }
+        }
+        ASSERT_TRUE(file) << s.what;
+        EXPECT_EQ(file->verlauf, (listOf<PredictionRecord, kHistorySize>(s.savedPredictions, prediction))) << s.what;
+        EXPECT_EQ(file->wuerfe, (listOf<DrawRecord, kDrawsSize>(s.savedDraws, draw))) << s.what;
     }
-
-    // A damaged key that is not a number pairs off with itself instead of
-    // piling up at every save.
-    Record damaged;
-    damaged.wuerfe = list<DrawRecord, kDrawsSize>({{nan, 3}, {2.0, 3}});
-    const Record merged = mergedWithDisk(damaged, damaged);
-    EXPECT_EQ(serialise(merged), serialise(damaged));
-
-    // The same key with another card (another copy dealt anew) is another draw.
-    Record mine, disk;
-    mine.wuerfe = list<DrawRecord, kDrawsSize>({{1.0, 2}, {5.0, 3}});
-    disk.wuerfe = list<DrawRecord, kDrawsSize>({{1.0, 2}, {5.0, 4}});
-    EXPECT_EQ(mergedWithDisk(mine, disk).wuerfe, (list<DrawRecord, kDrawsSize>({{1.0, 2}, {5.0, 4}, {5.0, 3}})));
 }
 
-TEST(RecordMerge, PredictionsMergeLikeDrawsAndTheBirthDataAreMine)
+TEST(RecordMerge, DamagedEntriesStayPutAndTheBirthDataAreTheSavingCopys)
 {
-    Record mine, disk;
+    // A key that is not a number still equals itself, so an unchanged file
+    // is recognised as the base instead of growing at every save.
+    Record base;
+    base.wuerfe.back() = {std::numeric_limits<double>::quiet_NaN(), 3};
+    Record mine = base;
     mine.birthday = 30000;
     mine.children = 2;
+    appendDraw(mine.wuerfe, 24300.5, 2);
+    Record disk = base;
     disk.birthday = 31000;
-    mine.verlauf = list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {5, 2, 1, 50}});
-    disk.verlauf = list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {4, 2, 2, 50}});
-    const Record merged = mergedWithDisk(mine, disk);
-    EXPECT_EQ(merged.verlauf,
-              (list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {4, 2, 2, 50}, {5, 2, 1, 50}})));
-    EXPECT_EQ(merged.birthday, 30000);
-    EXPECT_EQ(merged.children, 2);
-    // The same prediction in another week is another entry.
-    disk.verlauf = list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {5, 2, 1, 51}});
-    EXPECT_EQ(mergedWithDisk(mine, disk).verlauf,
-              (list<PredictionRecord, kHistorySize>({{1, 1, 1, 49}, {5, 2, 1, 51}, {5, 2, 1, 50}})));
+    const Record merged = mergedWithDisk(mine, base, disk);
+    EXPECT_EQ(serialise(merged), serialise(mine));
 }
 
 TEST(PredictionHistory, OnlyARepeatOfTheNewestInAllThreeNumbersIsLeftOut)
