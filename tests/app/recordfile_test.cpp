@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -263,55 +264,70 @@ TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
     EXPECT_EQ(QDir(folder.filePath("synced")).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
 }
 
-TEST(RecordFile, AFileThatMustNotBeReplacedIsWrittenInPlaceOrLeftAlone)
+TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
 {
-    enum class Situation { FolderTakesNoNewFile, SecondName, ReadOnlyFile };
+    enum class Situation { Ordinary, FolderTakesNoNewFile, SecondName, ReadOnlyFile, FolderTakesNoFileAndHasNone };
     struct Case {
         Situation situation;
         const char* problem;  // "" for a save that goes through
+        bool inPlace;         // the same file, rather than a new one in its place
     };
     const Case cases[] = {
-        {Situation::FolderTakesNoNewFile, ""},
-        {Situation::SecondName, ""},  // the other name must see the new record too
-        {Situation::ReadOnlyFile, "it is read-only"},
+        {Situation::Ordinary, "", false},
+        {Situation::FolderTakesNoNewFile, "", true},
+        {Situation::SecondName, "", true},  // the other name must see the new record too
+        {Situation::ReadOnlyFile, "it is read-only", true},
+        {Situation::FolderTakesNoFileAndHasNone, "Permission denied", false},
     };
     for (const Case& c : cases) {
         QTemporaryDir folder;
         const QString path = folder.filePath("temparoka.dat");
         const std::string secondName = native(folder.filePath("backup.dat"));
         RecordFile file(native(path));
-        file.save(recordWithBirthday(30000));
-        struct stat before{};
-        ASSERT_EQ(stat(file.path().c_str(), &before), 0);
-
-        std::string message;
+        // An old file longer than a record, with permissions of its own,
+        // which a new file must take over.
+        const auto old = serialise(recordWithBirthday(30000));
+        writeBytes(file.path(), QByteArray(reinterpret_cast<const char*>(old.data()), 452) + QByteArray(148, 'x'));
+        ASSERT_EQ(chmod(file.path().c_str(), 0640), 0);
+        std::optional<ReadOnlyFolder> readOnly;
         switch (c.situation) {
-        case Situation::FolderTakesNoNewFile: {
-            ReadOnlyFolder::giveToUnprivilegedUser(path);
-            ASSERT_EQ(stat(file.path().c_str(), &before), 0);
-            ReadOnlyFolder readOnly(folder.path());
-            message = saveError(file, recordWithBirthday(31000));
+        case Situation::Ordinary:
             break;
-        }
+        case Situation::FolderTakesNoNewFile:
+            ReadOnlyFolder::giveToUnprivilegedUser(path);
+            readOnly.emplace(folder.path());
+            break;
         case Situation::SecondName:
             ASSERT_EQ(link(file.path().c_str(), secondName.c_str()), 0);
-            ASSERT_EQ(stat(file.path().c_str(), &before), 0);
-            message = saveError(file, recordWithBirthday(31000));
-            EXPECT_EQ(RecordFile(secondName).load().record, recordWithBirthday(31000));
             break;
         case Situation::ReadOnlyFile:
             ASSERT_EQ(chmod(file.path().c_str(), 0444), 0);
-            ASSERT_EQ(stat(file.path().c_str(), &before), 0);
-            message = saveError(file, recordWithBirthday(31000));
+            break;
+        case Situation::FolderTakesNoFileAndHasNone:
+            ASSERT_EQ(unlink(file.path().c_str()), 0);
+            readOnly.emplace(folder.path());
             break;
         }
+        struct stat before{};
+        const bool existed = stat(file.path().c_str(), &before) == 0;
+        const std::string message = saveError(file, recordWithBirthday(31000));
+        readOnly.reset();
+
+        SCOPED_TRACE(static_cast<int>(c.situation));
         EXPECT_EQ(message, *c.problem ? "Cannot save " + file.path() + ": " + c.problem : "no error");
-        EXPECT_EQ(RecordFile(file.path()).load().record, recordWithBirthday(*c.problem ? 30000 : 31000));
         struct stat after{};
-        ASSERT_EQ(stat(file.path().c_str(), &after), 0);
-        EXPECT_EQ(after.st_ino, before.st_ino);
+        ASSERT_EQ(stat(file.path().c_str(), &after) == 0, existed);
+        EXPECT_EQ(QDir(folder.path()).entryList({"*temparoka*"}, QDir::Files | QDir::Hidden),
+                  existed ? QStringList{"temparoka.dat"} : QStringList{});
+        if (!existed)
+            continue;
+        EXPECT_EQ(RecordFile(file.path()).load().record, recordWithBirthday(*c.problem ? 30000 : 31000));
+        EXPECT_EQ(after.st_size, *c.problem ? 600 : 452);
+        EXPECT_EQ(after.st_ino == before.st_ino, c.inPlace);
         EXPECT_EQ(after.st_mode, before.st_mode);
-        EXPECT_EQ(QDir(folder.path()).entryList({"*temparoka*"}, QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
+        if (c.situation == Situation::SecondName) {
+            EXPECT_EQ(RecordFile(secondName).load().record, recordWithBirthday(31000));
+        }
     }
 }
 
