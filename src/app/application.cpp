@@ -97,6 +97,9 @@ protected:
 void showStandardErrorBox(const QString& title, const QString& text)
 {
     ErrorBox box(QMessageBox::Critical, title, text, QMessageBox::Ok);
+    // The text names files and folders the reader chose: a folder called
+    // "<h1>" or "<img src=...>" must show as those characters, not as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

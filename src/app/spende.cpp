@@ -3,12 +3,18 @@
 #include "app/product.h"
 #include "common/captionfit.h"
 #include "common/jpeg.h"
+#include "common/keys.h"
 #include "common/look.h"
 #include "ui_spende.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace temparoka {
 
@@ -41,25 +47,43 @@ TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique
     fixDialogSize(this, QSize(641, 415));
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_program.png")));
     setFont(pixelFont(14));
-    ui->Label1->setFont(pixelFont(20, true));
+    // Nimbus Sans draws the title 340 pixels wide and asks 29 pixels of
+    // height at 20 pixels bold, more than the 326 x 25 the title has. The
+    // program's other call to the reader, the prompt over the cards, is
+    // bold 20-pixel "Comic Sans MS"; its look-alike sets the title in
+    // 306 x 23, so the title keeps its size and lies within its place.
+    ui->Label1->setFont(pixelFont(20, true, QStringLiteral("Comic Sans MS")));
+    ui->Memo1->setFont(pixelFont(17));
     ui->Memo1->setPlainText(appealText());
+    spaceLinesToFit();
     ui->Label1->setBuddy(ui->Memo1);
-    // The button lies over the memo's lower part, right under the line
-    // "or click on this button.": all 17 lines must end above it.
-    QFont memoFont = pixelFont(17);
-    const int room = ui->BitBtn1->y() - ui->Memo1->y() - 2 * ui->Memo1->frameWidth() - 4;
-    const auto laidOutHeight = [](const QFont& font) {
-        QTextDocument text;
-        text.setDefaultFont(font);
-        text.setDocumentMargin(4);
-        text.setPlainText(appealText());
-        return text.size().height();
-    };
-    while (memoFont.pixelSize() > 11 && laidOutHeight(memoFont) > room)
-        memoFont.setPixelSize(memoFont.pixelSize() - 1);
-    ui->Memo1->setFont(memoFont);
     fitCaptions(this);
+    // The button is not the window's default: Enter presses it once it has
+    // the focus, as Space does.
+    enterPressesFocusedButton(this);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &TSpendeForm::BitBtn1Click);
+}
+
+void TSpendeForm::spaceLinesToFit()
+{
+    // The button lies over the memo's lower part, right under the line
+    // "or click on this button.": all 17 lines must end above it, which
+    // leaves about 20 pixels a line. Nimbus Sans spaces 17-pixel lines 25
+    // pixels apart (room for accents over capitals that the appeal does not
+    // have), which would put the last four lines under the button. So the
+    // lines keep their size and come closer, never further apart than the
+    // font's own spacing; at 17 pixels the top of an "h" and the foot of a
+    // "p" are 16 pixels apart, so the letters of two lines do not touch.
+    QTextDocument* text = ui->Memo1->document();
+    const int room = ui->BitBtn1->y() - ui->Memo1->y() - ui->Memo1->frameWidth();
+    const int lines = text->blockCount();
+    const int spacing = std::min(QFontMetrics(ui->Memo1->font()).height(),
+                                 static_cast<int>((room - 2 * text->documentMargin()) / lines));
+    QTextBlockFormat format;
+    format.setLineHeight(spacing, QTextBlockFormat::FixedHeight);
+    QTextCursor all(text);
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(format);
 }
 
 TSpendeForm::~TSpendeForm() = default;

@@ -26,6 +26,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Brings the appeal's lines close enough that all of them end above the
+    // button, at the size the window was laid out for.
+    void spaceLinesToFit();
+
     std::unique_ptr<Ui::TSpendeForm> ui;
 };
 

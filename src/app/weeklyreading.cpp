@@ -97,7 +97,9 @@ void TForm1::wuerfeln()
         QCoreApplication::processEvents();
         QCoreApplication::instance()->removeEventFilter(&swallow);
     }
-    // The cards are ready to be taken by keyboard, the first one first.
+    // The cards are ready to be taken by keyboard, the first one first; its
+    // frame waits until the reader moves between the cards by key.
+    CardFocusFrame::of(all)->hideUntilKeysMove();
     all.front()->setFocus(Qt::OtherFocusReason);
 }
 

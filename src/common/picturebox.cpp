@@ -1,6 +1,7 @@
 #include "common/picturebox.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -28,10 +29,24 @@ public:
 
     void doAction(const QString& name) override
     {
-        if (role() == QAccessible::Button && name == pressAction())
-            emit static_cast<PictureBox*>(widget())->clicked();
-        else
+        if (role() != QAccessible::Button || name != pressAction()) {
             QAccessibleWidget::doAction(name);
+            return;
+        }
+        // The screen reader waits for this call to return, and a card's
+        // click opens the reading's modal window: the press returns at once
+        // and the click runs from the event loop, where it still has to be
+        // one a mouse could make (the picture on show, no other window
+        // modal over it).
+        auto* box = static_cast<PictureBox*>(widget());
+        QMetaObject::invokeMethod(
+            box,
+            [box] {
+                const QWidget* modal = QApplication::activeModalWidget();
+                if (box->isVisible() && box->isEnabled() && (!modal || modal == box->window()))
+                    emit box->clicked();
+            },
+            Qt::QueuedConnection);
     }
 };
 

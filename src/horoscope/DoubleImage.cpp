@@ -34,24 +34,6 @@ void TDoubleImage::setSideNames(const QString& shownName, const QString& shownDe
     m_flipDescription = flipDescription;
 }
 
-void TDoubleImage::paintEvent(QPaintEvent* event)
-{
-    PictureBox::paintEvent(event);
-    if (!hasFocus())
-        return;
-    // A gilded frame inside the card's edge, like the gold of its back,
-    // with a dark line on either side so that it stands out on the gold
-    // and on the white faces alike.
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF frame = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(60, 30, 10), 5));
-    painter.drawRoundedRect(frame, 4, 4);
-    painter.setPen(QPen(QColor(255, 204, 64), 3));
-    painter.drawRoundedRect(frame, 4, 4);
-}
-
 void TDoubleImage::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -76,16 +58,93 @@ void TDoubleImage::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-void TDoubleImage::focusInEvent(QFocusEvent* event)
+CardFocusFrame* CardFocusFrame::of(std::span<TDoubleImage* const> cards)
 {
-    PictureBox::focusInEvent(event);
+    QWidget* stage = cards.front()->parentWidget();
+    if (auto* frame = stage->findChild<CardFocusFrame*>(QString(), Qt::FindDirectChildrenOnly))
+        return frame;
+    return new CardFocusFrame(cards);
+}
+
+CardFocusFrame::CardFocusFrame(std::span<TDoubleImage* const> cards) : QWidget(cards.front()->parentWidget())
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+    for (TDoubleImage* card : cards) {
+        m_cards.emplace_back(card);
+        card->installEventFilter(this);
+    }
+}
+
+void CardFocusFrame::hideUntilKeysMove()
+{
+    m_keysMoved = false;
+    follow();
+}
+
+bool CardFocusFrame::eventFilter(QObject*, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        // Seen before the card moves the focus, so the frame is there when
+        // the next card takes it.
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            m_keysMoved = true;
+            break;
+        default:
+            break;
+        }
+        break;
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+        follow();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void CardFocusFrame::follow()
+{
+    TDoubleImage* focused = nullptr;
+    for (const QPointer<TDoubleImage>& card : m_cards)
+        if (card && card->isVisible() && card->hasFocus())
+            focused = card;
+    if (!m_keysMoved || !focused) {
+        hide();
+        return;
+    }
+    setGeometry(focused->geometry());
+    raise();
+    show();
     update();
 }
 
-void TDoubleImage::focusOutEvent(QFocusEvent* event)
+void CardFocusFrame::paintEvent(QPaintEvent*)
 {
-    PictureBox::focusOutEvent(event);
-    update();
+    // A gilded frame inside the card's edge, like the gold of its back,
+    // with a dark line on either side so that it stands out on the gold
+    // and on the white faces alike.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(60, 30, 10), 5));
+    painter.drawRoundedRect(frame, 4, 4);
+    painter.setPen(QPen(QColor(255, 204, 64), 3));
+    painter.drawRoundedRect(frame, 4, 4);
 }
 
 }  // namespace temparoka

@@ -4,10 +4,16 @@
 // keep their face as Flipside. Pictures are values: setting Flipside copies
 // the caller's picture, and later changes to that picture do not reach us.
 // A card can be taken by keyboard: it takes the focus (Tab, Shift+Tab and
-// the arrow keys move between the cards), shows a golden frame while it has
-// it, and Space or Enter on it does what a click does.
+// the arrow keys move between the cards), and Space or Enter on it does
+// what a click does. The golden frame that shows which card has the focus
+// is CardFocusFrame's, above all the cards.
 
 #include "common/picturebox.h"
+
+#include <QPointer>
+
+#include <span>
+#include <vector>
 
 namespace temparoka {
 
@@ -32,15 +38,42 @@ public:
                       const QString& flipDescription);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage m_flipside;
     QString m_flipName;
     QString m_flipDescription;
+};
+
+// The golden frame around the card that has the focus. The cards may
+// overlap, so a frame drawn by the card itself would be half hidden under
+// a card dealt later; this one lies above all of them, lets the mouse
+// through to the cards beneath and takes no focus. A reader who takes a
+// card with the mouse has no use for it: it shows only once the reader has
+// moved between the cards by key (Tab, Shift+Tab or an arrow) since the
+// last deal.
+class CardFocusFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    // The frame of these cards (which share one parent), made on first use.
+    static CardFocusFrame* of(std::span<TDoubleImage* const> cards);
+
+    // A new deal: no frame until the reader moves between the cards by key.
+    void hideUntilKeysMove();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    explicit CardFocusFrame(std::span<TDoubleImage* const> cards);
+    // Over the focused card, on top, or hidden.
+    void follow();
+
+    std::vector<QPointer<TDoubleImage>> m_cards;
+    bool m_keysMoved = false;
 };
 
 }  // namespace temparoka

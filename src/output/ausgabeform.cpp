@@ -1,5 +1,6 @@
 #include "output/ausgabeform.h"
 
+#include "common/keys.h"
 #include "common/look.h"
 #include "ui_ausgabeform.h"
 
@@ -26,6 +27,10 @@ Tausform::Tausform(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
 
     m_format.setForeground(QColor(0, 0, 0));
     m_format.setFontWeight(QFont::Normal);
+
+    // Neither button is the window's default: Enter presses the one that
+    // has the focus, as Space does.
+    enterPressesFocusedButton(this);
 
     connect(ui->SpendeKnopf, &QPushButton::clicked, this, &Tausform::SpendeKnopfClick);
     connect(ui->ende, &QPushButton::clicked, this, &Tausform::endeClick);

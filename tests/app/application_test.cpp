@@ -2,7 +2,11 @@
 #include "common/errors.h"
 #include "support/fakes.h"
 
+#include <QAccessible>
+#include <QApplication>
+#include <QDialog>
 #include <QFontInfo>
+#include <QLabel>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -55,6 +59,23 @@ TEST(ErrorBox, AnErrorEscapingAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_EQ(box.texts.back(), QString::fromUtf8("Tidak ada lagu André."));
     EXPECT_EQ(box.titles.front(), QCoreApplication::instance()->applicationName());
     EXPECT_EQ(ranAfter, 1);
+}
+
+TEST(ErrorBox, ShowsFileNamesAsTheyAreNeverAsMarkup)
+{
+    // Folder names a reader can make: as markup they would load a picture
+    // from disk in place of the path and hide the tags.
+    const QString text = "Cannot open /opt/<h1>x</h1>/<img src=\"/usr/share/pixmaps/debian-logo.png\">/tmp.wav.";
+    QString heard;  // what the box shows, as a screen reader reads it off the label
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        if (auto* label = box->findChild<QLabel*>("qt_msgbox_label"))
+            heard = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+        box->reject();
+    });
+    showStandardErrorBox("Temparoka", text);
+    EXPECT_EQ(heard, text);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // measured with the font it is drawn in: it fits its widget's width and
 // height, so no letter is cut (the descenders of g, j, p and y, a final
 // question mark), and the captions that sit side by side in one window
-// (check boxes, choices and group titles) are of one size.
+// (check boxes, choices and group titles) are of one size. The donation
+// window's title and appeal keep the sizes the window was laid out for.
 
 #include "app/about.h"
 #include "app/spende.h"
@@ -13,8 +14,10 @@
 #include "dream/zahnfrage.h"
 #include "output/ausgabeform.h"
 #include "support/fakes.h"
+#include "ui_spende.h"
 #include "ui_traumform.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,7 +26,10 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocumentFragment>
+#include <QTextEdit>
+#include <QtMath>
 
 #include <gtest/gtest.h>
 
@@ -123,6 +129,22 @@ TEST_F(Captions, EveryCaptionFitsItsWidgetInBothLanguages)
     checkWindow(&dream, "English");
     QTest::mouseClick(dream.controls().trans, Qt::LeftButton);
     checkWindow(&dream, "Indonesian again");
+}
+
+TEST_F(Captions, TheDonationWindowKeepsItsSizesAndItsAppealEndsAboveTheButton)
+{
+    TSpendeForm donation;
+    donation.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&donation));
+    const Ui::TSpendeForm& ui = donation.controls();
+    EXPECT_EQ(ui.Label1->font().pixelSize(), 20);
+    EXPECT_TRUE(ui.Label1->font().bold());
+    EXPECT_EQ(ui.Memo1->font().pixelSize(), 17);
+    // The last line ends above the button that lies over the memo.
+    QTextDocument* text = ui.Memo1->document();
+    const QRectF last = text->documentLayout()->blockBoundingRect(text->lastBlock());
+    const QPoint end = ui.Memo1->viewport()->mapTo(&donation, QPoint(0, qCeil(last.bottom())));
+    EXPECT_LE(end.y(), ui.BitBtn1->y());
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 // The main window driven by keys alone, as a reader without a mouse uses it:
 // the Tab order, the date and time fields as single stops, and the children
-// field that takes any typed number and corrects it on the way out.
+// field that takes any typed number and corrects it on the way out; and
+// Enter on the buttons of the windows a reading opens.
 
 #include "app/Unit1.h"
 #include "app/birthtimeedit.h"
+#include "app/spende.h"
+#include "app/startup.h"
 #include "common/calendar.h"
 #include "support/fakes.h"
 
 #include <QApplication>
 #include <QDateEdit>
+#include <QDesktopServices>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -264,4 +269,39 @@ TEST_F(Keyboard, ChildrenArrowsStayInsideTheRangeAndCorrectATypedNumber)
     EXPECT_EQ(spin->text().toStdString(), "10");
 }
 
+// Takes the web page the donation window asks for, so that no browser starts.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public slots:
+    void open(const QUrl& url) { opened << url; }
+public:
+    QList<QUrl> opened;
+};
+
+TEST_F(Keyboard, EnterPressesTheFocusedButtonOfTheOutputAndDonationWindows)
+{
+    Program program(services());
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    AutoClose donationCloses(&program.SpendeForm());  // as "Support Temparoka" opens it
+    const std::pair<QDialog*, const char*> buttons[] = {
+        {&program.ausform(), "SpendeKnopf"},
+        {&program.ausform(), "ende"},
+        {&program.SpendeForm(), "BitBtn1"},
+    };
+    for (const auto& [window, name] : buttons) {
+        auto* button = window->findChild<QPushButton*>(name);
+        ASSERT_TRUE(button) << name;
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(button, Qt::Key_Return);  // sent where the focus would send it
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(clicked.count(), 2) << name;
+    }
+    EXPECT_EQ(donationCloses.shown, 2);
+    EXPECT_EQ(catcher.opened.size(), 2);
+    QDesktopServices::unsetUrlHandler("https");
+}
+
 }  // namespace
+
+#include "keyboard_test.moc"
