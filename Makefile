@@ -1,31 +1,36 @@
 # Two commands set up, build and use Temparoka on a fresh Debian 12 machine:
-#   make run    installs what is missing, builds, starts the program
-#   make test   installs what is missing, builds, runs the whole test suite
+#   make run    installs what building and running need, builds, starts the program
+#   make test   installs that and the test tools, builds, runs the whole test suite
 # Packages come from Debian; apt-get runs through sudo when we are not root.
+# The builds are described in CMakePresets.json; BUILD is the default one's
+# folder.
 
 BUILD      ?= build
-BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 
-# Everything the build, the tests and the tools need.
-PACKAGES := cmake ninja-build g++ pkg-config clang-14 libclang-rt-14-dev \
-            qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
-            libjpeg-dev libsndfile1-dev libgtest-dev libgmock-dev libbenchmark-dev \
-            fonts-comic-neue fonts-urw-base35 fonts-dejavu-core \
-            xvfb xauth x11-utils xdotool imagemagick faketime pulseaudio \
-            desktop-file-utils appstream python3 xclip fonts-texgyre \
-            dpkg-dev lintian gcovr
+# What building and running the program needs: the compiler and CMake, Qt,
+# the picture and sound libraries, the fonts its windows are laid out for,
+# and dpkg-buildflags for the flags Debian builds with.
+RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
+                qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libjpeg-dev libsndfile1-dev \
+                fonts-comic-neue fonts-urw-base35 fonts-texgyre
+# What the suite, the package checks, the benchmarks, the fuzzers, the
+# coverage report and the picture generator need on top.
+DEV_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev \
+                xvfb xauth x11-utils xdotool xclip imagemagick faketime pulseaudio python3 \
+                desktop-file-utils appstream lintian file devscripts gcovr fonts-dejavu-core
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-sanitize coverage faults fuzz bench package art clean
+.PHONY: all deps deps-dev configure build build-dev run test test-sanitize coverage faults fuzz bench package art clean
 
 all: build
 
-# Installs only what is missing, and refreshes the package lists only then.
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# Installs only what is missing of the packages given, and refreshes the
+# package lists only then.
+define install-missing
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -33,22 +38,36 @@ deps:
 	  $(SUDO) apt-get update && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
 
-$(BUILD)/build.ninja: CMakeLists.txt | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+deps:
+	$(call install-missing,$(RUN_PACKAGES))
+
+deps-dev: deps
+	$(call install-missing,$(DEV_PACKAGES))
+
+$(BUILD)/build.ninja: CMakeLists.txt CMakePresets.json | deps
+	cmake --preset default -B $(BUILD)
 
 configure: deps $(BUILD)/build.ninja
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The build with the suite and the benchmarks, whose libraries come with
+# deps-dev: a tree that `make run` configured before they were installed is
+# configured again.
+build-dev: deps-dev configure
+	@test -f $(BUILD)/tests/CTestTestfile.cmake || cmake --preset default -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS)
+
 run: build
 	$(BUILD)/bin/temparoka
 
-test: build
+test: build-dev
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: build-dev
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
 	@runtime=$$(mktemp -d); for b in bench_readings bench_deal bench_soak bench_sound; do \
 	  XDG_RUNTIME_DIR=$$runtime QT_QPA_PLATFORM=offscreen $(BUILD)/bin/$$b 2>&1 | grep -v PulseAudio || exit 1; \
@@ -58,31 +77,27 @@ bench: build
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer,
 # leak detection on. Leaks inside the system's libraries are listed in
 # tests/lsan.supp; our own code has none to hide.
-SANITIZE_BUILD ?= build-sanitize
-SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
-test-sanitize: deps
-	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMPAROKA_BENCH=OFF \
-	    -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
-	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
-	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
-	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
-	    ctest --output-on-failure -j $(JOBS) -E '^(package|process)\.'
+# The flags and the sanitizers' options are in the preset "sanitize", which
+# builds into build-sanitize.
+SANITIZE_BUILD := build-sanitize
+test-sanitize: deps-dev
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS) -E '^(package|process)\.'
 
 # Line and branch coverage of src/ by the test suite (the process-level
 # tests run copies of the program elsewhere and are left out), as an HTML
 # report in build-coverage/coverage/index.html and a summary beside it.
 # Branches that exist only for exceptions' unwinding are not counted.
-COVERAGE_BUILD ?= build-coverage
-coverage: deps
+# The preset "coverage" builds into build-coverage.
+COVERAGE_BUILD := build-coverage
+coverage: deps-dev
 	@# A fresh build each time: objects of moved or removed sources would
 	@# otherwise linger and confuse the report.
 	rm -rf $(COVERAGE_BUILD)
-	cmake -S . -B $(COVERAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTEMPAROKA_BENCH=OFF -DTEMPAROKA_HARDEN=OFF \
-	    -DCMAKE_CXX_FLAGS="--coverage" -DCMAKE_EXE_LINKER_FLAGS="--coverage"
-	cmake --build $(COVERAGE_BUILD) -j $(JOBS)
-	cd $(COVERAGE_BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) -E '^(package|process)\.'
+	cmake --preset coverage
+	cmake --build --preset coverage -j $(JOBS)
+	ctest --preset coverage -j $(JOBS) -E '^(package|process)\.'
 	mkdir -p $(COVERAGE_BUILD)/coverage
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --filter 'src/' --exclude-throw-branches \
 	    --html-details $(COVERAGE_BUILD)/coverage/index.html \
@@ -92,20 +107,20 @@ coverage: deps
 # of the sources and checks that the suite catches at least nine in ten.
 # Only the copy in $(FAULTS_BUILD) is changed; the real src/ is only read.
 FAULTS_BUILD ?= build-faults
-faults: deps
+faults: deps-dev
 	python3 tools/faults/run.py --scratch $(FAULTS_BUILD) --jobs $(JOBS)
 
 # Coverage-guided fuzzing with libFuzzer (clang-14) of the four inputs the
 # program reads: record file bytes, prediction database text, JPEG bytes,
 # the sound file.
-# Each target runs FUZZ_SECONDS from its corpus in fuzz/corpus/.
-FUZZ_BUILD ?= build-fuzz
+# Each target runs FUZZ_SECONDS from its corpus in fuzz/corpus/. The preset
+# "fuzz" builds them into build-fuzz.
+FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg fuzz_sound
-fuzz: deps
-	CC=clang-14 CXX=clang++-14 cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DTEMPAROKA_FUZZ=ON -DTEMPAROKA_TESTS=OFF -DTEMPAROKA_BENCH=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+fuzz: deps-dev
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
 	@for t in $(FUZZ_TARGETS); do \
 	  corpus=fuzz/corpus/$${t#fuzz_}; work=$(FUZZ_BUILD)/corpus/$${t#fuzz_}; mkdir -p $$work; \
 	  echo "== $$t for $(FUZZ_SECONDS) s"; \
@@ -115,12 +130,14 @@ fuzz: deps
 	done
 
 # The Debian package build/temparoka_<version>_amd64.deb and the portable
-# archive build/temparoka-<version>-linux-<arch>.tar.gz
-package: build
-	cd $(BUILD) && cpack -G DEB && cpack -G TGZ
+# archive build/temparoka-<version>-linux-<arch>.tar.gz, the same bytes from
+# every build of a commit: packaging/cpack-config.cmake sets the time, and
+# the umask here the modes of the Debian package's members.
+package: build-dev
+	cd $(BUILD) && umask 022 && cpack -G DEB && cpack -G TGZ
 
 # Draws the pictures and synthesises the sound again into data/.
-art: configure
+art: deps-dev configure
 	cmake --build $(BUILD) -j $(JOBS) --target temparoka_artgen
 	QT_QPA_PLATFORM=offscreen $(BUILD)/bin/temparoka_artgen data
 
