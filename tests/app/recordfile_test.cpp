@@ -426,6 +426,13 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
     EXPECT_TRUE(std::equal(std::begin(expectedHistory), std::end(expectedHistory), onDisk.verlauf.end() - 3));
     const DrawRecord expectedDraws[] = {{24286.5, 1}, {24287.5, 2}, {24288.5, 3}};
     EXPECT_TRUE(std::equal(std::begin(expectedDraws), std::end(expectedDraws), onDisk.wuerfe.end() - 3));
+
+    // A saves again: only its newest pick joins, its first is saved already.
+    Record again = savedA;
+    recordPrediction(again.verlauf, 3, 3, 3, 51);
+    const PredictionRecord expectedLater[] = {{5, 2, 1, 50}, {4, 2, 2, 51}, {3, 3, 3, 51}};
+    const Record later = fileA.save(again);
+    EXPECT_TRUE(std::equal(std::begin(expectedLater), std::end(expectedLater), later.verlauf.end() - 3));
 }
 
 // A folder name that is not valid UTF-8, and a folder path of 3,999 bytes

@@ -33,6 +33,8 @@ RECORD = 'record/record.cpp'
 WRITER = 'output/writer.cpp'
 DREAM = 'dream/dreamrules.cpp'
 WINDOW = 'app/weeklyreading.cpp'
+SAVING = 'common/safesave.cpp'
+RECORD_FILE = 'app/recordfile.cpp'
 
 # The end of the dream rules after their table, which one fault moves a rule
 # across.
@@ -125,6 +127,28 @@ FAULTS = [
     Fault('draw-oldest-wins', RECORD,
           'for (auto it = draws.rbegin(); it != draws.rend(); ++it) {',
           'for (auto it = draws.begin(); it != draws.end(); ++it) {'),
+
+    # the record's merge: what a copy appends to a file another copy changed
+    Fault('merge-counts-from-one', RECORD, 'for (std::size_t shift = 0; shift < N; ++shift)',
+          'for (std::size_t shift = 1; shift < N; ++shift)'),
+
+    # saving a file: in place, replaced, or left alone, and what is kept of the old one
+    Fault('in-place-keeps-old-tail', SAVING, '    if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0)\n        return systemErrorText(errno);\n', ''),
+    Fault('read-only-written-by-root', SAVING, 'return (info.st_mode & 0222) == 0;', 'return false;'),
+    Fault('second-name-split-off', SAVING, 'old.st_nlink > 1', 'old.st_nlink > 2'),
+    Fault('in-place-without-a-file', SAVING, 'if (exists && isPermissionProblem(error))', 'if (isPermissionProblem(error))'),
+    Fault('new-file-loses-mode', SAVING, '        ::fchmod(file.get(), old.st_mode & 07777);\n', ''),
+    Fault('leftovers-of-running-saves-removed', SAVING, '(::kill(pid, 0) != 0 && errno == ESRCH)', '(true)'),
+    Fault('leftovers-kept', SAVING, '    removeLeftovers(folder.get(), name);\n', ''),
+    Fault('failed-write-leaves-new-file', SAVING, 'return discard(problem);', 'return problem;'),
+    Fault('link-replaced-by-file', SAVING, '    target.path = resolved.get();\n', ''),
+
+    # the record file: where it lives and what its merge starts from
+    Fault('base-not-taken-at-load', RECORD_FILE, '    m_base = loaded.record;\n', ''),
+    Fault('base-not-kept-after-save', RECORD_FILE, '    m_base = merged;\n', ''),
+    Fault('relative-data-home-taken', RECORD_FILE, "xdgDataHome[0] == '/' &&", "xdgDataHome[0] &&"),
+    Fault('root-home-taken', RECORD_FILE, '    if (isRoot(folder))\n', '    if (false)\n'),
+    Fault('installed-folder-written', RECORD_FILE, 'programFolder.starts_with("/usr/")', 'programFolder.starts_with("/usr/lib/")'),
 
     # error box: the full stop added to a message
     Fault('errorbox-signed-char', 'common/errors.cpp',
