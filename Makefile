@@ -83,7 +83,7 @@ SANITIZE_BUILD := build-sanitize
 test-sanitize: deps-dev
 	cmake --preset sanitize
 	cmake --build --preset sanitize -j $(JOBS)
-	ctest --preset sanitize -j $(JOBS) -E '^(package|process)\.'
+	ctest --preset sanitize -j $(JOBS) -LE '^(package|process)$$'
 
 # Line and branch coverage of src/ by the test suite (the process-level
 # tests run copies of the program elsewhere and are left out), as an HTML
@@ -97,7 +97,7 @@ coverage: deps-dev
 	rm -rf $(COVERAGE_BUILD)
 	cmake --preset coverage
 	cmake --build --preset coverage -j $(JOBS)
-	ctest --preset coverage -j $(JOBS) -E '^(package|process)\.'
+	ctest --preset coverage -j $(JOBS) -LE '^(package|process)$$'
 	mkdir -p $(COVERAGE_BUILD)/coverage
 	gcovr -r . --object-directory $(COVERAGE_BUILD) --filter 'src/' --exclude-throw-branches \
 	    --html-details $(COVERAGE_BUILD)/coverage/index.html \

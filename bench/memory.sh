@@ -7,23 +7,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-build}
 STAGE=$(mktemp -d)
+x() { tests/support/xvfb.py "$@"; }
 XVFB=""
 PIDS=()
 cleanup() {
     for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
-    [ -n "$XVFB" ] && kill "$XVFB" 2>/dev/null || true
+    [ -z "$XVFB" ] || x stop "$XVFB"
     rm -rf "$STAGE"
 }
 trap cleanup EXIT
 
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$STAGE
-# Xvfb picks a free display itself and tells us which.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$STAGE/display" >/dev/null 2>&1 &
-XVFB=$!
-for _ in $(seq 100); do [ -s "$STAGE/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$STAGE/display")
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+XVFB=$(x start)
+export DISPLAY=${XVFB% *} XVFB=${XVFB#* }
 cp "$BUILD/bin/temparoka" "$BUILD/bin/tmk.wav" "$STAGE/"
 
 # Starts a program, waits for its window, prints "pid milliseconds".
@@ -32,7 +29,6 @@ launch() {
     local start=$(date +%s%N)
     "$@" >/dev/null 2>&1 &
     local pid=$!
-    PIDS+=("$pid")
     for _ in $(seq 400); do
         xdotool search --onlyvisible --name "$title" >/dev/null 2>&1 && break
         sleep 0.005
@@ -59,10 +55,13 @@ median_start() {
 empty_ms=$(median_start '^empty$' "$BUILD/bin/empty_window")
 ours_ms=$(median_start '^Ramalan Temparoka$' "$STAGE/temparoka")
 
-# Resident size, both running side by side and settled.
+# Resident size, both running side by side and settled: each has drawn its
+# window and reads keys.
 read -r empty_pid _ < <(launch '^empty$' "$BUILD/bin/empty_window")
 read -r ours_pid _ < <(launch '^Ramalan Temparoka$' "$STAGE/temparoka")
-sleep 2
+PIDS+=("$empty_pid" "$ours_pid")  # launch runs in a subshell, which keeps its own PIDS
+x idle "$(x window '^empty$' "$empty_pid")"
+x idle "$(x window '^Ramalan Temparoka$' "$ours_pid")"
 empty_kb=$(rss_kb "$empty_pid")
 ours_kb=$(rss_kb "$ours_pid")
 
