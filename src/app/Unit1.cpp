@@ -275,13 +275,6 @@ void TForm1::hideEntryControls()
         control->hide();
 }
 
-void TForm1::enterDrawMode()
-{
-    hideEntryControls();
-    for (QWidget* control : drawControls())
-        control->show();
-}
-
 void TForm1::gebdatChange()
 {
     const int limit = childrenLimit(std::floor(m_services.clock->now()), birthday());

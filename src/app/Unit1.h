@@ -89,8 +89,6 @@ public:
 
     // Entry mode: birth-data controls and commands shown, cards and prompt hidden.
     void enterEntryMode();
-    // Draw mode: entry controls hidden, prompt and cards shown.
-    void enterDrawMode();
     void hideEntryControls();
 
     const Clock& clock() const { return *m_services.clock; }

@@ -22,16 +22,15 @@ std::optional<Record> recordOf(const std::string& bytes)
 // worth of it, whatever its length.
 LoadedRecord read(const std::string& path)
 {
-    OpenedFile file = openRegularFile(path);
-    if (file.missing)
+    FileResult<FileDescriptor> file = openRegularFile(path);
+    if (!file.ok())
+        return {std::nullopt, file.problem()};
+    if (!file.value().isOpen())
         return {};
-    if (!file.problem.empty())
-        return {std::nullopt, file.problem};
-    std::string problem;
-    const std::string bytes = readUpTo(file.fd.get(), kRecordFileSize, problem);
-    if (!problem.empty())
-        return {std::nullopt, problem};
-    return {recordOf(bytes), {}};
+    const FileResult<std::string> bytes = readUpTo(file.value().get(), kRecordFileSize);
+    if (!bytes.ok())
+        return {std::nullopt, bytes.problem()};
+    return {recordOf(bytes.value()), {}};
 }
 
 }  // namespace
@@ -94,12 +93,13 @@ Record RecordFile::save(const Record& record)
     const auto fail = [&](const std::string& cause) {
         throw FileError("Cannot save " + m_place.path + ": " + cause);
     };
-    const SaveTarget target = resolveSaveTarget(m_place.path);
-    if (!target.problem.empty())
-        fail(target.problem);
+    const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.path);
+    if (!resolved.ok())
+        fail(resolved.problem());
+    const SaveTarget& target = resolved.value();
     if (!target.exists) {
-        if (std::string problem = makeFolders(folderOf(target.path)); !problem.empty())
-            fail(problem);
+        if (const FileResult<> made = makeFolders(folderOf(target.path)); !made.ok())
+            fail(made.problem());
     }
 
     // Another copy of the program may have saved since we last looked, or
@@ -112,8 +112,8 @@ Record RecordFile::save(const Record& record)
             merged = mergedWithDisk(record, m_base, *onDisk.record);
     }
     const auto bytes = serialise(merged);
-    if (std::string problem = replaceFile(target.path, bytes, m_beforeReplace); !problem.empty())
-        fail(problem);
+    if (const FileResult<> replaced = replaceFile(target.path, bytes, m_beforeReplace); !replaced.ok())
+        fail(replaced.problem());
     m_base = merged;
     return merged;
 }

@@ -23,12 +23,12 @@ bool isWav(int format)
 
 std::unique_ptr<SoundFile> SoundFile::open(const std::string& path)
 {
-    OpenedFile file = openRegularFile(path);
-    if (file.missing)
+    FileResult<FileDescriptor> file = openRegularFile(path);
+    if (!file.ok())
+        refuse(path, file.problem());
+    if (!file.value().isOpen())
         refuse(path, systemErrorText(ENOENT));
-    if (!file.problem.empty())
-        refuse(path, file.problem);
-    return open(std::move(file.fd), path);
+    return open(std::move(file.value()), path);
 }
 
 std::unique_ptr<SoundFile> SoundFile::open(FileDescriptor file, const std::string& path)

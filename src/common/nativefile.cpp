@@ -59,41 +59,32 @@ std::string notRegular(unsigned mode)
     return "it is " + kindOf(mode) + ", not a regular file";
 }
 
-OpenedFile openRegularFile(const std::string& path)
+FileResult<FileDescriptor> openRegularFile(const std::string& path)
 {
-    OpenedFile result;
     // Look before opening: opening a named pipe for reading waits for a
     // writer, and opening a device may do something to it.
     struct stat info{};
     if (::stat(path.c_str(), &info) != 0) {
         if (errno == ENOENT)
-            result.missing = true;
-        else
-            result.problem = systemErrorText(errno);
-        return result;
+            return FileDescriptor();
+        return systemFailure(errno);
     }
-    if (!S_ISREG(info.st_mode)) {
-        result.problem = notRegular(info.st_mode);
-        return result;
-    }
+    if (!S_ISREG(info.st_mode))
+        return Failure{notRegular(info.st_mode)};
     // Non-blocking all the same, in case something else was put there
     // since we looked.
-    result.fd = FileDescriptor(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!result.fd.isOpen()) {
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.isOpen()) {
         if (errno == ENOENT)
-            result.missing = true;
-        else
-            result.problem = systemErrorText(errno);
-        return result;
+            return FileDescriptor();
+        return systemFailure(errno);
     }
-    if (::fstat(result.fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        result.problem = notRegular(info.st_mode);
-        result.fd = FileDescriptor();
-    }
-    return result;
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return Failure{notRegular(info.st_mode)};
+    return file;
 }
 
-std::string readUpTo(int fd, std::size_t limit, std::string& problem)
+FileResult<std::string> readUpTo(int fd, std::size_t limit)
 {
     std::string bytes(limit, '\0');
     std::size_t done = 0;
@@ -101,10 +92,8 @@ std::string readUpTo(int fd, std::size_t limit, std::string& problem)
         const ssize_t got = ::pread(fd, bytes.data() + done, limit - done, static_cast<off_t>(done));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got < 0) {
-            problem = systemErrorText(errno);
-            break;
-        }
+        if (got < 0)
+            return systemFailure(errno);
         if (got == 0)
             break;
         done += static_cast<std::size_t>(got);
@@ -137,15 +126,15 @@ bool folderWritable(const std::string& folder)
     return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
 }
 
-std::string makeFolders(const std::string& folder)
+FileResult<> makeFolders(const std::string& folder)
 {
     for (std::size_t end = folder.find('/', 1); end != std::string::npos; end = folder.find('/', end + 1)) {
         const std::string part = folder.substr(0, end);
         if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return systemErrorText(errno);
+            return systemFailure(errno);
     }
     if (!folder.empty() && folder.back() != '/' && ::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return systemErrorText(errno);
+        return systemFailure(errno);
     return {};
 }
 

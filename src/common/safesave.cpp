@@ -22,7 +22,7 @@ namespace {
 
 // Writes all of bytes at offset, or says why not. A short write is not
 // taken for success: a full disk or a size limit shows up on the next call.
-std::string writeAll(int fd, std::span<const std::uint8_t> bytes, off_t offset)
+FileResult<> writeAll(int fd, std::span<const std::uint8_t> bytes, off_t offset)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -30,9 +30,9 @@ std::string writeAll(int fd, std::span<const std::uint8_t> bytes, off_t offset)
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
-            return systemErrorText(errno);
+            return systemFailure(errno);
         if (written == 0)
-            return "nothing could be written";
+            return Failure{"nothing could be written"};
         done += static_cast<std::size_t>(written);
     }
     return {};
@@ -46,31 +46,31 @@ bool isPermissionProblem(int error)
 // Writes the file itself, for when it cannot be replaced: every byte is
 // read back and compared before the file is synced, since the old contents
 // are gone once the first byte lands.
-std::string writeInPlace(int folder, const std::string& name, std::span<const std::uint8_t> bytes)
+FileResult<> writeInPlace(int folder, const std::string& name, std::span<const std::uint8_t> bytes)
 {
     FileDescriptor file(::openat(folder, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.isOpen())
-        return systemErrorText(errno);
+        return systemFailure(errno);
     struct stat info{};
     if (::fstat(file.get(), &info) != 0)
-        return systemErrorText(errno);
+        return systemFailure(errno);
     if (!S_ISREG(info.st_mode))
-        return notRegular(info.st_mode);
-    if (std::string problem = writeAll(file.get(), bytes, 0); !problem.empty())
-        return problem;
+        return Failure{notRegular(info.st_mode)};
+    if (FileResult<> written = writeAll(file.get(), bytes, 0); !written.ok())
+        return written;
     if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0)
-        return systemErrorText(errno);
-    std::string problem;
-    const std::string back = readUpTo(file.get(), bytes.size() + 1, problem);
-    if (!problem.empty())
-        return problem;
-    if (back.size() != bytes.size() || !std::equal(bytes.begin(), bytes.end(), back.begin(),
+        return systemFailure(errno);
+    const FileResult<std::string> back = readUpTo(file.get(), bytes.size() + 1);
+    if (!back.ok())
+        return Failure{back.problem()};
+    const std::string& read = back.value();
+    if (read.size() != bytes.size() || !std::equal(bytes.begin(), bytes.end(), read.begin(),
                                                    [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); }))
-        return "what was written reads back differently";
+        return Failure{"what was written reads back differently"};
     if (::fsync(file.get()) != 0)
-        return systemErrorText(errno);
+        return systemFailure(errno);
     if (::close(file.release()) != 0)
-        return systemErrorText(errno);
+        return systemFailure(errno);
     return {};
 }
 
@@ -124,58 +124,45 @@ void removeLeftovers(int folder, const std::string& name)
 
 }  // namespace
 
-SaveTarget resolveSaveTarget(const std::string& path)
+FileResult<SaveTarget> resolveSaveTarget(const std::string& path)
 {
-    SaveTarget target{path, false, {}};
     struct stat info{};
     if (::lstat(path.c_str(), &info) != 0) {
         if (errno != ENOENT)
-            target.problem = systemErrorText(errno);
-        return target;
+            return systemFailure(errno);
+        return SaveTarget{path, false};
     }
-    if (S_ISREG(info.st_mode)) {
-        target.exists = true;
-        return target;
-    }
-    if (!S_ISLNK(info.st_mode)) {
-        target.problem = notRegular(info.st_mode);
-        return target;
-    }
+    if (S_ISREG(info.st_mode))
+        return SaveTarget{path, true};
+    if (!S_ISLNK(info.st_mode))
+        return Failure{notRegular(info.st_mode)};
     // A link is written through to the file it leads to, which is replaced
     // as a whole; the link itself stays, so a record kept in a synced folder
     // stays there.
     const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
-    if (!resolved) {
-        target.problem = errno == ENOENT ? "it is a link that leads nowhere" : systemErrorText(errno);
-        return target;
-    }
-    if (::stat(resolved.get(), &info) != 0) {
-        target.problem = systemErrorText(errno);
-        return target;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        target.problem = "it is a link to " + kindOf(info.st_mode) + ", not to a regular file";
-        return target;
-    }
-    target.path = resolved.get();
-    target.exists = true;
-    return target;
+    if (!resolved)
+        return errno == ENOENT ? Failure{"it is a link that leads nowhere"} : systemFailure(errno);
+    if (::stat(resolved.get(), &info) != 0)
+        return systemFailure(errno);
+    if (!S_ISREG(info.st_mode))
+        return Failure{"it is a link to " + kindOf(info.st_mode) + ", not to a regular file"};
+    return SaveTarget{resolved.get(), true};
 }
 
-std::string replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
+FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
                         const std::function<void()>& beforeReplace)
 {
     const std::string name = nameOf(target);
     FileDescriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.isOpen())
-        return systemErrorText(errno);
+        return systemFailure(errno);
 
     struct stat old{};
     const bool exists = ::fstatat(folder.get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(old.st_mode))
-        return notRegular(old.st_mode);
+        return Failure{notRegular(old.st_mode)};
     if (exists && readOnlyForUs(folder.get(), name, old))
-        return "it is read-only";
+        return Failure{"it is read-only"};
     // A file with other names (hard links) would keep the old data under
     // them if a new file took this name; it is written where it is.
     if (exists && old.st_nlink > 1)
@@ -196,12 +183,12 @@ std::string replaceFile(const std::string& target, std::span<const std::uint8_t>
         // lets us write a file in it that we may write.
         if (exists && isPermissionProblem(error))
             return writeInPlace(folder.get(), name, bytes);
-        return systemErrorText(error);
+        return systemFailure(error);
     }
 
-    const auto discard = [&](std::string problem) {
+    const auto discard = [&](FileResult<> failed) {
         ::unlinkat(folder.get(), temporary.c_str(), 0);
-        return problem;
+        return failed;
     };
     // The new file takes the old one's permissions; a new record gets the
     // usual ones for the user's files.
@@ -209,16 +196,16 @@ std::string replaceFile(const std::string& target, std::span<const std::uint8_t>
         ::fchmod(file.get(), old.st_mode & 07777);
         [[maybe_unused]] const int ignored = ::fchown(file.get(), old.st_uid, old.st_gid);
     }
-    if (std::string problem = writeAll(file.get(), bytes, 0); !problem.empty())
-        return discard(problem);
+    if (FileResult<> written = writeAll(file.get(), bytes, 0); !written.ok())
+        return discard(written);
     if (::fsync(file.get()) != 0)
-        return discard(systemErrorText(errno));
+        return discard(systemFailure(errno));
     if (::close(file.release()) != 0)
-        return discard(systemErrorText(errno));
+        return discard(systemFailure(errno));
     if (beforeReplace)
         beforeReplace();
     if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0)
-        return discard(systemErrorText(errno));
+        return discard(systemFailure(errno));
     // The rename itself reaches the disk with the folder.
     ::fsync(folder.get());
     return {};

@@ -4,8 +4,7 @@
 // old one only once it is complete. A file that may not be replaced that way
 // is written in place with every byte checked (a folder that takes no new
 // file, a file with other names), and one that its owner made read-only is
-// not written at all. Problems come back as words for the end of a message,
-// as in nativefile.h; an empty text means all went well.
+// not written at all. Each operation says how it went in a FileResult.
 
 #include "common/nativefile.h"
 
@@ -17,14 +16,13 @@
 namespace temparoka {
 
 // Where a save to path must write: path itself, or, when path is a symbolic
-// link, the regular file that it leads to (the link stays). problem is set
-// when path names anything else.
+// link, the regular file that it leads to (the link stays). A failure when
+// path names anything else.
 struct SaveTarget {
     std::string path;
     bool exists = false;
-    std::string problem;
 };
-SaveTarget resolveSaveTarget(const std::string& path);
+FileResult<SaveTarget> resolveSaveTarget(const std::string& path);
 
 // Replaces the file at target (a path that resolveSaveTarget gave) with
 // bytes: written to a new file in the same folder, synced, and renamed over
@@ -36,7 +34,7 @@ SaveTarget resolveSaveTarget(const std::string& path);
 // that earlier saves cut short left behind are removed on the way.
 // beforeReplace runs once the new file is complete, before it replaces the
 // old one.
-std::string replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
+FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
                         const std::function<void()>& beforeReplace = {});
 
 // Holds an exclusive lock on a folder while it lives, so that two copies of
@@ -49,7 +47,6 @@ public:
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
-    bool locked() const { return m_locked; }
 
 private:
     FileDescriptor m_folder;
