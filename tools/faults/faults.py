@@ -133,15 +133,15 @@ FAULTS = [
           'for (std::size_t shift = 1; shift < N; ++shift)'),
 
     # saving a file: in place, replaced, or left alone, and what is kept of the old one
-    Fault('in-place-keeps-old-tail', SAVING, '    if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0)\n        return systemErrorText(errno);\n', ''),
+    Fault('in-place-keeps-old-tail', SAVING, '    if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0)\n        return systemFailure(errno);\n', ''),
     Fault('read-only-written-by-root', SAVING, 'return (info.st_mode & 0222) == 0;', 'return false;'),
     Fault('second-name-split-off', SAVING, 'old.st_nlink > 1', 'old.st_nlink > 2'),
     Fault('in-place-without-a-file', SAVING, 'if (exists && isPermissionProblem(error))', 'if (isPermissionProblem(error))'),
     Fault('new-file-loses-mode', SAVING, '        ::fchmod(file.get(), old.st_mode & 07777);\n', ''),
     Fault('leftovers-of-running-saves-removed', SAVING, '(::kill(pid, 0) != 0 && errno == ESRCH)', '(true)'),
     Fault('leftovers-kept', SAVING, '    removeLeftovers(folder.get(), name);\n', ''),
-    Fault('failed-write-leaves-new-file', SAVING, 'return discard(problem);', 'return problem;'),
-    Fault('link-replaced-by-file', SAVING, '    target.path = resolved.get();\n', ''),
+    Fault('failed-write-leaves-new-file', SAVING, 'return discard(written);', 'return written;'),
+    Fault('link-replaced-by-file', SAVING, 'return SaveTarget{resolved.get(), true};', 'return SaveTarget{path, true};'),
 
     # the record file: where it lives and what its merge starts from
     Fault('base-not-taken-at-load', RECORD_FILE, '    m_base = loaded.record;\n', ''),
