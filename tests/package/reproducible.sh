@@ -24,18 +24,25 @@ umask 022
 
 [ "$(cached TEMPAROKA_HARDEN)" = ON ] || fail "$BUILD is not built with TEMPAROKA_HARDEN, as packages are"
 
-# The copy: the files git tracks or would track, with new times, below the
-# folder that holds both the sources and the build.
+# The copy, with new times, below a folder that holds both it and the
+# second build: the files git tracks or would track, or, in sources without
+# their history, all but the build folders (both builds then take the
+# changelog's time).
 common=$SOURCE
 while [[ "$BUILD/" != "${common%/}/"* ]]; do common=$(dirname "$common"); done
 copy="$WORK/tree${SOURCE#"${common%/}"}"
 second="$WORK/tree${BUILD#"${common%/}"}"
-git=(git -c safe.directory="$SOURCE" -C "$SOURCE")
-epoch=$("${git[@]}" log -1 --format=%ct)
 mkdir -p "$copy"
-"${git[@]}" ls-files -z --cached --others --exclude-standard \
-    | tar -C "$SOURCE" --null -T - --ignore-failed-read -cf - \
-    | tar -C "$copy" -xmf -
+git=(git -c safe.directory="$SOURCE" -C "$SOURCE")
+if "${git[@]}" rev-parse 2>/dev/null; then
+    epoch=(SOURCE_DATE_EPOCH="$("${git[@]}" log -1 --format=%ct)")
+    "${git[@]}" ls-files -z --cached --others --exclude-standard \
+        | tar -C "$SOURCE" --null -T - --ignore-failed-read -cf - | tar -C "$copy" -xmf -
+else
+    epoch=()
+    tar -C "$SOURCE" --exclude=./build --exclude='./build-*' --exclude="./${BUILD#"$SOURCE"/}" -cf - . \
+        | tar -C "$copy" -xmf -
+fi
 
 cmake -S "$copy" -B "$second" -G "$(cached CMAKE_GENERATOR)" \
     -DCMAKE_BUILD_TYPE="$(cached CMAKE_BUILD_TYPE)" -DCMAKE_CXX_COMPILER="$(cached CMAKE_CXX_COMPILER)" \
@@ -50,7 +57,7 @@ pack() {  # <build> <output folder> [environment]
         || { cat "$2.log"; fail "cpack failed in $1"; }
 }
 pack "$BUILD" "$WORK/first" -u SOURCE_DATE_EPOCH
-pack "$second" "$WORK/second" SOURCE_DATE_EPOCH="$epoch"
+pack "$second" "$WORK/second" "${epoch[@]}"
 
 # Which member differs, when the packages do: listings with owners, modes
 # and times, then each file's bytes.
