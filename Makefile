@@ -103,7 +103,7 @@ coverage: deps-dev
 	    --html-details $(COVERAGE_BUILD)/coverage/index.html \
 	    --txt $(COVERAGE_BUILD)/coverage/summary.txt --print-summary
 
-# Plants the faults listed in tools/faults/faults.py one at a time in a copy
+# Plants the faults listed in tools/faults/planted.py one at a time in a copy
 # of the sources and checks that the suite catches at least nine in ten.
 # Only the copy in $(FAULTS_BUILD) is changed; the real src/ is only read.
 FAULTS_BUILD ?= build-faults

@@ -7,7 +7,7 @@
 #include "app/application.h"
 #include "app/recordfile.h"
 #include "app/sound.h"
-#include "app/startup.h"
+#include "app/program.h"
 #include "benchsupport.h"
 #include "common/clock.h"
 #include "common/jpeg.h"

@@ -4,7 +4,7 @@
 // saved on the way out; the sound device is released with the windows.
 
 #include "app/application.h"
-#include "app/startup.h"
+#include "app/program.h"
 
 #include <csignal>
 #include <exception>

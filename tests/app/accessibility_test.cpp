@@ -4,7 +4,7 @@
 
 #include "app/about.h"
 #include "app/spende.h"
-#include "app/startup.h"
+#include "app/program.h"
 #include "dream/flussform.h"
 #include "dream/todfrage.h"
 #include "dream/traumform.h"

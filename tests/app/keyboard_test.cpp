@@ -6,7 +6,7 @@
 #include "app/Unit1.h"
 #include "app/birthtimeedit.h"
 #include "app/spende.h"
-#include "app/startup.h"
+#include "app/program.h"
 #include "common/calendar.h"
 #include "support/fakes.h"
 

@@ -3,7 +3,7 @@
 
 #include "app/about.h"
 #include "app/spende.h"
-#include "app/startup.h"
+#include "app/program.h"
 #include "dream/traumform.h"
 #include "output/ausgabeform.h"
 #include "support/fakes.h"

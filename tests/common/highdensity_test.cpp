@@ -5,7 +5,7 @@
 
 #include "app/about.h"
 #include "app/spende.h"
-#include "app/startup.h"
+#include "app/program.h"
 #include "common/jpeg.h"
 #include "common/picturebox.h"
 #include "dream/flussform.h"

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Plants the faults of faults.py one at a time and checks that the suite catches them.
+"""Plants the faults of planted.py one at a time and checks that the suite catches them.
 
     python3 tools/faults/run.py               every fault
     python3 tools/faults/run.py NAME ...      only these
@@ -31,7 +31,7 @@ import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from faults import FAULTS  # noqa: E402
+from planted import FAULTS  # noqa: E402
 
 REPO = Path(__file__).resolve().parents[2]
 # What CMake reads to configure and build the tests (the benchmarks are off).
@@ -151,7 +151,7 @@ def run_program(build_dir, program, time_limit):
 
 
 def main():
-    parser = argparse.ArgumentParser(description='Plants each fault of faults.py in a copy of the sources '
+    parser = argparse.ArgumentParser(description='Plants each fault of planted.py in a copy of the sources '
                                      'and checks that the test suite catches it.')
     parser.add_argument('names', nargs='*', help='run only these faults')
     parser.add_argument('--list', action='store_true', help='list the faults and exit')
@@ -175,7 +175,7 @@ def main():
     chosen = [f for f in FAULTS if not args.names or f.name in args.names]
     problems = check_table(chosen)
     if problems:
-        print('faults.py no longer fits the code; fix these entries:', file=sys.stderr)
+        print('planted.py no longer fits the code; fix these entries:', file=sys.stderr)
         for p in problems:
             print('  ' + p, file=sys.stderr)
         return 2

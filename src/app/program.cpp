@@ -1,4 +1,4 @@
-#include "app/startup.h"
+#include "app/program.h"
 
 #include "app/about.h"
 #include "app/spende.h"
