@@ -6,6 +6,7 @@
 #include "common/clock.h"
 #include "common/errors.h"
 #include "common/jpeg.h"
+#include "common/keys.h"
 #include "common/look.h"
 #include "common/nativefile.h"
 #include "horoscope/DoubleImage.h"
@@ -75,7 +76,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), m_services(std::move(services))
 {
     ui->setupUi(this);
-    setFixedSize(735, 487);
+    setFixedSize(size());  // as the definition gave it
     // The two-colour icon at its own size, and the desktop's larger one for
     // task bars and switchers that ask for more pixels.
     setWindowIcon(pictureIcon({QStringLiteral(":/pictures/icon_program.png"), QStringLiteral(":/pictures/temparoka.png")}));
@@ -99,6 +100,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     connect(ui->sanskr3, &TDoubleImage::clicked, this, &TForm1::sanskr3Click);
     connect(ui->sanskr4, &TDoubleImage::clicked, this, &TForm1::sanskr4Click);
     connect(ui->sanskr5, &TDoubleImage::clicked, this, &TForm1::sanskr5Click);
+    enterPressesFocusedButton(this);
 
     loadDatabase();
     loadRecord();
@@ -325,17 +327,13 @@ void TForm1::ueberClick()
 
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
-    // Qt honours default buttons only in dialogs. Here Enter presses the
-    // button that has the focus, and otherwise "&Ramalan".
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* focused = qobject_cast<QPushButton*>(focusWidget());
-        QPushButton* target = focused ? focused : ui->Ramalanknopf;
-        if (target->isVisible() && target->isEnabled())
-            target->click();
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    // Qt honours default buttons only in dialogs. Enter on a button presses
+    // it (enterPressesFocusedButton); anywhere else it presses "&Ramalan".
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return QWidget::keyPressEvent(event);
+    if (!qobject_cast<QPushButton*>(focusWidget()) && ui->Ramalanknopf->isVisible() && ui->Ramalanknopf->isEnabled())
+        ui->Ramalanknopf->click();
+    event->accept();
 }
 
 void TForm1::showEvent(QShowEvent* event)

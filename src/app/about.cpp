@@ -11,7 +11,7 @@ namespace temparoka {
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutBox>())
 {
     ui->setupUi(this);
-    fixDialogSize(this, QSize(367, 271));
+    fixDialogSize(this);
     setFont(pixelFont(14));
     ui->ProductName->setFont(pixelFont(15, true));
 

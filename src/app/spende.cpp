@@ -44,7 +44,7 @@ QString appealText()
 TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TSpendeForm>())
 {
     ui->setupUi(this);
-    fixDialogSize(this, QSize(641, 415));
+    fixDialogSize(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_program.png")));
     setFont(pixelFont(14));
     // Nimbus Sans draws the title 340 pixels wide and asks 29 pixels of

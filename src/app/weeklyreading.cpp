@@ -25,10 +25,11 @@
 namespace temparoka {
 
 namespace {
-// The window's outer size in its definition, frame included; the deal
-// spreads the cards over it, whatever frame the desktop draws.
-constexpr int kOuterHeight = 519;
-constexpr int kOuterWidth = 743;
+// The frame the window's definition was drawn with: a border of 4 pixels
+// on every side and a title bar of 24. The deal spreads the cards over the
+// window's size with that frame, whatever frame the desktop draws.
+constexpr int kFrameBorder = 4;
+constexpr int kTitleBarHeight = 24;
 
 // Eats the keys meant for the main window. The deal's pauses handle no
 // events, so keys pressed meanwhile wait in the queue; once the cards lie
@@ -81,7 +82,8 @@ void TForm1::wuerfeln()
     repaint();
     blendin(ui->pilihlabel);
     const double now = m_services.clock->now();
-    const auto places = dealCards(dealSeed(now - std::floor(now)), kOuterHeight, kOuterWidth, programRandom());
+    const QSize outer = size() + QSize(2 * kFrameBorder, 2 * kFrameBorder + kTitleBarHeight);
+    const auto places = dealCards(dealSeed(now - std::floor(now)), outer.height(), outer.width(), programRandom());
     warten(0.5);
     const auto all = cards();
     for (std::size_t i = 0; i < all.size(); ++i) {

@@ -24,19 +24,17 @@ namespace {
 constexpr char kDesignedFont[] = "temparokaDesignedFont";
 constexpr char kDesignedPlace[] = "temparokaDesignedPlace";
 
+// The caption as it is drawn: a link by what it shows, not by its markup.
 QString shownText(QWidget* widget)
 {
-    QString text;
+    QString text = captionOf(widget);
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->wordWrap())
             return {};  // wraps over the lines it has instead
         const bool rich = label->textFormat() == Qt::RichText ||
-                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-        text = rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text();
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        text = group->title();
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        text = button->text();
+                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+        if (rich)
+            text = QTextDocumentFragment::fromHtml(text).toPlainText();
     }
     text.remove(QLatin1Char('&'));
     return text;
@@ -50,33 +48,6 @@ int indicatorRoom(QWidget* widget, bool radio)
            style->pixelMetric(radio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing, nullptr,
                               widget) +
            2;
-}
-
-// The size a widget's box must have for its caption in the given font; for
-// a plain group box, the height is the room its title needs above the
-// first control inside.
-QSize neededSize(QWidget* widget, const QFont& font)
-{
-    const QFontMetrics metrics(font);
-    const QString text = shownText(widget);
-    const int line = metrics.height();
-    if (auto* group = qobject_cast<RadioGroup*>(widget)) {
-        // Rows share the space under the title, each a line high.
-        int items = 0;
-        for (int i = 0; i < group->count(); ++i)
-            items = std::max(items, metrics.horizontalAdvance(group->itemText(i)));
-        const int width = std::max(metrics.horizontalAdvance(text) + 16, items + 12 + indicatorRoom(widget, true));
-        return {width, line + group->count() * line + 3};
-    }
-    if (qobject_cast<QGroupBox*>(widget))
-        return {metrics.horizontalAdvance(text) + 16, line};
-    if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
-        return {metrics.horizontalAdvance(text) + indicatorRoom(widget, qobject_cast<QRadioButton*>(widget)), line};
-    if (qobject_cast<QPushButton*>(widget))
-        return {metrics.horizontalAdvance(text) + 12, line + 2};
-    const QMargins margins = widget->contentsMargins();
-    return {metrics.horizontalAdvance(text) + margins.left() + margins.right(),
-            line + margins.top() + margins.bottom()};
 }
 
 // The top of the first control inside a plain group box: its title must
@@ -114,7 +85,7 @@ bool placeIsFree(QWidget* widget, const QRect& place, const QRect& designed)
 std::optional<QRect> placeFor(QWidget* widget, const QFont& font)
 {
     const QRect designed = widget->property(kDesignedPlace).toRect();
-    const QSize needed = neededSize(widget, font);
+    const QSize needed = captionSize(widget, font);
     QRect place = designed;
     const bool plainGroup = qobject_cast<QGroupBox*>(widget) && !qobject_cast<RadioGroup*>(widget);
     if (needed.width() > place.width()) {
@@ -171,7 +142,70 @@ void restoreDesign(QWidget* widget)
     moveTo(widget, widget->property(kDesignedPlace).toRect());
 }
 
+// Captions of one kind share a size: the same designed font, buttons apart.
+using Kind = std::tuple<QString, int, bool, bool>;
+
+Kind kindOf(QWidget* widget)
+{
+    const QFont font = widget->font();
+    return {font.family(), font.pixelSize(), font.bold(), qobject_cast<QPushButton*>(widget) != nullptr};
+}
+
 }  // namespace
+
+QString captionOf(const QWidget* control)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(control))
+        return group->title();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    return {};
+}
+
+void setCaption(QWidget* control, const QString& caption)
+{
+    if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(caption);
+    else if (auto* group = qobject_cast<QGroupBox*>(control))
+        group->setTitle(caption);
+    else if (auto* button = qobject_cast<QAbstractButton*>(control))
+        button->setText(caption);
+}
+
+// For a plain group box, the height is the room its title needs above the
+// first control inside.
+QSize captionSize(QWidget* control, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const QString text = shownText(control);
+    const int line = metrics.height();
+    if (auto* group = qobject_cast<RadioGroup*>(control)) {
+        // Rows share the space under the title, each a line high.
+        int items = 0;
+        for (int i = 0; i < group->count(); ++i)
+            items = std::max(items, metrics.horizontalAdvance(group->itemText(i)));
+        const int width = std::max(metrics.horizontalAdvance(text) + 16, items + 12 + indicatorRoom(control, true));
+        return {width, line + group->count() * line + 3};
+    }
+    if (qobject_cast<QGroupBox*>(control))
+        return {metrics.horizontalAdvance(text) + 16, line};
+    if (qobject_cast<QCheckBox*>(control) || qobject_cast<QRadioButton*>(control))
+        return {metrics.horizontalAdvance(text) + indicatorRoom(control, qobject_cast<QRadioButton*>(control)), line};
+    if (qobject_cast<QPushButton*>(control))
+        return {metrics.horizontalAdvance(text) + 12, line + 2};
+    const QMargins margins = control->contentsMargins();
+    return {metrics.horizontalAdvance(text) + margins.left() + margins.right(),
+            line + margins.top() + margins.bottom()};
+}
+
+QFont shrunkToFit(QFont font, int minimumPixels, const std::function<bool(const QFont&)>& fits)
+{
+    while (font.pixelSize() > minimumPixels && !fits(font))
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
 
 void fitCaptions(QWidget* window, int minimumPixels)
 {
@@ -192,20 +226,17 @@ void fitCaptions(QWidget* window, int minimumPixels)
 
     // The largest size at which each caption fits, then one size for each
     // kind: the smallest of its members.
-    using Kind = std::tuple<QString, int, bool, bool>;
     std::map<Kind, int> kindSize;
     for (QWidget* widget : captions) {
-        QFont font = widget->font();
-        const Kind kind{font.family(), font.pixelSize(), font.bold(), qobject_cast<QPushButton*>(widget) != nullptr};
-        while (font.pixelSize() > minimumPixels && !placeFor(widget, font))
-            font.setPixelSize(font.pixelSize() - 1);
-        const auto found = kindSize.find(kind);
-        kindSize[kind] = found == kindSize.end() ? font.pixelSize() : std::min(found->second, font.pixelSize());
+        const auto fits = [widget](const QFont& font) { return placeFor(widget, font).has_value(); };
+        const int fitting = shrunkToFit(widget->font(), minimumPixels, fits).pixelSize();
+        const auto [found, first] = kindSize.try_emplace(kindOf(widget), fitting);
+        if (!first)
+            found->second = std::min(found->second, fitting);
     }
     for (QWidget* widget : captions) {
         QFont font = widget->font();
-        font.setPixelSize(kindSize[{font.family(), font.pixelSize(), font.bold(),
-                                    qobject_cast<QPushButton*>(widget) != nullptr}]);
+        font.setPixelSize(kindSize[kindOf(widget)]);
         if (const auto place = placeFor(widget, font))
             moveTo(widget, *place);
         widget->setFont(font);

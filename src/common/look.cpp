@@ -1,18 +1,11 @@
 #include "common/look.h"
 
+#include "common/captionfit.h"
 #include "common/jpeg.h"
 
-#include <QAbstractButton>
-#include <QCheckBox>
 #include <QDialog>
-#include <QFontMetrics>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QPalette>
-#include <QRadioButton>
-#include <QStyle>
-#include <QTextDocumentFragment>
 #include <QWidget>
 
 namespace temparoka {
@@ -44,53 +37,10 @@ void paintWhiteOnBlack(QWidget* widget, int pixels, bool bold)
     widget->setFont(pixelFont(pixels, bold));
 }
 
-namespace {
-
-// Room for the caption and the caption itself, or -1 for a widget without one.
-std::pair<int, QString> captionRoom(QWidget* widget)
-{
-    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        const QStyle* style = widget->style();
-        return {widget->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, widget)
-                    - style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, widget) - 2,
-                box->text()};
-    }
-    if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
-        const QStyle* style = widget->style();
-        return {widget->width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, widget)
-                    - style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, widget) - 2,
-                radio->text()};
-    }
-    if (auto* group = qobject_cast<QGroupBox*>(widget))
-        return {widget->width() - 16, group->title()};
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        // A link is measured by what it shows, not by its markup; a label
-        // that wraps has its lines to fill instead.
-        if (label->wordWrap())
-            return {-1, QString()};
-        const bool rich = label->textFormat() == Qt::RichText
-                          || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-        return {widget->width(),
-                rich ? QTextDocumentFragment::fromHtml(label->text()).toPlainText() : label->text()};
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        return {widget->width() - 12, button->text()};
-    return {-1, QString()};
-}
-
-}  // namespace
-
 void fitCaption(QWidget* widget, int minimumPixels)
 {
-    const auto [room, caption] = captionRoom(widget);
-    if (room < 0)
-        return;
-    QString shown = caption;
-    shown.remove(QLatin1Char('&'));
-    QFont font = widget->font();
-    while (font.pixelSize() > minimumPixels && QFontMetrics(font).horizontalAdvance(shown) > room)
-        font.setPixelSize(font.pixelSize() - 1);
-    widget->setFont(font);
+    const auto fits = [widget](const QFont& font) { return captionSize(widget, font).width() <= widget->width(); };
+    widget->setFont(shrunkToFit(widget->font(), minimumPixels, fits));
 }
 
 void paintWhiteCaption(QWidget* label, int pixels, bool bold)
@@ -107,9 +57,9 @@ void paintBlackBackground(QWidget* window)
     window->setAutoFillBackground(true);
 }
 
-void fixDialogSize(QDialog* dialog, const QSize& client)
+void fixDialogSize(QDialog* dialog)
 {
-    dialog->setFixedSize(client);
+    dialog->setFixedSize(dialog->size());
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 

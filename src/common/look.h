@@ -31,8 +31,9 @@ void paintWhiteCaption(QWidget* label, int pixels, bool bold = false);
 // A black window background, for the windows whose picture fills them.
 void paintBlackBackground(QWidget* window);
 
-// A dialog of one fixed client size, without a help button.
-void fixDialogSize(QDialog* dialog, const QSize& client);
+// A dialog kept at the size its definition gave it (setupUi applies it, so
+// call this right after), without a help button.
+void fixDialogSize(QDialog* dialog);
 
 // A window or button icon from compiled-in pictures, one per size. On a
 // dense screen each also brings its twice-size drawing, which the icon

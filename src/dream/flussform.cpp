@@ -12,7 +12,7 @@ Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Tflussfrage>())
 {
     ui->setupUi(this);
-    fixDialogSize(this, QSize(377, 129));
+    fixDialogSize(this);
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     ui->Image1->setPicture(deathDialog.picture());

@@ -13,7 +13,7 @@ namespace temparoka {
 TTfrage::TTfrage(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTfrage>())
 {
     ui->setupUi(this);
-    fixDialogSize(this, QSize(339, 297));
+    fixDialogSize(this);
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/death.jpg")));

@@ -15,8 +15,6 @@
 #include "output/ausgabeform.h"
 #include "ui_traumform.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QShowEvent>
 
 namespace temparoka {
@@ -26,34 +24,13 @@ namespace {
 const char* const kHint = "hint";
 const char* const kShowHint = "showHint";
 
-QString captionOf(QWidget* control)
-{
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    if (auto* box = qobject_cast<QGroupBox*>(control))
-        return box->title();
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-        return button->text();
-    return {};
-}
-
-void setCaption(QWidget* control, const QString& caption)
-{
-    if (auto* label = qobject_cast<QLabel*>(control))
-        label->setText(caption);
-    else if (auto* box = qobject_cast<QGroupBox*>(control))
-        box->setTitle(caption);
-    else if (auto* button = qobject_cast<QAbstractButton*>(control))
-        button->setText(caption);
-}
-
 }  // namespace
 
 Ttraumfenster::Ttraumfenster(DreamHost& host, Tausform& outputWindow, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Ttraumfenster>()), m_main(host), m_output(outputWindow)
 {
     ui->setupUi(this);
-    fixDialogSize(this, QSize(641, 481));
+    fixDialogSize(this);
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_dream.png")));
 

@@ -12,7 +12,7 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Tzahnform>())
 {
     ui->setupUi(this);
-    fixDialogSize(this, QSize(305, 177));
+    fixDialogSize(this);
     paintBlackBackground(this);
     ui->Image1->setPicture(deathDialog.picture());
     paintWhiteOnBlack(ui->GroupBox1, 15);
