@@ -44,22 +44,6 @@ std::vector<ShownLine> shownLines(const Tausform& window)
 
 const QColor kBlack(0, 0, 0), kBlue(0, 0, 255);
 
-TEST(OutputWindow, HasItsControlsAtTheirPlaces)
-{
-    Tausform window;
-    EXPECT_EQ(window.windowTitle(), "Ramalan");
-    EXPECT_EQ(window.ausfenster()->geometry(), QRect(0, 0, 673, 449));
-    EXPECT_TRUE(window.ausfenster()->isReadOnly());
-    auto* support = window.findChild<QPushButton*>("SpendeKnopf");
-    auto* ende = window.findChild<QPushButton*>("ende");
-    EXPECT_EQ(support->geometry(), QRect(8, 456, 153, 25));
-    EXPECT_EQ(support->text(), "Support Temparoka");
-    EXPECT_EQ(ende->geometry(), QRect(568, 456, 89, 25));
-    EXPECT_EQ(ende->text(), "&Keluar");
-    EXPECT_EQ(ende->toolTip(), "Exit");
-    EXPECT_FALSE(window.windowIcon().isNull());
-}
-
 TEST(OutputWindow, BlocksAndPairsShowInTheirColoursAndWeights)
 {
     Tausform window;
@@ -102,6 +86,7 @@ TEST(OutputWindow, ReadersCanCopyTheirReadingWithItsColours)
     Tausform window;
     paarausgabe(window, "Akan ada bahaya.", "There will be danger.");
     window.show();
+    EXPECT_TRUE(window.ausfenster()->isReadOnly());
     QTest::keyClick(window.ausfenster(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(window.ausfenster(), Qt::Key_C, Qt::ControlModifier);
     const QMimeData* copied = QApplication::clipboard()->mimeData();
