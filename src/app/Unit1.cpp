@@ -38,27 +38,20 @@ void sleepMonotonic(double seconds)
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
-// Card faces in card order: king of spades, three of diamonds, queen of
-// clubs, ace of spades, jack of hearts.
-// What a screen reader calls each card's face, in Indonesian with the
-// English as its description.
-struct CardName {
+// Each card's face, in card order, and what a screen reader calls it: in
+// Indonesian, with the English as its description.
+struct CardFace {
+    const char* picture;
     const char* name;
     const char* description;
 };
-const std::array<CardName, 5> kCardNames = {{
-    {"Raja Sekop", "King of spades"},
-    {"Tiga Wajik", "Three of diamonds"},
-    {"Ratu Keriting", "Queen of clubs"},
-    {"As Sekop", "Ace of spades"},
-    {"Jack Hati", "Jack of hearts"},
+const std::array<CardFace, 5> kCardFaces = {{
+    {":/pictures/card_ks.jpg", "Raja Sekop", "King of spades"},
+    {":/pictures/card_3d.jpg", "Tiga Wajik", "Three of diamonds"},
+    {":/pictures/card_qc.jpg", "Ratu Keriting", "Queen of clubs"},
+    {":/pictures/card_as.jpg", "As Sekop", "Ace of spades"},
+    {":/pictures/card_jh.jpg", "Jack Hati", "Jack of hearts"},
 }};
-
-const std::array<QString, 5> kCardFaces = {
-    QStringLiteral(":/pictures/card_ks.jpg"), QStringLiteral(":/pictures/card_3d.jpg"),
-    QStringLiteral(":/pictures/card_qc.jpg"), QStringLiteral(":/pictures/card_as.jpg"),
-    QStringLiteral(":/pictures/card_jh.jpg"),
-};
 }  // namespace
 
 MainWindowServices MainWindowServices::defaults()
@@ -79,7 +72,8 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     setFixedSize(size());  // as the definition gave it
     // The two-colour icon at its own size, and the desktop's larger one for
     // task bars and switchers that ask for more pixels.
-    setWindowIcon(pictureIcon({QStringLiteral(":/pictures/icon_program.png"), QStringLiteral(":/pictures/temparoka.png")}));
+    setWindowIcon(
+        pictureIcon({QStringLiteral(":/pictures/icon_program.png"), QStringLiteral(":/pictures/temparoka.png")}));
     paintBlackBackground(this);
 
     ui->gebzeit->setValue(kInitialTimeOfBirth);
@@ -138,7 +132,8 @@ void TForm1::applyLook()
     // The picture shows around the check boxes' captions.
     for (QWidget* box : std::initializer_list<QWidget*>{ui->Tidaktahu, ui->kindNW})
         paintWhiteCaption(box, 13);
-    for (QWidget* input : std::initializer_list<QWidget*>{ui->gebdat, ui->gebzeit, ui->SpinEdit1, ui->Ramalanknopf, ui->Button2})
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{ui->gebdat, ui->gebzeit, ui->SpinEdit1, ui->Ramalanknopf, ui->Button2})
         input->setFont(pixelFont(13, true));
     for (QWidget* button : std::initializer_list<QWidget*>{ui->Keluar, ui->ueber})
         button->setFont(pixelFont(13));
@@ -158,11 +153,11 @@ void TForm1::loadPictures()
     for (std::size_t i = 0; i < all.size(); ++i) {
         all[i]->setAutoSize(true);
         all[i]->setPicture(back);
-        all[i]->setFlipside(loadPicture(kCardFaces[i]));
+        all[i]->setFlipside(loadPicture(QString::fromLatin1(kCardFaces[i].picture)));
         all[i]->setCursor(Qt::PointingHandCursor);
         const QString number = QString::number(i + 1);
         all[i]->setSideNames(QStringLiteral("Kartu ") + number, QStringLiteral("Card ") + number,
-                             QString::fromUtf8(kCardNames[i].name), QString::fromUtf8(kCardNames[i].description));
+                             QString::fromUtf8(kCardFaces[i].name), QString::fromUtf8(kCardFaces[i].description));
     }
 }
 
@@ -246,8 +241,8 @@ std::array<TDoubleImage*, 5> TForm1::cards() const
 
 QList<QWidget*> TForm1::entryControls() const
 {
-    return {ui->Keluar, ui->Label1, ui->Label3, ui->Label4, ui->gebdat, ui->SpinEdit1,
-            ui->gebzeit, ui->Button2, ui->Ramalanknopf, ui->Tidaktahu, ui->ueber, ui->kindNW};
+    return {ui->Keluar,  ui->Label1,  ui->Label3,       ui->Label4,    ui->gebdat, ui->SpinEdit1,
+            ui->gebzeit, ui->Button2, ui->Ramalanknopf, ui->Tidaktahu, ui->ueber,  ui->kindNW};
 }
 
 QList<QWidget*> TForm1::drawControls() const
