@@ -5,9 +5,9 @@
 // against Qt's own loader on the same bytes.
 
 #include "app/application.h"
+#include "app/program.h"
 #include "app/recordfile.h"
 #include "app/sound.h"
-#include "app/program.h"
 #include "benchsupport.h"
 #include "common/clock.h"
 #include "common/jpeg.h"
@@ -37,8 +37,8 @@ QTemporaryDir& programFolder()
 
 MainWindowServices quietServices()
 {
-    return {std::make_shared<bench::WeekClock>(), QFile::encodeName(programFolder().path()).toStdString() + '/', std::make_shared<bench::Silence>(),
-            [](double) {}};
+    return {std::make_shared<bench::WeekClock>(), QFile::encodeName(programFolder().path()).toStdString() + '/',
+            std::make_shared<bench::Silence>(), [](double) {}};
 }
 
 // Both sides of the start-up figure go as far as a window on the screen,
@@ -123,9 +123,9 @@ void recordFileLoad(benchmark::State& state)
 }
 BENCHMARK(recordFileLoad)->Unit(benchmark::kMillisecond);
 
-const char* const kPictures[] = {":/pictures/background.jpg", ":/pictures/dream.jpg", ":/pictures/death.jpg",
-                                 ":/pictures/cardback.jpg",    ":/pictures/card_ks.jpg", ":/pictures/card_3d.jpg",
-                                 ":/pictures/card_qc.jpg",     ":/pictures/card_as.jpg", ":/pictures/card_jh.jpg"};
+const char* const kPictures[] = {":/pictures/background.jpg", ":/pictures/dream.jpg",   ":/pictures/death.jpg",
+                                 ":/pictures/cardback.jpg",   ":/pictures/card_ks.jpg", ":/pictures/card_3d.jpg",
+                                 ":/pictures/card_qc.jpg",    ":/pictures/card_as.jpg", ":/pictures/card_jh.jpg"};
 
 std::vector<QByteArray> pictureBytes()
 {
@@ -180,8 +180,7 @@ int main(int argc, char** argv)
         {
             // In one warm process a bare window costs next to nothing, so the
             // ratio says little; bench/memory.sh compares whole cold starts.
-            {"start-up in process: eight windows vs empty", all, empty, "ms", "< 50 ms (ratio: memory.sh)",
-             all < 50},
+            {"start-up in process: eight windows vs empty", all, empty, "ms", "< 50 ms (ratio: memory.sh)", all < 50},
             {"first weekly reading (table built, shown)", ms["weeklyReadingFirst"], 0, "ms", "< 5 ms",
              ms["weeklyReadingFirst"] < 5},
             {"later weekly reading", ms["weeklyReadingLater"], 0, "ms", "< 5 ms", ms["weeklyReadingLater"] < 5},

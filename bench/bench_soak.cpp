@@ -3,8 +3,8 @@
 // differ by less than 2 MB: nothing a reading makes may pile up.
 
 #include "app/application.h"
-#include "app/sound.h"
 #include "app/program.h"
+#include "app/sound.h"
 #include "benchsupport.h"
 #include "common/clock.h"
 #include "dream/traumform.h"
@@ -41,7 +41,8 @@ int main(int argc, char** argv)
     app.installEventFilter(&closer);
     QTemporaryDir folder;
     auto clock = std::make_shared<bench::WeekClock>();
-    Program program({clock, QFile::encodeName(folder.path()).toStdString() + '/', std::make_shared<bench::Silence>(), [](double) {}});
+    Program program({clock, QFile::encodeName(folder.path()).toStdString() + '/', std::make_shared<bench::Silence>(),
+                     [](double) {}});
     TForm1& form = program.Form1();
     Ttraumfenster& dream = program.traumfenster();
     const QList<QCheckBox*> motifs = dream.findChildren<QCheckBox*>();

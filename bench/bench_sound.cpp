@@ -96,11 +96,11 @@ int main(int argc, char** argv)
     const double gong = reporter.millis["openAndReadFirstBlock/shippedGong"];
     const double huge = reporter.millis["openAndReadFirstBlock/threeGigabyteWav"];
     const double peak = streamingPeakKilobytes();
-    bench::printFigures("The reading sound",
-                        {
-                            {"open and first block, 3 GB WAV vs the gong", huge, gong, "ms", "< 2x the gong",
-                             huge < 2 * gong},
-                            {"heap growth streaming 64 MB of it", peak, 0, "KB", "< 256 KB", peak < 256},
-                        });
+    bench::printFigures(
+        "The reading sound",
+        {
+            {"open and first block, 3 GB WAV vs the gong", huge, gong, "ms", "< 2x the gong", huge < 2 * gong},
+            {"heap growth streaming 64 MB of it", peak, 0, "KB", "< 256 KB", peak < 256},
+        });
     return 0;
 }

@@ -38,10 +38,14 @@ private:
     static double multiplier(benchmark::TimeUnit unit)
     {
         switch (unit) {
-        case benchmark::kNanosecond: return 1e-9;
-        case benchmark::kMicrosecond: return 1e-6;
-        case benchmark::kMillisecond: return 1e-3;
-        default: return 1.0;
+        case benchmark::kNanosecond:
+            return 1e-9;
+        case benchmark::kMicrosecond:
+            return 1e-6;
+        case benchmark::kMillisecond:
+            return 1e-3;
+        default:
+            return 1.0;
         }
     }
 };

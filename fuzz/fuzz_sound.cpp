@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     try {
         const std::unique_ptr<SoundFile> sound = SoundFile::open(std::move(file), "tmk.wav");
-        if (sound->sampleRate() < kLowestSampleRate || sound->sampleRate() > kHighestSampleRate
-            || sound->channels() < 1 || sound->channels() > kMostChannels)
+        if (sound->sampleRate() < kLowestSampleRate || sound->sampleRate() > kHighestSampleRate ||
+            sound->channels() < 1 || sound->channels() > kMostChannels)
             std::abort();
         // A few blocks, as the audio output asks for them; a long file has
         // no more to show after that.

@@ -25,13 +25,27 @@ void runCorpus(const char* name, int (*target)(const std::uint8_t*, std::size_t)
         ASSERT_TRUE(input.open(QIODevice::ReadOnly));
         const QByteArray bytes = input.readAll();
         SCOPED_TRACE(file.toStdString());
-        EXPECT_EQ(target(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())), 0);
+        EXPECT_EQ(
+            target(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())),
+            0);
     }
 }
 
-TEST(FuzzCorpus, RecordFiles) { runCorpus("record", fuzzRecord); }
-TEST(FuzzCorpus, PredictionTexts) { runCorpus("predictions", fuzzPredictions); }
-TEST(FuzzCorpus, JpegPictures) { runCorpus("jpeg", fuzzJpeg); }
-TEST(FuzzCorpus, SoundFiles) { runCorpus("sound", fuzzSound); }
+TEST(FuzzCorpus, RecordFiles)
+{
+    runCorpus("record", fuzzRecord);
+}
+TEST(FuzzCorpus, PredictionTexts)
+{
+    runCorpus("predictions", fuzzPredictions);
+}
+TEST(FuzzCorpus, JpegPictures)
+{
+    runCorpus("jpeg", fuzzJpeg);
+}
+TEST(FuzzCorpus, SoundFiles)
+{
+    runCorpus("sound", fuzzSound);
+}
 
 }  // namespace

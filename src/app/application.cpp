@@ -14,8 +14,7 @@
 
 namespace temparoka {
 
-TApplication::TApplication(int& argc, char** argv)
-    : QApplication(argc, argv), m_presenter(showStandardErrorBox)
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv), m_presenter(showStandardErrorBox)
 {
     setApplicationName(applicationTitleFrom(applicationFilePath()));
     // The windows' fixed places and colours are laid out for this style;
@@ -62,14 +61,15 @@ void installFontSubstitutions()
 {
     // Nimbus Sans is close enough in width for the fixed control sizes; the
     // usual desktop sans is too wide and would clip the captions.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Nimbus Sans"), QStringLiteral("Sans Serif")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Nimbus Sans"), QStringLiteral("Sans Serif")});
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue")});
     // TeX Gyre Adventor keeps the dot of a bold "i" apart from its stem at
     // the reading's 16 pixels, where URW Gothic runs them together
     // ("melihat" reads "mellhat"); URW Gothic stays as a fallback.
-    QFont::insertSubstitutions(QStringLiteral("Century Gothic"),
-                               {QStringLiteral("TeX Gyre Adventor"), QStringLiteral("URW Gothic"),
-                                QStringLiteral("URW Gothic L")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Century Gothic"),
+        {QStringLiteral("TeX Gyre Adventor"), QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L")});
 }
 
 namespace {

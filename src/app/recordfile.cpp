@@ -90,9 +90,7 @@ Record RecordFile::save(const Record& record)
 {
     if (!m_place.problem.empty())
         throw FileError("Cannot save the record: " + m_place.problem);
-    const auto fail = [&](const std::string& cause) {
-        throw FileError("Cannot save " + m_place.path + ": " + cause);
-    };
+    const auto fail = [&](const std::string& cause) { throw FileError("Cannot save " + m_place.path + ": " + cause); };
     const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.path);
     if (!resolved.ok())
         fail(resolved.problem());

@@ -20,24 +20,23 @@ namespace temparoka {
 
 QString appealText()
 {
-    return QStringLiteral(
-               "Temparoka's horoscope is free. Nobody has to pay for it,\n"
-               "there are no advertisements in it, and it will stay that way.\n"
-               "Share it with your family and friends as you like.\n"
-               "\n"
-               "Its predictions draw on the fortune lore of many Indonesian islands,\n"
-               "from Sumatra to Papua, and are renewed every lunar year.\n"
-               "\n"
-               "If you find Temparoka useful, if it has brought you luck, or if it has\n"
-               "helped you improve your Indonesian, please consider a small donation.\n"
-               "\n"
-               "Your support keeps the luck coming: in the old fortune lore, what you\n"
-               "give comes back to you in a circle, like the moon that wanes\n"
-               "and always grows full again.\n"
-               "\n"
-               "To find out how to support Temparoka, visit\n"
-               "%1\n"
-               "or click on this button.")
+    return QStringLiteral("Temparoka's horoscope is free. Nobody has to pay for it,\n"
+                          "there are no advertisements in it, and it will stay that way.\n"
+                          "Share it with your family and friends as you like.\n"
+                          "\n"
+                          "Its predictions draw on the fortune lore of many Indonesian islands,\n"
+                          "from Sumatra to Papua, and are renewed every lunar year.\n"
+                          "\n"
+                          "If you find Temparoka useful, if it has brought you luck, or if it has\n"
+                          "helped you improve your Indonesian, please consider a small donation.\n"
+                          "\n"
+                          "Your support keeps the luck coming: in the old fortune lore, what you\n"
+                          "give comes back to you in a circle, like the moon that wanes\n"
+                          "and always grows full again.\n"
+                          "\n"
+                          "To find out how to support Temparoka, visit\n"
+                          "%1\n"
+                          "or click on this button.")
         .arg(QString::fromLatin1(kProductWebAddress));
 }
 

@@ -31,8 +31,8 @@ QString shownText(QWidget* widget)
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (label->wordWrap())
             return {};  // wraps over the lines it has instead
-        const bool rich = label->textFormat() == Qt::RichText ||
-                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+        const bool rich =
+            label->textFormat() == Qt::RichText || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
         if (rich)
             text = QTextDocumentFragment::fromHtml(text).toPlainText();
     }

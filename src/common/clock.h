@@ -25,7 +25,13 @@ namespace temparoka {
 
 // QDate and day numbers (days since 30 December 1899) convert through the Julian day.
 inline constexpr qint64 kJulianDayOfDayZero = 2415019;
-inline QDate dateOfDayNumber(qint64 day) { return QDate::fromJulianDay(day + kJulianDayOfDayZero); }
-inline qint64 dayNumberOfDate(QDate date) { return date.toJulianDay() - kJulianDayOfDayZero; }
+inline QDate dateOfDayNumber(qint64 day)
+{
+    return QDate::fromJulianDay(day + kJulianDayOfDayZero);
+}
+inline qint64 dayNumberOfDate(QDate date)
+{
+    return date.toJulianDay() - kJulianDayOfDayZero;
+}
 
 }  // namespace temparoka

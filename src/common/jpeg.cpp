@@ -40,8 +40,8 @@ void onMessage(j_common_ptr info, int level)
 }
 
 // Returns false with manager.message filled when libjpeg gave up.
-bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& manager,
-                jpeg_decompress_struct& info, QImage* image)
+bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& manager, jpeg_decompress_struct& info,
+                QImage* image)
 {
     if (setjmp(manager.jumpBack)) {
         jpeg_destroy_decompress(&info);
@@ -59,11 +59,10 @@ bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& man
     }
     info.out_color_space = JCS_EXT_BGRX;  // QImage::Format_RGB32 on little-endian
     jpeg_start_decompress(&info);
-    *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                    QImage::Format_RGB32);
+    *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
     if (image->isNull()) {
-        std::snprintf(manager.message, sizeof manager.message, "Picture too large (%u x %u)",
-                      info.output_width, info.output_height);
+        std::snprintf(manager.message, sizeof manager.message, "Picture too large (%u x %u)", info.output_width,
+                      info.output_height);
         jpeg_destroy_decompress(&info);
         return false;
     }

@@ -39,7 +39,10 @@ void fixDialogSize(QDialog* dialog);
 // dense screen each also brings its twice-size drawing, which the icon
 // picks wherever it is shown at a pixel ratio of 2.
 QIcon pictureIcon(const QStringList& resourcePaths);
-inline QIcon pictureIcon(const QString& resourcePath) { return pictureIcon(QStringList{resourcePath}); }
+inline QIcon pictureIcon(const QString& resourcePath)
+{
+    return pictureIcon(QStringList{resourcePath});
+}
 
 // A dark button with white text, for buttons that sit on the pictures.
 void paintDarkButton(QWidget* button, int pixels, bool bold = false);

@@ -63,7 +63,7 @@ FileResult<FileDescriptor> openRegularFile(const std::string& path)
 {
     // Look before opening: opening a named pipe for reading waits for a
     // writer, and opening a device may do something to it.
-    struct stat info{};
+    struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
         if (errno == ENOENT)
             return FileDescriptor();
@@ -116,7 +116,7 @@ std::string nameOf(const std::string& path)
 
 bool somethingAt(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
 }
 

@@ -16,8 +16,7 @@ class PictureAccessible : public QAccessibleWidget {
 public:
     explicit PictureAccessible(PictureBox* box)
         : QAccessibleWidget(box, box->focusPolicy() == Qt::NoFocus ? QAccessible::Graphic : QAccessible::Button)
-    {
-    }
+    {}
 
     QStringList actionNames() const override
     {

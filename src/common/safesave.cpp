@@ -26,7 +26,8 @@ FileResult<> writeAll(int fd, std::span<const std::uint8_t> bytes, off_t offset)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t written = ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
+        const ssize_t written =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, offset + static_cast<off_t>(done));
         if (written < 0 && errno == EINTR)
             continue;
         if (written < 0)
@@ -51,7 +52,7 @@ FileResult<> writeInPlace(int folder, const std::string& name, std::span<const s
     FileDescriptor file(::openat(folder, name.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.isOpen())
         return systemFailure(errno);
-    struct stat info{};
+    struct stat info {};
     if (::fstat(file.get(), &info) != 0)
         return systemFailure(errno);
     if (!S_ISREG(info.st_mode))
@@ -64,8 +65,9 @@ FileResult<> writeInPlace(int folder, const std::string& name, std::span<const s
     if (!back.ok())
         return Failure{back.problem()};
     const std::string& read = back.value();
-    if (read.size() != bytes.size() || !std::equal(bytes.begin(), bytes.end(), read.begin(),
-                                                   [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); }))
+    if (read.size() != bytes.size() ||
+        !std::equal(bytes.begin(), bytes.end(), read.begin(),
+                    [](std::uint8_t a, char b) { return a == static_cast<std::uint8_t>(b); }))
         return Failure{"what was written reads back differently"};
     if (::fsync(file.get()) != 0)
         return systemFailure(errno);
@@ -126,7 +128,7 @@ void removeLeftovers(int folder, const std::string& name)
 
 FileResult<SaveTarget> resolveSaveTarget(const std::string& path)
 {
-    struct stat info{};
+    struct stat info {};
     if (::lstat(path.c_str(), &info) != 0) {
         if (errno != ENOENT)
             return systemFailure(errno);
@@ -150,14 +152,14 @@ FileResult<SaveTarget> resolveSaveTarget(const std::string& path)
 }
 
 FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
-                        const std::function<void()>& beforeReplace)
+                         const std::function<void()>& beforeReplace)
 {
     const std::string name = nameOf(target);
     FileDescriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!folder.isOpen())
         return systemFailure(errno);
 
-    struct stat old{};
+    struct stat old {};
     const bool exists = ::fstatat(folder.get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(old.st_mode))
         return Failure{notRegular(old.st_mode)};
@@ -211,8 +213,7 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
     return {};
 }
 
-FolderLock::FolderLock(const std::string& folder)
-    : m_folder(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+FolderLock::FolderLock(const std::string& folder) : m_folder(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
     if (!m_folder.isOpen())
         return;

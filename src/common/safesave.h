@@ -35,7 +35,7 @@ FileResult<SaveTarget> resolveSaveTarget(const std::string& path);
 // beforeReplace runs once the new file is complete, before it replaces the
 // old one.
 FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
-                        const std::function<void()>& beforeReplace = {});
+                         const std::function<void()>& beforeReplace = {});
 
 // Holds an exclusive lock on a folder while it lives, so that two copies of
 // the program do not read and replace a file in it at the same moment. A

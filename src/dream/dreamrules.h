@@ -17,7 +17,7 @@ class Random;
 
 struct DreamAnswers {
     int feeling = 2;  // 0 frightening, 1 sad, 2 normal, 3 happy
-    int colour = 1;   // 0 in colour, 1 black and white, 2 don't know
+    int colour = 1;  // 0 in colour, 1 black and white, 2 don't know
     bool tiger = false, boot = false, tod = false, anak = false, ular = false, anjing = false, orang = false,
          ikan = false, laut = false, pachilang = false, kerja = false, conflict = false, fallen = false,
          auffuehrung = false, gigicheck = false;
@@ -29,7 +29,7 @@ struct DreamAnswers {
 };
 
 struct DreamReading {
-    std::vector<SentencePair> pairs;      // in rule order, no blank lines between
+    std::vector<SentencePair> pairs;  // in rule order, no blank lines between
     std::optional<SentencePair> closing;  // written after one blank line
     std::int32_t summe = 0;
 };

@@ -14,6 +14,7 @@ namespace temparoka {
 namespace {
 
 // Lead pairs: the first thing a fired rule writes.
+// clang-format off
 constexpr LeadRow kLeads[] = {
     {"tiger.marry", {"Seseorang ingin menikahi Anda.", "Somebody wants to marry you"}},
     {"tiger.friend", {"Seseorang ingin menjadi teman Anda.", "Somebody want to become your friend"}},
@@ -41,10 +42,12 @@ constexpr LeadRow kLeads[] = {
     {"gigi.older", {"Seorang kenalan yang lebih tua daripada Anda akan meninggal.", "Somebody you know older than you will die."}},
     {"gigi.younger", {"Seorang kenalan yang lebih muda daripada Anda akan meninggal.", "Somebody you know younger than you will die."}},
 };
+// clang-format on
 
 // Feeling sets: written right after the lead, picked by how the dream felt,
 // and read as the continuation of the lead. An empty pair writes nothing,
 // which is how a normal-feeling tiger or long-life dream stays a single line.
+// clang-format off
 constexpr FeelingRow kFeelings[] = {
     {"tiger.feel", {{
         {"Jangan setuju.", "Do not agree"},
@@ -151,9 +154,11 @@ constexpr FeelingRow kFeelings[] = {
         {"Keluarga Anda akan berkumpul dalam sukacita.", "Your family will come together in joy."},
     }}},
 };
+// clang-format on
 
 // Closing pairs 1..6, from good news through neutral to warnings. Which one is
 // written is drawn by the reading; the order here is what the draw indexes.
+// clang-format off
 constexpr SentencePair kClosing[6] = {
     {"Beberapa hal baik akan terjadi.", "Some positive things will happen."},
     {"Hidup Anda akan berjalan dengan tenang.", "Your life will go on calmly."},
@@ -163,34 +168,50 @@ constexpr SentencePair kClosing[6] = {
     {"Akan terjadi musibah, tetapi orang lain akan lebih merasakannya daripada Anda.",
      "A tragedy will happen, but others are more affected than you are."},
 };
+// clang-format on
 
 static_assert(std::size(kLeads) == 24, "one lead row per lead key");
 static_assert(std::size(kFeelings) == 17, "one feeling set per feeling key");
 
 }  // namespace
 
-std::span<const LeadRow> leadRows() { return kLeads; }
+std::span<const LeadRow> leadRows()
+{
+    return kLeads;
+}
 
-std::span<const FeelingRow> feelingRows() { return kFeelings; }
+std::span<const FeelingRow> feelingRows()
+{
+    return kFeelings;
+}
 
-std::span<const SentencePair, 6> closingPairs() { return std::span<const SentencePair, 6>(kClosing); }
+std::span<const SentencePair, 6> closingPairs()
+{
+    return std::span<const SentencePair, 6>(kClosing);
+}
 
-const SentencePair& leadPair(std::string_view key) {
+const SentencePair& leadPair(std::string_view key)
+{
     for (const LeadRow& row : kLeads) {
-        if (row.key == key) return row.pair;
+        if (row.key == key)
+            return row.pair;
     }
     throw std::out_of_range("unknown dream lead key: " + std::string(key));
 }
 
-const FeelingSet& feelingSet(std::string_view key) {
+const FeelingSet& feelingSet(std::string_view key)
+{
     for (const FeelingRow& row : kFeelings) {
-        if (row.key == key) return row.set;
+        if (row.key == key)
+            return row.set;
     }
     throw std::out_of_range("unknown dream feeling key: " + std::string(key));
 }
 
-const SentencePair& closingPair(int k) {
-    if (k < 1 || k > 6) throw std::out_of_range("dream closing number out of 1..6: " + std::to_string(k));
+const SentencePair& closingPair(int k)
+{
+    if (k < 1 || k > 6)
+        throw std::out_of_range("dream closing number out of 1..6: " + std::to_string(k));
     return kClosing[k - 1];
 }
 

@@ -26,12 +26,12 @@ struct FeelingRow {
     FeelingSet set;
 };
 
-std::span<const LeadRow> leadRows();              // the 24 lead rows, in the order the keys are listed
-std::span<const FeelingRow> feelingRows();        // the 17 feeling sets, in the order listed
+std::span<const LeadRow> leadRows();  // the 24 lead rows, in the order the keys are listed
+std::span<const FeelingRow> feelingRows();  // the 17 feeling sets, in the order listed
 std::span<const SentencePair, 6> closingPairs();  // closing [1]..[6] stored at index 0..5
 
 const SentencePair& leadPair(std::string_view key);  // throws std::out_of_range for an unknown key
 const FeelingSet& feelingSet(std::string_view key);  // throws std::out_of_range for an unknown key
-const SentencePair& closingPair(int k);              // k 1..6; throws std::out_of_range otherwise
+const SentencePair& closingPair(int k);  // k 1..6; throws std::out_of_range otherwise
 
 }  // namespace temparoka

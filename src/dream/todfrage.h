@@ -22,10 +22,10 @@ public:
 
     Ui::TTfrage& controls() const { return *ui; }
     QImage picture() const;
-    bool known() const;       // kanal
+    bool known() const;  // kanal
     bool stillAlive() const;  // hidup
-    bool dead() const;        // tdkhidup
-    bool unsure() const;      // tdktahu
+    bool dead() const;  // tdkhidup
+    bool unsure() const;  // tdktahu
 
 private:
     std::unique_ptr<Ui::TTfrage> ui;

@@ -75,8 +75,8 @@ TextKey chooseKey(const WeeklyRequest& request, const PredictionHistory& history
     const int thisWeek = isoWeek(request.today);
     const auto refused = [&](const TextKey& key) {
         return std::any_of(history.begin(), history.end(), [&](const PredictionRecord& shown) {
-            return shown.band == key.band && shown.quality == key.quality && shown.variant == key.variant
-                && shown.week != thisWeek;
+            return shown.band == key.band && shown.quality == key.quality && shown.variant == key.variant &&
+                   shown.week != thisWeek;
         });
     };
     TextKey key;

@@ -20,11 +20,11 @@ struct TextKey {
 };
 
 struct WeeklyRequest {
-    double birthday = 0;     // day number
+    double birthday = 0;  // day number
     double timeOfBirth = 0;  // day fraction
     int children = 0;
-    int card = 0;            // 1 to 5
-    double today = 0;        // date value of now: day number plus time of day
+    int card = 0;  // 1 to 5
+    double today = 0;  // date value of now: day number plus time of day
 };
 
 // The 9-week cycle: 1 2 3 4 5 4 3 2 1 by a mod 9.

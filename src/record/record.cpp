@@ -184,8 +184,8 @@ Record mergedWithDisk(const Record& mine, const std::optional<Record>& base, con
     return merged;
 }
 
-bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality,
-                      std::int32_t variant, std::int32_t week)
+bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality, std::int32_t variant,
+                      std::int32_t week)
 {
     const PredictionRecord& newest = history.back();
     if (newest.band == band && newest.quality == quality && newest.variant == variant)

@@ -64,8 +64,8 @@ std::optional<std::int32_t> findDraw(const DrawHistory& draws, double key);
 // Records a prediction unless it repeats the newest one (the week is not
 // compared). Returns whether the history changed, that is whether it must
 // be saved.
-bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality,
-                      std::int32_t variant, std::int32_t week);
+bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_t quality, std::int32_t variant,
+                      std::int32_t week);
 
 // What a save writes, given what this copy of the program last read or
 // wrote (base; none when there was no file) and what the file holds now.

@@ -3,8 +3,8 @@
 // as its description, in every window the program makes.
 
 #include "app/about.h"
-#include "app/spende.h"
 #include "app/program.h"
+#include "app/spende.h"
 #include "dream/flussform.h"
 #include "dream/todfrage.h"
 #include "dream/traumform.h"
@@ -14,9 +14,9 @@
 #include "support/fakes.h"
 
 #include <QAccessible>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ void walk(QAccessibleInterface* node, int depth, const std::function<void(QAcces
 TEST_F(Accessibility, EveryFocusableControlOfEveryWindowHasAName)
 {
     Program program(services());
-    const QList<QWidget*> windows = {&program.Form1(),      &program.AboutBox(),   &program.ausform(),
+    const QList<QWidget*> windows = {&program.Form1(),        &program.AboutBox(),   &program.ausform(),
                                      &program.traumfenster(), &program.SpendeForm(), &program.Tfrage(),
                                      &program.flussfrage(),   &program.zahnform()};
     for (QWidget* window : windows) {
@@ -52,8 +52,8 @@ TEST_F(Accessibility, EveryFocusableControlOfEveryWindowHasAName)
             ++focusable;
             const QString name = node->text(QAccessible::Name);
             EXPECT_FALSE(name.trimmed().isEmpty())
-                << window->objectName().toStdString() << ": " << (node->object() ? node->object()->objectName().toStdString() : "?")
-                << " role " << node->role();
+                << window->objectName().toStdString() << ": "
+                << (node->object() ? node->object()->objectName().toStdString() : "?") << " role " << node->role();
         });
         EXPECT_GT(focusable, 0) << window->objectName().toStdString();
     }
@@ -95,7 +95,8 @@ TEST_F(Accessibility, TheReadingCanBeReadThroughTheTextInterface)
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(output.ausfenster());
     ASSERT_TRUE(view->textInterface());
     EXPECT_EQ(view->text(QAccessible::Name), "Ramalan");
-    EXPECT_TRUE(view->textInterface()->text(0, view->textInterface()->characterCount()).startsWith("Temparoka melihat:"));
+    EXPECT_TRUE(
+        view->textInterface()->text(0, view->textInterface()->characterCount()).startsWith("Temparoka melihat:"));
 }
 
 TEST_F(Accessibility, AfterALanguageSwitchTheNamesFollowTheCaptions)

@@ -18,18 +18,21 @@ namespace {
 
 TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase)
 {
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         {"/opt/temparoka/temparoka", "temparoka"},
         {"/opt/TEMPAROKA.EXE", "Temparoka"},
         {"C:/Program/TeMpArOkA.v2.exe", "Temparoka"},
         {"relative/Ramalan", "Ramalan"},
     };
+    // clang-format on
     for (const auto& [path, title] : cases)
         EXPECT_EQ(applicationTitleFrom(path).toStdString(), title) << path;
 }
 
 TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
 {
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"Disk full.", "Disk full."},
         {"Stop!", "Stop!"},
@@ -41,6 +44,7 @@ TEST(ErrorBox, AddsAFullStopOnlyAfterCharactersSortingAfterIt)
         {"Menü", "Menü."},
         {"", ""},
     };
+    // clang-format on
     for (const auto& [text, shown] : cases)
         EXPECT_EQ(errorBoxText(text), shown) << text;
 }

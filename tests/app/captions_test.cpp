@@ -6,8 +6,8 @@
 // window's title and appeal keep the sizes the window was laid out for.
 
 #include "app/about.h"
-#include "app/spende.h"
 #include "app/program.h"
+#include "app/spende.h"
 #include "dream/flussform.h"
 #include "dream/todfrage.h"
 #include "dream/traumform.h"
@@ -42,7 +42,7 @@ namespace {
 
 struct Measured {
     QString text;
-    int room = -1;    // width the text may take
+    int room = -1;  // width the text may take
     int height = -1;  // height the line may take
 };
 
@@ -81,8 +81,7 @@ Measured measure(QWidget* widget)
 
 bool sitsSideBySide(QWidget* widget)
 {
-    return qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) ||
-           qobject_cast<QGroupBox*>(widget);
+    return qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget) || qobject_cast<QGroupBox*>(widget);
 }
 
 // Checks every caption of a window; returns how many it measured.

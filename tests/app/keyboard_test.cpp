@@ -5,8 +5,8 @@
 
 #include "app/Unit1.h"
 #include "app/birthtimeedit.h"
-#include "app/spende.h"
 #include "app/program.h"
+#include "app/spende.h"
 #include "common/calendar.h"
 #include "support/fakes.h"
 
@@ -29,8 +29,8 @@ using namespace temparoka::test;
 namespace {
 
 // The keyboard order of the window's controls, from "&Ramalan" on.
-const std::vector<std::string> kTabOrder = {"Ramalanknopf", "Button2", "gebzeit", "SpinEdit1", "gebdat",
-                                        "Keluar",       "Tidaktahu", "ueber", "kindNW"};
+const std::vector<std::string> kTabOrder = {"Ramalanknopf", "Button2",   "gebzeit", "SpinEdit1", "gebdat",
+                                            "Keluar",       "Tidaktahu", "ueber",   "kindNW"};
 
 class Keyboard : public ::testing::Test, public MainWindowFixture {
 protected:
@@ -123,10 +123,12 @@ TEST_F(Keyboard, TabLeavesTheDateAndTimeFieldsFromAnyPart)
         std::string afterTab;
         std::string afterShiftTab;
     };
+    // clang-format off
     const Case cases[] = {
         {"gebdat", 3, "Keluar", "SpinEdit1"},
         {"gebzeit", 2, "SpinEdit1", "Button2"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         for (int part = 0; part < c.parts; ++part) {
             for (const bool backwards : {false, true}) {
@@ -153,6 +155,7 @@ TEST_F(Keyboard, LeftAndRightMoveBetweenThePartsAndStopAtTheEnds)
         std::vector<QDateTimeEdit::Section> sections;  // after each key
     };
     using S = QDateTimeEdit::Section;
+    // clang-format off
     const Case cases[] = {
         {"gebdat", S::DaySection,
          {Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left},
@@ -161,6 +164,7 @@ TEST_F(Keyboard, LeftAndRightMoveBetweenThePartsAndStopAtTheEnds)
          {Qt::Key_Right, Qt::Key_Right, Qt::Key_Left, Qt::Key_Left},
          {S::MinuteSection, S::MinuteSection, S::HourSection, S::HourSection}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         auto* edit = control<QDateTimeEdit>(*form, c.field);
         edit->setFocus(Qt::TabFocusReason);
@@ -218,6 +222,7 @@ TEST_F(Keyboard, ATypedChildrenCountIsKeptWhileTypingAndBroughtIntoTheRangeOnLea
         int whileTyping;  // children() with the typed text still in the field
         int afterTab;
     };
+    // clang-format off
     const Case cases[] = {
         {"above the form's maximum", {}, "15", 10, 10, 10},
         {"above a limit of 1", QDate(2003, 10, 11), "5", 1, 1, 1},
@@ -230,6 +235,7 @@ TEST_F(Keyboard, ATypedChildrenCountIsKeptWhileTypingAndBroughtIntoTheRangeOnLea
         {"far too many digits", {}, "123456789012", 10, 10, 10},
         {"an emptied field", {}, "", 10, 0, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         clock->set(today + 0.5);
         const auto form = shownWindow();
@@ -274,6 +280,7 @@ class UrlCatcher : public QObject {
     Q_OBJECT
 public slots:
     void open(const QUrl& url) { opened << url; }
+
 public:
     QList<QUrl> opened;
 };

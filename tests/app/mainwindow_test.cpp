@@ -56,7 +56,9 @@ struct Window {
 };
 
 const Window kWindows[] = {
-    {"Form1", "Ramalan Temparoka", {735, 487},
+    {"Form1",
+     "Ramalan Temparoka",
+     {735, 487},
      {"*Ramalanknopf", "Button2", "gebzeit", "SpinEdit1", "gebdat", "Keluar", "Tidaktahu", "ueber", "kindNW"},
      {{"Label1", "Tanggal lahir Anda", "Your birthday", {13, 25, 114, 16}},
       {"gebdat", "09/05/1966", "Enter your birthday", {13, 46, 92, 24}},
@@ -71,13 +73,17 @@ const Window kWindows[] = {
       {"Keluar", "&Keluar ", "Exit", {496, 440, 73, 27}},
       {"ueber", "Tentang Temparoka", "About Temparoka", {585, 440, 129, 27}},
       {"pilihlabel", "Silakan memilih satu kartu", "Please choose a card", {150, 13, 258, 29}}}},
-    {"AboutBox", "About", {367, 271}, {"*OKButton"},
-     {{"OKButton", "OK", "", {137, 231, 92, 31}}}},
-    {"ausform", "Ramalan", {681, 488}, {"ausfenster", "SpendeKnopf", "ende"},
+    {"AboutBox", "About", {367, 271}, {"*OKButton"}, {{"OKButton", "OK", "", {137, 231, 92, 31}}}},
+    {"ausform",
+     "Ramalan",
+     {681, 488},
+     {"ausfenster", "SpendeKnopf", "ende"},
      {{"ausfenster", "", "", {0, 0, 673, 449}},
       {"SpendeKnopf", "Support Temparoka", "", {8, 456, 153, 25}},
       {"ende", "&Keluar", "Exit", {568, 456, 89, 25}}}},
-    {"traumfenster", "Mimpi", {641, 481},
+    {"traumfenster",
+     "Mimpi",
+     {641, 481},
      {"gefuehl", "farbe", "*Button1", "tiger", "conflict", "boot", "ular", "ikan", "orang", "anak", "tod", "fallen",
       "anjing", "kerja", "laut", "pachilang", "auffuehrung", "gigicheck", "trans"},
      {{"Label1", "Mimpi apa?", "What did you dream?", {8, 8, 96, 20}},
@@ -90,16 +96,26 @@ const Window kWindows[] = {
       {"gigicheck", "gigi lepas", "you lost a tooth", {496, 237, 121, 17}},
       {"trans", "", "translate this form", {11, 439, 52, 24}}}},
     {"SpendeForm", "Sumbangan", {641, 415}, {"Memo1", "BitBtn1"}, {}},
-    {"Tfrage", "Temparoka minta keterangan - Clarification needed", {339, 297},
+    {"Tfrage",
+     "Temparoka minta keterangan - Clarification needed",
+     {339, 297},
      {"kanal", "tdkkanal", "hidup", "tdkhidup", "tdktahu", "Button1"},
      {{"Panel1/kanal", "Orang yang saya kanal", " I know", {13, 26, 202, 14}},
       {"Panel2", "", "", {27, 143, 302, 91}},
       {"Panel2/tdktahu", "Saya tidak tahu", "I don't know", {13, 65, 111, 14}}}},
-    {"flussfrage", "Temparoka minta keterangan - Clarificatino needed", {377, 129}, {"janein", "*Button1"},
+    {"flussfrage",
+     "Temparoka minta keterangan - Clarificatino needed",
+     {377, 129},
+     {"janein", "*Button1"},
      {{"Image1", "", "", {0, 0, 377, 129}},
-      {"janein", "Anda sampai ke tepi yang lain?|*ya - yes|tidak - no", "Did you reach the other shore?",
+      {"janein",
+       "Anda sampai ke tepi yang lain?|*ya - yes|tidak - no",
+       "Did you reach the other shore?",
        {16, 48, 217, 65}}}},
-    {"zahnform", "Temparoka meminta keterangan", {305, 177}, {"zahnoben", "zahnunten", "Button1"},
+    {"zahnform",
+     "Temparoka meminta keterangan",
+     {305, 177},
+     {"zahnoben", "zahnunten", "Button1"},
      {{"GroupBox1/zahnunten", "gigi bawa", "lower yaw", {}},  // its group's title grows upwards
       {"Button1", "Selesai", "", {8, 120, 75, 25}}}},  // its hint is no tooltip
 };
@@ -151,7 +167,8 @@ TEST_F(Windows, HaveTheirTitleSizeKeysAndEachControlsCaptionHintAndPlace)
             EXPECT_EQ(widget->toolTip().toStdString(), c.hint) << c.name;
             if (!c.place.isNull()) {
                 EXPECT_TRUE(!*c.caption ? ::testing::AssertionResult(widget->geometry() == c.place)
-                                                : holdsPlace(widget, c.place)) << c.name;
+                                        : holdsPlace(widget, c.place))
+                    << c.name;
             }
         }
     }
@@ -220,7 +237,7 @@ TEST_F(MainWindow, DamagedRecordsLoadWhatTheControlsCanHold)
         EXPECT_EQ(form->children(), 0) << length;
         EXPECT_EQ(form->wuerfe, DrawHistory{}) << length;
     }
-    {   // a birthday the picker cannot show keeps the initial one, the rest loads
+    {  // a birthday the picker cannot show keeps the initial one, the rest loads
         Record outOfRange = valid;
         outOfRange.birthday = 40000;
         outOfRange.children = 15;
@@ -335,7 +352,7 @@ TEST_F(MainWindow, MidnightBecomesNoonButOneSecondPastStays)
     time->setTime(QTime(0, 0));  // the hidden second of 12:00:01 survives
     EXPECT_EQ(form->timeOfBirth(), 1.0 / 86400.0);
 
-    time->setValue(0.25);        // 06:00:00 exactly, then edited to 00:00
+    time->setValue(0.25);  // 06:00:00 exactly, then edited to 00:00
     time->setTime(QTime(0, 0));
     EXPECT_EQ(form->timeOfBirth(), 0.5);
     EXPECT_EQ(time->time(), QTime(12, 0));
@@ -369,8 +386,8 @@ TEST_F(MainWindow, EnterPressesRamalanUnlessAnotherButtonHasTheFocus)
 TEST_F(MainWindow, EntryAndDrawModesSwapTheControlGroups)
 {
     const auto form = makeWindow();
-    const char* entry[] = {"Keluar", "Label1", "Label3", "Label4", "gebdat", "SpinEdit1",
-                           "gebzeit", "Button2", "Ramalanknopf", "Tidaktahu", "ueber", "kindNW"};
+    const char* entry[] = {"Keluar",  "Label1",  "Label3",       "Label4",    "gebdat", "SpinEdit1",
+                           "gebzeit", "Button2", "Ramalanknopf", "Tidaktahu", "ueber",  "kindNW"};
     const char* draw[] = {"pilihlabel", "sanskr1", "sanskr2", "sanskr3", "sanskr4", "sanskr5"};
     const auto visible = [&](const char* name) { return control<QWidget>(*form, name)->isVisibleTo(form.get()); };
 

@@ -145,7 +145,9 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     const QString running = folder.filePath(".temparoka.dat.new-" + QString::number(getppid()) + "-0");
     writeBytes(native(running), "in use");
     const QStringList leftBehind = {".temparoka.dat.new-" + QString::number(child) + "-0"};
-    EXPECT_EQ(QDir(folder.path()).entryList({".temparoka.dat.new-" + QString::number(child) + "-*"}, QDir::Files | QDir::Hidden), leftBehind);
+    EXPECT_EQ(QDir(folder.path())
+                  .entryList({".temparoka.dat.new-" + QString::number(child) + "-*"}, QDir::Files | QDir::Hidden),
+              leftBehind);
     file.setBeforeReplace({});
     const Record later = recordWithBirthday(32000);
     file.save(later);
@@ -214,6 +216,7 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
         const char* loadProblem;  // "" where the load counts it as no file
         const char* saveProblem;
     };
+    // clang-format off
     const Case cases[] = {
         {Planted::NamedPipe, "it is a named pipe, not a regular file", "it is a named pipe, not a regular file"},
         {Planted::Folder, "it is a folder, not a regular file", "it is a folder, not a regular file"},
@@ -223,12 +226,13 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
         {Planted::LinkToDevice, "it is a device, not a regular file", "it is a link to a device, not to a regular file"},
         {Planted::DanglingLink, "", "it is a link that leads nowhere"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         QTemporaryDir folder;
         const std::string path = native(folder.filePath("temparoka.dat"));
         plant(c.what, folder.path(), path);
         SCOPED_TRACE(c.saveProblem);
-        struct stat before{};
+        struct stat before {};
         ASSERT_EQ(lstat(path.c_str(), &before), 0);
 
         RecordFile file(path);
@@ -237,12 +241,12 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
         EXPECT_EQ(loaded.problem, *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
         EXPECT_EQ(saveError(file, Record{}), "Cannot save " + path + ": " + c.saveProblem);
 
-        struct stat after{};
+        struct stat after {};
         ASSERT_EQ(lstat(path.c_str(), &after), 0);
         EXPECT_EQ(after.st_ino, before.st_ino);  // the same thing still stands there
         EXPECT_EQ(after.st_mode, before.st_mode);
     }
-    struct stat zero{};
+    struct stat zero {};
     ASSERT_EQ(stat("/dev/zero", &zero), 0);
     EXPECT_TRUE(S_ISCHR(zero.st_mode));
 }
@@ -270,8 +274,9 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
     struct Case {
         Situation situation;
         const char* problem;  // "" for a save that goes through
-        bool inPlace;         // the same file, rather than a new one in its place
+        bool inPlace;  // the same file, rather than a new one in its place
     };
+    // clang-format off
     const Case cases[] = {
         {Situation::Ordinary, "", false},
         {Situation::FolderTakesNoNewFile, "", true},
@@ -279,6 +284,7 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
         {Situation::ReadOnlyFile, "it is read-only", true},
         {Situation::FolderTakesNoFileAndHasNone, "Permission denied", false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         QTemporaryDir folder;
         const QString path = folder.filePath("temparoka.dat");
@@ -308,14 +314,14 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
             readOnly.emplace(folder.path());
             break;
         }
-        struct stat before{};
+        struct stat before {};
         const bool existed = stat(file.path().c_str(), &before) == 0;
         const std::string message = saveError(file, recordWithBirthday(31000));
         readOnly.reset();
 
         SCOPED_TRACE(static_cast<int>(c.situation));
         EXPECT_EQ(message, *c.problem ? "Cannot save " + file.path() + ": " + c.problem : "no error");
-        struct stat after{};
+        struct stat after {};
         ASSERT_EQ(stat(file.path().c_str(), &after) == 0, existed);
         EXPECT_EQ(QDir(folder.path()).entryList({"*temparoka*"}, QDir::Files | QDir::Hidden),
                   existed ? QStringList{"temparoka.dat"} : QStringList{});
@@ -337,9 +343,10 @@ TEST(RecordFile, TheDataFolderFollowsTheDesktopsConventionsAndKeepsTheirBytes)
         const char* xdgDataHome;
         const char* home;
         const char* accountHome;
-        const char* folder;   // "" where there is none
+        const char* folder;  // "" where there is none
         const char* problem;
     };
+    // clang-format off
     const Case cases[] = {
         {"/data", "/home/sari", "/home/sari", "/data/temparoka/", ""},
         {"/data/", "/home/sari", nullptr, "/data/temparoka/", ""},
@@ -355,6 +362,7 @@ TEST(RecordFile, TheDataFolderFollowsTheDesktopsConventionsAndKeepsTheirBytes)
         {nullptr, "//", nullptr, "", "the home folder is the system's top folder \"/\""},
         {nullptr, "home/sari", nullptr, "", "the home folder \"home/sari\" is not a full path"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const Location found = dataFolderFrom(c.xdgDataHome, c.home, c.accountHome);
         EXPECT_EQ(found.path, c.folder) << c.home;

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sndfile.h>
 #include <fcntl.h>
+#include <sndfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,6 +76,7 @@ TEST(Sound, WhatCannotBePlayedIsRefusedWithTheFileAndTheCause)
     writeSound(path("9ch.wav"), 200, 22050, kMostChannels + 1, SF_FORMAT_WAVEX | SF_FORMAT_PCM_16);
     writeSound(path("flac.wav"), 2000, 22050, 1, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
 
+    // clang-format off
     const std::pair<const char*, std::string> cases[] = {
         {"missing.wav", "No such file or directory"},
         {"empty.wav", ""},
@@ -89,6 +90,7 @@ TEST(Sound, WhatCannotBePlayedIsRefusedWithTheFileAndTheCause)
         {"9ch.wav", "its 9 channels cannot be played"},
         {"flac.wav", "it is not a WAV sound"},
     };
+    // clang-format on
     WavPlayer player;
     for (const auto& [name, cause] : cases) {
         const std::string message = playError(player, path(name));
@@ -170,7 +172,8 @@ TEST(Sound, AMissingSoundFileInTheProgramFolderGoesToTheErrorBox)
     QTimer::singleShot(0, &form, [&form] { form.tonabspielen(); });
     processEvents();
     ASSERT_EQ(box.texts.size(), 1);
-    EXPECT_EQ(box.texts.front(), "Cannot play the sound file " + folder.filePath("tmk.wav") + ": No such file or directory.");
+    EXPECT_EQ(box.texts.front(),
+              "Cannot play the sound file " + folder.filePath("tmk.wav") + ": No such file or directory.");
 }
 
 }  // namespace

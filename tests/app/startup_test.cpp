@@ -2,8 +2,8 @@
 // secondary windows.
 
 #include "app/about.h"
-#include "app/spende.h"
 #include "app/program.h"
+#include "app/spende.h"
 #include "dream/traumform.h"
 #include "output/ausgabeform.h"
 #include "support/fakes.h"
@@ -36,10 +36,10 @@ TEST_F(Startup, MakesEveryWindowOnceInItsOrder)
         if (window->objectName() == "flussfrage")
             deathBeforeCopies = order.contains("Tfrage");
     });
-    EXPECT_EQ(order, (QStringList{"Form1", "AboutBox", "ausform", "traumfenster", "SpendeForm", "Tfrage",
-                                  "flussfrage", "zahnform"}));
+    EXPECT_EQ(order, (QStringList{"Form1", "AboutBox", "ausform", "traumfenster", "SpendeForm", "Tfrage", "flussfrage",
+                                  "zahnform"}));
     EXPECT_TRUE(deathBeforeCopies);
-    const QStringList captions = {program.Form1().windowTitle(),   program.AboutBox().windowTitle(),
+    const QStringList captions = {program.Form1().windowTitle(), program.AboutBox().windowTitle(),
                                   program.ausform().windowTitle(), program.traumfenster().windowTitle(),
                                   program.SpendeForm().windowTitle()};
     EXPECT_EQ(captions, (QStringList{"Ramalan Temparoka", "About", "Ramalan", "Mimpi", "Sumbangan"}));
@@ -114,8 +114,7 @@ TEST_F(Startup, TheDonationButtonAsksForTheWebPageOnceAndCloses)
     // From the output window's "Support Temparoka", as a reader would.
     Tausform& output = program.ausform();
     QTimer::singleShot(0, &output, [&] {
-        QTimer::singleShot(0, &donation,
-                           [&] { QTest::mouseClick(donation.controls().BitBtn1, Qt::LeftButton); });
+        QTimer::singleShot(0, &donation, [&] { QTest::mouseClick(donation.controls().BitBtn1, Qt::LeftButton); });
         QTest::mouseClick(output.findChild<QPushButton*>("SpendeKnopf"), Qt::LeftButton);
         EXPECT_TRUE(output.isVisible());  // back on the output window
         output.reject();

@@ -14,12 +14,14 @@ struct DayCase {
 
 TEST(Calendar, DayNumbersAgreeWithDatesBothWays)
 {
+    // clang-format off
     const DayCase cases[] = {
         {1899y / December / 30, 0},      {1900y / January / 1, 2},
         {1966y / May / 9, 24236},        {2003y / October / 11, 37905},
         {1970y / January / 1, 25569},    {2026y / December / 7, 46363},
         {2000y / February / 29, 36585},
     };
+    // clang-format on
     for (const DayCase& c : cases) {
         EXPECT_EQ(dayNumberFromDate(c.date), c.day) << c.day;
         EXPECT_EQ(dateFromDayNumber(c.day), c.date) << c.day;
@@ -34,6 +36,7 @@ struct WeekCase {
 
 TEST(Calendar, IsoWeekAndCalendarYearAroundNewYear)
 {
+    // clang-format off
     const WeekCase cases[] = {
         {2026y / December / 7, 50, 2026},   // a Monday, the worked example's day
         {2021y / January / 1, 53, 2021},    // Friday: still the last week of 2020
@@ -46,11 +49,12 @@ TEST(Calendar, IsoWeekAndCalendarYearAroundNewYear)
         {2018y / January / 1, 1, 2018},
         {2022y / January / 2, 52, 2022},    // Sunday in the last week of a 52-week year
     };
+    // clang-format on
     for (const WeekCase& c : cases) {
         const double value = static_cast<double>(dayNumberFromDate(c.date));
-        EXPECT_EQ(isoWeek(value), c.week) << static_cast<int>(c.date.year()) << "-"
-                                          << static_cast<unsigned>(c.date.month()) << "-"
-                                          << static_cast<unsigned>(c.date.day());
+        EXPECT_EQ(isoWeek(value), c.week)
+            << static_cast<int>(c.date.year()) << "-" << static_cast<unsigned>(c.date.month()) << "-"
+            << static_cast<unsigned>(c.date.day());
         EXPECT_EQ(calendarYear(value), c.year);
         // The time of day does not move the day.
         EXPECT_EQ(isoWeek(value + 0.999), c.week);

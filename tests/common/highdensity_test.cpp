@@ -4,8 +4,8 @@
 // at twice the size, not from the 1x set enlarged.
 
 #include "app/about.h"
-#include "app/spende.h"
 #include "app/program.h"
+#include "app/spende.h"
 #include "common/jpeg.h"
 #include "common/picturebox.h"
 #include "dream/flussform.h"

@@ -50,6 +50,7 @@ TEST(Jpeg, DamagedDataRaisesLibjpegsMessageNeverAHalfPicture)
     const struct {
         QByteArray bytes;
         const char* message;
+        // clang-format off
     } cases[] = {
         {whole.left(whole.size() / 2), "Premature end of JPEG file"},
         {whole.left(whole.size() - 2), "Premature end of JPEG file"},
@@ -57,6 +58,7 @@ TEST(Jpeg, DamagedDataRaisesLibjpegsMessageNeverAHalfPicture)
         {QByteArray(), "Empty input file"},
         {whole.left(2), "Premature end of JPEG file"},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_NE(errorOf(c.bytes).find(c.message), std::string::npos) << c.message << " <> " << errorOf(c.bytes);
 }

@@ -12,10 +12,12 @@ TEST(Random, RealDrawsFollowTheWorkedSeeds)
         std::uint32_t seed;
         double r1, r2, r3;
     };
+    // clang-format off
     const Case cases[] = {
         {105408, 0.69664, 0.73154, 0.11858},
         {105406, 0.63388, 0.07221, 0.43552},
     };
+    // clang-format on
     for (const Case& c : cases) {
         Random random;
         random.setSeed(c.seed);

@@ -41,10 +41,22 @@ double share(const QImage& image, const QRect& area, bool (*test)(QColor))
     return double(hits) / (area.width() * area.height());
 }
 
-bool isRed(QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; }
-bool isWhite(QColor c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; }
-bool isBlue(QColor c) { return c.blue() > 60 && c.blue() > c.red() + 40 && c.blue() > c.green() + 30; }
-bool isFlagColour(QColor c) { return isRed(c) || isWhite(c) || isBlue(c); }
+bool isRed(QColor c)
+{
+    return c.red() > 150 && c.green() < 90 && c.blue() < 90;
+}
+bool isWhite(QColor c)
+{
+    return c.red() > 200 && c.green() > 200 && c.blue() > 200;
+}
+bool isBlue(QColor c)
+{
+    return c.blue() > 60 && c.blue() > c.red() + 40 && c.blue() > c.green() + 30;
+}
+bool isFlagColour(QColor c)
+{
+    return isRed(c) || isWhite(c) || isBlue(c);
+}
 
 TEST(Resources, FlagsShowTheUnitedKingdomLeftAndIndonesiaRight)
 {
@@ -80,7 +92,7 @@ TEST(Resources, TheReadingSoundIsAShortCleanWav)
     for (const short s : samples)
         peak = std::max(peak, std::abs(int(s)));
     EXPECT_LT(peak, 32767);  // no clipping
-    EXPECT_GT(peak, 3000);   // and not silence
+    EXPECT_GT(peak, 3000);  // and not silence
     EXPECT_LT(std::abs(int(samples.back())), 100);  // ends quietly, without a click
 }
 

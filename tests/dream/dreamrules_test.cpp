@@ -53,6 +53,7 @@ struct Case {
 
 TEST(DreamRules, EdgeCases)
 {
+    // clang-format off
     const Case cases[] = {
         {"nothing ticked", [](DreamAnswers&) {}, {}, 0, 0},
         {"boot, frightening, black and white",
@@ -112,6 +113,7 @@ TEST(DreamRules, EdgeCases)
          [](DreamAnswers& a) { a.tod = a.kanal = a.tdktahu = true; },
          {"tod.livelonger", "tod.livelonger.feel[2]"}, 267, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         DreamAnswers answers;
         c.answer(answers);
@@ -187,6 +189,7 @@ TEST(DreamRules, MotifsFromTheMiddleWriteTheirTextInRuleOrder)
     answers.feeling = 1;
     Random random;
     const DreamReading reading = readDream(answers, random);
+    // clang-format off
     const std::vector<std::string> expected = {
         "Seseorang diam-diam menyukai Anda.", "Somebody secretly likes you.",
         "Orang itu ingin menghibur Anda.", "That person wants to comfort you.",
@@ -204,6 +207,7 @@ TEST(DreamRules, MotifsFromTheMiddleWriteTheirTextInRuleOrder)
         // seed 60453 + 1 + 1 = 60455, closing 4.
         "Berhati-hatilah dalam minggu-minggu mendatang.", "Be careful in the coming weeks.",
     };
+    // clang-format on
     EXPECT_EQ(writtenLines(reading), expected);
     EXPECT_EQ(reading.summe, 60453);
 }
@@ -218,13 +222,12 @@ TEST(DreamRules, AllFifteenMotifsWriteEveryRuleInOrderFarBelowTheLimit)
     Random random;
     const DreamReading reading = readDream(all, random);
     const std::vector<std::string> keys = {
-        "tiger.marry", "tiger.feel[3]", "boot.challenge", "boot.feel[3]",
-        "tod.toofast", "tod.toofast.feel[3]", "tod.childrenlonglife", "tod.alive.feel[3]",
-        "tod.livelonger", "tod.livelonger.feel[3]", "ular.liked", "ular.feel[3]",
-        "anjing.decision", "anjing.feel[3]", "orang.journey", "orang.feel[3]",
-        "ikan.wealth", "ikan.feel[3]", "laut.sick", "pachilang.opponent", "pachilang.feel[3]",
-        "kerja.secret", "kerja.feel[3]", "conflict.storm", "conflict.feel[3]",
-        "fallen.family", "fallen.feel[3]", "auffuehrung.fame", "gigi.older", "gigi.younger",
+        "tiger.marry",         "tiger.feel[3]",        "boot.challenge",    "boot.feel[3]",   "tod.toofast",
+        "tod.toofast.feel[3]", "tod.childrenlonglife", "tod.alive.feel[3]", "tod.livelonger", "tod.livelonger.feel[3]",
+        "ular.liked",          "ular.feel[3]",         "anjing.decision",   "anjing.feel[3]", "orang.journey",
+        "orang.feel[3]",       "ikan.wealth",          "ikan.feel[3]",      "laut.sick",      "pachilang.opponent",
+        "pachilang.feel[3]",   "kerja.secret",         "kerja.feel[3]",     "conflict.storm", "conflict.feel[3]",
+        "fallen.family",       "fallen.feel[3]",       "auffuehrung.fame",  "gigi.older",     "gigi.younger",
     };
     EXPECT_EQ(writtenKeys(reading), keys);  // each key stands for its exact text
     EXPECT_EQ(reading.pairs.size(), keys.size());  // no empty pair among them

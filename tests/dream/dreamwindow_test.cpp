@@ -17,9 +17,9 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,7 @@ namespace {
 
 class DreamWindow : public ::testing::Test, public MainWindowFixture {
 protected:
-    DreamWindow()
-        : form(makeWindow()), dream(*form, output), river(death), tooth(death)
+    DreamWindow() : form(makeWindow()), dream(*form, output), river(death), tooth(death)
     {
         dream.setDialogs(&death, &river, &tooth);
     }
@@ -126,8 +125,8 @@ TEST_F(DreamWindow, WorkedExampleThroughTheWindow)
     read();
     EXPECT_EQ(readingsShown, 1);
     EXPECT_EQ(lines(), (QStringList{"b:Sebuah tantangan menanti Anda.", "B:A challenge is waiting for you.",
-                                    "b:Tetapi Anda akan berhasil.", "B:But you will prevail.", "b:",
-                                    "b:Akan ada bahaya.", "B:There will be danger."}));
+                                    "b:Tetapi Anda akan berhasil.", "B:But you will prevail.",
+                                    "b:", "b:Akan ada bahaya.", "B:There will be danger."}));
     EXPECT_EQ(dream.summe, 8);
     EXPECT_FALSE(dream.isVisible());  // closed once the reading was read
     EXPECT_EQ(sound->played.size(), 1);
@@ -218,7 +217,6 @@ TEST_F(DreamWindow, DialogAnswersStayFromOneShowingToTheNext)
     EXPECT_EQ(river.answer(), 1);
 }
 
-
 // The same windows driven by the keyboard alone: keys go to whatever has
 // the focus, as they would from a real keyboard.
 class DreamKeyboard : public DreamWindow {
@@ -257,7 +255,7 @@ protected:
         return (parent && qobject_cast<const RadioGroup*>(parent) ? parent->objectName() + "/" : QString())
                    .toStdString() +
                (qobject_cast<const QRadioButton*>(widget) ? static_cast<const QRadioButton*>(widget)->text()
-                                                           : widget->objectName())
+                                                          : widget->objectName())
                    .toStdString();
     }
 
@@ -369,12 +367,14 @@ TEST_F(DreamKeyboard, ArrowsMoveTheSelectionAndWrapAtTheEnds)
         Qt::Key key;
         int to;
     };
+    // clang-format off
     const Case cases[] = {
         {ui().gefuehl, 2, Qt::Key_Down, 3},  {ui().gefuehl, 3, Qt::Key_Down, 0}, {ui().gefuehl, 0, Qt::Key_Up, 3},
         {ui().gefuehl, 1, Qt::Key_Right, 2}, {ui().gefuehl, 1, Qt::Key_Left, 0}, {ui().farbe, 2, Qt::Key_Right, 0},
         {ui().farbe, 1, Qt::Key_Up, 0},      {river.controls().janein, 0, Qt::Key_Up, 1},
         {river.controls().janein, 1, Qt::Key_Down, 0},
     };
+    // clang-format on
     showActive(&dream);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.group->objectName().toStdString() + " from " + std::to_string(c.from));
@@ -426,11 +426,13 @@ TEST_F(DreamKeyboard, EnterInTheDialogsPressesTheFocusedButtonOrTheDefault)
         QWidget* start;
         bool closes;
     };
+    // clang-format off
     const Case cases[] = {
         {&river, item(river.controls().janein, 0), true}, {&river, river.controls().Button1, true},
         {&death, death.controls().kanal, false},          {&death, death.controls().Button1, true},
         {&tooth, tooth.controls().zahnoben, false},       {&tooth, tooth.controls().Button1, true},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dialog->objectName().toStdString() + " " + nameOf(c.start));
         showActive(c.dialog);

@@ -16,20 +16,18 @@ namespace temparoka {
 namespace {
 
 const std::vector<std::string_view> kLeadKeys = {
-    "tiger.marry",      "tiger.friend",     "boot.challenge",     "tod.change",
-    "tod.toofast",      "tod.pastexperience", "tod.livelonger",   "tod.finance",
-    "tod.longlife",     "tod.childrenlonglife", "anak.change",    "ular.liked",
-    "anjing.decision",  "orang.journey",    "ikan.wealth",        "laut.sick",
-    "laut.healthy",     "pachilang.opponent", "kerja.secret",     "conflict.storm",
-    "fallen.family",    "auffuehrung.fame", "gigi.older",         "gigi.younger",
+    "tiger.marry",        "tiger.friend",     "boot.challenge",     "tod.change",    "tod.toofast",
+    "tod.pastexperience", "tod.livelonger",   "tod.finance",        "tod.longlife",  "tod.childrenlonglife",
+    "anak.change",        "ular.liked",       "anjing.decision",    "orang.journey", "ikan.wealth",
+    "laut.sick",          "laut.healthy",     "pachilang.opponent", "kerja.secret",  "conflict.storm",
+    "fallen.family",      "auffuehrung.fame", "gigi.older",         "gigi.younger",
 };
 
 const std::vector<std::string_view> kFeelingKeys = {
-    "tiger.feel",     "boot.feel",      "tod.change.feel", "tod.toofast.feel",
-    "tod.pastexperience.feel", "tod.livelonger.feel", "tod.finance.feel",
-    "tod.alive.feel", "anak.feel",      "ular.feel",       "anjing.feel",
-    "orang.feel",     "ikan.feel",      "pachilang.feel",  "kerja.feel",
-    "conflict.feel",  "fallen.feel",
+    "tiger.feel",          "boot.feel",        "tod.change.feel", "tod.toofast.feel", "tod.pastexperience.feel",
+    "tod.livelonger.feel", "tod.finance.feel", "tod.alive.feel",  "anak.feel",        "ular.feel",
+    "anjing.feel",         "orang.feel",       "ikan.feel",       "pachilang.feel",   "kerja.feel",
+    "conflict.feel",       "fallen.feel",
 };
 
 // Every one of the 98 slots with a readable name, so a failure says where.
@@ -38,19 +36,23 @@ struct Slot {
     const SentencePair* pair;
 };
 
-std::vector<Slot> allSlots() {
+std::vector<Slot> allSlots()
+{
     std::vector<Slot> slots;
-    for (const LeadRow& row : leadRows()) slots.push_back({std::string(row.key), &row.pair});
+    for (const LeadRow& row : leadRows())
+        slots.push_back({std::string(row.key), &row.pair});
     for (const FeelingRow& row : feelingRows()) {
         for (std::size_t i = 0; i < row.set.size(); ++i) {
             slots.push_back({std::string(row.key) + "[" + std::to_string(i) + "]", &row.set[i]});
         }
     }
-    for (int k = 1; k <= 6; ++k) slots.push_back({"closing[" + std::to_string(k) + "]", &closingPair(k)});
+    for (int k = 1; k <= 6; ++k)
+        slots.push_back({"closing[" + std::to_string(k) + "]", &closingPair(k)});
     return slots;
 }
 
-TEST(DreamSentences, KeysAreCompleteInOrderAndResolve) {
+TEST(DreamSentences, KeysAreCompleteInOrderAndResolve)
+{
     ASSERT_EQ(leadRows().size(), kLeadKeys.size());
     for (std::size_t i = 0; i < kLeadKeys.size(); ++i) {
         const LeadRow& row = leadRows()[i];
@@ -67,14 +69,18 @@ TEST(DreamSentences, KeysAreCompleteInOrderAndResolve) {
 
     // A duplicated key would make one of the two rows unreachable by lookup.
     std::set<std::string_view> seen;
-    for (const LeadRow& row : leadRows()) EXPECT_TRUE(seen.insert(row.key).second) << row.key;
-    for (const FeelingRow& row : feelingRows()) EXPECT_TRUE(seen.insert(row.key).second) << row.key;
+    for (const LeadRow& row : leadRows())
+        EXPECT_TRUE(seen.insert(row.key).second) << row.key;
+    for (const FeelingRow& row : feelingRows())
+        EXPECT_TRUE(seen.insert(row.key).second) << row.key;
     EXPECT_EQ(seen.size(), 41u);
 
-    for (int k = 1; k <= 6; ++k) EXPECT_EQ(&closingPair(k), &closingPairs()[k - 1]) << "closing " << k;
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(&closingPair(k), &closingPairs()[k - 1]) << "closing " << k;
 }
 
-TEST(DreamSentences, OnlyTheTwoNormalFeelingEntriesAreEmpty) {
+TEST(DreamSentences, OnlyTheTwoNormalFeelingEntriesAreEmpty)
+{
     const std::vector<Slot> slots = allSlots();
     ASSERT_EQ(slots.size(), 98u);
 
@@ -84,7 +90,8 @@ TEST(DreamSentences, OnlyTheTwoNormalFeelingEntriesAreEmpty) {
         const bool noEn = slot.pair->en.empty();
         // Half a pair would print one language without its counterpart.
         EXPECT_EQ(noId, noEn) << slot.name << " has only one half";
-        if (noId && noEn) empty.push_back(slot.name);
+        if (noId && noEn)
+            empty.push_back(slot.name);
     }
     EXPECT_EQ(empty, (std::vector<std::string>{"tiger.feel[2]", "tod.alive.feel[2]"}));
 }
@@ -94,18 +101,22 @@ TEST(DreamSentences, OnlyTheTwoNormalFeelingEntriesAreEmpty) {
 // half is fixed.
 struct Fixed {
     std::string_view key;  // lead or feeling key, or "closing"
-    int index;             // feeling entry 0..3, closing 1..6, -1 for a lead
+    int index;  // feeling entry 0..3, closing 1..6, -1 for a lead
     std::string_view id;
     std::string_view en;
 };
 
-const SentencePair& lookup(const Fixed& f) {
-    if (f.key == "closing") return closingPair(f.index);
-    if (f.index < 0) return leadPair(f.key);
+const SentencePair& lookup(const Fixed& f)
+{
+    if (f.key == "closing")
+        return closingPair(f.index);
+    if (f.index < 0)
+        return leadPair(f.key);
     return feelingSet(f.key).at(static_cast<std::size_t>(f.index));
 }
 
-TEST(DreamSentences, FixedWordingIsKeptExactly) {
+TEST(DreamSentences, FixedWordingIsKeptExactly)
+{
     const Fixed fixed[] = {
         {"tiger.marry", -1, "Seseorang ingin menikahi Anda.", "Somebody wants to marry you"},
         {"tiger.friend", -1, "Seseorang ingin menjadi teman Anda.", "Somebody want to become your friend"},
@@ -135,7 +146,8 @@ TEST(DreamSentences, FixedWordingIsKeptExactly) {
     }
 }
 
-TEST(DreamSentences, HalvesAreSingleAsciiLinesWithinTheLongestLengths) {
+TEST(DreamSentences, HalvesAreSingleAsciiLinesWithinTheLongestLengths)
+{
     std::size_t longestId = 0;
     std::size_t longestEn = 0;
     for (const Slot& slot : allSlots()) {
@@ -158,7 +170,8 @@ TEST(DreamSentences, HalvesAreSingleAsciiLinesWithinTheLongestLengths) {
     EXPECT_EQ(longestEn, 113u);
 }
 
-TEST(DreamSentences, UnknownKeysAndClosingNumbersThrow) {
+TEST(DreamSentences, UnknownKeysAndClosingNumbersThrow)
+{
     for (const std::string_view key : {"", "tiger", "Tiger.marry", "tiger.marry ", "tiger.feel", "closing"}) {
         EXPECT_THROW(leadPair(key), std::out_of_range) << "lead '" << key << "'";
     }

@@ -35,10 +35,12 @@ TEST(CardDeal, CardsStayInsideTheirRangesForAnyTimeOfDay)
 TEST(CardDeal, SeedCountsStepsOfPoint864Seconds)
 {
     // Time of day (seconds since midnight) -> whole steps of 0.864 seconds.
+    // clang-format off
     const std::pair<double, std::uint32_t> cases[] = {
         {0.0, 0},         {0.5, 0},          {1.0, 1},          {1.727, 1}, {1.729, 2},
         {21600.0, 25000}, {54000.0, 62500},  {86399.0, 99998},
     };
+    // clang-format on
     for (const auto& [seconds, seed] : cases)
         EXPECT_EQ(dealSeed(seconds / 86400), seed) << seconds;
 }

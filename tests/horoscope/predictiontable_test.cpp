@@ -60,10 +60,14 @@ TEST(PredictionTable, ShippedDatabaseKeepsItsGrammarAndQuotedEntries)
         found = found || table.cell(2, 3, v) == quoted23;
     EXPECT_TRUE(found);
     const TextBlock quoted42 = {
-        "Anda mampu merubah sesuatu yang buruk menjadi baik. Gunakan fantasi Anda, berpikirlah secara luas.", "",
-        "Asmara: Jangan terlalu setia.", "[",
-        "You can turn a bad thing into a good one. Use your fantasy, think outside the box.", "",
-        "Romance: Don't be so terribly loyal.", "]"};
+        "Anda mampu merubah sesuatu yang buruk menjadi baik. Gunakan fantasi Anda, berpikirlah secara luas.",
+        "",
+        "Asmara: Jangan terlalu setia.",
+        "[",
+        "You can turn a bad thing into a good one. Use your fantasy, think outside the box.",
+        "",
+        "Romance: Don't be so terribly loyal.",
+        "]"};
     EXPECT_EQ(table.cell(4, 2, 1), quoted42);
 
     // Every entry has its English part, line for line in the same shape.
@@ -89,6 +93,7 @@ TEST(PredictionTable, LoaderEdgeCases)
         int band, quality, variant;
         TextBlock expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"entry without its closing bracket is kept as it is",
          {"1", "1", "Satu", "[", "One", "---"}, 1, 1, 1, {"Satu", "[", "One"}},
@@ -105,6 +110,7 @@ TEST(PredictionTable, LoaderEdgeCases)
         {"a negative first number is outside the table too",
          {"-1", "1", "X", "---", "1", "1", "H", "---"}, 1, 1, 1, {"H"}},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(PredictionTable::fromLines(c.lines).cell(c.band, c.quality, c.variant), c.expected) << c.what;
 
@@ -133,6 +139,7 @@ TEST(PredictionTable, AnEndWithoutAWholeEntryAddsNothingAndReadsNoFurther)
         const char* what;
         std::vector<std::string> tail;
     };
+    // clang-format off
     const Case cases[] = {
         {"text lines after the last entry", {"catatan", "", "akhir"}},
         {"numbers with no body after them", {"kosong", "3", "3"}},
@@ -140,6 +147,7 @@ TEST(PredictionTable, AnEndWithoutAWholeEntryAddsNothingAndReadsNoFurther)
         {"a number too large for any cell", {"99999999999", "2", "Teks"}},
         {"a number too small for any cell", {"-99999999999", "2", "Teks"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::vector<std::string> lines = {"1", "1", "Satu", "---"};
         lines.insert(lines.end(), c.tail.begin(), c.tail.end());

@@ -95,7 +95,7 @@ TEST(Weekly, CycleRunsOverNineWeeks)
 
 TEST(Weekly, LifeStageBandBoundaries)
 {
-    const std::pair<long long, int> cases[] = {{-5, 1}, {0, 1},  {10, 1}, {11, 2}, {18, 2}, {19, 3},
+    const std::pair<long long, int> cases[] = {{-5, 1}, {0, 1},  {10, 1}, {11, 2}, {18, 2},   {19, 3},
                                                {26, 3}, {27, 4}, {37, 4}, {38, 5}, {9999, 5}, {20000, 5}};
     for (const auto& [value, band] : cases)
         EXPECT_EQ(lifeStageBand(value), band) << value;
@@ -120,6 +120,7 @@ TEST(Weekly, ChoiceOnBothSidesOfTheLimitsOfItsRules)
         TextKey key;
     };
     const year_month_day a = 2003y / May / 9;
+    // clang-format off
     const Case cases[] = {
         {"week 20: R2 0.18216 moves the initial reader's band 5 down", 2026y / May / 11, 1966y / May / 9,
          kInitialTimeOfBirth, 0, 1, 20 + 52 * 2026 + 3 + 1, {4, 3, 1}},
@@ -153,6 +154,7 @@ TEST(Weekly, ChoiceOnBothSidesOfTheLimitsOfItsRules)
         {"31 December 2024 lies in week 1 of 2025 but counts the year 2024", 2024y / December / 31, a, 0.25, 0, 1,
          1 + 52 * 2024 + 1 + 1, {3, 2, 3}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const WeeklyRequest request{dayOf(c.born), c.timeOfBirth, c.children, c.card, dayOf(c.today) + 0.625};
         Random random;
@@ -183,6 +185,7 @@ TEST(Weekly, RefusesTextsOfOtherWeeksButNotOfThisWeek)
         std::vector<std::pair<std::size_t, PredictionRecord>> shown;  // history index (11 the newest), entry
         TextKey key;
     };
+    // clang-format off
     const Case cases[] = {
         {"nothing shown yet", {}, {5, 2, 1}},
         {"shown this week, or in week 50 of an earlier year: allowed", {{11, {5, 2, 1, 50}}}, {5, 2, 1}},
@@ -195,6 +198,7 @@ TEST(Weekly, RefusesTextsOfOtherWeeksButNotOfThisWeek)
          {{9, {4, 2, 1, 49}}, {10, {5, 1, 1, 49}}, {11, {5, 2, 2, 49}}},
          {5, 2, 1}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         PredictionHistory history{};
         for (const auto& [index, entry] : c.shown)

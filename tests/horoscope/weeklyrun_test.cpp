@@ -8,10 +8,10 @@
 #include "record/record.h"
 #include "support/fakes.h"
 
-#include <QFile>
-#include <QLabel>
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -30,7 +30,10 @@ namespace {
 class WeeklyRun : public ::testing::Test, public MainWindowFixture {
 protected:
     QString viewText() const { return output.ausfenster()->toPlainText(); }
-    std::optional<Record> storedRecord() const { return RecordFile(QFile::encodeName(recordPath()).toStdString()).load().record; }
+    std::optional<Record> storedRecord() const
+    {
+        return RecordFile(QFile::encodeName(recordPath()).toStdString()).load().record;
+    }
     bool visible(const TForm1& form, const char* name) const
     {
         return form.findChild<QWidget*>(QString::fromLatin1(name))->isVisibleTo(&form);
@@ -318,8 +321,8 @@ TEST_F(CardsByKeyboard, TheFirstCardHasTheFocusAndTheKeysMoveItInCardOrder)
     const auto form = dealtWindow();
     EXPECT_EQ(focusedCard(*form), 1);
     const std::pair<Qt::Key, int> steps[] = {
-        {Qt::Key_Tab, 2},   {Qt::Key_Tab, 3},   {Qt::Key_Tab, 4},      {Qt::Key_Tab, 5},  {Qt::Key_Tab, 1},
-        {Qt::Key_Backtab, 5}, {Qt::Key_Left, 4}, {Qt::Key_Up, 3},      {Qt::Key_Right, 4}, {Qt::Key_Down, 5},
+        {Qt::Key_Tab, 2},     {Qt::Key_Tab, 3},  {Qt::Key_Tab, 4}, {Qt::Key_Tab, 5},   {Qt::Key_Tab, 1},
+        {Qt::Key_Backtab, 5}, {Qt::Key_Left, 4}, {Qt::Key_Up, 3},  {Qt::Key_Right, 4}, {Qt::Key_Down, 5},
     };
     for (const auto& [key, card] : steps) {
         QTest::keyClick(QApplication::focusWidget(), key);

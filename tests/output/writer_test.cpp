@@ -43,6 +43,7 @@ TEST(Writer, BlockausgabeEdgeCases)
         std::vector<Line> expected;
         TextColour after;
     };
+    // clang-format off
     const Case cases[] = {
         {"no brackets: all in the colour in force, no blank line", {"a", "b"}, {{"a", K, false}, {"b", K, false}}, K},
         {"plain brackets: black, blank, blue, black after",
@@ -56,6 +57,7 @@ TEST(Writer, BlockausgabeEdgeCases)
          {"id", "", "[", "", "]"}, {{"id", K, false}, {"", K, false}, {"", B, false}, {"", B, false}}, K},
         {"a line with both brackets is written once", {"[both]"}, {{"", B, false}, {"[both]", B, false}}, K},
     };
+    // clang-format on
     for (const Case& c : cases) {
         RecordingWriter writer;
         blockausgabe(writer, c.block);
@@ -70,12 +72,14 @@ TEST(Writer, PaarausgabeWritesBlackThenBlueAndEndsInBlack)
         std::string id, en;
         std::vector<Line> expected;
     };
+    // clang-format off
     const Case cases[] = {
         {"Akan ada bahaya.", "There will be danger.", {{"Akan ada bahaya.", K, false}, {"There will be danger.", B, false}}},
         {"", "English only", {{"English only", B, false}}},
         {"Hanya Indonesia", "", {{"Hanya Indonesia", K, false}}},
         {"", "", {}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         RecordingWriter writer;
         writer.colour = B;

@@ -19,6 +19,7 @@ TEST(ChildrenLimit, GrowsOneChildPer365DaysFromFourteenUpToTwenty)
         int limit;
         const char* what;
     };
+    // clang-format off
     const Case cases[] = {
         {kToday, 1, "born today"},
         {kToday + 400, 1, "born in the future"},
@@ -28,6 +29,7 @@ TEST(ChildrenLimit, GrowsOneChildPer365DaysFromFourteenUpToTwenty)
         {24448, 20, "60 calendar years before (7 Dec 1966)"},
         {2, 20, "the earliest birthday"},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(childrenLimit(kToday, c.birthday), c.limit) << c.what;
 }
@@ -49,6 +51,7 @@ TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValues)
         double wantBirthday, wantTime;
         int wantChildren;
     };
+    // clang-format off
     const Case cases[] = {
         {30000, 0.25, 3, 30000, 0.25, 3},
         {2, 0.0, 0, 2, 0.0, 0},                        // both range ends are fine
@@ -64,6 +67,7 @@ TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValues)
         {30000, 0.25, -4, 30000, 0.25, 0},
         {30000, 0.25, std::numeric_limits<std::int32_t>::min(), 30000, 0.25, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         const BirthData data = restoredBirthData(c.birthday, c.time, c.children);
         EXPECT_EQ(data.birthday, c.wantBirthday) << c.birthday;

@@ -41,13 +41,13 @@ TEST(RecordBytes, FieldsSitAtTheirOffsetsLittleEndian)
     record.wuerfe[0] = {1.0, 2};
     record.wuerfe[19] = {-2.0, -1};
     const auto bytes = serialise(record);
-    EXPECT_EQ(bytes[20], 1);    // oldest prediction, band
-    EXPECT_EQ(bytes[24], 2);    // quality
-    EXPECT_EQ(bytes[28], 3);    // variant
-    EXPECT_EQ(bytes[32], 4);    // week
+    EXPECT_EQ(bytes[20], 1);  // oldest prediction, band
+    EXPECT_EQ(bytes[24], 2);  // quality
+    EXPECT_EQ(bytes[28], 3);  // variant
+    EXPECT_EQ(bytes[32], 4);  // week
     EXPECT_EQ(bytes[20 + 11 * 16 + 8], 10);  // newest prediction, variant
     EXPECT_EQ(bytes[212 + 7], 0x3F);  // 1.0 = 3F F0 00 .. (high byte last)
-    EXPECT_EQ(bytes[212 + 8], 2);     // its card, right after the key
+    EXPECT_EQ(bytes[212 + 8], 2);  // its card, right after the key
     EXPECT_EQ(bytes[212 + 19 * 12 + 7], 0xC0);  // -2.0
     for (std::size_t i = 212 + 19 * 12 + 8; i < 452; ++i)
         EXPECT_EQ(bytes[i], 0xFF) << i;  // card -1
@@ -167,6 +167,7 @@ struct Scenario {
 TEST(RecordMerge, CopiesSavingInTurnAppendWhatEachAddedAndNothingElse)
 {
     const std::vector<int> twelve = range(1, 12), twenty = range(101, 120);
+    // clang-format off
     const Scenario scenarios[] = {
         {"one copy, a pick equal to the entry that just rolled off", range(1, 12), {}, "A< A+1 A!",
          range(2, 12) + std::vector{1}, {}},
@@ -186,6 +187,7 @@ TEST(RecordMerge, CopiesSavingInTurnAppendWhatEachAddedAndNothingElse)
         {"a file that another copy made first", {}, {}, "X A< B< A+13 A*201 A! B+14 B*202 B!", {13, 14}, {201, 202}},
         {"a file deleted meanwhile", twelve, twenty, "A< X A+13 A!", range(2, 13), twenty},
     };
+    // clang-format on
     for (const Scenario& s : scenarios) {
         std::optional<Record> file = Record{};
         file->verlauf = listOf<PredictionRecord, kHistorySize>(s.predictions, prediction);
@@ -205,7 +207,8 @@ TEST(RecordMerge, CopiesSavingInTurnAppendWhatEachAddedAndNothingElse)
                 copy.base = file;
                 break;
             case '+':
-                recordPrediction(copy.mine.verlauf, prediction(n).band, prediction(n).quality, prediction(n).variant, 50);
+                recordPrediction(copy.mine.verlauf, prediction(n).band, prediction(n).quality, prediction(n).variant,
+                                 50);
                 break;
             case '*':
                 appendDraw(copy.mine.wuerfe, draw(n).key, draw(n).card);
@@ -253,11 +256,13 @@ TEST(PredictionHistory, OnlyARepeatOfTheNewestInAllThreeNumbersIsLeftOut)
         PredictionRecord pick;
         bool recorded;
     };
+    // clang-format off
     const Case cases[] = {
         {{5, 2, 1, 50}, false}, {{5, 2, 1, 51}, false},  // the week is not compared
         {{4, 2, 1, 50}, true},  {{5, 3, 1, 50}, true},  {{5, 2, 2, 50}, true},
         {{3, 3, 3, 50}, true},  // equal to an older entry only
     };
+    // clang-format on
     for (const Case& c : cases) {
         PredictionHistory history{};
         history[kHistorySize - 2] = {3, 3, 3, 48};

@@ -17,7 +17,6 @@ namespace {
 constexpr uid_t kUnprivilegedUser = 65534;
 }  // namespace
 
-
 ErrorBoxRecorder::ErrorBoxRecorder()
 {
     TApplication::instance()->setErrorPresenter([this](const QString& title, const QString& text) {
@@ -32,21 +31,18 @@ ErrorBoxRecorder::~ErrorBoxRecorder()
 }
 
 MainWindowFixture::MainWindowFixture()
-    : clock(std::make_shared<FakeClock>(kMonday7December2026At15)),
-      sound(std::make_shared<RecordingSound>()),
-      waits(std::make_shared<std::vector<double>>()),
-      onWait(std::make_shared<std::function<void(double)>>())
-{
-}
+    : clock(std::make_shared<FakeClock>(kMonday7December2026At15)), sound(std::make_shared<RecordingSound>()),
+      waits(std::make_shared<std::vector<double>>()), onWait(std::make_shared<std::function<void(double)>>())
+{}
 
 std::unique_ptr<TForm1> MainWindowFixture::makeWindow()
 {
-    auto form = std::make_unique<TForm1>(MainWindowServices{
-        clock, nativeFolder(folder), sound, [waits = waits, onWait = onWait](double seconds) {
-            waits->push_back(seconds);
-            if (*onWait)
-                (*onWait)(seconds);
-        }});
+    auto form = std::make_unique<TForm1>(
+        MainWindowServices{clock, nativeFolder(folder), sound, [waits = waits, onWait = onWait](double seconds) {
+                               waits->push_back(seconds);
+                               if (*onWait)
+                                   (*onWait)(seconds);
+                           }});
     form->setOutputWindow(&output);
     return form;
 }
@@ -95,8 +91,8 @@ std::string nativeFolder(const QTemporaryDir& folder)
 
 ReadOnlyFolder::ReadOnlyFolder(const QString& path) : m_path(path)
 {
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther
-                                    | QFile::ReadGroup | QFile::ExeGroup);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther |
+                                    QFile::ReadGroup | QFile::ExeGroup);
     if (geteuid() == 0 && seteuid(kUnprivilegedUser) == 0)
         m_droppedRoot = true;
 }

@@ -24,11 +24,11 @@ namespace art {
 namespace {
 
 constexpr int W = 70, H = 95;
-constexpr double SS = 4.0;   // supersampling factor
+constexpr double SS = 4.0;  // supersampling factor
 
 const QColor cardWhite(252, 250, 244);
 const QColor cardEdge(120, 116, 128);
-const QColor around(12, 14, 34);          // the night behind the card's corners
+const QColor around(12, 14, 34);  // the night behind the card's corners
 const QColor suitRed(196, 16, 32);
 const QColor suitBlack(18, 16, 22);
 const QColor robeRed(184, 22, 34);
@@ -95,7 +95,10 @@ QPainterPath suitPath(Suit suit)
     return p;
 }
 
-QColor suitColour(Suit s) { return (s == Suit::Heart || s == Suit::Diamond) ? suitRed : suitBlack; }
+QColor suitColour(Suit s)
+{
+    return (s == Suit::Heart || s == Suit::Diamond) ? suitRed : suitBlack;
+}
 
 // A pip of the suit, 'size' pixels (final) high, centred on 'c' (final
 // pixels); 'flip' turns it upside down as on the lower half of a card.
@@ -161,7 +164,7 @@ enum class Court { King, Queen, Jack };
 // and the figure's attribute.
 void courtHalf(QPainter& p, Court court, Suit suit, double fw)
 {
-    const double u = fw / 168.0;   // designed on a half 168 x 156
+    const double u = fw / 168.0;  // designed on a half 168 x 156
     p.save();
     p.scale(u, u);
     p.setRenderHint(QPainter::Antialiasing);
@@ -177,9 +180,19 @@ void courtHalf(QPainter& p, Court court, Suit suit, double fw)
     // the attribute behind the figure
     if (court == Court::King) {
         // a kris, its wavy blade raised behind the shoulder
-        QPainterPath blade = spline({corner(118, 150), {126, 120}, {118, 100}, {130, 76}, {122, 54},
-                                     {134, 32}, corner(132, 10), {142, 32}, {134, 54}, {142, 76},
-                                     {130, 100}, {138, 120}, corner(130, 150)},
+        QPainterPath blade = spline({corner(118, 150),
+                                     {126, 120},
+                                     {118, 100},
+                                     {130, 76},
+                                     {122, 54},
+                                     {134, 32},
+                                     corner(132, 10),
+                                     {142, 32},
+                                     {134, 54},
+                                     {142, 76},
+                                     {130, 100},
+                                     {138, 120},
+                                     corner(130, 150)},
                                     true);
         QLinearGradient g(118, 0, 142, 0);
         g.setColorAt(0, QColor(230, 232, 240));
@@ -198,8 +211,7 @@ void courtHalf(QPainter& p, Court court, Suit suit, double fw)
     }
 
     // shoulders and chest in colour blocks, with a gold collar
-    fill(spline({corner(10, 158), {18, 134}, {46, 120}, {86, 115}, {128, 120}, {152, 134}, corner(160, 158)},
-                true),
+    fill(spline({corner(10, 158), {18, 134}, {46, 120}, {86, 115}, {128, 120}, {152, 134}, corner(160, 158)}, true),
          robeA);
     fill(spline({corner(62, 158), {66, 138}, {86, 129}, {106, 138}, corner(110, 158)}, true), robeB);
     fill(spline({{46, 122}, {86, 115}, {126, 122}, {118, 135}, {86, 130}, {54, 135}}, true), robeGold);
@@ -225,8 +237,17 @@ void courtHalf(QPainter& p, Court court, Suit suit, double fw)
     p.translate(-74, -57);
     // hair behind, black
     fill(spline({{96, 44}, {112, 56}, {114, 76}, corner(108, 96), {100, 84}, {92, 70}}, true), line);
-    const QPainterPath face = spline({corner(76, 34), corner(50, 62), {60, 63}, {62, 66}, corner(58, 69),
-                                      {62, 72}, {64, 78}, {76, 80}, {90, 74}, {98, 60}, {98, 42}},
+    const QPainterPath face = spline({corner(76, 34),
+                                      corner(50, 62),
+                                      {60, 63},
+                                      {62, 66},
+                                      corner(58, 69),
+                                      {62, 72},
+                                      {64, 78},
+                                      {76, 80},
+                                      {90, 74},
+                                      {98, 60},
+                                      {98, 42}},
                                      true);
     fill(face, skin);
     // eye and brow
@@ -244,9 +265,9 @@ void courtHalf(QPainter& p, Court court, Suit suit, double fw)
     // headwear
     if (court == Court::King) {
         // tall crown leaning back, gold with red jewels
-        const QPainterPath crown = spline({corner(70, 40), corner(98, 40), {103, 28}, {102, 16},
-                                           corner(97, 8), {87, 13}, {77, 22}, corner(72, 32)},
-                                          true);
+        const QPainterPath crown = spline(
+            {corner(70, 40), corner(98, 40), {103, 28}, {102, 16}, corner(97, 8), {87, 13}, {77, 22}, corner(72, 32)},
+            true);
         fill(crown, robeGold);
         p.setPen(Qt::NoPen);
         p.setBrush(robeRed);
@@ -277,8 +298,7 @@ void courtHalf(QPainter& p, Court court, Suit suit, double fw)
         // young knight: a small cap with a feather curling back
         fill(spline({corner(74, 40), {78, 24}, {92, 18}, {104, 24}, corner(102, 44)}, true), robeRed);
         fill(spline({corner(74, 42), corner(102, 44), corner(102, 50), corner(76, 48)}, true), robeGold);
-        fill(spline({{98, 24}, {114, 8}, {132, 10}, corner(142, 24), {126, 18}, {112, 20}, {104, 28}}, true),
-             robeGold);
+        fill(spline({{98, 24}, {114, 8}, {132, 10}, corner(142, 24), {126, 18}, {112, 20}, {104, 28}}, true), robeGold);
     }
 
     p.restore();
@@ -396,7 +416,7 @@ QImage aceOfSpades(int scale)
     return reduce(img, W * scale, H * scale);
 }
 
-} // namespace
+}  // namespace
 
 QImage cardBack(int scale)
 {
@@ -426,9 +446,9 @@ QImage cardBack(int scale)
     p.setClipPath(fieldPath);
     const double cell = 11 * px;
     const QPointF origin = field.center();
-    const double along = cell * 0.31;   // from the motif's centre to a petal's centre
-    const double half = cell * 0.26;    // half the petal's length
-    const double wide = cell * 0.145;   // half its width
+    const double along = cell * 0.31;  // from the motif's centre to a petal's centre
+    const double half = cell * 0.26;  // half the petal's length
+    const double wide = cell * 0.145;  // half its width
     for (int j = -5; j <= 5; ++j) {
         for (int i = -4; i <= 4; ++i) {
             const QPointF c = origin + QPointF(i * cell, j * cell);
@@ -496,4 +516,4 @@ QImage cardFace(Card card, int scale)
     return numberCard(Suit::Diamond, "3", {{35, 20}, {35, 47.5}, {35, 75}}, 15, scale);
 }
 
-} // namespace art
+}  // namespace art

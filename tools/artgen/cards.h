@@ -12,4 +12,4 @@ enum class Card { KingOfSpades, ThreeOfDiamonds, QueenOfClubs, AceOfSpades, Jack
 QImage cardBack(int scale = 1);
 QImage cardFace(Card card, int scale = 1);
 
-} // namespace art
+}  // namespace art

@@ -47,8 +47,7 @@ QImage twoColour(const std::function<void(QPainter&)>& shape, int scale)
 // Draws with 'draw' in the units of a picture designed at 'size', on a canvas
 // 'detail' times larger for smooth edges and 'scale' times larger again for
 // high-density screens, and reduces it to 'size' times 'scale'.
-QImage supersampled(QSize size, double detail, int scale, QColor fill,
-                    const std::function<void(QPainter&)>& draw)
+QImage supersampled(QSize size, double detail, int scale, QColor fill, const std::function<void(QPainter&)>& draw)
 {
     QImage big = canvas(int(size.width() * detail * scale), int(size.height() * detail * scale), fill);
     QPainter p(&big);
@@ -122,29 +121,31 @@ void unionJack(QPainter& p, const QRectF& r)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 QImage flags(int scale)
 {
     // drawn in the button's pixels, eight times finer, and reduced
-    return supersampled({52, 25}, 8, scale, QColor(12, 14, 34), [](QPainter& p) {
-        // whole pixels for the cloths and their frames, so the edges stay sharp
-        const QRectF left(2, 5, 22, 16);
-        const QRectF right(28, 5, 22, 16);
-        for (const QRectF& r : {left, right})
-            p.fillRect(r.adjusted(-1, -1, 1, 1), QColor(196, 146, 50));
-        unionJack(p, left);
-        p.fillRect(QRectF(right.left(), right.top(), right.width(), 8), QColor(206, 17, 38));
-        p.fillRect(QRectF(right.left(), right.top() + 8, right.width(), 8), QColor(250, 250, 250));
-        // a soft light across both cloths so they do not look like flat stickers
-        for (const QRectF& r : {left, right}) {
-            QLinearGradient g(r.topLeft(), r.bottomRight());
-            g.setColorAt(0.0, QColor(255, 255, 255, 40));
-            g.setColorAt(0.5, QColor(255, 255, 255, 0));
-            g.setColorAt(1.0, QColor(0, 0, 0, 36));
-            p.fillRect(r, g);
-        }
-    }).convertToFormat(QImage::Format_RGB32);
+    return supersampled({52, 25}, 8, scale, QColor(12, 14, 34),
+                        [](QPainter& p) {
+                            // whole pixels for the cloths and their frames, so the edges stay sharp
+                            const QRectF left(2, 5, 22, 16);
+                            const QRectF right(28, 5, 22, 16);
+                            for (const QRectF& r : {left, right})
+                                p.fillRect(r.adjusted(-1, -1, 1, 1), QColor(196, 146, 50));
+                            unionJack(p, left);
+                            p.fillRect(QRectF(right.left(), right.top(), right.width(), 8), QColor(206, 17, 38));
+                            p.fillRect(QRectF(right.left(), right.top() + 8, right.width(), 8), QColor(250, 250, 250));
+                            // a soft light across both cloths so they do not look like flat stickers
+                            for (const QRectF& r : {left, right}) {
+                                QLinearGradient g(r.topLeft(), r.bottomRight());
+                                g.setColorAt(0.0, QColor(255, 255, 255, 40));
+                                g.setColorAt(0.5, QColor(255, 255, 255, 0));
+                                g.setColorAt(1.0, QColor(0, 0, 0, 36));
+                                p.fillRect(r, g);
+                            }
+                        })
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 namespace {
@@ -153,20 +154,28 @@ namespace {
 // of the 32-pixel two-colour icon, which the larger desktop icons share;
 // the small desktop icons leave out what would only blur.
 struct KayonDetail {
-    double outline = 2.1;                  // width of the leaf's outline
-    double starWaist = 3.0;                // inner radius of the eight-pointed star
-    bool starEye = true;                   // the dark eye in the star's heart
-    bool sideStars = true;                 // the two small stars beside the leaf
-    QRectF upperStep{7, 25.6, 18, 2.4};    // the stepped foot under the leaf
+    double outline = 2.1;  // width of the leaf's outline
+    double starWaist = 3.0;  // inner radius of the eight-pointed star
+    bool starEye = true;  // the dark eye in the star's heart
+    bool sideStars = true;  // the two small stars beside the leaf
+    QRectF upperStep{7, 25.6, 18, 2.4};  // the stepped foot under the leaf
     QRectF lowerStep{3.5, 29, 25, 2.8};
 };
 
 // The kayon on a 32-unit square, white on black.
 void kayonShape(QPainter& p, const KayonDetail& d)
 {
-    const QPainterPath leaf = spline({corner(16, 0.6), {18.6, 4.4}, {23.6, 10}, {27.4, 16.4}, {26.6, 21.6},
-                                      corner(22.6, 24.6), corner(9.4, 24.6), {5.4, 21.6}, {4.6, 16.4},
-                                      {8.4, 10}, {13.4, 4.4}},
+    const QPainterPath leaf = spline({corner(16, 0.6),
+                                      {18.6, 4.4},
+                                      {23.6, 10},
+                                      {27.4, 16.4},
+                                      {26.6, 21.6},
+                                      corner(22.6, 24.6),
+                                      corner(9.4, 24.6),
+                                      {5.4, 21.6},
+                                      {4.6, 16.4},
+                                      {8.4, 10},
+                                      {13.4, 4.4}},
                                      true);
     p.setPen(QPen(Qt::white, d.outline, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
@@ -187,15 +196,18 @@ void kayonShape(QPainter& p, const KayonDetail& d)
     }
 }
 
-void programShape(QPainter& p) { kayonShape(p, KayonDetail{}); }
+void programShape(QPainter& p)
+{
+    kayonShape(p, KayonDetail{});
+}
 
 // Where the desktop icon's parts sit at one size, in pixels of that size.
 struct DesktopLayout {
-    double frame;      // width of the gold frame round the rounded square
-    double inset;      // the frame's centre line, from the edge
-    double radius;     // the square's corner radius
-    QPointF origin;    // the corner of the kayon's 32-unit square
-    double unit;       // pixels per unit of that square
+    double frame;  // width of the gold frame round the rounded square
+    double inset;  // the frame's centre line, from the edge
+    double radius;  // the square's corner radius
+    QPointF origin;  // the corner of the kayon's 32-unit square
+    double unit;  // pixels per unit of that square
     KayonDetail detail;
 };
 
@@ -206,7 +218,7 @@ struct DesktopLayout {
 DesktopLayout desktopLayout(int size)
 {
     DesktopLayout l;
-    QRectF upper, lower;   // the steps of the foot, in pixels of this size
+    QRectF upper, lower;  // the steps of the foot, in pixels of this size
     switch (size) {
     case 32:
         // the side stars would be a blur of a pixel or two here, so the leaf
@@ -236,9 +248,7 @@ DesktopLayout desktopLayout(int size)
         return {3 * f, 3 * f, 22 * f, QPointF(14 * f, 12 * f), 100.0 / 32 * f, KayonDetail{}};
     }
     }
-    const auto toUnits = [&l](const QRectF& r) {
-        return QRectF((r.topLeft() - l.origin) / l.unit, r.size() / l.unit);
-    };
+    const auto toUnits = [&l](const QRectF& r) { return QRectF((r.topLeft() - l.origin) / l.unit, r.size() / l.unit); };
     l.detail.upperStep = toUnits(upper);
     l.detail.lowerStep = toUnits(lower);
     return l;
@@ -303,32 +313,54 @@ QImage desktopIcon(int size)
 QImage outputIcon(int scale)
 {
     // an open book with a star rising over it
-    return twoColour([](QPainter& p) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::white);
-        starPolygon(p, QPointF(16, 6.2), 6.2, 2.3, 4);
-        starPolygon(p, QPointF(16, 6.2), 3.6, 1.6, 4, M_PI / 4);
-        // the two pages, curving down to the spine
-        QPainterPath leftPage = spline({corner(1.5, 15), {6, 13.4}, {11, 13.6}, corner(15.2, 16.2),
-                                        corner(15.2, 30), {11, 27.4}, {6, 27}, corner(1.5, 28.6)},
-                                       true);
-        QPainterPath rightPage = spline({corner(16.8, 16.2), {21, 13.6}, {26, 13.4}, corner(30.5, 15),
-                                         corner(30.5, 28.6), {26, 27}, {21, 27.4}, corner(16.8, 30)},
-                                        true);
-        p.drawPath(leftPage);
-        p.drawPath(rightPage);
-        // lines of writing, cut out of the pages
-        p.setBrush(Qt::black);
-        for (int i = 0; i < 3; ++i) {
-            const double y = 18 + i * 3.3;
-            p.drawPath(spline({corner(4.2, y), {8, y - 0.8}, corner(12.6, y + 0.4), corner(12.6, y + 1.4),
-                               {8, y + 0.3}, corner(4.2, y + 1.1)},
-                              true));
-            p.drawPath(spline({corner(19.4, y + 0.4), {24, y - 0.8}, corner(27.8, y), corner(27.8, y + 1.1),
-                               {24, y + 0.3}, corner(19.4, y + 1.4)},
-                              true));
-        }
-    }, scale);
+    return twoColour(
+        [](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            starPolygon(p, QPointF(16, 6.2), 6.2, 2.3, 4);
+            starPolygon(p, QPointF(16, 6.2), 3.6, 1.6, 4, M_PI / 4);
+            // the two pages, curving down to the spine
+            QPainterPath leftPage = spline({corner(1.5, 15),
+                                            {6, 13.4},
+                                            {11, 13.6},
+                                            corner(15.2, 16.2),
+                                            corner(15.2, 30),
+                                            {11, 27.4},
+                                            {6, 27},
+                                            corner(1.5, 28.6)},
+                                           true);
+            QPainterPath rightPage = spline({corner(16.8, 16.2),
+                                             {21, 13.6},
+                                             {26, 13.4},
+                                             corner(30.5, 15),
+                                             corner(30.5, 28.6),
+                                             {26, 27},
+                                             {21, 27.4},
+                                             corner(16.8, 30)},
+                                            true);
+            p.drawPath(leftPage);
+            p.drawPath(rightPage);
+            // lines of writing, cut out of the pages
+            p.setBrush(Qt::black);
+            for (int i = 0; i < 3; ++i) {
+                const double y = 18 + i * 3.3;
+                p.drawPath(spline({corner(4.2, y),
+                                   {8, y - 0.8},
+                                   corner(12.6, y + 0.4),
+                                   corner(12.6, y + 1.4),
+                                   {8, y + 0.3},
+                                   corner(4.2, y + 1.1)},
+                                  true));
+                p.drawPath(spline({corner(19.4, y + 0.4),
+                                   {24, y - 0.8},
+                                   corner(27.8, y),
+                                   corner(27.8, y + 1.1),
+                                   {24, y + 0.3},
+                                   corner(19.4, y + 1.4)},
+                                  true));
+            }
+        },
+        scale);
 }
 
 QImage dreamIcon(int scale)
@@ -356,4 +388,4 @@ QImage dreamIcon(int scale)
     });
 }
 
-} // namespace art
+}  // namespace art

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     // the 2x file carries the same name with "@2x" before the extension.
     struct Picture {
         const char* name;
-        bool jpeg;   // the paintings; the rest are PNG for their sharp edges or transparency
+        bool jpeg;  // the paintings; the rest are PNG for their sharp edges or transparency
         std::function<QImage(int scale)> draw;
     };
     const Picture pictures[] = {
@@ -66,8 +66,8 @@ int main(int argc, char** argv)
     };
     for (const Picture& pic : pictures) {
         for (int scale : {1, 2}) {
-            const QString name = QString::fromLatin1(pic.name) + (scale == 1 ? "" : "@2x") +
-                                 (pic.jpeg ? ".jpg" : ".png");
+            const QString name =
+                QString::fromLatin1(pic.name) + (scale == 1 ? "" : "@2x") + (pic.jpeg ? ".jpg" : ".png");
             write(pic.draw(scale), QDir(pics).filePath(name), pic.jpeg);
         }
     }

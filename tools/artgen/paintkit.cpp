@@ -3,8 +3,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRadialGradient>
 #include <QLinearGradient>
+#include <QRadialGradient>
 
 #include <algorithm>
 #include <cmath>
@@ -19,9 +19,18 @@ std::uint64_t Rng::next()
     return z ^ (z >> 31);
 }
 
-double Rng::uniform() { return double(next() >> 11) * (1.0 / 9007199254740992.0); }
-double Rng::uniform(double lo, double hi) { return lo + (hi - lo) * uniform(); }
-int Rng::below(int n) { return int(uniform() * n); }
+double Rng::uniform()
+{
+    return double(next() >> 11) * (1.0 / 9007199254740992.0);
+}
+double Rng::uniform(double lo, double hi)
+{
+    return lo + (hi - lo) * uniform();
+}
+int Rng::below(int n)
+{
+    return int(uniform() * n);
+}
 
 double Rng::normal()
 {
@@ -70,8 +79,7 @@ QPainterPath spline(const std::vector<Pt>& pts, bool closed, double tension)
 QColor mix(const QColor& a, const QColor& b, double t)
 {
     auto m = [t](int x, int y) { return int(std::lround(x + (y - x) * t)); };
-    return QColor(m(a.red(), b.red()), m(a.green(), b.green()), m(a.blue(), b.blue()),
-                  m(a.alpha(), b.alpha()));
+    return QColor(m(a.red(), b.red()), m(a.green(), b.green()), m(a.blue(), b.blue()), m(a.alpha(), b.alpha()));
 }
 
 QColor withAlpha(QColor c, double alpha)
@@ -117,7 +125,7 @@ void boxPass(QImage& img, int r, bool horizontal)
     }
 }
 
-} // namespace
+}  // namespace
 
 void blur(QImage& img, int radius, int scale)
 {
@@ -184,14 +192,14 @@ void starField(QPainter& p, const QRectF& area, Rng& rng, int count, double scal
     };
     for (int i = 0; i < count; ++i) {
         const QPointF pos(rng.uniform(area.left(), area.right()), rng.uniform(area.top(), area.bottom()));
-        const double m = std::pow(rng.uniform(), 3.2);   // most stars faint, a few bright
+        const double m = std::pow(rng.uniform(), 3.2);  // most stars faint, a few bright
         const QColor tint = tints[rng.below(5)];
         const double a = std::clamp(allow(pos), 0.0, 1.0);
         if (a <= 0.0)
             continue;
         double bright = 0.25 + 0.75 * m;
         double radius = (0.35 + 1.25 * m) * scale;
-        if (m > 0.35 && a < 1.0) {   // calm places keep only the small stars
+        if (m > 0.35 && a < 1.0) {  // calm places keep only the small stars
             radius = 0.45 * scale;
             bright *= 0.6;
         }
@@ -200,8 +208,8 @@ void starField(QPainter& p, const QRectF& area, Rng& rng, int count, double scal
     }
 }
 
-void glow(QPainter& target, const QSize& size, double downscale, int blurRadius, int scale, QColor tint,
-          double opacity, const std::function<void(QPainter&)>& shape)
+void glow(QPainter& target, const QSize& size, double downscale, int blurRadius, int scale, QColor tint, double opacity,
+          const std::function<void(QPainter&)>& shape)
 {
     const int w = std::max(1, int(size.width() / downscale));
     const int h = std::max(1, int(size.height() / downscale));
@@ -235,4 +243,4 @@ bool savePng(const QImage& img, const QString& path)
     return img.save(path, "PNG");
 }
 
-} // namespace art
+}  // namespace art

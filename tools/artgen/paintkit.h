@@ -24,10 +24,10 @@ class Rng {
 public:
     explicit Rng(std::uint64_t seed) : m_state(seed) {}
     std::uint64_t next();
-    double uniform();                       // [0, 1)
-    double uniform(double lo, double hi);   // [lo, hi)
-    int below(int n);                       // [0, n)
-    double normal();                        // mean 0, deviation 1
+    double uniform();  // [0, 1)
+    double uniform(double lo, double hi);  // [lo, hi)
+    int below(int n);  // [0, n)
+    double normal();  // mean 0, deviation 1
 
 private:
     std::uint64_t m_state;
@@ -35,10 +35,10 @@ private:
 
 // One palette for the whole program: night sky, gold, deep red.
 namespace pal {
-inline const QColor night0{4, 6, 18};        // deepest sky, top of the pictures
-inline const QColor night1{10, 16, 42};      // sky
-inline const QColor night2{24, 22, 60};      // sky near the horizon
-inline const QColor dusk{70, 14, 28};        // deep red glow on the horizon
+inline const QColor night0{4, 6, 18};  // deepest sky, top of the pictures
+inline const QColor night1{10, 16, 42};  // sky
+inline const QColor night2{24, 22, 60};  // sky near the horizon
+inline const QColor dusk{70, 14, 28};  // deep red glow on the horizon
 inline const QColor goldDark{122, 78, 16};
 inline const QColor gold{214, 160, 52};
 inline const QColor goldLight{250, 218, 130};
@@ -47,7 +47,7 @@ inline const QColor red{150, 14, 30};
 inline const QColor redDark{92, 6, 18};
 inline const QColor ink{14, 10, 16};
 inline const QColor silhouette{5, 5, 12};
-} // namespace pal
+}  // namespace pal
 
 // A control point of an outline; a sharp point becomes a corner, the others
 // are passed through smoothly (Catmull-Rom).
@@ -56,7 +56,10 @@ struct Pt {
     double y;
     bool sharp = false;
 };
-inline Pt corner(double x, double y) { return {x, y, true}; }
+inline Pt corner(double x, double y)
+{
+    return {x, y, true};
+}
 
 QPainterPath spline(const std::vector<Pt>& pts, bool closed, double tension = 1.0);
 QColor mix(const QColor& a, const QColor& b, double t);
@@ -84,10 +87,10 @@ void starField(QPainter& p, const QRectF& area, Rng& rng, int count, double scal
 // A soft halo around whatever 'shape' draws: rendered at a reduced size,
 // blurred, tinted and laid over the target. 'blurRadius' is given as for the
 // picture at its designed size; 'scale' widens it for larger drawings.
-void glow(QPainter& target, const QSize& size, double downscale, int blurRadius, int scale,
-          QColor tint, double opacity, const std::function<void(QPainter&)>& shape);
+void glow(QPainter& target, const QSize& size, double downscale, int blurRadius, int scale, QColor tint, double opacity,
+          const std::function<void(QPainter&)>& shape);
 
 bool saveJpeg(const QImage& img, const QString& path);
 bool savePng(const QImage& img, const QString& path);
 
-} // namespace art
+}  // namespace art

@@ -26,7 +26,7 @@
 namespace art {
 namespace {
 
-constexpr double SS = 2.0;   // supersampling factor
+constexpr double SS = 2.0;  // supersampling factor
 
 // How freely stars may shine at a point (in drawing pixels, px to a designed
 // pixel): dimmed inside the calm rectangles (given in designed pixels) and a
@@ -112,11 +112,9 @@ void comet(QPainter& p, QPointF head, QPointF tailEnd, int scale)
     glow(p, size, 2.0, int(12 * SS), scale, QColor(255, 222, 165), 1.0, [&](QPainter& q) {
         QPainterPath tail;
         tail.moveTo(head + n * 2 * px);
-        tail.cubicTo(head + u * len * 0.35 + n * 16 * px, head + u * len * 0.75 + n * 44 * px,
-                     tailEnd + n * 76 * px);
+        tail.cubicTo(head + u * len * 0.35 + n * 16 * px, head + u * len * 0.75 + n * 44 * px, tailEnd + n * 76 * px);
         tail.lineTo(tailEnd - n * 4 * px);
-        tail.cubicTo(head + u * len * 0.7 - n * 3 * px, head + u * len * 0.3 - n * 4 * px,
-                     head - n * 2 * px);
+        tail.cubicTo(head + u * len * 0.7 - n * 3 * px, head + u * len * 0.3 - n * 4 * px, head - n * 2 * px);
         tail.closeSubpath();
         QLinearGradient g(head, tailEnd + n * 25 * px);
         g.setColorAt(0.0, QColor(255, 255, 255, 255));
@@ -190,8 +188,10 @@ QPainterPath banyan(QPointF foot, double px, Rng& rng)
     st.setCapStyle(Qt::RoundCap);
     st.setJoinStyle(Qt::RoundJoin);
     const QPointF limbs[][3] = {
-        {{-20, -120}, {-60, -140}, {-112, -150}}, {{-6, -136}, {-24, -170}, {-46, -196}},
-        {{4, -136}, {30, -170}, {62, -192}},     {{16, -124}, {60, -140}, {118, -146}},
+        {{-20, -120}, {-60, -140}, {-112, -150}},
+        {{-6, -136}, {-24, -170}, {-46, -196}},
+        {{4, -136}, {30, -170}, {62, -192}},
+        {{16, -124}, {60, -140}, {118, -146}},
     };
     for (const auto& l : limbs) {
         QPainterPath limb;
@@ -223,7 +223,7 @@ QPainterPath banyan(QPointF foot, double px, Rng& rng)
     return path;
 }
 
-} // namespace
+}  // namespace
 
 QImage mainBackground(int scale)
 {
@@ -236,10 +236,9 @@ QImage mainBackground(int scale)
 
     // where the program's labels, fields and buttons sit, and the card prompt
     const std::vector<QRectF> calm = {
-        {13, 25, 114, 16}, {13, 46, 92, 24}, {289, 25, 78, 16}, {289, 46, 46, 26},
-        {289, 80, 78, 13}, {487, 25, 66, 16}, {487, 46, 66, 24}, {487, 80, 78, 13},
-        {28, 360, 85, 24}, {26, 439, 95, 26}, {496, 440, 73, 27}, {585, 440, 129, 27},
-        {150, 13, 258, 29},
+        {13, 25, 114, 16},  {13, 46, 92, 24},    {289, 25, 78, 16},  {289, 46, 46, 26}, {289, 80, 78, 13},
+        {487, 25, 66, 16},  {487, 46, 66, 24},   {487, 80, 78, 13},  {28, 360, 85, 24}, {26, 439, 95, 26},
+        {496, 440, 73, 27}, {585, 440, 129, 27}, {150, 13, 258, 29},
     };
     const auto allow = calmMask(calm, 6.0, px);
     const QRectF all(0, 0, W * px, H * px);
@@ -256,7 +255,12 @@ QImage mainBackground(int scale)
 
     // three puppets planted for the play: the knight and the strong one face
     // each other, the king stands behind the strong one
-    struct Placed { WayangKind kind; double x; bool right; double height; };
+    struct Placed {
+        WayangKind kind;
+        double x;
+        bool right;
+        double height;
+    };
     const Placed figures[] = {
         {WayangKind::Satria, 232, true, 255},
         {WayangKind::Gagah, 432, false, 255},
@@ -265,8 +269,7 @@ QImage mainBackground(int scale)
     const double soles = 352;
     std::vector<QImage> layers;
     for (const Placed& f : figures)
-        layers.push_back(
-            wayangLayer(img.size(), f.kind, QPointF(f.x * px, soles * px), f.height * px, f.right, scale));
+        layers.push_back(wayangLayer(img.size(), f.kind, QPointF(f.x * px, soles * px), f.height * px, f.right, scale));
     // a warm halo around the gold, as if lit from below by the lamp
     glow(p, img.size(), 4.0, 10, scale, QColor(255, 170, 60), 0.4, [&](QPainter& q) {
         for (const QImage& l : layers)
@@ -296,9 +299,14 @@ QImage mainBackground(int scale)
         n.setColorAt(0.0, QColor(26, 18, 40));
         n.setColorAt(1.0, QColor(10, 8, 20));
         p.setBrush(n);
-        p.drawPath(ridge(W * px, H * px, {{0, 352 * px}, {110 * px, 346 * px}, {230 * px, 356 * px},
-                                           {380 * px, 350 * px}, {520 * px, 358 * px}, {640 * px, 348 * px},
-                                           {W * px, 354 * px}}));
+        p.drawPath(ridge(W * px, H * px,
+                         {{0, 352 * px},
+                          {110 * px, 346 * px},
+                          {230 * px, 356 * px},
+                          {380 * px, 350 * px},
+                          {520 * px, 358 * px},
+                          {640 * px, 348 * px},
+                          {W * px, 354 * px}}));
     }
     // a banyan, dark at the left edge
     {
@@ -334,8 +342,8 @@ QImage mainBackground(int scale)
         ground.setColorAt(0.0, QColor(12, 10, 22));
         ground.setColorAt(1.0, QColor(3, 3, 8));
         p.setBrush(ground);
-        p.drawPath(ridge(W * px, H * px, {{0, 412 * px}, {200 * px, 410 * px}, {420 * px, 409 * px},
-                                           {W * px, 410 * px}}));
+        p.drawPath(
+            ridge(W * px, H * px, {{0, 412 * px}, {200 * px, 410 * px}, {420 * px, 409 * px}, {W * px, 410 * px}}));
     }
     p.end();
     return reduce(img, W * scale, H * scale);
@@ -528,12 +536,9 @@ QImage deathBackground(int scale)
     {
         const QPointF boat(210 * px, 430 * px);
         const double s = px * 1.1;
-        QPainterPath hull = spline({corner(-70, -14), {-30, -4}, {30, -4}, corner(72, -16), {60, -2},
-                                    {30, 8}, {-30, 8}, {-60, -2}},
-                                   true);
-        QPainterPath figure = spline({{-8, -6}, {-10, -26}, {-6, -40}, {2, -44}, {8, -36}, {10, -22},
-                                      {8, -6}},
-                                     true);
+        QPainterPath hull = spline(
+            {corner(-70, -14), {-30, -4}, {30, -4}, corner(72, -16), {60, -2}, {30, 8}, {-30, 8}, {-60, -2}}, true);
+        QPainterPath figure = spline({{-8, -6}, {-10, -26}, {-6, -40}, {2, -44}, {8, -36}, {10, -22}, {8, -6}}, true);
         figure.addEllipse(QPointF(0, -50), 6, 6);
         QTransform t;
         t.translate(boat.x(), boat.y());
@@ -583,4 +588,4 @@ QImage deathBackground(int scale)
     return reduce(img, W * scale, H * scale);
 }
 
-} // namespace art
+}  // namespace art

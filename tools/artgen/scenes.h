@@ -9,8 +9,8 @@ namespace art {
 
 // At 'scale' 2 each is the same picture drawn at twice the width and height,
 // for high-density screens.
-QImage mainBackground(int scale = 1);   // 735 x 487
+QImage mainBackground(int scale = 1);  // 735 x 487
 QImage dreamBackground(int scale = 1);  // 640 x 480
 QImage deathBackground(int scale = 1);  // 430 x 615
 
-} // namespace art
+}  // namespace art

@@ -20,21 +20,20 @@ namespace {
 
 constexpr int Rate = 44100;
 constexpr double Seconds = 1.8;
-constexpr double Fundamental = 174.0;   // Hz
+constexpr double Fundamental = 174.0;  // Hz
 constexpr double PeakDb = -3.0;
 
 struct Partial {
-    double ratio;   // of the fundamental
+    double ratio;  // of the fundamental
     double level;
-    double decay;   // seconds for the level to fall to 1/e
+    double decay;  // seconds for the level to fall to 1/e
 };
 
 // Inharmonic ratios in the manner of a bonang kettle; the second partial,
 // a hair above the first, makes the slow beat.
 const Partial partials[] = {
-    {1.000, 1.00, 0.80}, {1.0058, 0.50, 0.74}, {1.512, 0.20, 0.46}, {2.092, 0.34, 0.50},
-    {2.745, 0.20, 0.30}, {3.370, 0.11, 0.22}, {4.180, 0.07, 0.15}, {5.430, 0.045, 0.10},
-    {6.900, 0.025, 0.07},
+    {1.000, 1.00, 0.80}, {1.0058, 0.50, 0.74}, {1.512, 0.20, 0.46},  {2.092, 0.34, 0.50},  {2.745, 0.20, 0.30},
+    {3.370, 0.11, 0.22}, {4.180, 0.07, 0.15},  {5.430, 0.045, 0.10}, {6.900, 0.025, 0.07},
 };
 
 std::vector<double> strike()
@@ -83,7 +82,7 @@ std::vector<double> strike()
     return out;
 }
 
-} // namespace
+}  // namespace
 
 bool writeGong(const std::string& path, std::string& error)
 {
@@ -109,4 +108,4 @@ bool writeGong(const std::string& path, std::string& error)
     return ok;
 }
 
-} // namespace art
+}  // namespace art

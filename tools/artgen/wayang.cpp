@@ -24,7 +24,10 @@ using puppet::Paint;
 using puppet::Part;
 
 // Layer pixels per figure unit.
-double pixelsPerUnit(const QTransform& t) { return std::hypot(t.m11(), t.m12()); }
+double pixelsPerUnit(const QTransform& t)
+{
+    return std::hypot(t.m11(), t.m12());
+}
 
 QTransform placement(QPointF foot, double height, bool faceRight)
 {
@@ -174,9 +177,7 @@ void batik(QPainter& q, Paint paint, const QPainterPath& units, const QTransform
 void painted(QPainter& q, const Part& part, const QPainterPath& path, const QTransform& t, double s, int scale)
 {
     const Grade g = gradeOf(part.paint);
-    auto shade = [&](const QColor& c) {
-        return part.tone < 0 ? mix(c, QColor(0, 0, 0), -part.tone) : c;
-    };
+    auto shade = [&](const QColor& c) { return part.tone < 0 ? mix(c, QColor(0, 0, 0), -part.tone) : c; };
     q.setPen(Qt::NoPen);
     q.setBrush(shade(g.light));
     q.drawPath(path);
@@ -238,8 +239,8 @@ void lace(QPainter& q, const QPainterPath& path, const QRectF& box, Lace kind, d
                 q.drawEllipse(c, hole, hole);
             } else if (kind == Lace::Diamonds) {
                 const double r = hole * 1.5;
-                q.drawPolygon(QPolygonF({c + QPointF(0, -r), c + QPointF(r * 0.7, 0), c + QPointF(0, r),
-                                         c + QPointF(-r * 0.7, 0)}));
+                q.drawPolygon(QPolygonF(
+                    {c + QPointF(0, -r), c + QPointF(r * 0.7, 0), c + QPointF(0, r), c + QPointF(-r * 0.7, 0)}));
             } else {
                 q.save();
                 q.translate(c);
@@ -259,7 +260,7 @@ void drawPart(QPainter& out, const Part& part, const QTransform& t, int scale)
 {
     const double s = pixelsPerUnit(t);
     const QPainterPath path = t.map(part.path);
-    const double m = 4 * scale;   // room for the antialiased edge
+    const double m = 4 * scale;  // room for the antialiased edge
     const QRectF box = path.boundingRect().adjusted(-m, -m, m, m);
     const QRect area = box.toAlignedRect();
     if (area.isEmpty())
@@ -295,8 +296,8 @@ void drawRod(QPainter& p, const puppet::Rod& rod, const QTransform& t, int scale
     streak.moveTo(t.map(rod.line.front()));
     for (std::size_t i = 1; i < rod.line.size(); ++i)
         streak.lineTo(t.map(rod.line[i]));
-    p.setPen(QPen(QColor(226, 168, 96, 170), std::max(0.35 * scale, 1.6 * s), Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(QColor(226, 168, 96, 170), std::max(0.35 * scale, 1.6 * s), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(streak);
 }
@@ -304,16 +305,16 @@ void drawRod(QPainter& p, const puppet::Rod& rod, const QTransform& t, int scale
 QPainterPath kayonOutline()
 {
     // the leaf-shaped mountain: a pointed top, swelling shoulders, a straight base
-    return spline({corner(0, -1000), {40, -900}, {110, -760}, {200, -600}, {250, -460},
-                   {262, -330}, {240, -240}, corner(200, -200), corner(150, -200), corner(150, -110),
-                   corner(210, -110), corner(210, -40), corner(245, -40), corner(245, 0),
-                   corner(-245, 0), corner(-245, -40), corner(-210, -40), corner(-210, -110),
-                   corner(-150, -110), corner(-150, -200), corner(-200, -200), {-240, -240},
-                   {-262, -330}, {-250, -460}, {-200, -600}, {-110, -760}, {-40, -900}},
+    return spline({corner(0, -1000),   {40, -900},        {110, -760},        {200, -600},        {250, -460},
+                   {262, -330},        {240, -240},       corner(200, -200),  corner(150, -200),  corner(150, -110),
+                   corner(210, -110),  corner(210, -40),  corner(245, -40),   corner(245, 0),     corner(-245, 0),
+                   corner(-245, -40),  corner(-210, -40), corner(-210, -110), corner(-150, -110), corner(-150, -200),
+                   corner(-200, -200), {-240, -240},      {-262, -330},       {-250, -460},       {-200, -600},
+                   {-110, -760},       {-40, -900}},
                   true);
 }
 
-} // namespace
+}  // namespace
 
 QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight, int scale)
 {
@@ -400,7 +401,9 @@ QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg
         const double y = -400 - i * 88.0;
         const double w = 110 - i * 18.0;
         for (double side : {-1.0, 1.0})
-            p.drawPath(t.map(spline({corner(side * 14, y), {side * w * 0.5, y - 26}, corner(side * w * 0.8, y - 14),
+            p.drawPath(t.map(spline({corner(side * 14, y),
+                                     {side * w * 0.5, y - 26},
+                                     corner(side * w * 0.8, y - 14),
                                      {side * w * 0.45, y - 6}},
                                     true)));
     }
@@ -415,4 +418,4 @@ QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg
     return img;
 }
 
-} // namespace art
+}  // namespace art

@@ -15,9 +15,9 @@
 namespace art {
 
 enum class WayangKind {
-    Satria,   // slim refined knight, head bowed, rice-grain eye, hair knot with two claws
-    Raja,     // king with a tall crown and the flame-edged wing behind the shoulders
-    Gagah,    // broad strong one, head raised, round eye, great curled knot, wide stance
+    Satria,  // slim refined knight, head bowed, rice-grain eye, hair knot with two claws
+    Raja,  // king with a tall crown and the flame-edged wing behind the shoulders
+    Gagah,  // broad strong one, head raised, round eye, great curled knot, wide stance
 };
 
 // A figure on a transparent layer of 'size'. 'foot' is where the soles stand,
@@ -28,11 +28,10 @@ enum class WayangKind {
 // shows in the holes. 'scale' is how many times larger than designed the
 // picture is drawn: the thinnest lines and smallest holes, kept visible in
 // small figures, grow with it.
-QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight,
-                   int scale = 1);
+QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight, int scale = 1);
 
 // The kayon: the pointed leaf-shaped mountain, as a gold lace layer, standing
 // on 'foot' with the given height; 'scale' as for wayangLayer.
 QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale = 1);
 
-} // namespace art
+}  // namespace art

@@ -50,7 +50,10 @@ QPainterPath limb(const std::vector<QPointF>& c, const std::vector<double>& hw)
 
 namespace {
 
-Pt at(QPointF q, bool sharp = false) { return {q.x(), q.y(), sharp}; }
+Pt at(QPointF q, bool sharp = false)
+{
+    return {q.x(), q.y(), sharp};
+}
 
 QPainterPath ellipse(QPointF c, double rx, double ry)
 {
@@ -107,9 +110,9 @@ QPainterPath hand(QPointF wrist, QPointF tip, double thumbSide)
     auto p = [&](double along, double side, bool sharp = false) {
         return at(wrist + d * (along * len) + n * (side * len * thumbSide), sharp);
     };
-    QPainterPath path = spline({p(0, 0.17), p(0.35, 0.2), p(0.75, 0.12), p(1.0, -0.04, true), p(0.72, -0.1),
-                                p(0.3, -0.15), p(0, -0.16)},
-                               true);
+    QPainterPath path = spline(
+        {p(0, 0.17), p(0.35, 0.2), p(0.75, 0.12), p(1.0, -0.04, true), p(0.72, -0.1), p(0.3, -0.15), p(0, -0.16)},
+        true);
     path.addPath(spline({p(0.12, 0.12), p(0.28, 0.34), p(0.48, 0.4, true), p(0.38, 0.24), p(0.3, 0.12)}, true));
     return path.simplified();
 }
@@ -145,7 +148,7 @@ QPainterPath leg(QPointF knee, double ankleX, double w)
 {
     const QPointF ankle(ankleX, -46);
     const QPointF d = ankle - knee;
-    QPointF f(-d.y(), d.x());   // the shin's side, towards the toes
+    QPointF f(-d.y(), d.x());  // the shin's side, towards the toes
     f /= std::hypot(f.x(), f.y());
     if (f.x() < 0)
         f = -f;
@@ -168,21 +171,20 @@ void garudaMungkur(std::vector<Part>& parts, std::vector<QPainterPath>& holes, Q
                              q(-2, -38, true), q(14, -44), q(10, -26)},
                             true),
                      Lace::Edge, Paint::Gold, -0.05});
-    parts.push_back({spline({q(4, 16), q(-6, -12), q(-24, -30), q(-46, -28), q(-62, -14), q(-76, 0, true),
-                             q(-58, -2), q(-50, 4, true), q(-58, 10), q(-68, 20, true), q(-46, 20), q(-26, 26),
-                             q(-6, 30)},
+    parts.push_back({spline({q(4, 16), q(-6, -12), q(-24, -30), q(-46, -28), q(-62, -14), q(-76, 0, true), q(-58, -2),
+                             q(-50, 4, true), q(-58, 10), q(-68, 20, true), q(-46, 20), q(-26, 26), q(-6, 30)},
                             true),
                      Lace::Edge, Paint::Gold, 0.05});
     holes.push_back(ellipse(o + QPointF(-38, -12) * k, 4.5 * k, 4 * k));
 }
 
 struct Kind {
-    double bulk;          // widens the chest and the arms
-    double lean;          // degrees the body leans forward from the waist
-    double bow;           // degrees the head is turned down (negative: up)
-    double rearAnkle, frontAnkle;          // where the feet stand
-    QPointF rearKnee, frontKnee;           // where the legs go under the cloth
-    QPointF rearElbow, rearWrist, rearTip; // the arms, down to the fingertips
+    double bulk;  // widens the chest and the arms
+    double lean;  // degrees the body leans forward from the waist
+    double bow;  // degrees the head is turned down (negative: up)
+    double rearAnkle, frontAnkle;  // where the feet stand
+    QPointF rearKnee, frontKnee;  // where the legs go under the cloth
+    QPointF rearElbow, rearWrist, rearTip;  // the arms, down to the fingertips
     QPointF frontElbow, frontWrist, frontTip;
 };
 
@@ -190,19 +192,16 @@ Kind kindOf(WayangKind k)
 {
     switch (k) {
     case WayangKind::Satria:
-        return {0.92, 7.0, 0.0, -50, 56, {-8, -320}, {22, -326},
-                {-106, -540}, {-88, -350}, {-70, -274},
-                {102, -540}, {126, -352}, {146, -276}};
+        return {0.92,         7.0,         0.0,         -50,         56,          {-8, -320}, {22, -326},
+                {-106, -540}, {-88, -350}, {-70, -274}, {102, -540}, {126, -352}, {146, -276}};
     case WayangKind::Raja:
-        return {1.0, 4.0, -4.0, -52, 64, {-10, -320}, {26, -326},
-                {-112, -544}, {-96, -352}, {-80, -276},
-                {110, -544}, {134, -354}, {154, -278}};
+        return {1.0,          4.0,         -4.0,        -52,         64,          {-10, -320}, {26, -326},
+                {-112, -544}, {-96, -352}, {-80, -276}, {110, -544}, {134, -354}, {154, -278}};
     case WayangKind::Gagah:
         break;
     }
-    return {1.25, 2.0, 0.0, -120, 150, {-50, -392}, {60, -398},
-            {-134, -540}, {-128, -348}, {-114, -272},
-            {132, -542}, {156, -350}, {176, -274}};
+    return {1.25,         2.0,          0.0,          -120,        150,         {-50, -392}, {60, -398},
+            {-134, -540}, {-128, -348}, {-114, -272}, {132, -542}, {156, -350}, {176, -274}};
 }
 
 // ---- the head -------------------------------------------------------------
@@ -221,23 +220,50 @@ struct Head {
 // so that only a narrow face shows between it and the sweep.
 void refinedFace(Head& h)
 {
-    h.parts.push_back({spline({at({26, -50}, true), {4, -70}, {-26, -74}, {-50, -56}, {-58, -24}, {-52, 12},
-                               {-36, 40}, {-12, 52}, {12, 50}, {4, 10}, {8, -24}},
+    h.parts.push_back({spline({at({26, -50}, true),
+                               {4, -70},
+                               {-26, -74},
+                               {-50, -56},
+                               {-58, -24},
+                               {-52, 12},
+                               {-36, 40},
+                               {-12, 52},
+                               {12, 50},
+                               {4, 10},
+                               {8, -24}},
                               true),
                        Lace::None, Paint::Hair});
-    h.parts.push_back({spline({at({26, -50}, true), at({96, 34}, true), {86, 34}, at({79, 35}, true), {82, 41},
-                               at({74, 45}, true), {78, 49}, {74, 58}, {62, 63}, {44, 62}, {24, 58}, {8, 44},
-                               {2, 10}, {8, -24}},
+    h.parts.push_back({spline({at({26, -50}, true),
+                               at({96, 34}, true),
+                               {86, 34},
+                               at({79, 35}, true),
+                               {82, 41},
+                               at({74, 45}, true),
+                               {78, 49},
+                               {74, 58},
+                               {62, 63},
+                               {44, 62},
+                               {24, 58},
+                               {8, 44},
+                               {2, 10},
+                               {8, -24}},
                               true),
                        Lace::None, Paint::Gold, 0.25});
     // the curl of hair in front of the ear, down to the jaw
-    h.parts.push_back({spline({{8, -34}, {17, -30}, {13, -10}, {17, 14}, {26, 30}, at({34, 44}, true), {18, 42},
-                               {4, 30}, {-2, 4}, {-2, -24}},
+    h.parts.push_back({spline({{8, -34},
+                               {17, -30},
+                               {13, -10},
+                               {17, 14},
+                               {26, 30},
+                               at({34, 44}, true),
+                               {18, 42},
+                               {4, 30},
+                               {-2, 4},
+                               {-2, -24}},
                               true),
                        Lace::None, Paint::Hair});
     // the narrow rice-grain eye close under the sweep, the brow, the mouth
-    h.holes.push_back(spline({at({25, -14}, true), {38, -21}, {51, -12}, at({58, 1}, true), {45, -3}, {33, -7}},
-                             true));
+    h.holes.push_back(spline({at({25, -14}, true), {38, -21}, {51, -12}, at({58, 1}, true), {45, -3}, {33, -7}}, true));
     h.ink.push_back({spline({{20, -26}, {32, -32}, {42, -29}}, false), 4.5});
     h.holes.push_back(stroke(spline({{74, 45}, {66, 46}}, false), 2.6));
 }
@@ -246,17 +272,48 @@ void refinedFace(Head& h)
 // in a heavy rounded nose; a round staring eye, a moustache, a firm chin.
 void strongFace(Head& h)
 {
-    h.parts.push_back({spline({at({26, -62}, true), {4, -78}, {-28, -82}, {-54, -62}, {-62, -26}, {-56, 12},
-                               {-38, 42}, {-12, 54}, {12, 52}, {4, 10}, {8, -30}},
+    h.parts.push_back({spline({at({26, -62}, true),
+                               {4, -78},
+                               {-28, -82},
+                               {-54, -62},
+                               {-62, -26},
+                               {-56, 12},
+                               {-38, 42},
+                               {-12, 54},
+                               {12, 52},
+                               {4, 10},
+                               {8, -30}},
                               true),
                        Lace::None, Paint::Hair});
-    h.parts.push_back({spline({at({26, -62}, true), at({94, -8}, true), {105, 1}, {108, 12}, {99, 18},
-                               at({90, 17}, true), {94, 24}, at({84, 30}, true), {93, 36}, {91, 48}, {82, 58},
-                               {64, 64}, {40, 62}, {20, 56}, {6, 40}, {2, 6}, {8, -30}},
+    h.parts.push_back({spline({at({26, -62}, true),
+                               at({94, -8}, true),
+                               {105, 1},
+                               {108, 12},
+                               {99, 18},
+                               at({90, 17}, true),
+                               {94, 24},
+                               at({84, 30}, true),
+                               {93, 36},
+                               {91, 48},
+                               {82, 58},
+                               {64, 64},
+                               {40, 62},
+                               {20, 56},
+                               {6, 40},
+                               {2, 6},
+                               {8, -30}},
                               true),
                        Lace::None, Paint::Gold, 0.25});
-    h.parts.push_back({spline({{10, -40}, {24, -36}, {20, -14}, {24, 12}, {34, 30}, at({44, 46}, true), {22, 44},
-                               {6, 30}, {0, 4}, {0, -30}},
+    h.parts.push_back({spline({{10, -40},
+                               {24, -36},
+                               {20, -14},
+                               {24, 12},
+                               {34, 30},
+                               at({44, 46}, true),
+                               {22, 44},
+                               {6, 30},
+                               {0, 4},
+                               {0, -30}},
                               true),
                        Lace::None, Paint::Hair});
     h.holes.push_back(ellipse({56, -18}, 11, 10.5).subtracted(ellipse({59, -18}, 4.4, 4.4)));
@@ -269,12 +326,18 @@ void strongFace(Head& h)
 // in the ear; 'top' is where the forehead begins.
 void diadem(Head& h, QPointF top, double sumping)
 {
-    h.parts.push_back({crestedBand({top + QPointF(2, 10), {0, top.y() + 2}, {-28, top.y() - 2}, {-48, top.y() + 16}},
-                                   12, 8, 7),
-                       Lace::Edge, Paint::Gold, 0.25});
+    h.parts.push_back(
+        {crestedBand({top + QPointF(2, 10), {0, top.y() + 2}, {-28, top.y() - 2}, {-48, top.y() + 16}}, 12, 8, 7),
+         Lace::Edge, Paint::Gold, 0.25});
     const double k = sumping;
-    h.parts.push_back({spline({{-4, -16}, {-30 * k, -14}, {-52 * k, 4}, {-64 * k, 34}, at({-62 * k, 70}, true),
-                               {-48 * k, 40}, {-30 * k, 18}, {-8, 8}},
+    h.parts.push_back({spline({{-4, -16},
+                               {-30 * k, -14},
+                               {-52 * k, 4},
+                               {-64 * k, 34},
+                               at({-62 * k, 70}, true),
+                               {-48 * k, 40},
+                               {-30 * k, 18},
+                               {-8, 8}},
                               true),
                        Lace::Rows, Paint::Gold, 0.05});
     h.parts.push_back({ellipse({0, 0}, 7, 7), Lace::None, Paint::Gold, 0.4});
@@ -285,9 +348,23 @@ void diadem(Head& h, QPointF top, double sumping)
 void shrimpClawKnot(Head& h)
 {
     garudaMungkur(h.parts, h.holes, {-50, -96}, 0.75);
-    h.parts.push_back({spline({at({-46, -56}, true), {-58, -84}, {-56, -116}, {-40, -142}, {-12, -156}, {16, -154},
-                               {38, -144}, at({50, -126}, true), {30, -134}, {10, -133}, at({-2, -125}, true),
-                               {8, -112}, {26, -110}, at({44, -116}, true), {34, -98}, {14, -88}, {2, -78},
+    h.parts.push_back({spline({at({-46, -56}, true),
+                               {-58, -84},
+                               {-56, -116},
+                               {-40, -142},
+                               {-12, -156},
+                               {16, -154},
+                               {38, -144},
+                               at({50, -126}, true),
+                               {30, -134},
+                               {10, -133},
+                               at({-2, -125}, true),
+                               {8, -112},
+                               {26, -110},
+                               at({44, -116}, true),
+                               {34, -98},
+                               {14, -88},
+                               {2, -78},
                                at({12, -70}, true)},
                               true),
                        Lace::Rows, Paint::Gold, 0.05});
@@ -298,8 +375,17 @@ void shrimpClawKnot(Head& h)
 void greatCurlKnot(Head& h)
 {
     garudaMungkur(h.parts, h.holes, {-64, -104}, 0.85);
-    h.parts.push_back({spline({at({-50, -58}, true), {-70, -90}, {-76, -130}, {-58, -166}, {-22, -184}, {16, -180},
-                               {44, -158}, {54, -130}, {46, -104}, {26, -90}, at({14, -74}, true)},
+    h.parts.push_back({spline({at({-50, -58}, true),
+                               {-70, -90},
+                               {-76, -130},
+                               {-58, -166},
+                               {-22, -184},
+                               {16, -180},
+                               {44, -158},
+                               {54, -130},
+                               {46, -104},
+                               {26, -90},
+                               at({14, -74}, true)},
                               true),
                        Lace::Rows, Paint::Gold, 0.05});
     // the curl, cut through as a spiral
@@ -322,13 +408,21 @@ void greatCurlKnot(Head& h)
 void crown(Head& h)
 {
     garudaMungkur(h.parts, h.holes, {-54, -112}, 0.85);
-    h.parts.push_back({spline({at({-50, -56}, true), {-58, -94}, {-54, -136}, {-44, -172}, {-30, -200},
-                               at({-18, -216}, true), {-2, -200}, {12, -170}, {20, -134}, {22, -94},
+    h.parts.push_back({spline({at({-50, -56}, true),
+                               {-58, -94},
+                               {-54, -136},
+                               {-44, -172},
+                               {-30, -200},
+                               at({-18, -216}, true),
+                               {-2, -200},
+                               {12, -170},
+                               {20, -134},
+                               {22, -94},
                                at({18, -68}, true)},
                               true),
                        Lace::Diamonds, Paint::Gold, 0.05});
-    h.parts.push_back({spline({{-24, -212}, {-8, -226}, at({-24, -244}, true), {-34, -226}}, true), Lace::None,
-                       Paint::Gold, 0.3});
+    h.parts.push_back(
+        {spline({{-24, -212}, {-8, -226}, at({-24, -244}, true), {-34, -226}}, true), Lace::None, Paint::Gold, 0.3});
     h.parts.push_back({crestedBand({{22, -94}, {-18, -104}, {-56, -96}}, 11, 7, 6), Lace::None, Paint::Red});
     h.parts.push_back({crestedBand({{16, -148}, {-18, -156}, {-50, -150}}, 9, 6, 5), Lace::None, Paint::Gold, 0.3});
     h.parts.push_back({ellipse({6, -122}, 7, 9), Lace::None, Paint::Red});
@@ -365,52 +459,99 @@ void cloth(Figure& f, WayangKind which)
     switch (which) {
     case WayangKind::Satria:
         // the two ends of the sash hang behind the hip
-        f.parts.push_back({limb({{-50, -590}, {-90, -520}, {-116, -440}, {-126, -350}, {-128, -262}},
-                                {8, 10, 12, 14, 20}),
-                           Lace::None, Paint::Red});
-        f.parts.push_back({limb({{-44, -580}, {-80, -500}, {-106, -420}, {-114, -330}, {-110, -246}},
-                                {7, 9, 11, 13, 18}),
-                           Lace::None, Paint::Green});
+        f.parts.push_back(
+            {limb({{-50, -590}, {-90, -520}, {-116, -440}, {-126, -350}, {-128, -262}}, {8, 10, 12, 14, 20}),
+             Lace::None, Paint::Red});
+        f.parts.push_back(
+            {limb({{-44, -580}, {-80, -500}, {-106, -420}, {-114, -330}, {-110, -246}}, {7, 9, 11, 13, 18}), Lace::None,
+             Paint::Green});
         // the cloth rounded over the hips behind, its hem at the knees
-        f.parts.push_back({spline({at({-34, -600}, true), {-62, -572}, {-100, -520}, {-120, -460}, {-122, -400},
-                                   {-112, -340}, at({-94, -300}, true), {-50, -306}, {0, -314},
-                                   at({58, -322}, true), {56, -410}, {48, -500}, {42, -560}, at({38, -600}, true)},
+        f.parts.push_back({spline({at({-34, -600}, true),
+                                   {-62, -572},
+                                   {-100, -520},
+                                   {-120, -460},
+                                   {-122, -400},
+                                   {-112, -340},
+                                   at({-94, -300}, true),
+                                   {-50, -306},
+                                   {0, -314},
+                                   at({58, -322}, true),
+                                   {56, -410},
+                                   {48, -500},
+                                   {42, -560},
+                                   at({38, -600}, true)},
                                   true),
                            Lace::Edge, Paint::Parang});
         break;
     case WayangKind::Raja:
         // the king's wide cloth, its tail falling behind to the heels
-        f.parts.push_back({spline({at({-38, -600}, true), {-70, -572}, {-112, -520}, {-132, -450}, {-140, -380},
-                                   {-156, -280}, at({-184, -140}, true), {-144, -200}, {-118, -260},
-                                   at({-98, -302}, true), {-50, -308}, {0, -314}, at({62, -322}, true),
-                                   {58, -430}, {52, -510}, {44, -570}, at({40, -600}, true)},
+        f.parts.push_back({spline({at({-38, -600}, true),
+                                   {-70, -572},
+                                   {-112, -520},
+                                   {-132, -450},
+                                   {-140, -380},
+                                   {-156, -280},
+                                   at({-184, -140}, true),
+                                   {-144, -200},
+                                   {-118, -260},
+                                   at({-98, -302}, true),
+                                   {-50, -308},
+                                   {0, -314},
+                                   at({62, -322}, true),
+                                   {58, -430},
+                                   {52, -510},
+                                   {44, -570},
+                                   at({40, -600}, true)},
                                   true),
                            Lace::Edge, Paint::Dodot});
         break;
     case WayangKind::Gagah:
         // the chequered cloth, short, its tail hanging behind
-        f.parts.push_back({spline({{-100, -520}, {-140, -440}, {-162, -330}, at({-184, -220}, true), {-150, -270},
-                                   {-126, -350}, {-110, -440}},
+        f.parts.push_back({spline({{-100, -520},
+                                   {-140, -440},
+                                   {-162, -330},
+                                   at({-184, -220}, true),
+                                   {-150, -270},
+                                   {-126, -350},
+                                   {-110, -440}},
                                   true),
                            Lace::None, Paint::Poleng, -0.2});
-        f.parts.push_back({spline({at({-44, -600}, true), {-76, -574}, {-116, -520}, {-136, -450}, {-132, -390},
-                                   at({-116, -360}, true), {-40, -370}, {40, -374}, at({106, -380}, true),
-                                   {96, -450}, {76, -530}, {60, -580}, at({52, -600}, true)},
+        f.parts.push_back({spline({at({-44, -600}, true),
+                                   {-76, -574},
+                                   {-116, -520},
+                                   {-136, -450},
+                                   {-132, -390},
+                                   at({-116, -360}, true),
+                                   {-40, -370},
+                                   {40, -374},
+                                   at({106, -380}, true),
+                                   {96, -450},
+                                   {76, -530},
+                                   {60, -580},
+                                   at({52, -600}, true)},
                                   true),
                            Lace::Edge, Paint::Poleng});
         break;
     }
     // the pleated front panel hanging between the legs to a point
-    f.parts.push_back({spline({at({10, -598}, true), at({40, -598}, true), {52, -520}, {70, -430}, {86, -340},
-                               at({98, -250}, true), {80, -290}, {58, -370}, {36, -460}, {20, -540}},
+    f.parts.push_back({spline({at({10, -598}, true),
+                               at({40, -598}, true),
+                               {52, -520},
+                               {70, -430},
+                               {86, -340},
+                               at({98, -250}, true),
+                               {80, -290},
+                               {58, -370},
+                               {36, -460},
+                               {20, -540}},
                               true),
                        Lace::Slots, Paint::Gold, 0.1});
 }
 
 // An arm hanging from the shoulder with its armlet and bracelet, and the rod
 // fixed in its palm, hanging down to 'rodEnd' below the feet.
-void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip, QPointF rodEnd, double b,
-         double tone, bool front)
+void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip, QPointF rodEnd, double b, double tone,
+         bool front)
 {
     f.parts.push_back({limb({shoulder, (shoulder + elbow) / 2, elbow, (elbow + wrist) / 2, wrist},
                             {12 * b, 11 * b, 7 * b, 7 * b, 5 * b}),
@@ -418,8 +559,8 @@ void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip,
     f.parts.push_back({hand(wrist, tip, front ? 1.0 : -1.0), Lace::None, Paint::Gold, tone + 0.05});
     f.parts.push_back({armlet(shoulder + (elbow - shoulder) * 0.32, elbow - shoulder, 22 * b, front ? 1.0 : -1.0),
                        Lace::Edge, Paint::Gold, tone + 0.2});
-    f.parts.push_back({ring(wrist + (elbow - wrist) * 0.07, wrist - elbow, 12, 8.5 * b), Lace::None, Paint::Gold,
-                       tone + 0.25});
+    f.parts.push_back(
+        {ring(wrist + (elbow - wrist) * 0.07, wrist - elbow, 12, 8.5 * b), Lace::None, Paint::Gold, tone + 0.25});
     // the pins of the shoulder and elbow joints
     f.ink.push_back({ellipse(shoulder + (elbow - shoulder) * 0.08, 3, 3), 3.0});
     f.ink.push_back({ellipse(elbow, 2.6, 2.6), 3.0});
@@ -427,7 +568,7 @@ void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip,
     f.tuding.push_back({{palm, (palm + rodEnd) / 2, rodEnd}, {2.4, 2.2, 3.2}});
 }
 
-} // namespace
+}  // namespace
 
 Figure figure(WayangKind which)
 {
@@ -445,14 +586,26 @@ Figure figure(WayangKind which)
 
     if (which == WayangKind::Raja) {
         // the king's praba, the flame-edged wing rising behind his shoulders
-        upper(spline({{-30, -700}, {-70, -760}, {-110, -830}, at({-150, -904}, true), {-146, -852},
-                      at({-186, -868}, true), {-172, -820}, at({-214, -820}, true), {-186, -780},
-                      at({-226, -764}, true), {-190, -738}, at({-222, -708}, true), {-182, -694},
-                      at({-198, -656}, true), {-140, -650}, {-90, -632}, {-50, -628}},
+        upper(spline({{-30, -700},
+                      {-70, -760},
+                      {-110, -830},
+                      at({-150, -904}, true),
+                      {-146, -852},
+                      at({-186, -868}, true),
+                      {-172, -820},
+                      at({-214, -820}, true),
+                      {-186, -780},
+                      at({-226, -764}, true),
+                      {-190, -738},
+                      at({-222, -708}, true),
+                      {-182, -694},
+                      at({-198, -656}, true),
+                      {-140, -650},
+                      {-90, -632},
+                      {-50, -628}},
                      true),
               Lace::Diamonds, Paint::Gold, -0.05);
     }
-
 
     // legs in profile on long pointed feet, the far one darker, with anklets
     f.parts.push_back({leg(k.rearKnee, k.rearAnkle, 16 * b), Lace::None, Paint::Gold, -0.3});
@@ -471,17 +624,31 @@ Figure figure(WayangKind which)
     // the thin neck reaching forward, then the chest: both shoulders broad
     // and square, narrowing to a slim waist
     {
-        QTransform thick;   // the strong have thicker necks
+        QTransform thick;  // the strong have thicker necks
         thick.translate(30, 0);
         thick.scale(b, 1);
         thick.translate(-30, 0);
         upper(thick.map(spline({{40, -808}, {62, -796}, {52, -756}, {42, -716}, {10, -718}, {24, -764}}, true)),
               Lace::None, Paint::Gold, 0.05);
     }
-    upper(spline({{-84 * b, -702}, {-76 * b, -722}, {-46 * b, -734}, {-6, -738}, {34, -736}, {64 * b, -728},
-                  {84 * b, -716}, {92 * b, -698}, {86 * b, -678}, {74 * b, -654}, {58 * b, -628}, {44 * b, -612},
-                  at({38 * b, -598}, true), at({-34 * b, -598}, true), {-40 * b, -616}, {-52 * b, -642},
-                  {-66 * b, -668}, {-80 * b, -688}},
+    upper(spline({{-84 * b, -702},
+                  {-76 * b, -722},
+                  {-46 * b, -734},
+                  {-6, -738},
+                  {34, -736},
+                  {64 * b, -728},
+                  {84 * b, -716},
+                  {92 * b, -698},
+                  {86 * b, -678},
+                  {74 * b, -654},
+                  {58 * b, -628},
+                  {44 * b, -612},
+                  at({38 * b, -598}, true),
+                  at({-34 * b, -598}, true),
+                  {-40 * b, -616},
+                  {-52 * b, -642},
+                  {-66 * b, -668},
+                  {-80 * b, -688}},
                  true),
           Lace::None, Paint::Gold, 0.08);
     // belt and its buckle; the crescent necklace and the chain down the chest
@@ -490,8 +657,14 @@ Figure figure(WayangKind which)
                               true),
                        Lace::None, Paint::Red});
     f.parts.push_back({ellipse({30 * b, -602}, 12, 10), Lace::None, Paint::Gold, 0.35});
-    upper(spline({{-46 * b, -730}, {-24 * b, -694}, {12, -682}, {44 * b, -698}, {62 * b, -730}, {42 * b, -722},
-                  {12, -702}, {-26 * b, -714}},
+    upper(spline({{-46 * b, -730},
+                  {-24 * b, -694},
+                  {12, -682},
+                  {44 * b, -698},
+                  {62 * b, -730},
+                  {42 * b, -722},
+                  {12, -702},
+                  {-26 * b, -714}},
                  true),
           Lace::Edge, Paint::Gold, 0.25);
     upper(limb({{12, -690}, {14, -662}, {12, -640}}, {3.2, 3.2, 3.2}), Lace::None, Paint::Gold, 0.3);
@@ -503,7 +676,7 @@ Figure figure(WayangKind which)
         QTransform t;
         t.translate(28, -836);
         t.rotate(k.bow);
-        t.scale(1.1, 1.1);   // a little larger than the puppets have it, to read at the window's size
+        t.scale(1.1, 1.1);  // a little larger than the puppets have it, to read at the window's size
         t *= lean;
         for (const Part& p : h.parts)
             f.parts.push_back({t.map(p.path), p.lace, p.paint, p.tone});
@@ -517,11 +690,24 @@ Figure figure(WayangKind which)
 
     // the central rod: split round the leather from the top of the head down,
     // a single handle below the feet, pointed to stand in the banana trunk
-    f.gapit = {{lean.map(QPointF(-10, -960)), lean.map(QPointF(-14, -900)), lean.map(QPointF(-10, -820)),
-                lean.map(QPointF(-2, -740)), lean.map(QPointF(4, -650)), {6, -560}, {10, -440}, {12, -330},
-                {14, -180}, {14, -10}, {14, 20}, {14, 50}, {15, 90}, {15, 115}, {16, 140}, {16, 232}},
+    f.gapit = {{lean.map(QPointF(-10, -960)),
+                lean.map(QPointF(-14, -900)),
+                lean.map(QPointF(-10, -820)),
+                lean.map(QPointF(-2, -740)),
+                lean.map(QPointF(4, -650)),
+                {6, -560},
+                {10, -440},
+                {12, -330},
+                {14, -180},
+                {14, -10},
+                {14, 20},
+                {14, 50},
+                {15, 90},
+                {15, 115},
+                {16, 140},
+                {16, 232}},
                {3, 3, 3, 3, 3, 3, 3, 3, 3.5, 5, 9, 11, 8, 10, 7.5, 1.5}};
     return f;
 }
 
-} // namespace art::puppet
+}  // namespace art::puppet

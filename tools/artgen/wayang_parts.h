@@ -16,12 +16,12 @@ namespace art::puppet {
 
 // The holes chiselled through a part of the leather.
 enum class Lace {
-    None,      // plain (face, body, hands)
-    Edge,      // one row of holes along the rim
-    Rows,      // rows of holes following the rim, one inside the other
-    Dots,      // rim row plus a staggered field of round holes
+    None,  // plain (face, body, hands)
+    Edge,  // one row of holes along the rim
+    Rows,  // rows of holes following the rim, one inside the other
+    Dots,  // rim row plus a staggered field of round holes
     Diamonds,  // rim row plus small lozenges
-    Slots,     // rim row plus slanted slits (pleated cloth)
+    Slots,  // rim row plus slanted slits (pleated cloth)
 };
 
 // What is painted on a part. Gold is gold leaf; hair is black; the colours
@@ -33,22 +33,22 @@ enum class Paint {
     Hair,
     Red,
     Green,
-    Parang,   // the knight's cloth: slanting rows of gold on dark brown
-    Dodot,    // the king's cloth: red with gold flowers
-    Poleng,   // the strong one's cloth: checks of red, black, white and gold
+    Parang,  // the knight's cloth: slanting rows of gold on dark brown
+    Dodot,  // the king's cloth: red with gold flowers
+    Poleng,  // the strong one's cloth: checks of red, black, white and gold
 };
 
 struct Part {
     QPainterPath path;
     Lace lace = Lace::Edge;
     Paint paint = Paint::Gold;
-    double tone = 0.0;   // below 0 darker (the far limbs), above 0 lighter
+    double tone = 0.0;  // below 0 darker (the far limbs), above 0 lighter
 };
 
 // A painted dark line over the gold: brows, moustache, the joints' pins.
 struct Ink {
     QPainterPath path;
-    double width;   // figure units
+    double width;  // figure units
 };
 
 // A horn rod: its centre line and half width at every point, in figure units.
@@ -58,11 +58,11 @@ struct Rod {
 };
 
 struct Figure {
-    std::vector<Part> parts;           // back to front
-    std::vector<QPainterPath> holes;   // cut through after gilding: eyes, mouth
+    std::vector<Part> parts;  // back to front
+    std::vector<QPainterPath> holes;  // cut through after gilding: eyes, mouth
     std::vector<Ink> ink;
-    Rod gapit;                         // the central rod, from the head to below the feet
-    std::vector<Rod> tuding;           // the arm rods, from the hands down
+    Rod gapit;  // the central rod, from the head to below the feet
+    std::vector<Rod> tuding;  // the arm rods, from the hands down
 };
 
 Figure figure(WayangKind kind);
@@ -71,4 +71,4 @@ Figure figure(WayangKind kind);
 // centre point, both ends rounded: limbs, ribbons, rods.
 QPainterPath limb(const std::vector<QPointF>& centre, const std::vector<double>& halfWidth);
 
-} // namespace art::puppet
+}  // namespace art::puppet
