@@ -1,5 +1,6 @@
 #include "common/radiogroup.h"
 
+#include "common/captionfit.h"
 #include "common/look.h"
 
 #include <QButtonGroup>
@@ -159,9 +160,8 @@ void RadioGroup::placeButtons()
     const int rows = static_cast<int>(m_buttons.size());
     const int top = fontMetrics().height();
     const int rowHeight = (height() - top - 3) / rows;
-    QFont itemFont = font();
-    while (itemFont.pixelSize() > 10 && QFontMetrics(itemFont).height() > rowHeight)
-        itemFont.setPixelSize(itemFont.pixelSize() - 1);
+    const QFont itemFont =
+        shrunkToFit(font(), 10, [rowHeight](const QFont& f) { return QFontMetrics(f).height() <= rowHeight; });
     for (int i = 0; i < rows; ++i) {
         m_buttons[i]->setFont(itemFont);
         m_buttons[i]->setGeometry(8, top + i * rowHeight, width() - 12, rowHeight);

@@ -39,10 +39,6 @@ TEST_F(Startup, MakesEveryWindowOnceInItsOrder)
     EXPECT_EQ(order, (QStringList{"Form1", "AboutBox", "ausform", "traumfenster", "SpendeForm", "Tfrage", "flussfrage",
                                   "zahnform"}));
     EXPECT_TRUE(deathBeforeCopies);
-    const QStringList captions = {program.Form1().windowTitle(), program.AboutBox().windowTitle(),
-                                  program.ausform().windowTitle(), program.traumfenster().windowTitle(),
-                                  program.SpendeForm().windowTitle()};
-    EXPECT_EQ(captions, (QStringList{"Ramalan Temparoka", "About", "Ramalan", "Mimpi", "Sumbangan"}));
     for (QWidget* window : std::initializer_list<QWidget*>{&program.AboutBox(), &program.ausform(),
                                                            &program.traumfenster(), &program.SpendeForm()})
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
@@ -78,7 +74,6 @@ TEST_F(Startup, TheAboutBoxIsTheSameBoxEachTimeAndClosesOnOkAndEnter)
 TEST_F(Startup, AboutBoxNamesTheProductItsAddressAndContact)
 {
     TAboutBox about;
-    EXPECT_EQ(about.size(), QSize(367, 271));
     EXPECT_EQ(about.controls().ProductName->text(), "Temparoka's Indonesian Horoscope");
     EXPECT_EQ(about.controls().Version->text(), "Version 1.0");
     EXPECT_TRUE(about.controls().Label1->text().contains("https://temparoka.example/"));
