@@ -173,13 +173,13 @@ void TForm1::loadRecord()
 {
     m_recordFile = RecordFile(recordPlace(m_services.programFolder, m_services.dataFolder));
     const LoadedRecord loaded = m_recordFile.load();
-    if (!loaded.problem.empty()) {
+    if (!loaded.ok()) {
         // Said once the window is up, in the error box like any other error;
         // the program goes on with the initial birth data.
         QMetaObject::invokeMethod(
-            this, [problem = loaded.problem] { throw FileError(problem); }, Qt::QueuedConnection);
+            this, [problem = loaded.problem()] { throw FileError(problem); }, Qt::QueuedConnection);
     }
-    const std::optional<Record>& record = loaded.record;
+    const std::optional<Record>& record = loaded.value();
     if (!record)
         return;
     const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);

@@ -44,7 +44,7 @@ struct MainWindowServices {
     std::function<void(double seconds)> sleep;
     // Keeps the record when the program folder cannot (ends with "/"), or
     // why there is none.
-    Location dataFolder = {};
+    Location dataFolder = Failure{"no data folder was given"};
 
     // The system clock, the executable's own folder, the real sound, a
     // sleep on the monotonic clock and the user's data folder.

@@ -24,13 +24,13 @@ LoadedRecord read(const std::string& path)
 {
     FileResult<FileDescriptor> file = openRegularFile(path);
     if (!file.ok())
-        return {std::nullopt, file.problem()};
+        return Failure{file.problem()};
     if (!file.value().isOpen())
         return {};
     const FileResult<std::string> bytes = readUpTo(file.value().get(), kRecordFileSize);
     if (!bytes.ok())
-        return {std::nullopt, bytes.problem()};
-    return {recordOf(bytes.value()), {}};
+        return Failure{bytes.problem()};
+    return recordOf(bytes.value());
 }
 
 }  // namespace
@@ -40,15 +40,15 @@ Location dataFolderFrom(const char* xdgDataHome, const char* home, const char* a
     const auto isRoot = [](const std::string& path) { return path.find_first_not_of('/') == std::string::npos; };
     const auto withSlash = [](std::string path) { return path.back() == '/' ? path : path + '/'; };
     if (xdgDataHome && xdgDataHome[0] == '/' && !isRoot(xdgDataHome))
-        return {withSlash(xdgDataHome) + "temparoka/", {}};
+        return withSlash(xdgDataHome) + "temparoka/";
     const std::string folder = home ? home : accountHome ? accountHome : "";
     if (folder.empty())
-        return {{}, "no home folder is set"};
+        return Failure{"no home folder is set"};
     if (folder[0] != '/')
-        return {{}, "the home folder \"" + folder + "\" is not a full path"};
+        return Failure{"the home folder \"" + folder + "\" is not a full path"};
     if (isRoot(folder))
-        return {{}, "the home folder is the system's top folder \"/\""};
-    return {withSlash(folder) + ".local/share/temparoka/", {}};
+        return Failure{"the home folder is the system's top folder \"/\""};
+    return withSlash(folder) + ".local/share/temparoka/";
 }
 
 Location userDataFolder()
@@ -61,9 +61,9 @@ Location recordPlace(const std::string& programFolder, const Location& dataFolde
 {
     const std::string beside = programFolder + kRecordFileName;
     const auto inDataFolder = [&]() -> Location {
-        if (!dataFolder.problem.empty())
-            return {{}, "the program's folder cannot keep it, and " + dataFolder.problem};
-        return {dataFolder.path + kRecordFileName, {}};
+        if (!dataFolder.ok())
+            return Failure{"the program's folder cannot keep it, and " + dataFolder.problem()};
+        return dataFolder.value() + kRecordFileName;
     };
     if (programFolder.starts_with("/usr/"))
         return inDataFolder();
@@ -71,27 +71,29 @@ Location recordPlace(const std::string& programFolder, const Location& dataFolde
     // it turns out unreadable: the reader is told, rather than sent off to
     // a second record elsewhere.
     if (somethingAt(beside) || folderWritable(programFolder))
-        return {beside, {}};
+        return beside;
     return inDataFolder();
 }
 
 LoadedRecord RecordFile::load()
 {
-    if (!m_place.problem.empty())
+    if (!m_place.ok())
         return {};
-    LoadedRecord loaded = read(m_place.path);
-    m_base = loaded.record;
-    if (!loaded.problem.empty())
-        loaded.problem = "Cannot read the record file " + m_place.path + ": " + loaded.problem;
+    LoadedRecord loaded = read(m_place.value());
+    m_base = loaded.value();
+    if (!loaded.ok())
+        return Failure{"Cannot read the record file " + m_place.value() + ": " + loaded.problem()};
     return loaded;
 }
 
 Record RecordFile::save(const Record& record)
 {
-    if (!m_place.problem.empty())
-        throw FileError("Cannot save the record: " + m_place.problem);
-    const auto fail = [&](const std::string& cause) { throw FileError("Cannot save " + m_place.path + ": " + cause); };
-    const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.path);
+    if (!m_place.ok())
+        throw FileError("Cannot save the record: " + m_place.problem());
+    const auto fail = [&](const std::string& cause) {
+        throw FileError("Cannot save " + m_place.value() + ": " + cause);
+    };
+    const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.value());
     if (!resolved.ok())
         fail(resolved.problem());
     const SaveTarget& target = resolved.value();
@@ -106,8 +108,8 @@ Record RecordFile::save(const Record& record)
     const FolderLock lock(folderOf(target.path));
     Record merged = record;
     if (target.exists) {
-        if (const LoadedRecord onDisk = read(target.path); onDisk.record)
-            merged = mergedWithDisk(record, m_base, *onDisk.record);
+        if (const LoadedRecord onDisk = read(target.path); onDisk.value())
+            merged = mergedWithDisk(record, m_base, *onDisk.value());
     }
     const auto bytes = serialise(merged);
     if (const FileResult<> replaced = replaceFile(target.path, bytes, m_beforeReplace); !replaced.ok())

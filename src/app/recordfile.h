@@ -7,6 +7,7 @@
 // the previous file as it was and no reading is lost. A record that its
 // owner made read-only is left as it is: the save fails and says so.
 
+#include "common/nativefile.h"
 #include "record/record.h"
 
 #include <functional>
@@ -19,10 +20,7 @@ inline constexpr char kRecordFileName[] = "temparoka.dat";
 
 // A path as the system names it (bytes, ending in "/" for a folder), or,
 // when there is none to be had, why not.
-struct Location {
-    std::string path;
-    std::string problem;
-};
+using Location = FileResult<std::string>;
 
 // The user's data folder for the program, "temparoka/" in the folder that
 // the desktop's conventions give: XDG_DATA_HOME when it is a full path
@@ -41,12 +39,9 @@ Location userDataFolder();
 // every user and belongs to the package manager.
 Location recordPlace(const std::string& programFolder, const Location& dataFolder);
 
-struct LoadedRecord {
-    std::optional<Record> record;
-    // Why a file that is there could not be read; empty when it was read,
-    // is missing or is too short to be a record.
-    std::string problem;
-};
+// The record read, or none when the file is missing or too short to be a
+// record; a failure says why a file that is there could not be read.
+using LoadedRecord = FileResult<std::optional<Record>>;
 
 // This copy's view of the record file: what it last read or wrote there is
 // the base of the merge at its next save.
@@ -54,9 +49,9 @@ class RecordFile {
 public:
     RecordFile() = default;
     explicit RecordFile(Location place) : m_place(std::move(place)) {}
-    explicit RecordFile(std::string path) : m_place{std::move(path), {}} {}
+    explicit RecordFile(std::string path) : m_place(std::move(path)) {}
 
-    const std::string& path() const { return m_place.path; }
+    const std::string& path() const { return m_place.value(); }
     LoadedRecord load();
     // Writes record, merged with what another copy saved since this one
     // last read or wrote the file, and returns what was written. Throws

@@ -62,18 +62,18 @@ TEST(RecordFile, MissingOrShortFilesAreNoRecordAndASaveReplacesThemWhole)
 {
     QTemporaryDir folder;
     RecordFile file(native(folder.filePath("temparoka.dat")));
-    EXPECT_FALSE(file.load().record);
-    EXPECT_EQ(file.load().problem, "");  // a first start is no problem
+    EXPECT_FALSE(file.load().value());
+    EXPECT_EQ(file.load().problem(), "");  // a first start is no problem
     for (int length : {0, 19, 20, 451}) {
         writeBytes(file.path(), QByteArray(length, '\x11'));
-        EXPECT_FALSE(file.load().record) << length;
-        EXPECT_EQ(file.load().problem, "") << length;
+        EXPECT_FALSE(file.load().value()) << length;
+        EXPECT_EQ(file.load().problem(), "") << length;
     }
     Record record;
     record.children = 2;
     file.save(record);
     EXPECT_EQ(fileBytes(file.path()).size(), 452);
-    EXPECT_EQ(file.load().record, record);
+    EXPECT_EQ(file.load().value(), record);
 }
 
 // Lets no file grow beyond a few bytes, as a full disk would.
@@ -139,7 +139,7 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     ASSERT_EQ(WEXITSTATUS(status), 7);
 
     EXPECT_EQ(fileBytes(file.path()), before);
-    EXPECT_EQ(file.load().record, old);
+    EXPECT_EQ(file.load().value(), old);
     // The next save goes through and replaces it whole, and clears away the
     // dead child's new file; that of a process still running stays.
     const QString running = folder.filePath(".temparoka.dat.new-" + QString::number(getppid()) + "-0");
@@ -151,7 +151,7 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     file.setBeforeReplace({});
     const Record later = recordWithBirthday(32000);
     file.save(later);
-    EXPECT_EQ(file.load().record, later);
+    EXPECT_EQ(file.load().value(), later);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
               (QStringList{".temparoka.dat.new-" + QString::number(getppid()) + "-0", "temparoka.dat"}));
 }
@@ -166,7 +166,7 @@ TEST(RecordFile, EveryTruncationOfARecordLoadsAsNoRecord)
     const QByteArray whole = fileBytes(file.path());
     for (int length = 0; length < 452; ++length) {
         writeBytes(file.path(), whole.left(length));
-        EXPECT_FALSE(file.load().record) << length;
+        EXPECT_FALSE(file.load().value()) << length;
     }
 }
 
@@ -237,8 +237,8 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
 
         RecordFile file(path);
         const LoadedRecord loaded = file.load();  // a pipe read would block here for good
-        EXPECT_FALSE(loaded.record);
-        EXPECT_EQ(loaded.problem, *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
+        EXPECT_FALSE(loaded.value());
+        EXPECT_EQ(loaded.problem(), *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
         EXPECT_EQ(saveError(file, Record{}), "Cannot save " + path + ": " + c.saveProblem);
 
         struct stat after {};
@@ -261,10 +261,10 @@ TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
     ASSERT_EQ(symlink(native(target).c_str(), link.c_str()), 0);
 
     RecordFile file(link);
-    EXPECT_EQ(file.load().record, recordWithBirthday(30000));
+    EXPECT_EQ(file.load().value(), recordWithBirthday(30000));
     file.save(recordWithBirthday(31000));
     EXPECT_TRUE(QFileInfo(QFile::decodeName(link.c_str())).isSymLink());
-    EXPECT_EQ(RecordFile(native(target)).load().record, recordWithBirthday(31000));
+    EXPECT_EQ(RecordFile(native(target)).load().value(), recordWithBirthday(31000));
     EXPECT_EQ(QDir(folder.filePath("synced")).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
 }
 
@@ -327,12 +327,12 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
                   existed ? QStringList{"temparoka.dat"} : QStringList{});
         if (!existed)
             continue;
-        EXPECT_EQ(RecordFile(file.path()).load().record, recordWithBirthday(*c.problem ? 30000 : 31000));
+        EXPECT_EQ(RecordFile(file.path()).load().value(), recordWithBirthday(*c.problem ? 30000 : 31000));
         EXPECT_EQ(after.st_size, *c.problem ? 600 : 452);
         EXPECT_EQ(after.st_ino == before.st_ino, c.inPlace);
         EXPECT_EQ(after.st_mode, before.st_mode);
         if (c.situation == Situation::SecondName) {
-            EXPECT_EQ(RecordFile(secondName).load().record, recordWithBirthday(31000));
+            EXPECT_EQ(RecordFile(secondName).load().value(), recordWithBirthday(31000));
         }
     }
 }
@@ -365,8 +365,8 @@ TEST(RecordFile, TheDataFolderFollowsTheDesktopsConventionsAndKeepsTheirBytes)
     // clang-format on
     for (const Case& c : cases) {
         const Location found = dataFolderFrom(c.xdgDataHome, c.home, c.accountHome);
-        EXPECT_EQ(found.path, c.folder) << c.home;
-        EXPECT_EQ(found.problem, c.problem) << c.home;
+        EXPECT_EQ(found.value(), c.folder) << c.home;
+        EXPECT_EQ(found.problem(), c.problem) << c.home;
     }
 }
 
@@ -374,16 +374,16 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
 {
     QTemporaryDir program, data;
     const std::string programFolder = native(program.path()) + '/';
-    const Location dataFolder{native(data.path()) + "/temparoka/", {}}, none{{}, "no home folder is set"};
-    EXPECT_EQ(recordPlace(programFolder, dataFolder).path, programFolder + "temparoka.dat");  // writable
-    EXPECT_EQ(recordPlace(programFolder, none).path, programFolder + "temparoka.dat");
+    const Location dataFolder = native(data.path()) + "/temparoka/", none = Failure{"no home folder is set"};
+    EXPECT_EQ(recordPlace(programFolder, dataFolder).value(), programFolder + "temparoka.dat");  // writable
+    EXPECT_EQ(recordPlace(programFolder, none).value(), programFolder + "temparoka.dat");
     // An installed program's folder is shared, even where it can be
     // written (as it can by root, who runs this test in CI).
-    EXPECT_EQ(recordPlace("/usr/lib/", dataFolder).path, dataFolder.path + "temparoka.dat");
-    EXPECT_EQ(recordPlace("/usr/local/", dataFolder).path, dataFolder.path + "temparoka.dat");
+    EXPECT_EQ(recordPlace("/usr/lib/", dataFolder).value(), dataFolder.value() + "temparoka.dat");
+    EXPECT_EQ(recordPlace("/usr/local/", dataFolder).value(), dataFolder.value() + "temparoka.dat");
     // Without a data folder, an installed program says why it keeps nothing.
     RecordFile homeless(recordPlace("/usr/lib/", none));
-    EXPECT_FALSE(homeless.load().record);
+    EXPECT_FALSE(homeless.load().value());
     EXPECT_EQ(saveError(homeless, Record{}),
               "Cannot save the record: the program's folder cannot keep it, and no home folder is set");
 
@@ -397,13 +397,13 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
         ReadOnlyFolder readOnly(program.path());
         readOnlyWithRecord = recordPlace(programFolder, dataFolder);
     }
-    EXPECT_EQ(readOnlyEmpty.path, dataFolder.path + "temparoka.dat");
-    EXPECT_EQ(readOnlyWithRecord.path, programFolder + "temparoka.dat");
+    EXPECT_EQ(readOnlyEmpty.value(), dataFolder.value() + "temparoka.dat");
+    EXPECT_EQ(readOnlyWithRecord.value(), programFolder + "temparoka.dat");
 
     // The data folder is made at the first save.
     RecordFile file(readOnlyEmpty);
     file.save(recordWithBirthday(30000));
-    EXPECT_EQ(file.load().record, recordWithBirthday(30000));
+    EXPECT_EQ(file.load().value(), recordWithBirthday(30000));
 }
 
 TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
@@ -417,7 +417,7 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
 
     // Both copies start from base; each records its own draw and prediction.
     RecordFile fileA(path), fileB(path);
-    Record a = *fileA.load().record, b = *fileB.load().record;
+    Record a = *fileA.load().value(), b = *fileB.load().value();
     appendDraw(a.wuerfe, 24287.5, 2);
     recordPrediction(a.verlauf, 5, 2, 1, 50);
     appendDraw(b.wuerfe, 24288.5, 3);
@@ -427,7 +427,7 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
     EXPECT_EQ(savedA, a);  // nothing new on disk for A
     const Record savedB = fileB.save(b);
 
-    const Record onDisk = *RecordFile(path).load().record;
+    const Record onDisk = *RecordFile(path).load().value();
     EXPECT_EQ(onDisk, savedB);
     EXPECT_EQ(onDisk.children, 1);  // the birth data are the saving copy's
     const PredictionRecord expectedHistory[] = {{1, 1, 1, 49}, {5, 2, 1, 50}, {4, 2, 2, 51}};
@@ -467,10 +467,10 @@ TEST(RecordFile, FoldersWithOddOrVeryLongNamesKeepTheRecord)
         ASSERT_FALSE(root.path().empty());
         const std::string folder = oddFolder(root, longPath);
         ASSERT_FALSE(folder.empty());
-        RecordFile file(recordPlace(folder, Location{"/nonexistent/", {}}));
+        RecordFile file(recordPlace(folder, Location("/nonexistent/")));
         EXPECT_EQ(file.path(), folder + "temparoka.dat");
         file.save(recordWithBirthday(30000));
-        EXPECT_EQ(file.load().record, recordWithBirthday(30000)) << longPath;
+        EXPECT_EQ(file.load().value(), recordWithBirthday(30000)) << longPath;
     }
 }
 

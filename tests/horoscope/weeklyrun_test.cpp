@@ -32,7 +32,7 @@ protected:
     QString viewText() const { return output.ausfenster()->toPlainText(); }
     std::optional<Record> storedRecord() const
     {
-        return RecordFile(QFile::encodeName(recordPath()).toStdString()).load().record;
+        return RecordFile(QFile::encodeName(recordPath()).toStdString()).load().value();
     }
     bool visible(const TForm1& form, const char* name) const
     {

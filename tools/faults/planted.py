@@ -144,7 +144,7 @@ FAULTS = [
     Fault('link-replaced-by-file', SAVING, 'return SaveTarget{resolved.get(), true};', 'return SaveTarget{path, true};'),
 
     # the record file: where it lives and what its merge starts from
-    Fault('base-not-taken-at-load', RECORD_FILE, '    m_base = loaded.record;\n', ''),
+    Fault('base-not-taken-at-load', RECORD_FILE, '    m_base = loaded.value();\n', ''),
     Fault('base-not-kept-after-save', RECORD_FILE, '    m_base = merged;\n', ''),
     Fault('relative-data-home-taken', RECORD_FILE, "xdgDataHome[0] == '/' &&", "xdgDataHome[0] &&"),
     Fault('root-home-taken', RECORD_FILE, '    if (isRoot(folder))\n', '    if (false)\n'),
