@@ -18,7 +18,8 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
 # coverage report and the picture generator need on top.
 DEV_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev \
                 xvfb xauth x11-utils xdotool xclip imagemagick faketime pulseaudio python3 \
-                desktop-file-utils appstream lintian file devscripts gcovr fonts-dejavu-core
+                desktop-file-utils appstream lintian file devscripts gcovr fonts-dejavu-core \
+                poppler-utils
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

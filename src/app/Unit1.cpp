@@ -38,20 +38,6 @@ void sleepMonotonic(double seconds)
     std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
 }
 
-// Each card's face, in card order, and what a screen reader calls it: in
-// Indonesian, with the English as its description.
-struct CardFace {
-    const char* picture;
-    const char* name;
-    const char* description;
-};
-const std::array<CardFace, 5> kCardFaces = {{
-    {":/pictures/card_ks.jpg", "Raja Sekop", "King of spades"},
-    {":/pictures/card_3d.jpg", "Tiga Wajik", "Three of diamonds"},
-    {":/pictures/card_qc.jpg", "Ratu Keriting", "Queen of clubs"},
-    {":/pictures/card_as.jpg", "As Sekop", "Ace of spades"},
-    {":/pictures/card_jh.jpg", "Jack Hati", "Jack of hearts"},
-}};
 }  // namespace
 
 MainWindowServices MainWindowServices::defaults()
@@ -117,6 +103,13 @@ void TForm1::createActions()
     FileExit1->setToolTip(QStringLiteral("Exit"));
     FileExit1->setStatusTip(QStringLiteral("Quits the application"));
     connect(FileExit1, &QAction::triggered, this, &QWidget::close);
+
+    riwayat = new QAction(QStringLiteral("&Riwayat"), this);
+    riwayat->setObjectName(QStringLiteral("riwayat"));
+    riwayat->setToolTip(QStringLiteral("Earlier readings"));
+    riwayat->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(riwayat);
+    connect(riwayat, &QAction::triggered, this, &TForm1::showHistory);
 }
 
 void TForm1::applyLook()
@@ -153,11 +146,12 @@ void TForm1::loadPictures()
     for (std::size_t i = 0; i < all.size(); ++i) {
         all[i]->setAutoSize(true);
         all[i]->setPicture(back);
-        all[i]->setFlipside(loadPicture(QString::fromLatin1(kCardFaces[i].picture)));
+        const ReadingCard face = cardFace(static_cast<int>(i) + 1);
+        all[i]->setFlipside(loadPicture(QString::fromStdString(face.picture)));
         all[i]->setCursor(Qt::PointingHandCursor);
         const QString number = QString::number(i + 1);
         all[i]->setSideNames(QStringLiteral("Kartu ") + number, QStringLiteral("Card ") + number,
-                             QString::fromUtf8(kCardFaces[i].name), QString::fromUtf8(kCardFaces[i].description));
+                             QString::fromStdString(face.indonesian), QString::fromStdString(face.english));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "app/recordfile.h"
 #include "dream/dreamhost.h"
 #include "horoscope/predictiontable.h"
+#include "output/reading.h"
 #include "record/record.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@ class Clock;
 class SoundPlayer;
 class Tausform;
 class TDoubleImage;
+class Triwayat;
 
 // What the main window takes from the outside world. The program uses the
 // defaults; tests pass their own clock, folder and sound.
@@ -60,6 +62,7 @@ public:
 
     // Birth data as the controls hold it now.
     double birthday() const override;
+    double today() const override;
     double timeOfBirth() const;
     int children() const;
 
@@ -80,6 +83,11 @@ public:
     // The weekly reading for the card in karte, shown in the output window;
     // returns to entry mode once the reader has closed it.
     void vorhersage();
+    // Lists the prediction history's readings, newest first, in the earlier
+    // readings window; reads the record and changes nothing.
+    void showHistory();
+    // A card's face picture and names, card 1 to 5 (no card otherwise).
+    static ReadingCard cardFace(int card);
     // Opens a new draw: hides the entry, fades the prompt in, deals the cards.
     void wuerfeln();
     void blendin(QWidget* label);
@@ -101,10 +109,12 @@ public:
     void setDreamWindow(QDialog* window) { m_dreamWindow = window; }
     void setAboutBox(QDialog* box) { m_aboutBox = box; }
     void setOutputWindow(Tausform* window) { m_outputWindow = window; }
+    void setHistoryWindow(Triwayat* window) { m_historyWindow = window; }
 
     QAction* losgehts = nullptr;
     QAction* notknow = nullptr;
     QAction* FileExit1 = nullptr;
+    QAction* riwayat = nullptr;  // Ctrl+H: the earlier readings
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -140,6 +150,7 @@ private:
     QDialog* m_dreamWindow = nullptr;
     QDialog* m_aboutBox = nullptr;
     Tausform* m_outputWindow = nullptr;
+    Triwayat* m_historyWindow = nullptr;
     std::optional<PredictionTable> m_texte;
     RecordFile m_recordFile;
     // Set while the record holds something the file lacks because a save

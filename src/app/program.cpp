@@ -7,6 +7,7 @@
 #include "dream/traumform.h"
 #include "dream/zahnfrage.h"
 #include "output/ausgabeform.h"
+#include "output/riwayat.h"
 
 namespace temparoka {
 
@@ -34,11 +35,15 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     made(m_flussfrage.get());
     m_zahnform = std::make_unique<Tzahnform>(*m_tfrage, m_traumfenster.get());
     made(m_zahnform.get());
+    m_riwayat = std::make_unique<Triwayat>();
+    made(m_riwayat.get());
 
     m_form1->setAboutBox(m_aboutBox.get());
     m_form1->setOutputWindow(m_ausform.get());
     m_form1->setDreamWindow(m_traumfenster.get());
     m_ausform->setDonationWindow(m_spendeForm.get());
+    m_form1->setHistoryWindow(m_riwayat.get());
+    m_ausform->setHistoryCommand([form1 = m_form1.get()] { form1->showHistory(); });
     m_traumfenster->setDialogs(m_tfrage.get(), m_flussfrage.get(), m_zahnform.get());
 }
 
@@ -46,8 +51,8 @@ Program::~Program() = default;
 
 QList<QWidget*> Program::windows() const
 {
-    return {m_form1.get(),      m_aboutBox.get(), m_ausform.get(),    m_traumfenster.get(),
-            m_spendeForm.get(), m_tfrage.get(),   m_flussfrage.get(), m_zahnform.get()};
+    return {m_form1.get(),  m_aboutBox.get(),   m_ausform.get(),  m_traumfenster.get(), m_spendeForm.get(),
+            m_tfrage.get(), m_flussfrage.get(), m_zahnform.get(), m_riwayat.get()};
 }
 
 }  // namespace temparoka

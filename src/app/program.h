@@ -3,7 +3,8 @@
 // kept until the end: the main window first (its record file is loaded while
 // it is built), then the About box, the output window, the dream window,
 // the donation window and the three clarification dialogs, the death dialog
-// before the river and tooth dialogs, which copy its picture.
+// before the river and tooth dialogs, which copy its picture; last the
+// earlier readings, which both the main and the output window open.
 
 #include "app/Unit1.h"
 
@@ -21,6 +22,7 @@ class TSpendeForm;
 class TTfrage;
 class Tflussfrage;
 class Tzahnform;
+class Triwayat;
 
 class Program {
 public:
@@ -36,6 +38,7 @@ public:
     TTfrage& Tfrage() const { return *m_tfrage; }
     Tflussfrage& flussfrage() const { return *m_flussfrage; }
     Tzahnform& zahnform() const { return *m_zahnform; }
+    Triwayat& riwayat() const { return *m_riwayat; }
     // Every window, in the order they were made.
     QList<QWidget*> windows() const;
 
@@ -49,6 +52,7 @@ private:
     std::unique_ptr<TTfrage> m_tfrage;
     std::unique_ptr<Tflussfrage> m_flussfrage;
     std::unique_ptr<Tzahnform> m_zahnform;
+    std::unique_ptr<Triwayat> m_riwayat;
 };
 
 }  // namespace temparoka

@@ -91,7 +91,7 @@ Record RecordFile::save(const Record& record)
     if (!m_place.ok())
         throw FileError("Cannot save the record: " + m_place.problem());
     const auto fail = [&](const std::string& cause) {
-        throw FileError("Cannot save " + m_place.value() + ": " + cause);
+        throw saveFailure(m_place.value(), cause);
     };
     const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.value());
     if (!resolved.ok())

@@ -13,8 +13,10 @@
 #include "horoscope/DoubleImage.h"
 #include "horoscope/carddeal.h"
 #include "horoscope/drawkey.h"
+#include "horoscope/history.h"
 #include "horoscope/weekly.h"
 #include "output/ausgabeform.h"
+#include "output/riwayat.h"
 #include "ui_Unit1.h"
 
 #include <QCoreApplication>
@@ -25,6 +27,16 @@
 namespace temparoka {
 
 namespace {
+// Each card's face, in card order, and what a screen reader calls it: in
+// Indonesian, with the English as its description.
+const std::array<ReadingCard, 5> kCardFaces = {{
+    {1, ":/pictures/card_ks.jpg", "Raja Sekop", "King of spades"},
+    {2, ":/pictures/card_3d.jpg", "Tiga Wajik", "Three of diamonds"},
+    {3, ":/pictures/card_qc.jpg", "Ratu Keriting", "Queen of clubs"},
+    {4, ":/pictures/card_as.jpg", "As Sekop", "Ace of spades"},
+    {5, ":/pictures/card_jh.jpg", "Jack Hati", "Jack of hearts"},
+}};
+
 // The frame the window's definition was drawn with: a border of 4 pixels
 // on every side and a title bar of 24. The deal spreads the cards over the
 // window's size with that frame, whatever frame the desktop draws.
@@ -163,6 +175,7 @@ void TForm1::vorhersage()
         throw Error("The output window has not been created");
     Tausform& output = *m_outputWindow;
     output.clear();
+    output.setReadingKind(Reading::weekly(now, cardFace(karte)));
     weeklyOpening(output, lunarMonths(request));
 
     const TextKey key = chooseKey(request, verlauf, table, programRandom());
@@ -174,6 +187,25 @@ void TForm1::vorhersage()
     output.caretToStart();
     output.exec();
     enterEntryMode();
+}
+
+ReadingCard TForm1::cardFace(int card)
+{
+    if (card < 1 || card > static_cast<int>(kCardFaces.size()))
+        return {};
+    return kCardFaces[static_cast<std::size_t>(card - 1)];
+}
+
+double TForm1::today() const
+{
+    return m_services.clock->now();
+}
+
+void TForm1::showHistory()
+{
+    if (!m_historyWindow)
+        throw Error("The earlier readings window has not been created");
+    m_historyWindow->showReadings(earlierReadings(verlauf, texte(), today()));
 }
 
 }  // namespace temparoka

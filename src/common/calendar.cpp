@@ -21,15 +21,29 @@ std::int64_t dayNumberOf(double dateValue)
     return static_cast<std::int64_t>(std::floor(dateValue));
 }
 
-int isoWeek(double dateValue)
+namespace {
+
+// The Thursday of the Monday-based week holding the day: it decides the
+// week's number and its year.
+sys_days thursdayOfWeek(double dateValue)
 {
     const sys_days day{days{dayNumberOf(dateValue) - kUnixEpochDay}};
-    // The Thursday of the same Monday-based week decides the week's year.
     const unsigned isoWeekday = weekday{day}.iso_encoding();  // Monday 1 .. Sunday 7
-    const sys_days thursday = day - days{isoWeekday - 1} + days{3};
-    const year thursdayYear = year_month_day{thursday}.year();
-    const sys_days firstOfYear{thursdayYear / January / 1};
+    return day - days{isoWeekday - 1} + days{3};
+}
+
+}  // namespace
+
+int isoWeek(double dateValue)
+{
+    const sys_days thursday = thursdayOfWeek(dateValue);
+    const sys_days firstOfYear{year_month_day{thursday}.year() / January / 1};
     return static_cast<int>((thursday - firstOfYear).count() / 7) + 1;
+}
+
+int isoWeekYear(double dateValue)
+{
+    return static_cast<int>(year_month_day{thursdayOfWeek(dateValue)}.year());
 }
 
 int calendarYear(double dateValue)

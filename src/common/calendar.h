@@ -22,6 +22,10 @@ std::int64_t dayNumberOf(double dateValue);
 // on Monday and week 1 holds the year's first Thursday.
 int isoWeek(double dateValue);
 
+// The year an ISO week belongs to: that of its Thursday, so 1 January may
+// still count to the old year's week 53 and 31 December to week 1.
+int isoWeekYear(double dateValue);
+
 // Ordinary Gregorian calendar year of the day (not the ISO week-year).
 int calendarYear(double dateValue);
 

@@ -19,11 +19,15 @@ public:
     using Error::Error;
 };
 
-// A file that cannot be written (the record file).
+// A file that cannot be written (the record file, a kept reading).
 class FileError : public Error {
 public:
     using Error::Error;
 };
+
+// "Cannot save <path>: <cause>": how every failed save names its file (as
+// the system names it) and why.
+FileError saveFailure(const std::string& path, const std::string& cause);
 
 // A picture that libjpeg cannot decode completely.
 class PictureError : public Error {

@@ -174,6 +174,7 @@ void Ttraumfenster::Button1Click()
     m_main.tonabspielen();
     summe = 0;
     m_output.clear();
+    m_output.setReadingKind(Reading::dream(m_main.today()));
     m_output.setBold(false);
     // The death dialog is asked during the reading, every time death is ticked.
     if (ui->tod->isChecked()) {

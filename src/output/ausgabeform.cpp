@@ -2,20 +2,25 @@
 
 #include "common/keys.h"
 #include "common/look.h"
+#include "output/readingactions.h"
+#include "output/readingdocument.h"
 #include "ui_ausgabeform.h"
 
+#include <QAction>
 #include <QTextCursor>
 
 namespace temparoka {
 
-Tausform::Tausform(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::Tausform>())
+Tausform::Tausform(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Tausform>()),
+      m_actions(new ReadingActions(this, [this] { return reading(); })), m_history(new QAction(this))
 {
     ui->setupUi(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(pixelFont(11));
     ui->SpendeKnopf->setFont(pixelFont(11, true));
-    ui->ausfenster->setFont(pixelFont(16, false, QStringLiteral("Century Gothic")));
+    ui->ausfenster->setFont(readingFont());
     // Black on white whatever the desktop theme: the colours carry the languages.
     QPalette paper = ui->ausfenster->palette();
     paper.setColor(QPalette::Base, Qt::white);
@@ -25,14 +30,24 @@ Tausform::Tausform(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
     ui->ausfenster->setAccessibleName(QStringLiteral("Ramalan"));
     ui->ausfenster->setAccessibleDescription(QStringLiteral("Your reading, in Indonesian and then in English"));
 
-    m_format.setForeground(QColor(0, 0, 0));
-    m_format.setFontWeight(QFont::Normal);
-
     // Neither button is the window's default: Enter presses the one that
     // has the focus, as Space does.
     enterPressesFocusedButton(this);
 
+    m_history->setText(ui->riwayat->text());
+    m_history->setToolTip(ui->riwayat->toolTip());
+    m_history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    addAction(m_history);
+    m_actions->offerInMenu(ui->ausfenster, {m_history});
+
     connect(ui->SpendeKnopf, &QPushButton::clicked, this, &Tausform::SpendeKnopfClick);
+    connect(ui->simpan, &QPushButton::clicked, m_actions->save(), &QAction::trigger);
+    connect(ui->cetak, &QPushButton::clicked, m_actions->print(), &QAction::trigger);
+    connect(ui->riwayat, &QPushButton::clicked, m_history, &QAction::trigger);
+    connect(m_history, &QAction::triggered, this, [this] {
+        if (m_showHistory)
+            m_showHistory();
+    });
     connect(ui->ende, &QPushButton::clicked, this, &Tausform::endeClick);
 }
 
@@ -46,34 +61,45 @@ QTextEdit* Tausform::ausfenster() const
 void Tausform::clear()
 {
     ui->ausfenster->clear();
-    m_hasLines = false;
+    m_recorder.clear();
+    m_heading = Reading{};
 }
 
 void Tausform::setColour(TextColour colour)
 {
-    m_format.setForeground(colour == TextColour::Blue ? QColor(0, 0, 255) : QColor(0, 0, 0));
+    m_recorder.setColour(colour);
 }
 
 void Tausform::setBold(bool bold)
 {
-    m_format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    m_recorder.setBold(bold);
 }
 
 void Tausform::appendLine(std::string_view line)
 {
+    const bool first = m_recorder.lines().empty();
+    m_recorder.appendLine(line);
     QTextCursor cursor(ui->ausfenster->document());
     cursor.movePosition(QTextCursor::End);
-    if (m_hasLines)
-        cursor.insertBlock();
-    // The block's own format gives a blank line its colour too.
-    cursor.setBlockCharFormat(m_format);
-    cursor.insertText(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())), m_format);
-    m_hasLines = true;
+    appendReadingLine(cursor, m_recorder.lines().back(), first);
 }
 
 void Tausform::caretToStart()
 {
     ui->ausfenster->moveCursor(QTextCursor::Start);
+}
+
+void Tausform::setReadingKind(const Reading& heading)
+{
+    m_heading = heading;
+    m_heading.lines.clear();
+}
+
+Reading Tausform::reading() const
+{
+    Reading shown = m_heading;
+    shown.lines = m_recorder.lines();
+    return shown;
 }
 
 void Tausform::SpendeKnopfClick()

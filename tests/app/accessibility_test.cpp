@@ -41,10 +41,7 @@ void walk(QAccessibleInterface* node, int depth, const std::function<void(QAcces
 TEST_F(Accessibility, EveryFocusableControlOfEveryWindowHasAName)
 {
     Program program(services());
-    const QList<QWidget*> windows = {&program.Form1(),        &program.AboutBox(),   &program.ausform(),
-                                     &program.traumfenster(), &program.SpendeForm(), &program.Tfrage(),
-                                     &program.flussfrage(),   &program.zahnform()};
-    for (QWidget* window : windows) {
+    for (QWidget* window : program.windows()) {
         int focusable = 0;
         walk(QAccessible::queryAccessibleInterface(window), 0, [&](QAccessibleInterface* node) {
             if (!node->state().focusable)

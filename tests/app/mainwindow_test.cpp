@@ -77,9 +77,12 @@ const Window kWindows[] = {
     {"ausform",
      "Ramalan",
      {681, 488},
-     {"ausfenster", "SpendeKnopf", "ende"},
+     {"ausfenster", "SpendeKnopf", "simpan", "cetak", "riwayat", "ende"},
      {{"ausfenster", "", "", {0, 0, 673, 449}},
       {"SpendeKnopf", "Support Temparoka", "", {8, 456, 153, 25}},
+      {"simpan", "&Simpan...", "Save (Ctrl+S)", {277, 456, 89, 25}},
+      {"cetak", "&Cetak...", "Print (Ctrl+P)", {374, 456, 89, 25}},
+      {"riwayat", "&Riwayat", "Earlier readings (Ctrl+H)", {471, 456, 89, 25}},
       {"ende", "&Keluar", "Exit", {568, 456, 89, 25}}}},
     {"traumfenster",
      "Mimpi",
@@ -118,6 +121,15 @@ const Window kWindows[] = {
      {"zahnoben", "zahnunten", "Button1"},
      {{"GroupBox1/zahnunten", "gigi bawa", "lower yaw", {}},  // its group's title grows upwards
       {"Button1", "Selesai", "", {8, 120, 75, 25}}}},  // its hint is no tooltip
+    {"riwayatform",
+     "Riwayat ramalan",
+     {681, 488},
+     {"daftar", "isi", "simpan", "cetak", "tutup"},
+     {{"daftar", "", "Your readings of earlier weeks, newest first", {0, 0, 241, 449}},
+      {"isi", "", "", {248, 0, 425, 449}},
+      {"simpan", "&Simpan...", "Save (Ctrl+S)", {374, 456, 89, 25}},
+      {"cetak", "&Cetak...", "Print (Ctrl+P)", {471, 456, 89, 25}},
+      {"tutup", "&Tutup", "Close", {568, 456, 89, 25}}}},
 };
 
 QString shownCaption(const QWidget* widget)

@@ -1,0 +1,97 @@
+#include "output/reading.h"
+
+#include "common/calendar.h"
+
+#include <array>
+#include <cstdio>
+
+namespace temparoka {
+
+namespace {
+
+const std::array<const char*, 12> kIndonesianMonths = {"Januari",   "Februari", "Maret",    "April",
+                                                       "Mei",       "Juni",     "Juli",     "Agustus",
+                                                       "September", "Oktober",  "November", "Desember"};
+const std::array<const char*, 12> kEnglishMonths = {"January",   "February", "March",    "April",
+                                                    "May",       "June",     "July",     "August",
+                                                    "September", "October",  "November", "December"};
+
+struct Day {
+    int year;
+    unsigned month;
+    unsigned day;
+};
+
+Day dayOf(double dateValue)
+{
+    const std::chrono::year_month_day date = dateFromDayNumber(dayNumberOf(dateValue));
+    return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day())};
+}
+
+std::string weekAndYear(const char* word, const Reading& reading)
+{
+    return std::string(word) + ' ' + std::to_string(reading.week) + ", " + std::to_string(reading.weekYear);
+}
+
+}  // namespace
+
+Reading Reading::weekly(double day, ReadingCard card)
+{
+    return {ReadingKind::Weekly, day, isoWeek(day), isoWeekYear(day), std::move(card), {}};
+}
+
+Reading Reading::dream(double day)
+{
+    return {ReadingKind::Dream, day, isoWeek(day), isoWeekYear(day), {}, {}};
+}
+
+ReadingTitle readingTitle(const Reading& reading)
+{
+    if (reading.kind == ReadingKind::Dream) {
+        const Day d = dayOf(reading.day);
+        const std::string day = std::to_string(d.day) + ' ';
+        const std::string year = ' ' + std::to_string(d.year);
+        return {"Mimpi Temparoka \u2014 " + day + kIndonesianMonths[d.month - 1] + year,
+                "Temparoka's dream reading \u2014 " + day + kEnglishMonths[d.month - 1] + year};
+    }
+    return {"Ramalan Temparoka \u2014 " + weekAndYear("Minggu", reading),
+            "Temparoka's reading \u2014 " + weekAndYear("week", reading)};
+}
+
+std::string readingFileName(const Reading& reading)
+{
+    char stamp[32];
+    if (reading.kind == ReadingKind::Dream) {
+        const Day d = dayOf(reading.day);
+        std::snprintf(stamp, sizeof stamp, "%04d-%02u-%02u", d.year, d.month, d.day);
+        return std::string("Mimpi Temparoka ") + stamp;
+    }
+    std::snprintf(stamp, sizeof stamp, "%04d-W%02d", reading.weekYear, reading.week);
+    return std::string("Ramalan Temparoka ") + stamp;
+}
+
+std::string readingPlainText(const Reading& reading)
+{
+    const ReadingTitle title = readingTitle(reading);
+    std::string text = title.indonesian + '\n' + title.english + '\n';
+    if (reading.card.number != 0)
+        text += "Kartu Anda: " + reading.card.indonesian + " / Your card: " + reading.card.english + '\n';
+    text += '\n';
+    for (const ReadingLine& line : reading.lines)
+        text += line.text + '\n';
+    return text;
+}
+
+std::string earlierCaption(const EarlierReading& entry)
+{
+    return "Minggu " + std::to_string(entry.week) + (entry.lastYear ? " (tahun lalu)" : "") + " \u2014 " +
+           entry.firstLine;
+}
+
+std::string earlierDescription(const EarlierReading& entry)
+{
+    return "Week " + std::to_string(entry.week) + (entry.lastYear ? ", last year" : "") + ", " +
+           std::to_string(entry.reading.weekYear);
+}
+
+}  // namespace temparoka

@@ -1,0 +1,236 @@
+#include "output/readingdocument.h"
+
+#include "common/errors.h"
+#include "common/jpeg.h"
+#include "common/look.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QUrl>
+
+namespace temparoka {
+
+namespace {
+
+// The name the card's face goes by inside the document.
+const QString kCardResource = QStringLiteral("temparoka-card");
+// As wide as the output window's view, so that a picture of the reading
+// breaks its lines where the window does.
+constexpr qreal kPictureWidth = 673;
+constexpr qreal kMargin = 24;
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QFont readingFont()
+{
+    return pixelFont(16, false, QStringLiteral("Century Gothic"));
+}
+
+QColor colourOf(TextColour colour)
+{
+    return colour == TextColour::Blue ? QColor(0, 0, 255) : QColor(0, 0, 0);
+}
+
+void appendReadingLine(QTextCursor& cursor, const ReadingLine& line, bool first)
+{
+    QTextCharFormat format;
+    format.setForeground(colourOf(line.colour));
+    format.setFontWeight(line.bold ? QFont::Bold : QFont::Normal);
+    if (!first)
+        cursor.insertBlock();
+    cursor.setBlockCharFormat(format);
+    cursor.insertText(fromUtf8(line.text), format);
+}
+
+std::optional<DocumentFormat> formatOfFile(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("pdf"))
+        return DocumentFormat::Pdf;
+    if (suffix == QLatin1String("png"))
+        return DocumentFormat::Png;
+    if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
+        return DocumentFormat::Html;
+    if (suffix == QLatin1String("txt"))
+        return DocumentFormat::Text;
+    return std::nullopt;
+}
+
+QString extensionOf(DocumentFormat format)
+{
+    switch (format) {
+    case DocumentFormat::Pdf:
+        return QStringLiteral("pdf");
+    case DocumentFormat::Png:
+        return QStringLiteral("png");
+    case DocumentFormat::Html:
+        return QStringLiteral("html");
+    case DocumentFormat::Text:
+        break;
+    }
+    return QStringLiteral("txt");
+}
+
+QPageSize localPageSize(const QLocale& locale)
+{
+    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
+}
+
+ReadingDocument::ReadingDocument(Reading reading)
+    : m_reading(std::move(reading)), m_document(std::make_unique<QTextDocument>())
+{
+    build();
+}
+
+ReadingDocument::~ReadingDocument() = default;
+
+void ReadingDocument::build()
+{
+    QTextDocument& document = *m_document;
+    document.setDefaultFont(readingFont());
+    document.setDocumentMargin(kMargin);
+    document.setTextWidth(kPictureWidth);
+    const ReadingTitle title = readingTitle(m_reading);
+    document.setMetaInformation(QTextDocument::DocumentTitle, fromUtf8(title.indonesian));
+
+    QTextCursor cursor(&document);
+    QTextCharFormat heading;
+    heading.setFont(pixelFont(22, true, QStringLiteral("Century Gothic")));
+    heading.setForeground(colourOf(TextColour::Black));
+    cursor.setBlockCharFormat(heading);
+    cursor.insertText(fromUtf8(title.indonesian), heading);
+    appendReadingLine(cursor, {title.english, TextColour::Blue, false}, false);
+
+    const ReadingCard& card = m_reading.card;
+    if (card.number != 0) {
+        // Always the twice-size drawing: paper and PDF viewers zoom in.
+        const QImage face = loadPicture(QString::fromStdString(card.picture), 2.0);
+        document.addResource(QTextDocument::ImageResource, QUrl(kCardResource), face);
+        // The card on a paragraph of its own, a little apart from the title.
+        QTextBlockFormat apart;
+        apart.setTopMargin(10);
+        apart.setBottomMargin(4);
+        cursor.insertBlock(apart);
+        QTextImageFormat picture;
+        picture.setName(kCardResource);
+        picture.setWidth(face.deviceIndependentSize().width());
+        picture.setHeight(face.deviceIndependentSize().height());
+        cursor.insertImage(picture);
+        appendReadingLine(cursor, {"Kartu Anda: " + card.indonesian, TextColour::Black, false}, false);
+        cursor.setBlockFormat(QTextBlockFormat());
+        appendReadingLine(cursor, {"Your card: " + card.english, TextColour::Blue, false}, false);
+    }
+    appendReadingLine(cursor, {"", TextColour::Black, false}, false);
+    for (const ReadingLine& line : m_reading.lines)
+        appendReadingLine(cursor, line, false);
+}
+
+QImage ReadingDocument::image(qreal pixelRatio) const
+{
+    const QSize size = m_document->size().toSize();
+    QImage picture(size * pixelRatio, QImage::Format_RGB32);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    m_document->drawContents(&painter);
+    return picture;
+}
+
+QString ReadingDocument::html() const
+{
+    QString page = m_document->toHtml();
+    // The card goes inside the page, so that the file stands on its own.
+    if (m_reading.card.number != 0) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        m_document->resource(QTextDocument::ImageResource, QUrl(kCardResource)).value<QImage>().save(&buffer, "PNG");
+        page.replace(QLatin1String("src=\"") + kCardResource + QLatin1Char('"'),
+                     QLatin1String("src=\"data:image/png;base64,") + QLatin1String(png.toBase64()) + QLatin1Char('"'));
+    }
+    // Name the free look-alikes too, for a browser on a machine without
+    // the reading's own font.
+    QStringList families = QFont::substitutes(QStringLiteral("Century Gothic"));
+    families.prepend(QStringLiteral("Century Gothic"));
+    families.append(QStringLiteral("sans-serif"));
+    page.replace(
+        QLatin1String("font-family:'Century Gothic'"),
+        QLatin1String("font-family:'") +
+            families.join(QLatin1String("','")).replace(QLatin1String("'sans-serif'"), QLatin1String("sans-serif")));
+    return page;
+}
+
+void ReadingDocument::print(QPagedPaintDevice& device) const
+{
+    m_document->print(&device);
+}
+
+QByteArray ReadingDocument::pdf(const QPageSize& pageSize) const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPageResolution);
+        writer.setPageSize(pageSize);
+        // The document keeps a margin of its own on every page.
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setTitle(m_document->metaInformation(QTextDocument::DocumentTitle));
+        writer.setCreator(QStringLiteral("Ramalan Temparoka"));
+        print(writer);
+    }
+    return bytes;
+}
+
+QByteArray ReadingDocument::encoded(DocumentFormat format) const
+{
+    switch (format) {
+    case DocumentFormat::Pdf:
+        return pdf(localPageSize(QLocale()));
+    case DocumentFormat::Png: {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image(2.0).save(&buffer, "PNG");
+        return bytes;
+    }
+    case DocumentFormat::Html:
+        return html().toUtf8();
+    case DocumentFormat::Text:
+        break;
+    }
+    return QByteArray::fromStdString(readingPlainText(m_reading));
+}
+
+void saveReading(const ReadingDocument& document, const QString& path, DocumentFormat format)
+{
+    const QByteArray bytes = document.encoded(format);
+    QSaveFile file(path);
+    const auto fail = [&] {
+        throw saveFailure(QFile::encodeName(path).toStdString(), file.errorString().toStdString());
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        fail();
+    if (file.write(bytes) != bytes.size())
+        fail();
+    if (!file.commit())
+        fail();
+}
+
+}  // namespace temparoka

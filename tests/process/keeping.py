@@ -1,0 +1,72 @@
+#!/usr/bin/python3
+"""Keeping a reading, on the real program: a weekly reading from a record
+with two earlier weeks, saved with Ctrl+S as a PDF by typing its path into
+the save dialog, its text read back with pdftotext; then Ctrl+H lists the
+earlier readings, newest first, with their weeks.
+
+Usage: keeping.py <folder holding temparoka and tmk.wav>
+"""
+import os
+import struct
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
+from harness import (BIRTH_TIME, BIRTHDAY, MAIN, OUTPUT, Harness, check, draw_key, run,  # noqa: E402
+                     run_case, wait_for, xvfb)
+
+SAVE, EARLIER = '^Simpan ramalan$', '^Riwayat ramalan$'
+# Week 52 lies after this week 50: it was last year's.
+EARLIER_WEEKS = [(2, 3, 1, 52), (4, 2, 2, 48)]
+
+
+def prepared_record():
+    """The initial birth data, two earlier predictions and this week's draw
+    of card 3, so that Enter goes straight to the reading."""
+    history = bytes(10 * 16) + b''.join(struct.pack('<4i', *entry) for entry in EARLIER_WEEKS)
+    return (struct.pack('<ddi', BIRTHDAY, BIRTH_TIME, 0) + history + bytes(19 * 12)
+            + struct.pack('<di', draw_key(50), 3))
+
+
+def keeping_a_reading(bindir):
+    with Harness(bindir) as h:
+        program = h.start(h.program_folder(record=prepared_record()))
+        main = h.window(MAIN, program)
+        h.keys(main, 'Return')
+        output = h.window(OUTPUT, program)
+        first_line = h.copy(output, 'ctrl+a', 'ctrl+c').split('\n')[7]
+
+        target = os.path.join(h.root, 'kept', 'Ramalan minggu ini.pdf')
+        os.mkdir(os.path.dirname(target))
+        h.own(os.path.dirname(target))
+        h.keys(output, 'ctrl+s')
+        dialog = h.window(SAVE, program)
+        h.keys(dialog, 'ctrl+a')
+        run('xdotool', 'type', '--delay', '20', target, env=h.env())
+        h.keys(dialog, 'Return')
+        h.gone(SAVE, program)
+        wait_for(lambda: os.path.exists(target), f'{target} was not saved')
+        text = subprocess.run(['pdftotext', target, '-'], capture_output=True, text=True, timeout=30).stdout
+        for words in ('Temparoka melihat:', 'Temparoka sees:', first_line):
+            check(words in text, f'the PDF lacks {words!r}; it holds: {text!r}')
+
+        h.keys(output, 'ctrl+h')
+        earlier = h.window(EARLIER, program)
+        listed = [line.split(' \u2014 ')[0] for line in h.copy(earlier, 'ctrl+a', 'ctrl+c').split('\n')]
+        check(listed == ['Minggu 50', 'Minggu 48', 'Minggu 52 (tahun lalu)'], f'the earlier readings: {listed}')
+        h.keys(earlier, 'Escape')
+        h.gone(EARLIER, program)
+        h.keys(output, 'Escape')
+        h.gone(OUTPUT, program)
+        h.still_alive(program)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit(f'usage: {sys.argv[0]} <program folder>')
+    run_case('KeepingAReading', keeping_a_reading, sys.argv[1])
+
+
+if __name__ == '__main__':
+    main()
