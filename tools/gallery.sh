@@ -89,7 +89,7 @@ done
   echo
   echo "The windows on a desktop scaled to 200 % (\`tools/screenshots.sh build 2\`): the same layout, every picture from the set drawn at twice the size."
   echo
-  for shot in main-window cards-dealt weekly-reading dream-window death-dialog about-box; do
+  for shot in main-window cards-dealt weekly-reading reading-menu earlier-readings dream-window death-dialog about-box; do
     echo "![$shot at 200 %](screenshots/2x/$shot.png)"
     echo
   done

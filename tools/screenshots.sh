@@ -134,6 +134,25 @@ start "$STAGE/prepared.dat"
 key "$MAIN" Return
 window '^Ramalan$'; READING=$WIN
 shot "$READING" weekly-reading-reused.png
+# Keeping a reading: its menu (the menu key), and the earlier readings.
+x keys "$READING" Menu
+sleep 0.5  # the menu is a window of its own that reads no keys
+eval "$(xdotool getwindowgeometry --shell "$READING")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$OUT/reading-menu.png"
+echo "saved $OUT/reading-menu.png"
+# The open menu holds the keyboard: its Escape goes straight to it.
+xdotool key Escape
+x idle "$READING"
+key "$READING" Escape "$MAIN"
+records "$STAGE/earlier.dat" "open(sys.argv[1], 'wb').write(harness.seeded_record(50, shown=[(2, 3, 1, 52), (4, 2, 2, 48)]))"
+start "$STAGE/earlier.dat"
+key "$MAIN" Return
+window '^Ramalan$'; READING=$WIN
+key "$READING" ctrl+h
+window '^Riwayat ramalan$'; EARLIER=$WIN
+key "$EARLIER" Down
+shot "$EARLIER" earlier-readings.png
+key "$EARLIER" Escape "$READING"
 key "$READING" Escape "$MAIN"
 records "$STAGE/app/temparoka.dat" "data = open(sys.argv[1], 'rb').read()
 print(f'record file: {len(data)} bytes, newest prediction {harness.history(data)[-1]}')"

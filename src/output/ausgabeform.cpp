@@ -20,12 +20,7 @@ Tausform::Tausform(QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(pixelFont(11));
     ui->SpendeKnopf->setFont(pixelFont(11, true));
-    ui->ausfenster->setFont(readingFont());
-    // Black on white whatever the desktop theme: the colours carry the languages.
-    QPalette paper = ui->ausfenster->palette();
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, Qt::black);
-    ui->ausfenster->setPalette(paper);
+    showAsReading(ui->ausfenster);
     // Read aloud as the reading, in both languages, Indonesian first.
     ui->ausfenster->setAccessibleName(QStringLiteral("Ramalan"));
     ui->ausfenster->setAccessibleDescription(QStringLiteral("Your reading, in Indonesian and then in English"));

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextEdit>
 #include <QUrl>
 
 namespace temparoka {
@@ -42,6 +43,15 @@ QFont readingFont()
 QColor colourOf(TextColour colour)
 {
     return colour == TextColour::Blue ? QColor(0, 0, 255) : QColor(0, 0, 0);
+}
+
+void showAsReading(QTextEdit* view)
+{
+    view->setFont(readingFont());
+    QPalette paper = view->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    view->setPalette(paper);
 }
 
 void appendReadingLine(QTextCursor& cursor, const ReadingLine& line, bool first)

@@ -21,6 +21,7 @@ class QImage;
 class QLocale;
 class QPagedPaintDevice;
 class QTextCursor;
+class QTextEdit;
 
 namespace temparoka {
 
@@ -28,6 +29,10 @@ namespace temparoka {
 // window, the history and every kept copy.
 QFont readingFont();
 QColor colourOf(TextColour colour);
+
+// Gives a view the reading's font and black-on-white paper, whatever the
+// desktop theme: the colours carry the languages.
+void showAsReading(QTextEdit* view);
 
 // Appends a line to a text as the output window shows it: a new paragraph
 // (except for the very first line) whose own format gives a blank line its

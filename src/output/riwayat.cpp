@@ -32,11 +32,7 @@ Triwayat::Triwayat(QWidget* parent)
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     setFont(pixelFont(11));
     ui->daftar->setFont(pixelFont(13));
-    ui->isi->setFont(readingFont());
-    QPalette paper = ui->isi->palette();
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, Qt::black);
-    ui->isi->setPalette(paper);
+    showAsReading(ui->isi);
     ui->daftar->setAccessibleName(QStringLiteral("Ramalan sebelumnya"));
     ui->isi->setAccessibleName(QStringLiteral("Ramalan yang dipilih"));
     ui->isi->setAccessibleDescription(QStringLiteral("The chosen reading, in Indonesian and then in English"));

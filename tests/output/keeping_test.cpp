@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -173,6 +174,25 @@ TEST(KeepingAReading, SavePrintAndCopyWorkInBothReadings)
         EXPECT_EQ(copied.size(), ReadingDocument(window.reading()).image(window.devicePixelRatioF()).size());
         window.hide();
     }
+}
+
+TEST(KeepingAReading, TheReadingsMenuOffersTheCommandsBesideCopyAndSelectAll)
+{
+    Tausform window;
+    window.show();
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_TRUE(menu);
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator())
+                offered << action->text().section('\t', 0, 0);
+        menu->close();
+    });
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, {10, 10}, window.ausfenster()->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(window.ausfenster(), &request);
+    EXPECT_EQ(offered,
+              (QStringList{"&Copy", "Select All", "&Simpan...", "&Cetak...", "Salin sebagai gambar", "&Riwayat"}));
 }
 
 TEST(KeepingAReading, CtrlHListsTheEarlierReadingsNewestFirstAndShowsTheChosenOne)

@@ -1,36 +1,22 @@
+#include "output/reading.h"
 #include "output/writer.h"
 
 #include <gtest/gtest.h>
 
 using namespace temparoka;
 
-namespace {
-
-// Records every appended line with the colour and weight it took.
-struct Line {
-    std::string text;
-    TextColour colour;
-    bool bold;
-    bool operator==(const Line&) const = default;
-};
-
-void PrintTo(const Line& line, std::ostream* out)
+namespace temparoka {
+void PrintTo(const ReadingLine& line, std::ostream* out)
 {
     *out << '"' << line.text << "\" " << (line.colour == TextColour::Blue ? "blue" : "black")
          << (line.bold ? " bold" : "");
 }
+}  // namespace temparoka
 
-class RecordingWriter : public TextWriter {
-public:
-    void clear() override { lines.clear(); }
-    void setColour(TextColour c) override { colour = c; }
-    void setBold(bool b) override { bold = b; }
-    void appendLine(std::string_view text) override { lines.push_back({std::string(text), colour, bold}); }
+namespace {
 
-    std::vector<Line> lines;
-    TextColour colour = TextColour::Black;
-    bool bold = false;
-};
+using Line = ReadingLine;
+using RecordingWriter = ReadingRecorder;
 
 constexpr TextColour K = TextColour::Black;
 constexpr TextColour B = TextColour::Blue;
@@ -61,8 +47,8 @@ TEST(Writer, BlockausgabeEdgeCases)
     for (const Case& c : cases) {
         RecordingWriter writer;
         blockausgabe(writer, c.block);
-        EXPECT_EQ(writer.lines, c.expected) << c.what;
-        EXPECT_EQ(writer.colour, c.after) << c.what;
+        EXPECT_EQ(writer.lines(), c.expected) << c.what;
+        EXPECT_EQ(writer.colour(), c.after) << c.what;
     }
 }
 
@@ -82,10 +68,10 @@ TEST(Writer, PaarausgabeWritesBlackThenBlueAndEndsInBlack)
     // clang-format on
     for (const Case& c : cases) {
         RecordingWriter writer;
-        writer.colour = B;
+        writer.setColour(B);
         paarausgabe(writer, c.id, c.en);
-        EXPECT_EQ(writer.lines, c.expected) << c.id << "/" << c.en;
-        EXPECT_EQ(writer.colour, K);
+        EXPECT_EQ(writer.lines(), c.expected) << c.id << "/" << c.en;
+        EXPECT_EQ(writer.colour(), K);
     }
 }
 
@@ -102,12 +88,12 @@ TEST(Writer, WeeklyOpeningHasBoldHeadingsAndTheSameCountTwice)
         {"These are my predictions for the next week", B, false},
         {"", K, false},
     };
-    EXPECT_EQ(writer.lines, expected);
-    EXPECT_FALSE(writer.bold);
+    EXPECT_EQ(writer.lines(), expected);
+    EXPECT_FALSE(writer.bold());
 
     RecordingWriter negative;
     weeklyOpening(negative, -2);
-    EXPECT_EQ(negative.lines[1].text, "-2 bulan sudah lewat sejak Anda lahir");
+    EXPECT_EQ(negative.lines()[1].text, "-2 bulan sudah lewat sejak Anda lahir");
 }
 
 }  // namespace

@@ -45,10 +45,12 @@ def draw_key(week):
     return BIRTHDAY + BIRTH_TIME + week
 
 
-def seeded_record(*weeks):
-    """The initial birth data, no predictions, and a draw of card 3 for each
-    week, so that Enter goes straight to that week's reading."""
-    head = struct.pack('<ddi', BIRTHDAY, BIRTH_TIME, 0) + bytes(12 * 16)
+def seeded_record(*weeks, shown=()):
+    """The initial birth data, the predictions `shown` (band, quality,
+    variant, week; the newest last) and a draw of card 3 for each week, so
+    that Enter goes straight to that week's reading."""
+    head = struct.pack('<ddi', BIRTHDAY, BIRTH_TIME, 0) + bytes((12 - len(shown)) * 16)
+    head += b''.join(struct.pack('<4i', *entry) for entry in shown)
     empty = bytes((20 - len(weeks)) * 12)
     return head + empty + b''.join(struct.pack('<di', draw_key(w), 3) for w in weeks)
 
