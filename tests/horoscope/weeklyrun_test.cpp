@@ -64,6 +64,7 @@ TEST_F(WeeklyRun, FirstRequestDealsTheSecondReusesTheCard)
     QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
     EXPECT_EQ(closer.shown, 1);
     EXPECT_EQ(form->karte, 3);
+    EXPECT_EQ(output.reading().card.indonesian, "Ratu Keriting");  // kept with the reading
     // The card lay face up for 0.3 seconds before the reading began.
     ASSERT_EQ(waits->size(), 17u + 1 + 4 + 1);
     EXPECT_EQ(waits->back(), 0.3);

@@ -35,6 +35,9 @@ DREAM = 'dream/dreamrules.cpp'
 WINDOW = 'app/weeklyreading.cpp'
 SAVING = 'common/safesave.cpp'
 RECORD_FILE = 'app/recordfile.cpp'
+HISTORY = 'horoscope/history.cpp'
+READING = 'output/reading.cpp'
+DOCUMENT = 'output/readingdocument.cpp'
 
 # The end of the dream rules after their table, which one fault moves a rule
 # across.
@@ -218,4 +221,15 @@ FAULTS = [
     Fault('deal-first-wait-missing', WINDOW, '    warten(0.5);\n    const auto all', '    const auto all'),
     Fault('lookup-week-plus-one', WINDOW, 'children(), isoWeek(today));', 'children(), isoWeek(today) + 1);'),
     Fault('verlauf-week-not-today', WINDOW, 'key.variant, isoWeek(now))', 'key.variant, isoWeek(now) - 1)'),
+
+    # keeping a reading: the earlier readings, the names and the document
+    Fault('history-this-week-last-year', HISTORY, 'entry->week > thisWeek;', 'entry->week >= thisWeek;'),
+    Fault('history-oldest-first', HISTORY, 'history.rbegin(); entry != history.rend()',
+          'history.begin(); entry != history.end()'),
+    Fault('history-damaged-kept', HISTORY, 'if (block.empty() || entry->week < 1', 'if (entry->week < 1'),
+    Fault('file-name-calendar-year', READING, '{ReadingKind::Weekly, day, isoWeek(day), isoWeekYear(day)',
+          '{ReadingKind::Weekly, day, isoWeek(day), calendarYear(day)'),
+    Fault('card-at-screen-density', DOCUMENT, 'loadPicture(QString::fromStdString(card.picture), 2.0)',
+          'loadPicture(QString::fromStdString(card.picture))'),
+    Fault('weekly-reading-without-card', WINDOW, 'Reading::weekly(now, cardFace(karte))', 'Reading::weekly(now)'),
 ]
