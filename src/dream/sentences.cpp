@@ -26,12 +26,12 @@ constexpr LeadRow kLeads[] = {
                         "The person who died in your dream will live longer than you expect, and you will still have a long time together."}},
     {"tod.finance", {"Keadaan keuangan Anda akan membaik.", "Your financial situation will improve."}},
     {"tod.longlife", {"Anda akan berumur panjang.", "You will have a long life."}},
-    {"tod.childrenlonglife", {"Anak-anak Anda akan berumur panjang.", "Your children will have a long life."}},
+    {"tod.childrenlonglife", {"Anak-anak dalam keluarga Anda akan berumur panjang.", "The children in your family will have a long life."}},
     {"anak.change", {"Seorang anak akan membawa perubahan ke dalam hidup Anda.", "A child will bring a change into your life."}},
     {"ular.liked", {"Seseorang diam-diam menyukai Anda.", "Somebody secretly likes you."}},
     {"anjing.decision", {"Anda harus segera mengambil keputusan.", "You must make a decision soon."}},
     {"orang.journey", {"Ada perjalanan yang menanti Anda.", "A journey is waiting for you."}},
-    {"ikan.wealth", {"Kekayaan akan datang kepada Anda.", "Wealth will come to you."}},
+    {"ikan.wealth", {"Rezeki akan datang kepada Anda.", "Good fortune will come to you."}},
     {"laut.sick", {"Anda akan menjadi sakit.", "You will get sick"}},
     {"laut.healthy", {"Anda akan tetap berada dalam keadaan sehat.", "You will remain in good health."}},
     {"pachilang.opponent", {"Seseorang akan menjadi lawan Anda.", "Somebody will become your opponent."}},
@@ -77,19 +77,19 @@ constexpr FeelingRow kFeelings[] = {
         {"Hadapilah, maka pengalaman itu tidak akan menakutkan Anda lagi.", "Face it, and that experience will not frighten you anymore."},
         {"Kali ini Anda dapat berdamai dengannya.", "This time you can make peace with it."},
         {"Anda dapat belajar sesuatu darinya.", "You can learn something from it."},
-        {"Kenangan itu akan membawa sukacita bagi Anda.", "That memory will bring you joy."},
+        {"Kenangan itu akan membawa kegembiraan bagi Anda.", "That memory will bring you joy."},
     }}},
     {"tod.livelonger.feel", {{
         {"Kekhawatiran Anda tidak beralasan.", "Your worries are unfounded."},
         {"Jangan menunggu terlalu lama untuk mengatakan apa yang Anda rasakan.", "Do not wait too long to say what you feel."},
         {"Gunakanlah waktu itu dengan baik.", "Use that time well."},
-        {"Waktu itu akan penuh dengan sukacita.", "That time will be full of joy."},
+        {"Waktu itu akan penuh dengan kebahagiaan.", "That time will be full of happiness."},
     }}},
     {"tod.finance.feel", {{
         {"Namun, jangan mengambil risiko yang tidak perlu.", "But do not take unnecessary risks."},
         {"Dengan begitu, beban Anda akan terasa lebih ringan.", "That will make your burden lighter."},
         {"Perbaikan itu akan datang perlahan-lahan.", "The improvement will come slowly."},
-        {"Anda akan dapat mewujudkan keinginan lama.", "You will be able to fulfil a long-held wish."},
+        {"Anda akan dapat mewujudkan keinginan yang sudah lama Anda pendam.", "You will be able to fulfil a long-held wish."},
     }}},
     // Shared by the reader's own long life and the children's long life, so
     // every entry has to read well after either lead.
@@ -103,7 +103,7 @@ constexpr FeelingRow kFeelings[] = {
         {"Jangan menolaknya; perubahan ini baik bagi Anda.", "Do not fight it; this change is good for you."},
         {"Anak itu membutuhkan perhatian Anda.", "That child needs your attention."},
         {"Dengarkanlah apa yang dikatakan anak itu.", "Listen to what that child says."},
-        {"Perubahan ini akan membawa banyak sukacita.", "This change will bring much joy."},
+        {"Perubahan ini akan membuat Anda bahagia.", "This change will make you happy."},
     }}},
     {"ular.feel", {{
         {"Namun, berhati-hatilah terhadap orang itu.", "But be careful with that person."},
@@ -125,8 +125,8 @@ constexpr FeelingRow kFeelings[] = {
     }}},
     {"ikan.feel", {{
         {"Namun, jagalah baik-baik apa yang Anda terima.", "But take good care of what you receive."},
-        {"Kekayaan itu akan meringankan kesedihan Anda.", "That wealth will ease your sorrow."},
-        {"Kekayaan itu akan datang sedikit demi sedikit.", "It will come little by little."},
+        {"Rezeki itu akan meringankan kesedihan Anda.", "That fortune will ease your sorrow."},
+        {"Datangnya sedikit demi sedikit.", "It will come little by little."},
         {"Bagikanlah sebagian kepada orang-orang yang Anda sayangi.", "Share some of it with the people you love."},
     }}},
     {"pachilang.feel", {{
@@ -151,7 +151,7 @@ constexpr FeelingRow kFeelings[] = {
         {"Keluarga Anda membutuhkan kekuatan Anda sekarang.", "Your family needs your strength now."},
         {"Seorang anggota keluarga membutuhkan penghiburan dari Anda.", "A family member needs your comfort."},
         {"Bicarakanlah hal itu bersama-sama.", "Talk it over together."},
-        {"Keluarga Anda akan berkumpul dalam sukacita.", "Your family will come together in joy."},
+        {"Keluarga Anda akan berkumpul dengan gembira.", "Your family will come together in joy."},
     }}},
 };
 // clang-format on
