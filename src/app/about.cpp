@@ -25,8 +25,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     ui->Version->setText(QStringLiteral("Version %1").arg(QString::fromLatin1(kProductVersion)));
     ui->Label1->setText(QStringLiteral("Visit <a href=\"%1\">%1</a> to download the latest version").arg(web));
     ui->Label2->setText(QStringLiteral("Please send comments to <a href=\"mailto:%1\">%1</a>").arg(mail));
-    // Two lines of the address must fit the label's 32 pixels.
-    ui->Label1->setFont(pixelFont(13));
+    // The two sentences share one size: two lines of the web address must
+    // fit the first label's 32 pixels, and the e-mail address must end
+    // clear of the panel's edge.
+    for (QWidget* sentence : {static_cast<QWidget*>(ui->Label1), static_cast<QWidget*>(ui->Label2)})
+        sentence->setFont(pixelFont(13));
     fitCaptions(this);
 
     connect(ui->OKButton, &QPushButton::clicked, this, &QDialog::accept);

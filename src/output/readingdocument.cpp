@@ -37,7 +37,12 @@ QString fromUtf8(const std::string& text)
 
 QFont readingFont()
 {
-    return pixelFont(16, false, QStringLiteral("Century Gothic"));
+    QFont font = pixelFont(16, false, QStringLiteral("Century Gothic"));
+    // Drawn with its geometric look-alike, whose "r" runs into a following
+    // "n" at this size ("akarnya" read "akamya"): a little air between
+    // letters keeps them apart on a screen of ordinary density.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+    return font;
 }
 
 QColor colourOf(TextColour colour)
@@ -59,8 +64,14 @@ void appendReadingLine(QTextCursor& cursor, const ReadingLine& line, bool first)
     QTextCharFormat format;
     format.setForeground(colourOf(line.colour));
     format.setFontWeight(line.bold ? QFont::Bold : QFont::Normal);
-    if (!first)
-        cursor.insertBlock();
+    // A fifth more than the font's own line height: the descenders of one
+    // line no longer touch the next line's capitals.
+    QTextBlockFormat spaced;
+    spaced.setLineHeight(120, QTextBlockFormat::ProportionalHeight);
+    if (first)
+        cursor.setBlockFormat(spaced);
+    else
+        cursor.insertBlock(spaced);
     cursor.setBlockCharFormat(format);
     cursor.insertText(fromUtf8(line.text), format);
 }
@@ -140,7 +151,6 @@ void ReadingDocument::build()
         picture.setHeight(face.deviceIndependentSize().height());
         cursor.insertImage(picture);
         appendReadingLine(cursor, {"Kartu Anda: " + card.indonesian, TextColour::Black, false}, false);
-        cursor.setBlockFormat(QTextBlockFormat());
         appendReadingLine(cursor, {"Your card: " + card.english, TextColour::Blue, false}, false);
     }
     appendReadingLine(cursor, {"", TextColour::Black, false}, false);
