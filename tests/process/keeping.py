@@ -12,7 +12,7 @@ import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import MAIN, OUTPUT, Harness, check, run, run_case, seeded_record, wait_for  # noqa: E402
+from harness import MAIN, OUTPUT, Harness, check, run, run_script, seeded_record, wait_for  # noqa: E402
 
 SAVE, EARLIER = '^Simpan ramalan$', '^Riwayat ramalan$'
 # Week 52 lies after this week 50: it was last year's.
@@ -53,11 +53,5 @@ def keeping_a_reading(bindir):
         h.still_alive(program)
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit(f'usage: {sys.argv[0]} <program folder>')
-    run_case('KeepingAReading', keeping_a_reading, sys.argv[1])
-
-
 if __name__ == '__main__':
-    main()
+    run_script('KeepingAReading', keeping_a_reading)

@@ -12,7 +12,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
 from harness import (MAIN, OUTPUT, SEEN_PREDICTION, Harness, check, draws, history, read_bytes,  # noqa: E402
-                     run_case, xvfb)
+                     run_script, xvfb)
 
 DREAM = '^Mimpi$'
 RIVER = '^Temparoka minta keterangan - Clarificatino needed$'
@@ -61,11 +61,5 @@ def both_readings_by_keyboard(bindir):
         h.still_alive(program)
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit(f'usage: {sys.argv[0]} <program folder>')
-    run_case('BothReadingsByKeyboard', both_readings_by_keyboard, sys.argv[1])
-
-
 if __name__ == '__main__':
-    main()
+    run_script('BothReadingsByKeyboard', both_readings_by_keyboard)

@@ -281,3 +281,11 @@ def run_case(name, case, bindir, seconds=100):
         print(f'FAILED: {name}: {failure}', file=sys.stderr)
         sys.exit(1)
     print(f'passed: {name}')
+
+
+def run_script(name, case):
+    """The whole of a script that runs one case on the program folder given
+    as its only argument."""
+    if len(sys.argv) != 2:
+        sys.exit(f'usage: {sys.argv[0]} <program folder>')
+    run_case(name, case, sys.argv[1])
