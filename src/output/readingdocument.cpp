@@ -185,13 +185,12 @@ QString ReadingDocument::html() const
     }
     // Name the free look-alikes too, for a browser on a machine without
     // the reading's own font.
-    QStringList families = QFont::substitutes(QStringLiteral("Century Gothic"));
-    families.prepend(QStringLiteral("Century Gothic"));
-    families.append(QStringLiteral("sans-serif"));
-    page.replace(
-        QLatin1String("font-family:'Century Gothic'"),
-        QLatin1String("font-family:'") +
-            families.join(QLatin1String("','")).replace(QLatin1String("'sans-serif'"), QLatin1String("sans-serif")));
+    QStringList families;
+    for (const QString& family :
+         QStringList(QStringLiteral("Century Gothic")) + QFont::substitutes(QStringLiteral("Century Gothic")))
+        families << QLatin1Char('\'') + family + QLatin1Char('\'');
+    families << QStringLiteral("sans-serif");
+    page.replace(QLatin1String("font-family:'Century Gothic'"), QLatin1String("font-family:") + families.join(','));
     return page;
 }
 

@@ -106,6 +106,8 @@ TEST(ReadingDocument, EachFormatIsSavedWholeAndAFailedSaveLeavesTheOldFile)
         EXPECT_TRUE(bytes.contains(inside)) << name;
     }
     EXPECT_TRUE(document.html().contains("src=\"data:image/png;base64,"));
+    EXPECT_TRUE(document.html().contains("font-family:'Century Gothic','tex gyre adventor',")) << "look-alikes named";
+    EXPECT_TRUE(document.html().contains(",sans-serif;"));
     EXPECT_EQ(document.image(2).size(), document.image(1).size() * 2);
 
     const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
