@@ -133,10 +133,19 @@ void comet(QPainter& p, QPointF head, QPointF tailEnd, int scale)
         q.setPen(QPen(QBrush(g), 2.0 * px, Qt::SolidLine, Qt::RoundCap));
         q.drawLine(head, head + u * len - n * 6 * px);
     });
-    // coma and nucleus
+    // coma and nucleus: a soft round head, no glint, so that it reads as a
+    // comet and not as a star over the figures
     nebula(p, head, 22 * px, QColor(255, 236, 190), 0.6);
-    nebula(p, head, 8 * px, QColor(255, 250, 230), 0.8);
-    drawStar(p, head, 3.0 * px, QColor(255, 255, 245), 5.0);
+    nebula(p, head, 9 * px, QColor(255, 250, 230), 0.8);
+    {
+        QRadialGradient g(head, 4.5 * px);
+        g.setColorAt(0.0, QColor(255, 255, 248, 255));
+        g.setColorAt(0.6, QColor(255, 246, 220, 200));
+        g.setColorAt(1.0, QColor(255, 236, 190, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(g);
+        p.drawEllipse(head, 4.5 * px, 4.5 * px);
+    }
 }
 
 // Rolling ridge silhouette across the picture.
@@ -251,7 +260,9 @@ QImage mainBackground(int scale)
     milkyWay(p, QPointF(-40 * px, 390 * px), QPointF(780 * px, 90 * px), 70 * px, rng, 1400, allow, scale);
     starField(p, all, rng, 900, px, allow);
 
-    comet(p, QPointF(498 * px, 156 * px), QPointF(775 * px, 36 * px), scale);
+    // the comet between the knight and the strong one, over the smoking
+    // volcano, its tail rising to the left above the knight's head
+    comet(p, QPointF(338 * px, 156 * px), QPointF(128 * px, 62 * px), scale);
 
     // three puppets planted for the play: the knight and the strong one face
     // each other, the king stands behind the strong one
@@ -261,12 +272,13 @@ QImage mainBackground(int scale)
         bool right;
         double height;
     };
+    // the strong one is the tallest; the soles stand on the banana trunk
     const Placed figures[] = {
-        {WayangKind::Satria, 232, true, 255},
-        {WayangKind::Gagah, 432, false, 255},
-        {WayangKind::Raja, 628, false, 245},
+        {WayangKind::Satria, 232, true, 246},
+        {WayangKind::Gagah, 436, false, 286},
+        {WayangKind::Raja, 628, false, 250},
     };
-    const double soles = 352;
+    const double soles = 395;
     std::vector<QImage> layers;
     for (const Placed& f : figures)
         layers.push_back(wayangLayer(img.size(), f.kind, QPointF(f.x * px, soles * px), f.height * px, f.right, scale));
@@ -321,23 +333,50 @@ QImage mainBackground(int scale)
     for (const QImage& l : layers)
         p.drawImage(0, 0, l);
 
-    // the banana trunk the puppets' rods are pushed into, its cut end to the
-    // left, caught by the lamp along its top; the dark ground in front of it
+    // the banana trunk the puppets' rods are pushed into, lying along the
+    // stage: pale green-beige, lit by the lamp along its top, with the long
+    // lines of its layered sheaths and the rings of the cut end at the left
     {
         const QRectF trunk(118 * px, 393 * px, (W - 108) * px, 18 * px);
         QLinearGradient g(0, trunk.top(), 0, trunk.bottom());
-        g.setColorAt(0.0, QColor(86, 68, 40));
-        g.setColorAt(0.2, QColor(42, 36, 26));
-        g.setColorAt(1.0, QColor(8, 8, 8));
+        g.setColorAt(0.0, QColor(214, 208, 156));
+        g.setColorAt(0.3, QColor(178, 178, 122));
+        g.setColorAt(0.7, QColor(128, 134, 86));
+        g.setColorAt(1.0, QColor(58, 62, 40));
+        p.setPen(Qt::NoPen);
         p.setBrush(g);
         p.drawRect(trunk);
-        QRadialGradient cut(QPointF(trunk.left(), trunk.center().y()), trunk.height() / 2);
-        cut.setColorAt(0.0, QColor(96, 92, 64));
-        cut.setColorAt(0.5, QColor(60, 58, 40));
-        cut.setColorAt(0.7, QColor(78, 74, 50));
-        cut.setColorAt(1.0, QColor(34, 32, 22));
-        p.setBrush(cut);
-        p.drawEllipse(QPointF(trunk.left(), trunk.center().y()), trunk.height() * 0.28, trunk.height() / 2);
+        // the sheaths: long lines along the trunk, each a little wavy, and
+        // the ragged edge where an outer sheath ends
+        Rng trng(0xB4A4A);
+        for (int i = 0; i < 6; ++i) {
+            const double y = trunk.top() + (2.2 + i * 2.6) * px;
+            QPainterPath line;
+            line.moveTo(trunk.left(), y);
+            for (double x = trunk.left(); x < trunk.right(); x += 24 * px)
+                line.lineTo(x, y + (trng.uniform() - 0.5) * 0.8 * px);
+            p.setPen(QPen(i < 2 ? QColor(236, 230, 184, 150) : QColor(70, 74, 44, 150), 0.7 * px));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(line);
+        }
+        p.setPen(QPen(QColor(84, 86, 52, 170), 0.8 * px));
+        for (double x : {260.0, 395.0, 540.0, 680.0}) {
+            QPainterPath edge;
+            edge.moveTo(x * px, trunk.top());
+            edge.cubicTo((x + 10) * px, trunk.top() + 5 * px, (x - 6) * px, trunk.top() + 11 * px, (x + 4) * px,
+                         trunk.bottom());
+            p.drawPath(edge);
+        }
+        const QPointF end(trunk.left(), trunk.center().y());
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(196, 196, 150));
+        p.drawEllipse(end, trunk.height() * 0.28, trunk.height() / 2);
+        p.setBrush(Qt::NoBrush);
+        for (double r : {0.8, 0.58, 0.36}) {
+            p.setPen(QPen(QColor(120, 124, 80), 0.7 * px));
+            p.drawEllipse(end, trunk.height() * 0.28 * r, trunk.height() / 2 * r);
+        }
+        p.setPen(Qt::NoPen);
         QLinearGradient ground(0, 380 * px, 0, H * px);
         ground.setColorAt(0.0, QColor(12, 10, 22));
         ground.setColorAt(1.0, QColor(3, 3, 8));

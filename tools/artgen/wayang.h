@@ -16,14 +16,14 @@ namespace art {
 
 enum class WayangKind {
     Satria,  // slim refined knight, head bowed, rice-grain eye, hair knot with two claws
-    Raja,  // king with a tall crown and the flame-edged wing behind the shoulders
+    Raja,  // king with a low rounded crown and the curved praba hugging his back shoulder
     Gagah,  // broad strong one, head raised, round eye, great curled knot, wide stance
 };
 
 // A figure on a transparent layer of 'size'. 'foot' is where the soles stand,
 // 'height' the figure's height from the soles to the top of its head-dress in
-// pixels of the layer (the king's crown stands a tenth higher); the rods
-// reach about a fifth of that below the soles.
+// pixels of the layer; the rods reach a little below the soles, into the
+// banana trunk they stand on.
 // 'faceRight' false mirrors it. The lace is cut through, so what lies behind
 // shows in the holes. 'scale' is how many times larger than designed the
 // picture is drawn: the thinnest lines and smallest holes, kept visible in

@@ -1,15 +1,14 @@
-// The drawings of the three wayang figures: see wayang_parts.h.
+// The bodies of the three wayang figures: see wayang_parts.h; their heads
+// are drawn in wayang_heads.cpp.
 //
 // They follow the leather puppets of Central Java: the head and the legs in
 // profile, the chest and both shoulders seen from the front, long thin arms
-// hanging to the knees. The face is one sweep from the forehead to the point
-// of the nose, with the mouth and the small chin tucked in below it. The
-// refined knight bows his head and has the narrow rice-grain eye; the strong
-// one raises his head and has a round eye, a heavy nose and a moustache.
-// Each wears a hair knot or a crown with the backward-looking garuda behind
-// it. The puppets stand planted for the play: the central rod runs down
-// through the figure and on below the feet, and a thin rod hangs from each
-// hand.
+// jointed at the elbow and hanging to the knees. Both feet point the way the
+// face looks, the front one a step ahead: the refined figures stand with
+// their feet close, the strong one wide. A small head sits forward on a long
+// neck. The puppets stand planted for the play, their soles on the banana
+// trunk: the central rod runs up the figure's middle to the back of the head
+// and down into the trunk, and a thin rod hangs from each hand.
 #include "wayang_parts.h"
 
 #include <QTransform>
@@ -49,55 +48,6 @@ QPainterPath limb(const std::vector<QPointF>& c, const std::vector<double>& hw)
 }
 
 namespace {
-
-Pt at(QPointF q, bool sharp = false)
-{
-    return {q.x(), q.y(), sharp};
-}
-
-QPainterPath ellipse(QPointF c, double rx, double ry)
-{
-    QPainterPath p;
-    p.addEllipse(c, rx, ry);
-    return p;
-}
-
-QPainterPath stroke(const QPainterPath& line, double width)
-{
-    QPainterPathStroker st;
-    st.setWidth(width);
-    st.setCapStyle(Qt::RoundCap);
-    st.setJoinStyle(Qt::RoundJoin);
-    return st.createStroke(line);
-}
-
-// A band of 'thick' units standing on the line 'base' (drawn from front to
-// back), its upper edge cut into 'teeth' points 'crest' units high: the
-// diadem over the forehead and the rings round a crown.
-QPainterPath crestedBand(const std::vector<QPointF>& base, double thick, double crest, int teeth)
-{
-    std::vector<Pt> through;
-    for (const QPointF& q : base)
-        through.push_back(at(q));
-    const QPainterPath line = spline(through, false);
-    std::vector<Pt> pts;
-    const int steps = teeth * 2;
-    std::vector<Pt> top;
-    for (int i = 0; i <= steps; ++i) {
-        const double pct = double(i) / steps;
-        const QPointF on = line.pointAtPercent(pct);
-        const double ang = line.angleAtPercent(pct) * M_PI / 180.0;
-        // the side of the line facing up
-        QPointF up(-std::sin(ang), -std::cos(ang));
-        if (up.y() > 0)
-            up = -up;
-        pts.push_back(at(on, i == 0 || i == steps));
-        top.push_back(at(on + up * (thick + (i % 2 ? crest : 0.0)), true));
-    }
-    for (auto it = top.rbegin(); it != top.rend(); ++it)
-        pts.push_back(*it);
-    return spline(pts, true);
-}
 
 // A hand with long fingers held together, from the wrist towards 'tip', and
 // a thumb on the side 'thumbSide' (+1 or -1) of the hand's line.
@@ -142,40 +92,21 @@ QPainterPath armlet(QPointF c, QPointF dir, double size, double back)
     return p.simplified();
 }
 
-// One leg in profile from the knee, hidden under the cloth, to a long foot
-// pointing forward; 'w' is the half width of the calf.
+// One leg in profile from the knee, hidden under the cloth, to a long flat
+// foot pointing forward (+x); 'w' is the half width of the calf. The shin is
+// straight in front, the calf swells behind, the heel is short and the toes
+// end in a point.
 QPainterPath leg(QPointF knee, double ankleX, double w)
 {
-    const QPointF ankle(ankleX, -46);
+    const QPointF ankle(ankleX, -38);
     const QPointF d = ankle - knee;
-    QPointF f(-d.y(), d.x());  // the shin's side, towards the toes
-    f /= std::hypot(f.x(), f.y());
-    if (f.x() < 0)
-        f = -f;
-    return spline({at(knee + f * w * 0.8), at(knee + d * 0.5 + f * w * 0.6), at(ankle + f * w * 0.45),
-                   at(QPointF(ankleX + 20, -34)), at(QPointF(ankleX + 50, -19)), at(QPointF(ankleX + 86, -5), true),
-                   at(QPointF(ankleX + 60, 0)), at(QPointF(ankleX - 16, 0), true), at(QPointF(ankleX - 22, -14)),
-                   at(ankle - f * w * 0.5), at(knee + d * 0.62 - f * w * 0.72), at(knee + d * 0.28 - f * w * 1.15),
-                   at(knee - f * w * 0.8)},
+    const double L = 150;  // the foot, heel to toe
+    return spline({at(knee + QPointF(w * 0.8, 0)), at(knee + d * 0.5 + QPointF(w * 0.55, 0)),
+                   at(ankle + QPointF(w * 0.4, 0)), at({ankleX + L * 0.3, -18}), at({ankleX + L * 0.6, -7}),
+                   at({ankleX + L * 0.84, -1}, true), at({ankleX - L * 0.2, 0}, true), at({ankleX - L * 0.24, -12}),
+                   at(ankle - QPointF(w * 0.6, 6)), at(knee + d * 0.62 - QPointF(w * 0.8, 0)),
+                   at(knee + d * 0.28 - QPointF(w * 1.15, 0)), at(knee - QPointF(w * 0.8, 0))},
                   true);
-}
-
-// The garuda looking backwards that sits behind a hair knot or a crown: a
-// hooked beak pointing back, an eye, and a crest of feathers curling up.
-// 'o' is where it is fixed, 'k' its size (1 = about 70 units high).
-void garudaMungkur(std::vector<Part>& parts, std::vector<QPainterPath>& holes, QPointF o, double k)
-{
-    auto q = [&](double x, double y, bool sharp = false) { return at(o + QPointF(x, y) * k, sharp); };
-    // the crest first, so the head lies over its root
-    parts.push_back({spline({q(-8, -18), q(-22, -46), q(-18, -74), q(-2, -92, true), q(-6, -70), q(4, -52),
-                             q(-2, -38, true), q(14, -44), q(10, -26)},
-                            true),
-                     Lace::Edge, Paint::Gold, -0.05});
-    parts.push_back({spline({q(4, 16), q(-6, -12), q(-24, -30), q(-46, -28), q(-62, -14), q(-76, 0, true), q(-58, -2),
-                             q(-50, 4, true), q(-58, 10), q(-68, 20, true), q(-46, 20), q(-26, 26), q(-6, 30)},
-                            true),
-                     Lace::Edge, Paint::Gold, 0.05});
-    holes.push_back(ellipse(o + QPointF(-38, -12) * k, 4.5 * k, 4 * k));
 }
 
 struct Kind {
@@ -192,263 +123,16 @@ Kind kindOf(WayangKind k)
 {
     switch (k) {
     case WayangKind::Satria:
-        return {0.92,         7.0,         0.0,         -50,         56,          {-8, -320}, {22, -326},
-                {-106, -540}, {-88, -350}, {-70, -274}, {102, -540}, {126, -352}, {146, -276}};
+        return {0.92,         7.0,         8.0,         -24,         46,          {-12, -330}, {22, -334},
+                {-104, -520}, {-90, -300}, {-74, -214}, {104, -522}, {126, -302}, {142, -216}};
     case WayangKind::Raja:
-        return {1.0,          4.0,         -4.0,        -52,         64,          {-10, -320}, {26, -326},
-                {-112, -544}, {-96, -352}, {-80, -276}, {110, -544}, {134, -354}, {154, -278}};
+        return {1.0,          4.0,         4.0,         -28,         52,          {-14, -330}, {26, -334},
+                {-110, -524}, {-98, -304}, {-82, -218}, {112, -526}, {134, -306}, {150, -220}};
     case WayangKind::Gagah:
         break;
     }
-    return {1.25,         2.0,          0.0,          -120,        150,         {-50, -392}, {60, -398},
-            {-134, -540}, {-128, -348}, {-114, -272}, {132, -542}, {156, -350}, {176, -274}};
-}
-
-// ---- the head -------------------------------------------------------------
-//
-// Built in its own frame: the origin at the stud in the ear, x forward.
-
-struct Head {
-    std::vector<Part> parts;
-    std::vector<QPainterPath> holes;
-    std::vector<Ink> ink;
-};
-
-// The bowed face of the knight and the king: forehead and nose in one
-// straight sweep down to a sharp point, the lips tucked in well behind it, a
-// small chin. The hair comes down in front of the ear in a curl to the jaw,
-// so that only a narrow face shows between it and the sweep.
-void refinedFace(Head& h)
-{
-    h.parts.push_back({spline({at({26, -50}, true),
-                               {4, -70},
-                               {-26, -74},
-                               {-50, -56},
-                               {-58, -24},
-                               {-52, 12},
-                               {-36, 40},
-                               {-12, 52},
-                               {12, 50},
-                               {4, 10},
-                               {8, -24}},
-                              true),
-                       Lace::None, Paint::Hair});
-    h.parts.push_back({spline({at({26, -50}, true),
-                               at({96, 34}, true),
-                               {86, 34},
-                               at({79, 35}, true),
-                               {82, 41},
-                               at({74, 45}, true),
-                               {78, 49},
-                               {74, 58},
-                               {62, 63},
-                               {44, 62},
-                               {24, 58},
-                               {8, 44},
-                               {2, 10},
-                               {8, -24}},
-                              true),
-                       Lace::None, Paint::Gold, 0.25});
-    // the curl of hair in front of the ear, down to the jaw
-    h.parts.push_back({spline({{8, -34},
-                               {17, -30},
-                               {13, -10},
-                               {17, 14},
-                               {26, 30},
-                               at({34, 44}, true),
-                               {18, 42},
-                               {4, 30},
-                               {-2, 4},
-                               {-2, -24}},
-                              true),
-                       Lace::None, Paint::Hair});
-    // the narrow rice-grain eye close under the sweep, the brow, the mouth
-    h.holes.push_back(spline({at({25, -14}, true), {38, -21}, {51, -12}, at({58, 1}, true), {45, -3}, {33, -7}}, true));
-    h.ink.push_back({spline({{20, -26}, {32, -32}, {42, -29}}, false), 4.5});
-    h.holes.push_back(stroke(spline({{74, 45}, {66, 46}}, false), 2.6));
-}
-
-// The raised face of the strong one: the sweep runs further forward and ends
-// in a heavy rounded nose; a round staring eye, a moustache, a firm chin.
-void strongFace(Head& h)
-{
-    h.parts.push_back({spline({at({26, -62}, true),
-                               {4, -78},
-                               {-28, -82},
-                               {-54, -62},
-                               {-62, -26},
-                               {-56, 12},
-                               {-38, 42},
-                               {-12, 54},
-                               {12, 52},
-                               {4, 10},
-                               {8, -30}},
-                              true),
-                       Lace::None, Paint::Hair});
-    h.parts.push_back({spline({at({26, -62}, true),
-                               at({94, -8}, true),
-                               {105, 1},
-                               {108, 12},
-                               {99, 18},
-                               at({90, 17}, true),
-                               {94, 24},
-                               at({84, 30}, true),
-                               {93, 36},
-                               {91, 48},
-                               {82, 58},
-                               {64, 64},
-                               {40, 62},
-                               {20, 56},
-                               {6, 40},
-                               {2, 6},
-                               {8, -30}},
-                              true),
-                       Lace::None, Paint::Gold, 0.25});
-    h.parts.push_back({spline({{10, -40},
-                               {24, -36},
-                               {20, -14},
-                               {24, 12},
-                               {34, 30},
-                               at({44, 46}, true),
-                               {22, 44},
-                               {6, 30},
-                               {0, 4},
-                               {0, -30}},
-                              true),
-                       Lace::None, Paint::Hair});
-    h.holes.push_back(ellipse({56, -18}, 11, 10.5).subtracted(ellipse({59, -18}, 4.4, 4.4)));
-    h.ink.push_back({spline({{34, -34}, {46, -40}, {54, -36}}, false), 6.0});
-    h.ink.push_back({spline({{92, 21}, {78, 24}, {64, 27}, {54, 32}}, false), 6.5});
-    h.holes.push_back(stroke(spline({{84, 30}, {72, 31}}, false), 3.0));
-}
-
-// The diadem along the hairline, the leaf worn behind the ear and the stud
-// in the ear; 'top' is where the forehead begins.
-void diadem(Head& h, QPointF top, double sumping)
-{
-    h.parts.push_back(
-        {crestedBand({top + QPointF(2, 10), {0, top.y() + 2}, {-28, top.y() - 2}, {-48, top.y() + 16}}, 12, 8, 7),
-         Lace::Edge, Paint::Gold, 0.25});
-    const double k = sumping;
-    h.parts.push_back({spline({{-4, -16},
-                               {-30 * k, -14},
-                               {-52 * k, 4},
-                               {-64 * k, 34},
-                               at({-62 * k, 70}, true),
-                               {-48 * k, 40},
-                               {-30 * k, 18},
-                               {-8, 8}},
-                              true),
-                       Lace::Rows, Paint::Gold, 0.05});
-    h.parts.push_back({ellipse({0, 0}, 7, 7), Lace::None, Paint::Gold, 0.4});
-}
-
-// The knight's hair knot: it rises behind the diadem and ends in front in
-// two hooks like a shrimp's claws.
-void shrimpClawKnot(Head& h)
-{
-    garudaMungkur(h.parts, h.holes, {-50, -96}, 0.75);
-    h.parts.push_back({spline({at({-46, -56}, true),
-                               {-58, -84},
-                               {-56, -116},
-                               {-40, -142},
-                               {-12, -156},
-                               {16, -154},
-                               {38, -144},
-                               at({50, -126}, true),
-                               {30, -134},
-                               {10, -133},
-                               at({-2, -125}, true),
-                               {8, -112},
-                               {26, -110},
-                               at({44, -116}, true),
-                               {34, -98},
-                               {14, -88},
-                               {2, -78},
-                               at({12, -70}, true)},
-                              true),
-                       Lace::Rows, Paint::Gold, 0.05});
-    h.parts.push_back({crestedBand({{10, -80}, {-20, -90}, {-52, -82}}, 9, 0, 1), Lace::None, Paint::Red});
-}
-
-// The strong one's knot: a great round mass of hair curled forward on top.
-void greatCurlKnot(Head& h)
-{
-    garudaMungkur(h.parts, h.holes, {-64, -104}, 0.85);
-    h.parts.push_back({spline({at({-50, -58}, true),
-                               {-70, -90},
-                               {-76, -130},
-                               {-58, -166},
-                               {-22, -184},
-                               {16, -180},
-                               {44, -158},
-                               {54, -130},
-                               {46, -104},
-                               {26, -90},
-                               at({14, -74}, true)},
-                              true),
-                       Lace::Rows, Paint::Gold, 0.05});
-    // the curl, cut through as a spiral
-    QPainterPath spiral;
-    for (int i = 0; i <= 40; ++i) {
-        const double a = i / 40.0 * 2.6 * M_PI;
-        const double r = 24 - i * 0.48;
-        const QPointF p(16 + r * std::cos(a + M_PI), -132 + r * std::sin(a + M_PI));
-        if (i == 0)
-            spiral.moveTo(p);
-        else
-            spiral.lineTo(p);
-    }
-    h.holes.push_back(stroke(spiral, 4.5));
-    h.parts.push_back({crestedBand({{14, -82}, {-24, -94}, {-60, -86}}, 10, 0, 1), Lace::None, Paint::Red});
-}
-
-// The king's crown: a tall rounded cap in tiers, leaning back, with a jewel
-// in front, a knob on top and the garuda behind.
-void crown(Head& h)
-{
-    garudaMungkur(h.parts, h.holes, {-54, -112}, 0.85);
-    h.parts.push_back({spline({at({-50, -56}, true),
-                               {-58, -94},
-                               {-54, -136},
-                               {-44, -172},
-                               {-30, -200},
-                               at({-18, -216}, true),
-                               {-2, -200},
-                               {12, -170},
-                               {20, -134},
-                               {22, -94},
-                               at({18, -68}, true)},
-                              true),
-                       Lace::Diamonds, Paint::Gold, 0.05});
-    h.parts.push_back(
-        {spline({{-24, -212}, {-8, -226}, at({-24, -244}, true), {-34, -226}}, true), Lace::None, Paint::Gold, 0.3});
-    h.parts.push_back({crestedBand({{22, -94}, {-18, -104}, {-56, -96}}, 11, 7, 6), Lace::None, Paint::Red});
-    h.parts.push_back({crestedBand({{16, -148}, {-18, -156}, {-50, -150}}, 9, 6, 5), Lace::None, Paint::Gold, 0.3});
-    h.parts.push_back({ellipse({6, -122}, 7, 9), Lace::None, Paint::Red});
-}
-
-Head head(WayangKind which)
-{
-    Head h;
-    switch (which) {
-    case WayangKind::Satria:
-        shrimpClawKnot(h);
-        refinedFace(h);
-        diadem(h, {26, -50}, 1.0);
-        break;
-    case WayangKind::Raja:
-        crown(h);
-        refinedFace(h);
-        diadem(h, {26, -50}, 1.0);
-        break;
-    case WayangKind::Gagah:
-        greatCurlKnot(h);
-        strongFace(h);
-        diadem(h, {26, -62}, 1.2);
-        break;
-    }
-    return h;
+    return {1.25,         2.0,          -4.0,         -118,        132,         {-52, -392}, {62, -398},
+            {-136, -530}, {-130, -320}, {-116, -234}, {140, -532}, {162, -322}, {180, -236}};
 }
 
 // ---- the body -------------------------------------------------------------
@@ -549,7 +233,7 @@ void cloth(Figure& f, WayangKind which)
 }
 
 // An arm hanging from the shoulder with its armlet and bracelet, and the rod
-// fixed in its palm, hanging down to 'rodEnd' below the feet.
+// fixed in its palm, hanging down to 'rodEnd' in the trunk below the feet.
 void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip, QPointF rodEnd, double b, double tone,
          bool front)
 {
@@ -585,26 +269,31 @@ Figure figure(WayangKind which)
     };
 
     if (which == WayangKind::Raja) {
-        // the king's praba, the flame-edged wing rising behind his shoulders
-        upper(spline({{-30, -700},
-                      {-70, -760},
-                      {-110, -830},
-                      at({-150, -904}, true),
-                      {-146, -852},
-                      at({-186, -868}, true),
-                      {-172, -820},
-                      at({-214, -820}, true),
-                      {-186, -780},
-                      at({-226, -764}, true),
-                      {-190, -738},
-                      at({-222, -708}, true),
-                      {-182, -694},
-                      at({-198, -656}, true),
-                      {-140, -650},
-                      {-90, -632},
-                      {-50, -628}},
-                     true),
-              Lace::Diamonds, Paint::Gold, -0.05);
+        // the king's praba: a curved shell behind the back shoulder, hugging
+        // it, laid in three layers, gold, red and gold, each smaller than
+        // the one behind it
+        const QPainterPath shell = spline({at({-10, -742}, true),
+                                           {-60, -772},
+                                           {-110, -778},
+                                           {-146, -756},
+                                           {-164, -716},
+                                           {-162, -662},
+                                           at({-150, -612}, true),
+                                           {-132, -650},
+                                           {-110, -688},
+                                           {-76, -712},
+                                           {-40, -722}},
+                                          true);
+        const double sizes[] = {1.0, 0.86, 0.72};
+        const Paint paints[] = {Paint::Gold, Paint::Red, Paint::Gold};
+        const Lace laces[] = {Lace::Rows, Lace::None, Lace::Dots};
+        for (int i = 0; i < 3; ++i) {
+            QTransform in;
+            in.translate(-40, -700);
+            in.scale(sizes[i], sizes[i]);
+            in.translate(40, 700);
+            upper(in.map(shell), laces[i], paints[i], i == 2 ? 0.15 : -0.05);
+        }
     }
 
     // legs in profile on long pointed feet, the far one darker, with anklets
@@ -619,16 +308,16 @@ Figure figure(WayangKind which)
     // cloth; their rods meet below the feet, either side of the central rod
     const QPointF rearShoulder = lean.map(QPointF(-80 * b, -700));
     const QPointF frontShoulder = lean.map(QPointF(84 * b, -698));
-    arm(f, rearShoulder, k.rearElbow, k.rearWrist, k.rearTip, {-24, 210}, b, -0.3, false);
+    arm(f, rearShoulder, k.rearElbow, k.rearWrist, k.rearTip, {-24, 60}, b, -0.3, false);
 
-    // the thin neck reaching forward, then the chest: both shoulders broad
+    // the long thin neck reaching forward, then the chest: both shoulders broad
     // and square, narrowing to a slim waist
     {
         QTransform thick;  // the strong have thicker necks
         thick.translate(30, 0);
         thick.scale(b, 1);
         thick.translate(-30, 0);
-        upper(thick.map(spline({{40, -808}, {62, -796}, {52, -756}, {42, -716}, {10, -718}, {24, -764}}, true)),
+        upper(thick.map(spline({{52, -820}, {72, -812}, {56, -766}, {42, -716}, {12, -718}, {34, -772}}, true)),
               Lace::None, Paint::Gold, 0.05);
     }
     upper(spline({{-84 * b, -702},
@@ -674,9 +363,9 @@ Figure figure(WayangKind which)
     {
         const Head h = head(which);
         QTransform t;
-        t.translate(28, -836);
+        t.translate(46, -852);
         t.rotate(k.bow);
-        t.scale(1.1, 1.1);  // a little larger than the puppets have it, to read at the window's size
+        t.scale(1.06, 1.06);
         t *= lean;
         for (const Part& p : h.parts)
             f.parts.push_back({t.map(p.path), p.lace, p.paint, p.tone});
@@ -686,27 +375,23 @@ Figure figure(WayangKind which)
             f.ink.push_back({t.map(i.path), i.width});
     }
 
-    arm(f, frontShoulder, k.frontElbow, k.frontWrist, k.frontTip, {62, 210}, b, 0.0, true);
+    arm(f, frontShoulder, k.frontElbow, k.frontWrist, k.frontTip, {62, 60}, b, 0.0, true);
 
-    // the central rod: split round the leather from the top of the head down,
-    // a single handle below the feet, pointed to stand in the banana trunk
-    f.gapit = {{lean.map(QPointF(-10, -960)),
-                lean.map(QPointF(-14, -900)),
-                lean.map(QPointF(-10, -820)),
-                lean.map(QPointF(-2, -740)),
+    // the central rod: split round the leather from the back of the head
+    // down, behind the face, then a handle pushed into the banana trunk
+    f.gapit = {{lean.map(QPointF(22, -958)),
+                lean.map(QPointF(20, -900)),
+                lean.map(QPointF(16, -840)),
+                lean.map(QPointF(8, -760)),
                 lean.map(QPointF(4, -650)),
                 {6, -560},
                 {10, -440},
                 {12, -330},
                 {14, -180},
                 {14, -10},
-                {14, 20},
-                {14, 50},
-                {15, 90},
-                {15, 115},
-                {16, 140},
-                {16, 232}},
-               {3, 3, 3, 3, 3, 3, 3, 3, 3.5, 5, 9, 11, 8, 10, 7.5, 1.5}};
+                {14, 30},
+                {15, 90}},
+               {3, 3, 3, 3, 3, 3, 3, 3, 3.5, 5, 8, 4}};
     return f;
 }
 

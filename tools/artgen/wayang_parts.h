@@ -67,6 +67,27 @@ struct Figure {
 
 Figure figure(WayangKind kind);
 
+// A head in its own frame: the origin at the stud in the ear, x forward
+// (towards the nose), y down; about 60 units from the hairline to the chin.
+struct Head {
+    std::vector<Part> parts;  // back to front
+    std::vector<QPainterPath> holes;
+    std::vector<Ink> ink;
+};
+
+Head head(WayangKind kind);
+
+// A point of an outline; 'sharp' makes it a corner.
+inline Pt at(QPointF q, bool sharp = false)
+{
+    return {q.x(), q.y(), sharp};
+}
+
+QPainterPath ellipse(QPointF c, double rx, double ry);
+
+// The outline of 'line' drawn 'width' wide with round ends.
+QPainterPath stroke(const QPainterPath& line, double width);
+
 // A smooth closed outline around a centre line with a half width at every
 // centre point, both ends rounded: limbs, ribbons, rods.
 QPainterPath limb(const std::vector<QPointF>& centre, const std::vector<double>& halfWidth);
