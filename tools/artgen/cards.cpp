@@ -10,6 +10,7 @@
 // doubled, reduced to twice the size.
 #include "cards.h"
 
+#include "cards_court.h"
 #include "paintkit.h"
 #include "wayang.h"
 
@@ -31,11 +32,8 @@ const QColor cardEdge(120, 116, 128);
 const QColor around(12, 14, 34);  // the night behind the card's corners
 const QColor suitRed(196, 16, 32);
 const QColor suitBlack(18, 16, 22);
-const QColor robeRed(184, 22, 34);
-const QColor robeBlue(30, 62, 150);
-const QColor robeGold(226, 172, 48);
-const QColor skin(250, 230, 196);
-const QColor line(22, 16, 20);
+using court::line;
+using court::robeGold;
 
 enum class Suit { Spade, Heart, Diamond, Club };
 
@@ -155,163 +153,9 @@ void indices(QPainter& p, const QString& rank, Suit suit, double px)
     }
 }
 
-// ---- court figures --------------------------------------------------------
+// ---- court figures (drawn in cards_court.cpp) --------------------------
 
-enum class Court { King, Queen, Jack };
-
-// The upper half of a court figure inside the frame's half (0..fw, 0..fh in
-// drawing pixels): a puppet's head in profile, shoulders in colour blocks,
-// and the figure's attribute.
-void courtHalf(QPainter& p, Court court, Suit suit, double fw)
-{
-    const double u = fw / 168.0;  // designed on a half 168 x 156
-    p.save();
-    p.scale(u, u);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen outline(line, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    auto fill = [&](const QPainterPath& path, const QColor& c) {
-        p.setPen(outline);
-        p.setBrush(c);
-        p.drawPath(path);
-    };
-    const QColor robeA = court == Court::King ? robeRed : court == Court::Queen ? robeBlue : QColor(34, 32, 40);
-    const QColor robeB = court == Court::King ? robeBlue : robeRed;
-
-    // the attribute behind the figure
-    if (court == Court::King) {
-        // a kris, its wavy blade raised behind the shoulder
-        QPainterPath blade = spline({corner(118, 150),
-                                     {126, 120},
-                                     {118, 100},
-                                     {130, 76},
-                                     {122, 54},
-                                     {134, 32},
-                                     corner(132, 10),
-                                     {142, 32},
-                                     {134, 54},
-                                     {142, 76},
-                                     {130, 100},
-                                     {138, 120},
-                                     corner(130, 150)},
-                                    true);
-        QLinearGradient g(118, 0, 142, 0);
-        g.setColorAt(0, QColor(230, 232, 240));
-        g.setColorAt(1, QColor(150, 156, 172));
-        p.setPen(outline);
-        p.setBrush(g);
-        p.drawPath(blade);
-    } else if (court == Court::Jack) {
-        // a spear with a leaf-shaped head
-        QPainterPath shaft;
-        shaft.addRect(QRectF(130, 40, 7, 110));
-        fill(shaft, QColor(150, 92, 40));
-        fill(spline({corner(133.5, 0), {146, 22}, {140, 40}, corner(133.5, 46), {127, 40}, {121, 22}}, true),
-             QColor(220, 224, 234));
-        fill(spline({corner(124, 42), corner(143, 42), corner(140, 52), corner(127, 52)}, true), robeGold);
-    }
-
-    // shoulders and chest in colour blocks, with a gold collar
-    fill(spline({corner(10, 158), {18, 134}, {46, 120}, {86, 115}, {128, 120}, {152, 134}, corner(160, 158)}, true),
-         robeA);
-    fill(spline({corner(62, 158), {66, 138}, {86, 129}, {106, 138}, corner(110, 158)}, true), robeB);
-    fill(spline({{46, 122}, {86, 115}, {126, 122}, {118, 135}, {86, 130}, {54, 135}}, true), robeGold);
-    // the collar's row of beads
-    p.setPen(Qt::NoPen);
-    p.setBrush(line);
-    for (int i = 0; i < 7; ++i)
-        p.drawEllipse(QPointF(58 + i * 9.4, 128 - std::sin(i / 6.0 * M_PI) * 4), 1.8, 1.8);
-    // a lozenge pattern on the outer robe
-    p.setBrush(robeGold);
-    for (int i = 0; i < 4; ++i) {
-        for (double x : {28.0 + i * 8, 144.0 - i * 8}) {
-            const double y = 148 + (i % 2) * 6;
-            p.drawPolygon(QPolygonF({QPointF(x, y - 5), QPointF(x + 3.5, y), QPointF(x, y + 5), QPointF(x - 3.5, y)}));
-        }
-    }
-
-    // neck and head in profile, facing left, drawn a little larger than designed
-    fill(spline({{76, 120}, {78, 96}, {98, 94}, {100, 120}}, true), skin);
-    p.save();
-    p.translate(86, 70);
-    p.scale(1.3, 1.3);
-    p.translate(-74, -57);
-    // hair behind, black
-    fill(spline({{96, 44}, {112, 56}, {114, 76}, corner(108, 96), {100, 84}, {92, 70}}, true), line);
-    const QPainterPath face = spline({corner(76, 34),
-                                      corner(50, 62),
-                                      {60, 63},
-                                      {62, 66},
-                                      corner(58, 69),
-                                      {62, 72},
-                                      {64, 78},
-                                      {76, 80},
-                                      {90, 74},
-                                      {98, 60},
-                                      {98, 42}},
-                                     true);
-    fill(face, skin);
-    // eye and brow
-    p.setPen(Qt::NoPen);
-    p.setBrush(line);
-    p.drawPath(spline({corner(62, 50), {70, 48}, corner(78, 51), {70, 52}}, true));
-    p.setPen(QPen(line, 2.2, Qt::SolidLine, Qt::RoundCap));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(spline({{60, 44}, {70, 42}, {80, 46}}, false));
-    // ear ornament
-    p.setPen(outline);
-    p.setBrush(robeGold);
-    p.drawEllipse(QPointF(92, 60), 4.5, 4.5);
-
-    // headwear
-    if (court == Court::King) {
-        // tall crown leaning back, gold with red jewels
-        const QPainterPath crown = spline(
-            {corner(70, 40), corner(98, 40), {103, 28}, {102, 16}, corner(97, 8), {87, 13}, {77, 22}, corner(72, 32)},
-            true);
-        fill(crown, robeGold);
-        p.setPen(Qt::NoPen);
-        p.setBrush(robeRed);
-        p.drawEllipse(QPointF(86, 31), 3.6, 3.6);
-        p.drawEllipse(QPointF(94, 19), 2.6, 2.6);
-        p.setBrush(robeBlue);
-        p.drawEllipse(QPointF(80, 33), 2.5, 2.5);
-        // beard
-        fill(spline({{62, 74}, {70, 84}, {80, 88}, {92, 80}, {86, 74}, {72, 76}}, true), line);
-    } else if (court == Court::Queen) {
-        // hair bun with a gold comb, and a lotus held up before the face
-        fill(spline({{78, 40}, {84, 22}, {100, 14}, {116, 22}, {118, 40}, {104, 48}, {90, 48}}, true), line);
-        fill(spline({corner(82, 38), {90, 26}, {104, 22}, corner(114, 30), {104, 30}, {92, 36}}, true), robeGold);
-        QPainterPath stem;
-        stem.moveTo(36, 160);
-        stem.quadTo(30, 120, 26, 86);
-        p.setPen(QPen(QColor(40, 110, 50), 4, Qt::SolidLine, Qt::RoundCap));
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(stem);
-        for (int i = -2; i <= 2; ++i) {
-            QTransform t;
-            t.translate(26, 86);
-            t.rotate(i * 28);
-            fill(t.map(spline({corner(0, 0), {-7, -12}, corner(0, -26), {7, -12}}, true)),
-                 i == 0 ? QColor(250, 190, 200) : QColor(236, 140, 160));
-        }
-    } else {
-        // young knight: a small cap with a feather curling back
-        fill(spline({corner(74, 40), {78, 24}, {92, 18}, {104, 24}, corner(102, 44)}, true), robeRed);
-        fill(spline({corner(74, 42), corner(102, 44), corner(102, 50), corner(76, 48)}, true), robeGold);
-        fill(spline({{98, 24}, {114, 8}, {132, 10}, corner(142, 24), {126, 18}, {112, 20}, {104, 28}}, true), robeGold);
-    }
-
-    p.restore();
-
-    // the suit sign in the free upper corner of the frame
-    QTransform t;
-    t.translate(20, 22);
-    t.scale(28, 28);
-    p.setPen(Qt::NoPen);
-    p.setBrush(suitColour(suit));
-    p.drawPath(t.map(suitPath(suit)));
-    p.restore();
-}
+using Court = court::Figure;
 
 QImage courtCard(Court court, Suit suit, const QString& rank, int scale)
 {
@@ -334,7 +178,7 @@ QImage courtCard(Court court, Suit suit, const QString& rank, int scale)
             p.rotate(180);
         }
         p.setClipRect(QRectF(0, 0, frame.width(), half), Qt::IntersectClip);
-        courtHalf(p, court, suit, frame.width());
+        court::half(p, court, suitPath(suit), suitColour(suit), frame.width());
         p.restore();
     }
     p.restore();
@@ -431,42 +275,48 @@ QImage cardBack(int scale)
     fieldPath.addRoundedRect(field, 3 * px, 3 * px);
     {
         QRadialGradient g(field.center(), field.height() * 0.7);
-        g.setColorAt(0.0, QColor(168, 14, 32));
-        g.setColorAt(1.0, QColor(110, 4, 20));
+        g.setColorAt(0.0, QColor(124, 70, 32));
+        g.setColorAt(1.0, QColor(84, 44, 18));
         p.setPen(Qt::NoPen);
         p.setBrush(g);
         p.drawPath(fieldPath);
     }
 
-    // kawung, the batik of four plump oval petals round a small dot, in gold.
-    // The petals are fat, a little over half as wide as long, with red
-    // showing all round each: thin ones read as a lattice of crosses on so
-    // small a card, and ones touching their neighbours as a gold net.
+    // kawung, the batik of four ovals round a point: each oval lies on a
+    // diagonal, its inner tip touching the point and its outer tip touching
+    // the tip of the neighbouring motif's oval, cream with a dark outline on
+    // the sogan brown ground, a dark seed in each. On a card 70 pixels wide
+    // they must be few and large (three and a half across): small ones blur
+    // into a lattice of crosses.
     p.save();
     p.setClipPath(fieldPath);
-    const double cell = 11 * px;
+    const double cell = 18 * px;
     const QPointF origin = field.center();
-    const double along = cell * 0.31;  // from the motif's centre to a petal's centre
-    const double half = cell * 0.26;  // half the petal's length
-    const double wide = cell * 0.145;  // half its width
-    for (int j = -5; j <= 5; ++j) {
-        for (int i = -4; i <= 4; ++i) {
+    const double along = cell * 0.354 / 1.0;  // from the point to an oval's centre, half the diagonal's half
+    const double half = along * 0.98;  // half the oval's length: its tips reach the point and the corner
+    const double wide = half * 0.6;  // half its width
+    const QColor cream(244, 230, 196), outline(40, 20, 8);
+    for (int j = -3; j <= 3; ++j) {
+        for (int i = -2; i <= 2; ++i) {
             const QPointF c = origin + QPointF(i * cell, j * cell);
             for (int k = 0; k < 4; ++k) {
                 p.save();
                 p.translate(c);
                 p.rotate(45 + k * 90);
-                QRadialGradient g(QPointF(along, 0), half);
-                g.setColorAt(0.0, QColor(246, 204, 104));
-                g.setColorAt(1.0, QColor(206, 148, 46));
-                p.setPen(QPen(QColor(96, 8, 20), 0.35 * px));
+                QRadialGradient g(QPointF(along, -wide * 0.3), half);
+                g.setColorAt(0.0, QColor(252, 242, 216));
+                g.setColorAt(1.0, cream.darker(112));
+                p.setPen(QPen(outline, 0.9 * px));
                 p.setBrush(g);
                 p.drawEllipse(QPointF(along, 0), half, wide);
+                // the seed: a short dark stroke along the oval's middle
+                p.setPen(QPen(outline, 0.8 * px, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(along - half * 0.3, 0), QPointF(along + half * 0.3, 0));
                 p.restore();
             }
             p.setPen(Qt::NoPen);
-            p.setBrush(QColor(250, 236, 200));
-            p.drawEllipse(c, cell * 0.06, cell * 0.06);
+            p.setBrush(outline);
+            p.drawEllipse(c, 0.9 * px, 0.9 * px);
         }
     }
     p.restore();

@@ -412,13 +412,14 @@ QImage dreamBackground(int scale)
         g.setColorAt(1.0, QColor(30, 12, 42));
         p.fillRect(all, g);
     }
-    nebula(p, QPointF(312 * px, 40 * px), 170 * px, QColor(90, 80, 160), 0.22);
+    nebula(p, QPointF(462 * px, 150 * px), 170 * px, QColor(90, 80, 160), 0.22);
     nebula(p, QPointF(80 * px, 420 * px), 220 * px, QColor(100, 20, 60), 0.18);
     nebula(p, QPointF(600 * px, 380 * px), 200 * px, QColor(50, 30, 110), 0.2);
     starField(p, all, rng, 700, px, allow);
 
-    // the crescent moon in the free space between the two radio groups
-    const QPointF moon(312 * px, 44 * px);
+    // the crescent moon in the open sky below the colour group and left of
+    // the king, where no control covers it
+    const QPointF moon(462 * px, 152 * px);
     const double mr = 27 * px;
     nebula(p, moon, mr * 3.2, QColor(255, 230, 170), 0.16);
     {
@@ -478,8 +479,8 @@ QImage dreamBackground(int scale)
     glow(p, img.size(), 4.0, 8, scale, QColor(180, 160, 210), 0.35, [&](QPainter& q) {
         q.setPen(Qt::NoPen);
         q.setBrush(Qt::white);
-        q.drawEllipse(QPointF(290 * px, 60 * px), 70 * px, 6 * px);
-        q.drawEllipse(QPointF(350 * px, 66 * px), 50 * px, 4 * px);
+        q.drawEllipse(QPointF(440 * px, 168 * px), 60 * px, 5 * px);
+        q.drawEllipse(QPointF(492 * px, 174 * px), 42 * px, 3.5 * px);
     });
     p.end();
     return reduce(img, W * scale, H * scale);
