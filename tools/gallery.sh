@@ -5,7 +5,8 @@
 # its drawing at twice the size (for dense screens) at 1:1; the desktop icon
 # in every size; the screenshots taken at a scale of 2; and, while
 # docs/gallery/before/ holds pictures as they were before a redraw, those
-# beside the pictures as they are now.
+# beside the pictures as they are now, with the faces of the figures in them
+# enlarged four times.
 # Run from anywhere: tools/gallery.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -20,14 +21,14 @@ png() {
 
 # name | what it shows
 captions=(
-  "background|Main window: a Javanese night with a comet over three gilded wayang kulit puppets planted in a banana trunk for a play: a refined knight with a bowed head and a clawed hair knot facing a strong one with a round eye and a chequered cloth, and a crowned king with a flame-edged wing behind him; each stands on its central rod with a thin rod hanging from either hand, lace cut through the gold. A kayon is planted at the side before a banyan, with two volcanoes far off; the top rows and the bottom strip stay dark for the controls."
-  "cardback|Back of every card: deep red field with gold kawung batik of plump oval petals, four round a small dot, a gold double rule and a kayon in a dark medallion."
-  "card_ks|King of spades: a crowned puppet profile holding a kris, mirrored top to bottom."
+  "background|Main window: a Javanese night with three gilded wayang kulit puppets standing on a pale banana trunk for a play: a refined knight with a bowed head, a rice-grain eye and a clawed hair knot facing a taller strong one with a round eye, a moustache, a chequered cloth and a wide stance, and a king with a low rounded crown and a layered praba curving round his back shoulder. Each face runs in one straight line from the forehead to the point of the nose, with the small mouth and chin behind it; both feet point the way the face looks; the central rod goes up behind the face and a thin rod hangs from either hand into the trunk. A comet with a soft round head hangs between the knight and the strong one, over a smoking volcano; a kayon is planted at the side before a banyan; the top rows and the bottom strip stay dark for the controls."
+  "cardback|Back of every card: kawung batik on a sogan brown field, three and a half motifs across, each four cream ovals with dark outlines and a seed, touching tip to tip round a point; a gold double rule and a kayon in a dark medallion."
+  "card_ks|King of spades: a wayang profile with a low rounded crown and the garuda at its back, holding up a kris with a wavy blade and a gold guard, mirrored top to bottom."
   "card_3d|Three of diamonds: three red pips in a column, the lower one turned."
-  "card_qc|Queen of clubs: a puppet profile with a hair bun and a lotus, mirrored top to bottom."
+  "card_qc|Queen of clubs: a wayang profile with her hair in a bun and a gold comb, holding a lotus, mirrored top to bottom."
   "card_as|Ace of spades: one large spade with a gold inner line and star, in a ring of gold and red beads."
-  "card_jh|Jack of hearts: a young puppet knight with a feathered cap and a spear, mirrored top to bottom."
-  "dream|Dream window: dark violet sky with a crescent moon, a faint Milky Way, a faint kayon and a crowned wayang king on his rods at the edges, clouds along the bottom."
+  "card_jh|Jack of hearts: a young wayang knight with a hair knot curling forward like a claw, holding a spear with a leaf-shaped head and a red tassel, mirrored top to bottom."
+  "dream|Dream window: dark violet sky with a crescent moon in the open sky at the upper right, a faint Milky Way, a faint kayon and a wayang king with a low crown on his rods at the edges, clouds along the bottom."
   "death|Clarification dialogs: a river at night with a far bank, a temple roof, a moonlit ripple path and a small boat with a lantern; the top-left part is calm sky."
   "flags|Language button: the United Kingdom's flag on the left, Indonesia's on the right, in gold frames."
   "icon_program|Program icon, gold on black: a kayon outline holding an eight-pointed star."
@@ -94,40 +95,70 @@ done
     echo
   done
 } >> "$page"
-# The main background, the dream window and the card back as they were
-# before their last redraw (kept in docs/gallery/before/), beside the
-# pictures as they are now: at 1:1, the backgrounds' figures enlarged twice,
-# the card back four times.
+# The pictures as they were before their last redraw (kept in
+# docs/gallery/before/), beside the pictures as they are now: at 1:1, the
+# card back enlarged four times, and every figure's face cropped from the
+# picture at 1:1 and enlarged four times. The faces of the old pictures are
+# kept in before/ as crops, since the pictures they came from are gone.
 before="$out/before"
 if [ -d "$before" ]; then
   after="$out/after"
+  rm -rf "$after"
   mkdir -p "$after"
-  png "$pics/background.jpg" "$after/background.png"
-  png "$pics/background.jpg" -crop 600x330+110+80 +repage -filter point -resize 200% "$after/background_figures_2x.png"
-  png "$pics/dream.jpg" "$after/dream.png"
-  png "$pics/dream.jpg" -crop 160x350+480+130 +repage -filter point -resize 200% "$after/dream_king_2x.png"
-  png "$pics/cardback.jpg" "$after/cardback.png"
+  for name in background dream cardback card_ks card_qc card_jh; do
+    png "$pics/$name.jpg" "$after/$name.png"
+  done
   png "$pics/cardback.jpg" -filter point -resize 400% "$after/cardback_4x.png"
-  # name | enlarged view | what changed
+  # name | picture | crop of the face now (at 1:1) | whose face
+  faces=(
+    "satria|background|64x88+222+128|The refined knight (main window, left)"
+    "gagah|background|64x88+384+94|The strong one (main window, middle)"
+    "raja|background|64x88+582+124|The king (main window, right)"
+    "dream|dream|64x88+540+150|The king of the dream window"
+    "card_ks|card_ks|70x48+0+0|The king of spades"
+    "card_qc|card_qc|70x48+0+0|The queen of clubs"
+    "card_jh|card_jh|70x48+0+0|The jack of hearts"
+  )
+  for entry in "${faces[@]}"; do
+    IFS='|' read -r face name crop text <<< "$entry"
+    png "$pics/$name.jpg" -crop "$crop" +repage -filter point -resize 400% "$after/face_${face}_4x.png"
+  done
+  # name | what changed
   changes=(
-    "background|background_figures_2x|The three robed figures with snouts and staffs, walking past palms, became wayang kulit puppets planted for a play, each with a profile head and the long sweep of the nose, a hair knot or crown with the garuda behind, lace cut through the gold, and its central rod and two arm rods; a kayon, a banyan and two volcanoes replace the palms."
-    "dream|dream_king_2x|The king at the right edge has the new puppets' face, crown and rods."
-    "cardback|cardback_4x|The thin kawung petals, which read as a lattice of crosses, became plump ovals, four round a small dot, with the red showing round each."
+    "background|The horse-like and baboon-like heads became wayang faces without a muzzle, small on long necks; the figures stand on the banana trunk, which is now pale with the lines of its sheaths, instead of hanging above it on bare rods, with both feet pointing forward and arms reaching the knees; the king's tall crown became a low one with the garuda at its back and his spiky wing a layered praba round the shoulder; the comet's head, now soft and round, moved from over the king to between the other two."
+    "dream|The crescent moon, hidden under the group of feelings, moved into open sky; the king has the new face and crown."
+    "cardback|The small gold petals, which read as a lattice of X shapes at 1:1, became large cream ovals with dark outlines on sogan brown, four round each point."
+    "card_ks|The bearded face under a fez-like cap became a wayang face with a low crown, and the grey plume a kris."
+    "card_qc|The face became a wayang face like the others'."
+    "card_jh|The red fez-like cap and the curved feather became a hair knot, and the spear's head is larger."
   )
   {
     echo "## Before and after the redraw"
     echo
-    echo "Each picture as it was (left) and as it is now (right), at 1:1 and enlarged."
+    echo "Each picture as it was (left) and as it is now (right), at 1:1."
     echo
     for entry in "${changes[@]}"; do
-      IFS='|' read -r name zoom text <<< "$entry"
+      IFS='|' read -r name text <<< "$entry"
       echo "### $name.jpg"
       echo
       echo "$text"
       echo
       echo "![$name before](gallery/before/$name.png) ![$name now](gallery/after/$name.png)"
       echo
-      echo "![$name before, enlarged](gallery/before/$zoom.png) ![$name now, enlarged](gallery/after/$zoom.png)"
+      if [ "$name" = cardback ]; then
+        echo "![$name before, enlarged](gallery/before/cardback_4x.png) ![$name now, enlarged](gallery/after/cardback_4x.png)"
+        echo
+      fi
+    done
+    echo "### The faces, enlarged four times"
+    echo
+    echo "Each figure's face cut from the picture at 1:1 and enlarged four times with hard pixel edges: as it was (left) and as it is now (right)."
+    echo
+    for entry in "${faces[@]}"; do
+      IFS='|' read -r face name crop text <<< "$entry"
+      echo "$text:"
+      echo
+      echo "![$text, before](gallery/before/face_${face}_4x.png) ![$text, now](gallery/after/face_${face}_4x.png)"
       echo
     done
   } >> "$page"

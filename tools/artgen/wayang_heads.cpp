@@ -96,8 +96,8 @@ void backHair(Head& h, QPointF hairline, double k)
 void sideLock(Head& h, double k)
 {
     auto q = [&](double x, double y, bool sharp = false) { return at(QPointF(x * k, y * k), sharp); };
-    h.parts.push_back({spline({q(6, -36), q(13, -32), q(10, -10), q(13, 12), q(19, 26), q(24, 38, true), q(11, 35),
-                               q(2, 24), q(-2, 2), q(-2, -26)},
+    h.parts.push_back({spline({q(8, -38), q(19, -33), q(18, -10), q(22, 12), q(29, 27), q(36, 40, true), q(18, 38),
+                               q(4, 26), q(-2, 2), q(-2, -26)},
                               true),
                        Lace::None, Paint::Hair});
 }
