@@ -317,7 +317,7 @@ Figure figure(WayangKind which)
         thick.translate(30, 0);
         thick.scale(b, 1);
         thick.translate(-30, 0);
-        upper(thick.map(spline({{52, -820}, {72, -812}, {56, -766}, {42, -716}, {12, -718}, {34, -772}}, true)),
+        upper(thick.map(spline({{54, -818}, {70, -812}, {54, -766}, {38, -716}, {14, -718}, {36, -772}}, true)),
               Lace::None, Paint::Gold, 0.05);
     }
     upper(spline({{-84 * b, -702},
