@@ -27,7 +27,8 @@ TEST(History, ListsKnownEntriesNewestFirstAndTellsLastYearsWeeks)
     std::vector<std::string> listed;
     for (const EarlierReading& entry : earlierReadings(history, kTable, kTuesday8December2026))
         listed.push_back(earlierCaption(entry) + " | " + earlierDescription(entry) + " | " +
-                         readingFileName(entry.reading) + " | " + entry.reading.lines.back().text);
+                         readingFileName(entry.reading) + " | " +
+                         (entry.reading.lines.empty() ? "-" : entry.reading.lines.back().text));
     EXPECT_EQ(listed, (std::vector<std::string>{
                           "Minggu 50 \u2014 Kedua. | Week 50, 2026 | Ramalan Temparoka 2026-W50 | Second.",
                           "Minggu 49 \u2014 Ketiga. | Week 49, 2026 | Ramalan Temparoka 2026-W49 | Third.",
