@@ -75,7 +75,7 @@ TEST_F(Startup, AboutBoxNamesTheProductItsAddressAndContact)
 {
     TAboutBox about;
     EXPECT_EQ(about.controls().ProductName->text(), "Temparoka's Indonesian Horoscope");
-    EXPECT_EQ(about.controls().Version->text(), "Version 1.0");
+    EXPECT_EQ(about.controls().Version->text(), "Version 1.1");
     EXPECT_TRUE(about.controls().Label1->text().contains("https://temparoka.example/"));
     EXPECT_TRUE(about.controls().Label2->text().contains("hello@temparoka.example"));
     EXPECT_EQ(about.controls().ProgramIcon->size(), QSize(40, 40));
