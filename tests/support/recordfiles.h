@@ -1,0 +1,53 @@
+#pragma once
+// Small tools the record file tests share: paths as the system's bytes,
+// whole files read and written, and the text of a save that fails.
+
+#include "app/recordfile.h"
+#include "common/errors.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace temparoka::test {
+
+inline std::string native(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+inline QByteArray fileBytes(const std::string& path)
+{
+    QFile file(QFile::decodeName(path.c_str()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeBytes(const std::string& path, const QByteArray& bytes)
+{
+    QFile raw(QFile::decodeName(path.c_str()));
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    raw.write(bytes);
+}
+
+inline std::string saveError(RecordFile& file, const Record& record)
+{
+    try {
+        file.save(record);
+    } catch (const FileError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+inline Record recordWithBirthday(double birthday)
+{
+    Record record;
+    record.birthday = birthday;
+    return record;
+}
+
+}  // namespace temparoka::test
