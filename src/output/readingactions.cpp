@@ -37,6 +37,13 @@ const std::array<FileKind, 4> kFileKinds = {{
     {DocumentFormat::Text, "Teks biasa (*.txt)"},
 }};
 
+// The kind of file a filter of the save dialog stands for; PDF for none.
+DocumentFormat formatOfFilter(const QStringList& filters, const QString& filter)
+{
+    const qsizetype at = filters.indexOf(filter);
+    return kFileKinds[at < 0 ? 0 : static_cast<std::size_t>(at)].format;
+}
+
 QAction* command(QWidget* window, const char* caption, const char* hint, const QKeySequence& keys)
 {
     auto* action = new QAction(QString::fromUtf8(caption), window);
@@ -82,8 +89,7 @@ void ReadingActions::saveReading()
     dialog.selectFile(QString::fromUtf8(readingFileName(document.reading())) + QStringLiteral(".pdf"));
     // Choosing another kind of file changes the name's extension with it.
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
-        const DocumentFormat format =
-            kFileKinds[static_cast<std::size_t>(std::max(0, int(filters.indexOf(filter))))].format;
+        const DocumentFormat format = formatOfFilter(filters, filter);
         dialog.setDefaultSuffix(extensionOf(format));
         const QStringList chosen = dialog.selectedFiles();
         if (!chosen.isEmpty() && formatOfFile(chosen.first()))
@@ -92,8 +98,7 @@ void ReadingActions::saveReading()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
-    const auto chosenKind = static_cast<std::size_t>(std::max(0, int(filters.indexOf(dialog.selectedNameFilter()))));
-    const DocumentFormat format = formatOfFile(path).value_or(kFileKinds[chosenKind].format);
+    const DocumentFormat format = formatOfFile(path).value_or(formatOfFilter(filters, dialog.selectedNameFilter()));
     temparoka::saveReading(document, path, format);
     m_lastFolder = QFileInfo(path).absolutePath();
 }
