@@ -68,10 +68,12 @@ ReadingActions::ReadingActions(QWidget* window, std::function<Reading()> reading
 
 QString ReadingActions::startFolder() const
 {
-    if (!m_lastFolder.isEmpty())
-        return m_lastFolder;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    // The first of them that exists: a home may be set and yet be missing.
+    for (const QString& folder :
+         {m_lastFolder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QDir::homePath()})
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    return QDir::currentPath();
 }
 
 void ReadingActions::saveReading()

@@ -34,7 +34,8 @@ public:
     void offerInMenu(QTextEdit* view, const QList<QAction*>& extra = {});
 
     // Where the save dialog opens: the reader's documents folder, else
-    // home; after a save, the folder the reader chose.
+    // home (else the working folder); after a save, the folder the reader
+    // chose.
     QString startFolder() const;
 
 private:
