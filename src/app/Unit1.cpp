@@ -10,6 +10,7 @@
 #include "common/look.h"
 #include "common/nativefile.h"
 #include "horoscope/DoubleImage.h"
+#include "output/readingactions.h"
 #include "record/birthdata.h"
 #include "ui_Unit1.h"
 
@@ -104,11 +105,8 @@ void TForm1::createActions()
     FileExit1->setStatusTip(QStringLiteral("Quits the application"));
     connect(FileExit1, &QAction::triggered, this, &QWidget::close);
 
-    riwayat = new QAction(QStringLiteral("&Riwayat"), this);
+    riwayat = earlierReadingsCommand(this);
     riwayat->setObjectName(QStringLiteral("riwayat"));
-    riwayat->setToolTip(QStringLiteral("Earlier readings"));
-    riwayat->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addAction(riwayat);
     connect(riwayat, &QAction::triggered, this, &TForm1::showHistory);
 }
 

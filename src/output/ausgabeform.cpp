@@ -13,7 +13,7 @@ namespace temparoka {
 
 Tausform::Tausform(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Tausform>()),
-      m_actions(new ReadingActions(this, [this] { return reading(); })), m_history(new QAction(this))
+      m_actions(new ReadingActions(this, [this] { return reading(); })), m_history(earlierReadingsCommand(this))
 {
     ui->setupUi(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
@@ -29,10 +29,6 @@ Tausform::Tausform(QWidget* parent)
     // has the focus, as Space does.
     enterPressesFocusedButton(this);
 
-    m_history->setText(ui->riwayat->text());
-    m_history->setToolTip(ui->riwayat->toolTip());
-    m_history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addAction(m_history);
     m_actions->offerInMenu(ui->ausfenster, {m_history});
 
     connect(ui->SpendeKnopf, &QPushButton::clicked, this, &Tausform::SpendeKnopfClick);

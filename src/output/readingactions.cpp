@@ -66,6 +66,11 @@ ReadingActions::ReadingActions(QWidget* window, std::function<Reading()> reading
     connect(m_copyPicture, &QAction::triggered, this, &ReadingActions::copyAsPicture);
 }
 
+QAction* earlierReadingsCommand(QWidget* window)
+{
+    return command(window, "&Riwayat", "Earlier readings (Ctrl+H)", QKeySequence(Qt::CTRL | Qt::Key_H));
+}
+
 QString ReadingActions::startFolder() const
 {
     // The first of them that exists: a home may be set and yet be missing.

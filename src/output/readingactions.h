@@ -20,6 +20,10 @@ class QWidget;
 
 namespace temparoka {
 
+// "&Riwayat" (Ctrl+H) on a window: the command that shows the earlier
+// readings, wherever it is offered.
+QAction* earlierReadingsCommand(QWidget* window);
+
 class ReadingActions : public QObject {
 public:
     ReadingActions(QWidget* window, std::function<Reading()> reading);

@@ -28,11 +28,6 @@ const QString kCardResource = QStringLiteral("temparoka-card");
 constexpr qreal kPictureWidth = 673;
 constexpr qreal kMargin = 24;
 
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 }  // namespace
 
 QFont readingFont()
@@ -73,7 +68,7 @@ void appendReadingLine(QTextCursor& cursor, const ReadingLine& line, bool first)
     else
         cursor.insertBlock(spaced);
     cursor.setBlockCharFormat(format);
-    cursor.insertText(fromUtf8(line.text), format);
+    cursor.insertText(QString::fromStdString(line.text), format);
 }
 
 std::optional<DocumentFormat> formatOfFile(const QString& path)
@@ -125,14 +120,14 @@ void ReadingDocument::build()
     document.setDocumentMargin(kMargin);
     document.setTextWidth(kPictureWidth);
     const ReadingTitle title = readingTitle(m_reading);
-    document.setMetaInformation(QTextDocument::DocumentTitle, fromUtf8(title.indonesian));
+    document.setMetaInformation(QTextDocument::DocumentTitle, QString::fromStdString(title.indonesian));
 
     QTextCursor cursor(&document);
     QTextCharFormat heading;
     heading.setFont(pixelFont(22, true, QStringLiteral("Century Gothic")));
     heading.setForeground(colourOf(TextColour::Black));
     cursor.setBlockCharFormat(heading);
-    cursor.insertText(fromUtf8(title.indonesian), heading);
+    cursor.insertText(QString::fromStdString(title.indonesian), heading);
     appendReadingLine(cursor, {title.english, TextColour::Blue, false}, false);
 
     const ReadingCard& card = m_reading.card;

@@ -14,15 +14,6 @@
 
 namespace temparoka {
 
-namespace {
-
-QString fromUtf8(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 Triwayat::Triwayat(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::Triwayat>()),
       m_actions(new ReadingActions(this, [this] { return chosenReading(); }))
@@ -73,13 +64,13 @@ void Triwayat::setReadings(std::vector<EarlierReading> entries)
     const int room = ui->daftar->width() - 2 * ui->daftar->frameWidth() -
                      ui->daftar->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 8;
     for (const EarlierReading& entry : m_entries) {
-        const QString caption = fromUtf8(earlierCaption(entry));
+        const QString caption = QString::fromStdString(earlierCaption(entry));
         auto* item =
             new QListWidgetItem(ui->daftar->fontMetrics().elidedText(caption, Qt::ElideRight, room), ui->daftar);
         item->setData(Qt::AccessibleTextRole, caption);
         item->setData(Qt::UserRole, caption);
-        item->setData(Qt::AccessibleDescriptionRole, fromUtf8(earlierDescription(entry)));
-        item->setToolTip(fromUtf8(earlierDescription(entry)));
+        item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(earlierDescription(entry)));
+        item->setToolTip(QString::fromStdString(earlierDescription(entry)));
     }
     ui->daftar->setCurrentRow(m_entries.empty() ? -1 : 0);
     showEntry(ui->daftar->currentRow());
