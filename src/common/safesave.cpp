@@ -213,6 +213,14 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
     return {};
 }
 
+FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> bytes, NewFileAccess)
+{
+    const FileResult<SaveTarget> target = resolveSaveTarget(path);
+    if (!target.ok())
+        return Failure{target.problem()};
+    return replaceFile(target.value().path, bytes);
+}
+
 FolderLock::FolderLock(const std::string& folder) : m_folder(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
     if (!m_folder.isOpen())

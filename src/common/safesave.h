@@ -37,6 +37,17 @@ FileResult<SaveTarget> resolveSaveTarget(const std::string& path);
 FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
                          const std::function<void()>& beforeReplace = {});
 
+// Who may read a file that a save creates (an existing file keeps its own
+// mode, owner and group): Private for personal data such as the record
+// (0600), Document for what the reader keeps to share or print (0666 less
+// the process's umask).
+enum class NewFileAccess { Private, Document };
+
+// The whole save of a file the reader named, for files that need no merge
+// (a kept reading): resolveSaveTarget, then replaceFile. A new file gets
+// the given access; the failure's problem names the cause.
+FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> bytes, NewFileAccess access);
+
 // Holds an exclusive lock on a folder while it lives, so that two copies of
 // the program do not read and replace a file in it at the same moment. A
 // lock that cannot be had within about a second is given up: a stuck copy
