@@ -4,10 +4,6 @@
 #include "common/nativefile.h"
 #include "common/safesave.h"
 
-#include <cstdlib>
-
-#include <pwd.h>
-#include <unistd.h>
 
 namespace temparoka {
 
@@ -34,46 +30,6 @@ LoadedRecord read(const std::string& path)
 }
 
 }  // namespace
-
-Location dataFolderFrom(const char* xdgDataHome, const char* home, const char* accountHome)
-{
-    const auto isRoot = [](const std::string& path) { return path.find_first_not_of('/') == std::string::npos; };
-    const auto withSlash = [](std::string path) { return path.back() == '/' ? path : path + '/'; };
-    if (xdgDataHome && xdgDataHome[0] == '/' && !isRoot(xdgDataHome))
-        return withSlash(xdgDataHome) + "temparoka/";
-    const std::string folder = home ? home : accountHome ? accountHome : "";
-    if (folder.empty())
-        return Failure{"no home folder is set"};
-    if (folder[0] != '/')
-        return Failure{"the home folder \"" + folder + "\" is not a full path"};
-    if (isRoot(folder))
-        return Failure{"the home folder is the system's top folder \"/\""};
-    return withSlash(folder) + ".local/share/temparoka/";
-}
-
-Location userDataFolder()
-{
-    const passwd* account = ::getpwuid(::geteuid());
-    return dataFolderFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), account ? account->pw_dir : nullptr);
-}
-
-Location recordPlace(const std::string& programFolder, const Location& dataFolder)
-{
-    const std::string beside = programFolder + kRecordFileName;
-    const auto inDataFolder = [&]() -> Location {
-        if (!dataFolder.ok())
-            return Failure{"the program's folder cannot keep it, and " + dataFolder.problem()};
-        return dataFolder.value() + kRecordFileName;
-    };
-    if (programFolder.starts_with("/usr/"))
-        return inDataFolder();
-    // Whatever already stands beside the program is the record, even when
-    // it turns out unreadable: the reader is told, rather than sent off to
-    // a second record elsewhere.
-    if (somethingAt(beside) || folderWritable(programFolder))
-        return beside;
-    return inDataFolder();
-}
 
 LoadedRecord RecordFile::load()
 {
@@ -105,14 +61,18 @@ Record RecordFile::save(const Record& record)
     // Another copy of the program may have saved since we last looked, or
     // the file may have been replaced: what we added since then joins its
     // readings.
-    const FolderLock lock(folderOf(target.path));
+    // Held from the read to the rename: a copy that merged without seeing
+    // our save must not rename its file over ours afterwards.
+    const FolderLock lock(folderOf(target.path), m_lockPatience);
+    if (!lock.problem().empty())
+        fail(lock.problem());
     Record merged = record;
     if (target.exists) {
         if (const LoadedRecord onDisk = read(target.path); onDisk.value())
             merged = mergedWithDisk(record, m_base, *onDisk.value());
     }
     const auto bytes = serialise(merged);
-    if (const FileResult<> replaced = replaceFile(target.path, bytes, m_beforeReplace); !replaced.ok())
+    if (const FileResult<> replaced = replaceFile(target.path, bytes, NewFileAccess::Private, m_beforeReplace); !replaced.ok())
         fail(replaced.problem());
     m_base = merged;
     return merged;

@@ -8,36 +8,16 @@
 // owner made read-only is left as it is: the save fails and says so.
 
 #include "common/nativefile.h"
+#include "app/recordplace.h"
+#include "common/safesave.h"
 #include "record/record.h"
 
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
 
 namespace temparoka {
-
-inline constexpr char kRecordFileName[] = "temparoka.dat";
-
-// A path as the system names it (bytes, ending in "/" for a folder), or,
-// when there is none to be had, why not.
-using Location = FileResult<std::string>;
-
-// The user's data folder for the program, "temparoka/" in the folder that
-// the desktop's conventions give: XDG_DATA_HOME when it is a full path
-// (a relative one is ignored, as the convention says), else .local/share in
-// the home folder (HOME, or the account's home when HOME is unset). The
-// bytes stay as the environment gives them. An empty, relative or root home
-// gives no folder: a record under "/" would be written into the system.
-Location dataFolderFrom(const char* xdgDataHome, const char* home, const char* accountHome);
-// The same, from this process's environment and account.
-Location userDataFolder();
-
-// Where the record lives: beside the program when its folder already holds
-// one or can be written (a portable folder), otherwise in the user's data
-// folder (a system-wide install, a read-only medium). A program folder under
-// /usr is never written, even by an administrator who could: it is shared by
-// every user and belongs to the package manager.
-Location recordPlace(const std::string& programFolder, const Location& dataFolder);
 
 // The record read, or none when the file is missing or too short to be a
 // record; a failure says why a file that is there could not be read.
@@ -61,11 +41,14 @@ public:
     // Runs between writing the new file and putting it in the old one's
     // place; tests stop the process there, as a crash or power cut would.
     void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
+    // How long a save waits for another copy's save in the same folder.
+    void setLockPatience(std::chrono::milliseconds patience) { m_lockPatience = patience; }
 
 private:
     Location m_place;
     std::optional<Record> m_base;
     std::function<void()> m_beforeReplace;
+    std::chrono::milliseconds m_lockPatience = kLockPatience;
 };
 
 }  // namespace temparoka

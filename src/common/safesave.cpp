@@ -1,17 +1,15 @@
 #include "common/safesave.h"
 
+#include "common/savetemporary.h"
+
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
-#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <thread>
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,42 +84,32 @@ bool readOnlyForUs(int folder, const std::string& name, const struct stat& info)
     return ::faccessat(folder, name.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES;
 }
 
-// A save's new file is named ".<name>.new-<process id>-<attempt>".
-std::string temporaryPrefix(const std::string& name)
+// The process's umask, read without changing it (umask() would, for a
+// moment, for every thread).
+mode_t currentUmask()
 {
-    return "." + name + ".new-";
+    FileResult<FileDescriptor> status = openRegularFile("/proc/self/status");
+    if (status.ok() && status.value().isOpen()) {
+        const std::string text = readUpTo(status.value().get(), 4096).value();
+        if (const std::size_t at = text.find("\nUmask:"); at != std::string::npos)
+            return static_cast<mode_t>(std::strtoul(text.c_str() + at + 7, nullptr, 8) & 0777);
+    }
+    return 022;
 }
 
-// Removes the new files that saves cut short (a crash, a power cut) left
-// in the folder: those of processes that no longer run, and our own, since
-// this process saves one file at a time.
-void removeLeftovers(int folder, const std::string& name)
+mode_t newFileMode(NewFileAccess access)
 {
-    const int listing = ::dup(folder);
-    if (listing < 0)
-        return;
-    struct CloseListing {
-        void operator()(DIR* listing) const { ::closedir(listing); }
-    };
-    const std::unique_ptr<DIR, CloseListing> entries(::fdopendir(listing));
-    if (!entries) {
-        ::close(listing);
-        return;
-    }
-    ::rewinddir(entries.get());
-    const std::string prefix = temporaryPrefix(name);
-    while (const dirent* entry = ::readdir(entries.get())) {
-        const std::string_view leftover(entry->d_name);
-        if (!leftover.starts_with(prefix))
-            continue;
-        const std::string_view rest = leftover.substr(prefix.size());
-        pid_t pid = 0;
-        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-        if (error != std::errc() || end == rest.data() || *end != '-' || pid <= 0)
-            continue;
-        if (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH))
-            ::unlinkat(folder, entry->d_name, 0);
-    }
+    return access == NewFileAccess::Private ? 0600 : 0666 & ~currentUmask();
+}
+
+// Gives the new file the old one's owner and group. Only the administrator
+// may give a file away; anyone may give it a group of theirs.
+bool takeOwner(int file, const struct stat& old)
+{
+    struct stat mine {};
+    if (::fstat(file, &mine) != 0)
+        return false;
+    return (mine.st_uid == old.st_uid && mine.st_gid == old.st_gid) || ::fchown(file, old.st_uid, old.st_gid) == 0;
 }
 
 }  // namespace
@@ -138,6 +126,11 @@ FileResult<SaveTarget> resolveSaveTarget(const std::string& path)
         return SaveTarget{path, true};
     if (!S_ISLNK(info.st_mode))
         return Failure{notRegular(info.st_mode)};
+    // Another user who can write in the folder could point a link of theirs
+    // at a file of the reader's: as the kernel does in shared folders, only
+    // our own links and the administrator's are followed.
+    if (info.st_uid != ::geteuid() && info.st_uid != 0)
+        return Failure{"it is a link that another user made"};
     // A link is written through to the file it leads to, which is replaced
     // as a whole; the link itself stays, so a record kept in a synced folder
     // stays there.
@@ -151,7 +144,7 @@ FileResult<SaveTarget> resolveSaveTarget(const std::string& path)
     return SaveTarget{resolved.get(), true};
 }
 
-FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
+FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes, NewFileAccess access,
                          const std::function<void()>& beforeReplace)
 {
     const std::string name = nameOf(target);
@@ -171,11 +164,14 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
         return writeInPlace(folder.get(), name, bytes);
 
     removeLeftovers(folder.get(), name);
-    FileDescriptor file;
+    // Readable by us alone while the bytes go in: a record's birth data must
+    // not be open to others for a moment, whatever the umask.
     std::string temporary;
-    for (int attempt = 0; attempt < 100 && !file.isOpen(); ++attempt) {
-        temporary = temporaryPrefix(name) + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        file = FileDescriptor(::openat(folder.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    FileDescriptor file;
+    for (int attempt = 0; attempt < 3 && !file.isOpen(); ++attempt) {
+        temporary = temporaryName(name);
+        file = FileDescriptor(
+            ::openat(folder.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (!file.isOpen() && errno != EEXIST)
             break;
     }
@@ -192,14 +188,17 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
         ::unlinkat(folder.get(), temporary.c_str(), 0);
         return failed;
     };
-    // The new file takes the old one's permissions; a new record gets the
-    // usual ones for the user's files.
-    if (exists) {
-        ::fchmod(file.get(), old.st_mode & 07777);
-        [[maybe_unused]] const int ignored = ::fchown(file.get(), old.st_uid, old.st_gid);
-    }
     if (FileResult<> written = writeAll(file.get(), bytes, 0); !written.ok())
         return discard(written);
+    // The old file's owner and permissions carry over; where its owner
+    // cannot be kept (a group we are not in), the file is written in place
+    // rather than handed to us.
+    if (exists && !takeOwner(file.get(), old)) {
+        discard({});
+        return writeInPlace(folder.get(), name, bytes);
+    }
+    if (::fchmod(file.get(), exists ? old.st_mode & 07777 : newFileMode(access)) != 0)
+        return discard(systemFailure(errno));
     if (::fsync(file.get()) != 0)
         return discard(systemFailure(errno));
     if (::close(file.release()) != 0)
@@ -213,27 +212,33 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
     return {};
 }
 
-FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> bytes, NewFileAccess)
+FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> bytes, NewFileAccess access)
 {
     const FileResult<SaveTarget> target = resolveSaveTarget(path);
     if (!target.ok())
         return Failure{target.problem()};
-    return replaceFile(target.value().path, bytes);
+    return replaceFile(target.value().path, bytes, access);
 }
 
-FolderLock::FolderLock(const std::string& folder) : m_folder(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+FolderLock::FolderLock(const std::string& folder, std::chrono::milliseconds patience)
+    : m_folder(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
+    // A folder we cannot open is one no other copy can lock either.
     if (!m_folder.isOpen())
         return;
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    constexpr std::chrono::milliseconds step{20};
+    for (auto waited = std::chrono::milliseconds(0);; waited += step) {
         if (::flock(m_folder.get(), LOCK_EX | LOCK_NB) == 0) {
             m_locked = true;
             return;
         }
         if (errno != EWOULDBLOCK && errno != EINTR)
             return;  // a file system without locks
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (waited >= patience)
+            break;
+        std::this_thread::sleep_for(step);
     }
+    m_problem = "another copy of the program is saving there and has not finished";
 }
 
 FolderLock::~FolderLock()

@@ -1,13 +1,16 @@
 #pragma once
 // Saving a file so that a failure never leaves a half-written file in place
-// of the old one: the new bytes go to a new file beside it that replaces the
-// old one only once it is complete. A file that may not be replaced that way
-// is written in place with every byte checked (a folder that takes no new
-// file, a file with other names), and one that its owner made read-only is
-// not written at all. Each operation says how it went in a FileResult.
+// of the old one: the new bytes go to a new file beside it, readable by us
+// alone, that replaces the old one only once it is complete. A file that may
+// not be replaced that way is written in place with every byte checked (a
+// folder that takes no new file, a file with other names, a file whose owner
+// a new file could not keep), and one that its owner made read-only is not
+// written at all. Each operation says how it went in a FileResult. This is
+// the only code of the program that opens a file for writing.
 
 #include "common/nativefile.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -16,26 +19,14 @@
 namespace temparoka {
 
 // Where a save to path must write: path itself, or, when path is a symbolic
-// link, the regular file that it leads to (the link stays). A failure when
-// path names anything else.
+// link of ours (or of the administrator's), the regular file that it leads
+// to (the link stays). A failure when path names anything else, or a link
+// that another user put there.
 struct SaveTarget {
     std::string path;
     bool exists = false;
 };
 FileResult<SaveTarget> resolveSaveTarget(const std::string& path);
-
-// Replaces the file at target (a path that resolveSaveTarget gave) with
-// bytes: written to a new file in the same folder, synced, and renamed over
-// the old one, so that the old file stays whole until the new one is
-// complete. Where the folder takes no new file but the file itself may be
-// written, or where the file has other names (hard links) that must see the
-// new bytes too, the bytes are written in place, read back and synced
-// instead. A file whose permissions forbid writing it is refused. New files
-// that earlier saves cut short left behind are removed on the way.
-// beforeReplace runs once the new file is complete, before it replaces the
-// old one.
-FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes,
-                         const std::function<void()>& beforeReplace = {});
 
 // Who may read a file that a save creates (an existing file keeps its own
 // mode, owner and group): Private for personal data such as the record
@@ -43,25 +34,49 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
 // the process's umask).
 enum class NewFileAccess { Private, Document };
 
+// Replaces the file at target (a path that resolveSaveTarget gave) with
+// bytes: written to a new file of ours alone in the same folder, synced,
+// given the old file's (or the new file's) permissions and renamed over the
+// old one, so that the old file stays whole until the new one is complete.
+// Where the folder takes no new file but the file itself may be written,
+// where the file has other names (hard links) that must see the new bytes
+// too, or where a new file could not keep the old one's owner, the bytes
+// are written in place, read back and synced instead. A file whose
+// permissions forbid writing it is refused. New files that earlier saves of
+// ours, cut short on this machine, left behind are removed on the way.
+// beforeReplace runs once the new file is complete, before it replaces the
+// old one.
+FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes, NewFileAccess access,
+                         const std::function<void()>& beforeReplace = {});
+
 // The whole save of a file the reader named, for files that need no merge
-// (a kept reading): resolveSaveTarget, then replaceFile. A new file gets
-// the given access; the failure's problem names the cause.
+// (a kept reading): resolveSaveTarget, then replaceFile.
 FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> bytes, NewFileAccess access);
 
+// How long a save waits for another copy of the program that is saving in
+// the same folder: long enough for a slow disk, short enough that a copy
+// stopped in the middle of its save does not freeze this one for good.
+inline constexpr std::chrono::milliseconds kLockPatience{5000};
+
 // Holds an exclusive lock on a folder while it lives, so that two copies of
-// the program do not read and replace a file in it at the same moment. A
-// lock that cannot be had within about a second is given up: a stuck copy
-// must not stop another from saving.
+// the program do not read, merge and replace a file in it at the same time.
+// A lock that cannot be had within the patience given is a failure: going
+// on without it could let the other copy's save overwrite ours. Only a file
+// system that has no locks at all is saved to without one.
 class FolderLock {
 public:
-    explicit FolderLock(const std::string& folder);
+    explicit FolderLock(const std::string& folder, std::chrono::milliseconds patience = kLockPatience);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
+    // Empty when the save may go on; otherwise why not.
+    const std::string& problem() const { return m_problem; }
+
 private:
     FileDescriptor m_folder;
     bool m_locked = false;
+    std::string m_problem;
 };
 
 }  // namespace temparoka

@@ -154,6 +154,37 @@ std::size_t addedSince(const std::array<Entry, N>& base, const std::array<Entry,
     return N;
 }
 
+// How many of base's newest entries the file lacks although it is not
+// newer than them: those after the newest entry of base that the file still
+// holds. A file that another copy appended to holds base's newest entry (or
+// has rolled all of base off), and lacks nothing; one that a sync tool
+// replaced by an older or a diverging version lacks what base added since.
+template <class Entry, std::size_t N>
+std::size_t lackedByDisk(const std::array<Entry, N>& base, const std::array<Entry, N>& disk)
+{
+    const Entry empty{};
+    for (std::size_t newer = 0; newer < N; ++newer) {
+        const Entry& entry = base[N - 1 - newer];
+        if (sameEntry(entry, empty))
+            return 0;
+        if (std::any_of(disk.begin(), disk.end(), [&](const Entry& held) { return sameEntry(held, entry); }))
+            return newer;
+    }
+    return 0;
+}
+
+template <class Entry, std::size_t N>
+void appendNewest(std::array<Entry, N>& list, const std::array<Entry, N>& from, std::size_t count)
+{
+    const Entry empty{};
+    for (auto added = from.end() - static_cast<std::ptrdiff_t>(count); added != from.end(); ++added) {
+        if (sameEntry(*added, empty))
+            continue;
+        std::shift_left(list.begin(), list.end(), 1);
+        list.back() = *added;
+    }
+}
+
 template <class Entry, std::size_t N>
 std::array<Entry, N> mergedList(const std::array<Entry, N>& mine, const std::array<Entry, N>& base,
                                 const std::array<Entry, N>& disk)
@@ -161,13 +192,10 @@ std::array<Entry, N> mergedList(const std::array<Entry, N>& mine, const std::arr
     if (sameList(disk, base))
         return mine;
     std::array<Entry, N> merged = disk;
-    const Entry empty{};
-    for (auto added = mine.end() - static_cast<std::ptrdiff_t>(addedSince(base, mine)); added != mine.end(); ++added) {
-        if (sameEntry(*added, empty))
-            continue;
-        std::shift_left(merged.begin(), merged.end(), 1);
-        merged.back() = *added;
-    }
+    // What we saw (and saved) that the file lost comes back first, then
+    // what we added since.
+    appendNewest(merged, base, lackedByDisk(base, disk));
+    appendNewest(merged, mine, addedSince(base, mine));
     return merged;
 }
 

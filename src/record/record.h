@@ -70,10 +70,11 @@ bool recordPrediction(PredictionHistory& history, std::int32_t band, std::int32_
 // What a save writes, given what this copy of the program last read or
 // wrote (base; none when there was no file) and what the file holds now.
 // When the file still holds base, mine is written as it is. Otherwise
-// another copy saved meanwhile, or the file was replaced: what mine added
-// to base's lists since then is appended to the file's lists, newest last,
-// and nothing else, so entries that have rolled off either list stay off.
-// The birth data are mine.
+// another copy saved meanwhile, or the file was replaced: what base holds
+// beyond the newest of its entries that the file still has (what a sync
+// tool's older copy lacks), then what mine added to base's lists since, is
+// appended to the file's lists, newest last, and nothing else, so entries
+// that have rolled off either list stay off. The birth data are mine.
 Record mergedWithDisk(const Record& mine, const std::optional<Record>& base, const Record& disk);
 
 }  // namespace temparoka

@@ -1,4 +1,5 @@
 #include "app/recordfile.h"
+#include "common/savetemporary.h"
 #include "common/errors.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
@@ -10,12 +11,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
-#include <sys/socket.h>
+#include <vector>
+
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -35,34 +34,28 @@ TEST(RecordFile, MissingOrShortFilesAreNoRecordAndASaveReplacesThemWhole)
         EXPECT_FALSE(file.load().value()) << length;
         EXPECT_EQ(file.load().problem(), "") << length;
     }
+    // A record holds personal data: readable by us alone, from its
+    // temporary file on, whatever the umask.
+    ASSERT_EQ(unlink(file.path().c_str()), 0);
+    std::vector<mode_t> modes;
+    file.setBeforeReplace([&] {
+        for (const QFileInfo& entry : QDir(folder.path()).entryInfoList(QDir::Files | QDir::Hidden)) {
+            struct stat info {};
+            modes.push_back(stat(native(entry.filePath()).c_str(), &info) == 0 ? info.st_mode & 07777 : 0);
+        }
+    });
+    const mode_t mask = umask(0);
     Record record;
     record.children = 2;
     file.save(record);
+    umask(mask);
+    EXPECT_EQ(modes, std::vector<mode_t>{0600});
+    struct stat made {};
+    ASSERT_EQ(stat(file.path().c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0600u);
     EXPECT_EQ(fileBytes(file.path()).size(), 452);
     EXPECT_EQ(file.load().value(), record);
 }
-
-// Lets no file grow beyond a few bytes, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-};
 
 TEST(RecordFile, ASaveThatCannotWriteEverythingLeavesTheOldFileWhole)
 {
@@ -107,19 +100,32 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     EXPECT_EQ(fileBytes(file.path()), before);
     EXPECT_EQ(file.load().value(), old);
     // The next save goes through and replaces it whole, and clears away the
-    // dead child's new file; that of a process still running stays.
-    const QString running = folder.filePath(".temparoka.dat.new-" + QString::number(getppid()) + "-0");
-    writeBytes(native(running), "in use");
-    const QStringList leftBehind = {".temparoka.dat.new-" + QString::number(child) + "-0"};
-    EXPECT_EQ(QDir(folder.path())
-                  .entryList({".temparoka.dat.new-" + QString::number(child) + "-*"}, QDir::Files | QDir::Hidden),
-              leftBehind);
+    // dead child's new file, and nothing else: not that of a process still
+    // running, nor one made in another container or on another machine
+    // sharing the folder, nor one that is not ours.
+    const auto leftover = [&](const std::string& tag, pid_t pid) {
+        return ".temparoka.dat.new-" + QString::fromStdString(tag) + '-' + QString::number(pid) + "-0123456789abcdef";
+    };
+    const std::string otherContainer = runTag().substr(0, runTag().find('-')) + "-1";
+    const QStringList kept = {leftover(runTag(), getppid()), leftover(otherContainer, child),
+                              leftover(std::string(32, 'b') + runTag().substr(32), child), leftover(runTag(), 999999)};
+    for (const QString& name : kept)
+        writeBytes(native(folder.filePath(name)), "in use");
+    if (geteuid() == 0)
+        ASSERT_EQ(chown(native(folder.filePath(kept.back())).c_str(), 65534, 65534), 0);
+    else
+        ASSERT_EQ(QFile::remove(folder.filePath(kept.back())), true);  // only root can plant another's file
+    ASSERT_EQ(QDir(folder.path()).entryList({leftover(runTag(), child).chopped(16) + '*'}, QDir::Files | QDir::Hidden)
+                  .size(),
+              1);
     file.setBeforeReplace({});
     const Record later = recordWithBirthday(32000);
     file.save(later);
     EXPECT_EQ(file.load().value(), later);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-              (QStringList{".temparoka.dat.new-" + QString::number(getppid()) + "-0", "temparoka.dat"}));
+    QStringList expected = geteuid() == 0 ? kept : kept.mid(0, 3);
+    expected << "temparoka.dat";
+    expected.sort();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
 TEST(RecordFile, EveryTruncationOfARecordLoadsAsNoRecord)
@@ -137,86 +143,6 @@ TEST(RecordFile, EveryTruncationOfARecordLoadsAsNoRecord)
 }
 
 // Puts something that is not a regular file where the record belongs.
-enum class Planted { NamedPipe, Folder, Socket, LinkToPipe, LinkToFolder, LinkToDevice, DanglingLink };
-
-void plant(Planted what, const QString& folder, const std::string& path)
-{
-    const std::string pipe = native(folder + "/pipe");
-    switch (what) {
-    case Planted::NamedPipe:
-        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-        break;
-    case Planted::Folder:
-        ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
-        break;
-    case Planted::Socket: {
-        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        ASSERT_LT(path.size(), sizeof(address.sun_path));
-        std::copy(path.begin(), path.end(), address.sun_path);
-        ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-        close(fd);
-        break;
-    }
-    case Planted::LinkToPipe:
-        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-        ASSERT_EQ(symlink(pipe.c_str(), path.c_str()), 0);
-        break;
-    case Planted::LinkToFolder:
-        ASSERT_EQ(symlink(native(folder).c_str(), path.c_str()), 0);
-        break;
-    case Planted::LinkToDevice:
-        ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0);
-        break;
-    case Planted::DanglingLink:
-        ASSERT_EQ(symlink(native(folder + "/nowhere").c_str(), path.c_str()), 0);
-        break;
-    }
-}
-
-TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
-{
-    struct Case {
-        Planted what;
-        const char* loadProblem;  // "" where the load counts it as no file
-        const char* saveProblem;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {Planted::NamedPipe, "it is a named pipe, not a regular file", "it is a named pipe, not a regular file"},
-        {Planted::Folder, "it is a folder, not a regular file", "it is a folder, not a regular file"},
-        {Planted::Socket, "it is a socket, not a regular file", "it is a socket, not a regular file"},
-        {Planted::LinkToPipe, "it is a named pipe, not a regular file", "it is a link to a named pipe, not to a regular file"},
-        {Planted::LinkToFolder, "it is a folder, not a regular file", "it is a link to a folder, not to a regular file"},
-        {Planted::LinkToDevice, "it is a device, not a regular file", "it is a link to a device, not to a regular file"},
-        {Planted::DanglingLink, "", "it is a link that leads nowhere"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        QTemporaryDir folder;
-        const std::string path = native(folder.filePath("temparoka.dat"));
-        plant(c.what, folder.path(), path);
-        SCOPED_TRACE(c.saveProblem);
-        struct stat before {};
-        ASSERT_EQ(lstat(path.c_str(), &before), 0);
-
-        RecordFile file(path);
-        const LoadedRecord loaded = file.load();  // a pipe read would block here for good
-        EXPECT_FALSE(loaded.value());
-        EXPECT_EQ(loaded.problem(), *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
-        EXPECT_EQ(saveError(file, Record{}), "Cannot save " + path + ": " + c.saveProblem);
-
-        struct stat after {};
-        ASSERT_EQ(lstat(path.c_str(), &after), 0);
-        EXPECT_EQ(after.st_ino, before.st_ino);  // the same thing still stands there
-        EXPECT_EQ(after.st_mode, before.st_mode);
-    }
-    struct stat zero {};
-    ASSERT_EQ(stat("/dev/zero", &zero), 0);
-    EXPECT_TRUE(S_ISCHR(zero.st_mode));
-}
-
 TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
 {
     QTemporaryDir folder;
@@ -236,7 +162,9 @@ TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
 
 TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
 {
-    enum class Situation { Ordinary, FolderTakesNoNewFile, SecondName, ReadOnlyFile, FolderTakesNoFileAndHasNone };
+    enum class Situation {
+        Ordinary, FolderTakesNoNewFile, SecondName, ReadOnlyFile, FolderTakesNoFileAndHasNone, AnotherUsersFile
+    };
     struct Case {
         Situation situation;
         const char* problem;  // "" for a save that goes through
@@ -249,6 +177,7 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
         {Situation::SecondName, "", true},  // the other name must see the new record too
         {Situation::ReadOnlyFile, "it is read-only", true},
         {Situation::FolderTakesNoFileAndHasNone, "Permission denied", false},
+        {Situation::AnotherUsersFile, "", false},  // saved by root: it stays theirs
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -279,6 +208,11 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
             ASSERT_EQ(unlink(file.path().c_str()), 0);
             readOnly.emplace(folder.path());
             break;
+        case Situation::AnotherUsersFile:
+            if (geteuid() != 0)
+                continue;
+            ASSERT_EQ(chown(file.path().c_str(), 65534, 65534), 0);
+            break;
         }
         struct stat before {};
         const bool existed = stat(file.path().c_str(), &before) == 0;
@@ -297,6 +231,8 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
         EXPECT_EQ(after.st_size, *c.problem ? 600 : 452);
         EXPECT_EQ(after.st_ino == before.st_ino, c.inPlace);
         EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
         if (c.situation == Situation::SecondName) {
             EXPECT_EQ(RecordFile(secondName).load().value(), recordWithBirthday(31000));
         }
@@ -338,6 +274,23 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
     const PredictionRecord expectedLater[] = {{5, 2, 1, 50}, {4, 2, 2, 51}, {3, 3, 3, 51}};
     const Record later = fileA.save(again);
     EXPECT_TRUE(std::equal(std::begin(expectedLater), std::end(expectedLater), later.verlauf.end() - 3));
+
+    // A copy held up just before its rename (a slow disk, a stop signal)
+    // still holds the folder: the other copy's save fails rather than be
+    // overwritten by it, and goes through once the first has finished.
+    RecordFile stalled(path), other(path);
+    Record held = *stalled.load().value(), waiting = *other.load().value();
+    recordPrediction(held.verlauf, 2, 2, 2, 52);
+    recordPrediction(waiting.verlauf, 1, 5, 1, 52);
+    other.setLockPatience(std::chrono::milliseconds(0));
+    std::string whileHeld;
+    stalled.setBeforeReplace([&] { whileHeld = saveError(other, waiting); });
+    stalled.save(held);
+    EXPECT_EQ(whileHeld, "Cannot save " + path + ": another copy of the program is saving there and has not finished");
+    other.save(waiting);
+    const PredictionRecord expectedBoth[] = {{2, 2, 2, 52}, {1, 5, 1, 52}};
+    const Record both = *RecordFile(path).load().value();
+    EXPECT_TRUE(std::equal(std::begin(expectedBoth), std::end(expectedBoth), both.verlauf.end() - 2));
 }
 
 // A folder name that is not valid UTF-8, and a folder path of 3,999 bytes

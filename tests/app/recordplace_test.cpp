@@ -76,6 +76,7 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
         readOnlyEmpty = recordPlace(programFolder, dataFolder);
     }
     writeBytes(programFolder + "temparoka.dat", QByteArray(452, '\0'));
+    ReadOnlyFolder::giveToUnprivilegedUser(program.filePath("temparoka.dat"));  // the reader's own record
     {
         ReadOnlyFolder readOnly(program.path());
         readOnlyWithRecord = recordPlace(programFolder, dataFolder);
@@ -87,6 +88,103 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
     RecordFile file(readOnlyEmpty);
     file.save(recordWithBirthday(30000));
     EXPECT_EQ(file.load().value(), recordWithBirthday(30000));
+}
+
+// A folder's owner, group and mode, as a test sets them up.
+void setUp(const std::string& path, uid_t owner, gid_t group, mode_t mode)
+{
+    ASSERT_EQ(lchown(path.c_str(), owner, group), 0) << path;
+    ASSERT_EQ(chmod(path.c_str(), mode), 0) << path;
+}
+
+TEST(RecordFile, OnlyFoldersAndRecordsOfTheReadersOwnAreUsed)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give folders to other users";
+    constexpr uid_t other = 65534;
+    enum class Beside { Nothing, OurRecord, OthersRecord, OthersLink };
+    struct Case {
+        const char* what;
+        uid_t programOwner;
+        gid_t programGroup;
+        mode_t programMode;
+        Beside beside;
+        mode_t dataHomeMode;  // the folder the data folder is made in
+        uid_t dataOwner;
+        mode_t dataMode;  // 0: the data folder is not made yet
+        const char* place;  // "beside", "data", or why there is none
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"our folder", 0, 0, 0700, Beside::Nothing, 0700, 0, 0, "beside"},
+        {"our folder, group our own", 0, 0, 0770, Beside::OurRecord, 0700, 0, 0, "beside"},
+        {"a folder anyone may write", 0, 0, 0777, Beside::OurRecord, 0700, 0, 0, "data"},
+        {"a shared folder", 0, 0, 01777, Beside::Nothing, 0700, 0, 0, "data"},
+        {"a folder another group may write", 0, other, 0775, Beside::OurRecord, 0700, 0, 0, "data"},
+        {"another user's folder", other, other, 0755, Beside::Nothing, 0700, 0, 0, "data"},
+        {"another user's record", 0, 0, 0755, Beside::OthersRecord, 0700, 0, 0, "data"},
+        {"another user's link", 0, 0, 0755, Beside::OthersLink, 0700, 0, 0, "data"},
+        {"a data folder of another user's", 0, 0, 0777, Beside::Nothing, 0700, other, 0700,
+         "the program's folder cannot keep it, and the data folder @temparoka/ belongs to another user"},
+        {"a data folder others may write", 0, 0, 0777, Beside::Nothing, 0700, 0, 0777,
+         "the program's folder cannot keep it, and others may write in the data folder @temparoka/"},
+        {"a data folder to be made in a shared folder", 0, 0, 0777, Beside::Nothing, 01777, 0, 0,
+         "the program's folder cannot keep it, and others may write in the folder @"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir program, data;
+        const std::string programFolder = native(program.path()) + '/', dataHome = native(data.path()) + '/';
+        const std::string beside = programFolder + "temparoka.dat", dataFolder = dataHome + "temparoka/";
+        if (c.beside != Beside::Nothing) {
+            writeBytes(beside, QByteArray(452, '\0'));
+            if (c.beside == Beside::OthersLink) {
+                ASSERT_EQ(rename(beside.c_str(), (programFolder + "mine.dat").c_str()), 0);
+                ASSERT_EQ(symlink((programFolder + "mine.dat").c_str(), beside.c_str()), 0);
+            }
+            ASSERT_EQ(lchown(beside.c_str(), c.beside == Beside::OurRecord ? 0 : other, 0), 0);
+        }
+        setUp(programFolder, c.programOwner, c.programGroup, c.programMode);
+        setUp(dataHome, 0, 0, c.dataHomeMode);
+        if (c.dataMode) {
+            ASSERT_EQ(mkdir(dataFolder.c_str(), 0700), 0);
+            setUp(dataFolder, c.dataOwner, 0, c.dataMode);
+        }
+        const Location place = recordPlace(programFolder, Location(dataFolder));
+        std::string expected = c.place;
+        if (expected == "beside")
+            EXPECT_EQ(place.value(), beside);
+        else if (expected == "data")
+            EXPECT_EQ(place.value(), dataFolder + "temparoka.dat");
+        else
+            EXPECT_EQ(place.problem(), expected.replace(expected.find('@'), 1, dataHome));
+        setUp(programFolder, 0, 0, 0700);  // for QTemporaryDir to clear it
+    }
+}
+
+TEST(RecordFile, RootTakesOnlyItsOwnFoldersFromTheEnvironment)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give folders to other users";
+    QTemporaryDir rootsOwn, usersHome;
+    const std::string root = native(rootsOwn.path()), user = native(usersHome.path());
+    ASSERT_EQ(chown(user.c_str(), 65534, 65534), 0);
+    struct Case {
+        std::string xdgDataHome, home, folder;
+    };
+    const Case cases[] = {
+        {"", root, root + "/.local/share/temparoka/"},
+        {"", user, "/root/.local/share/temparoka/"},  // kept by "sudo -E"
+        {user + "/.local/share", root, root + "/.local/share/temparoka/"},  // not made yet, in their home
+        {root + "/data", user, root + "/data/temparoka/"},
+    };
+    for (const Case& c : cases) {
+        const char* xdg = c.xdgDataHome.empty() ? nullptr : c.xdgDataHome.c_str();
+        EXPECT_EQ(dataFolderOf(0, xdg, c.home.c_str(), "/root").value(), c.folder) << c.xdgDataHome << c.home;
+        // Another user takes the environment as it is.
+        EXPECT_EQ(dataFolderOf(1000, xdg, c.home.c_str(), "/root").value(), dataFolderFrom(xdg, c.home.c_str(), "/root").value());
+    }
 }
 
 std::string oddFolder(const NativeTemporaryFolder& root, bool longPath)

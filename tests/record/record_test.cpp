@@ -186,6 +186,10 @@ TEST(RecordMerge, CopiesSavingInTurnAppendWhatEachAddedAndNothingElse)
          range(30, 41)},
         {"a file that another copy made first", {}, {}, "X A< B< A+13 A*201 A! B+14 B*202 B!", {13, 14}, {201, 202}},
         {"a file deleted meanwhile", twelve, twenty, "A< X A+13 A!", range(2, 13), twenty},
+        {"a sync tool puts back the file from before our save", twelve, {}, "A< A+13 A! R A+14 A!", range(3, 14), {},
+         twelve},
+        {"a sync tool keeps another machine's pick instead of ours", twelve, {}, "A< A+13 A! R A+14 A!",
+         range(4, 12) + std::vector{20, 13, 14}, {}, range(2, 12) + std::vector{20}},
     };
     // clang-format on
     for (const Scenario& s : scenarios) {

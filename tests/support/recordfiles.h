@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
+
+#include <sys/resource.h>
 
 namespace temparoka::test {
 
@@ -49,5 +52,27 @@ inline Record recordWithBirthday(double birthday)
     record.birthday = birthday;
     return record;
 }
+
+// Lets no file grow beyond a few bytes, as a full disk would.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_handler)(int) = nullptr;
+};
 
 }  // namespace temparoka::test

@@ -1,0 +1,147 @@
+// What the record file refuses: anything in its place that is not a
+// regular file, or a link that another user made, is neither read nor
+// replaced; and the new files of cut-off saves that are not ours to remove.
+
+#include "app/recordfile.h"
+#include "common/savetemporary.h"
+#include "support/recordfiles.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using namespace temparoka;
+using namespace temparoka::test;
+
+namespace {
+
+enum class Planted { NamedPipe, Folder, Socket, LinkToPipe, LinkToFolder, LinkToDevice, DanglingLink, LinkOfAnotherUser };
+
+void plant(Planted what, const QString& folder, const std::string& path)
+{
+    const std::string pipe = native(folder + "/pipe");
+    switch (what) {
+    case Planted::NamedPipe:
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+        break;
+    case Planted::Folder:
+        ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+        break;
+    case Planted::Socket: {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        ASSERT_LT(path.size(), sizeof(address.sun_path));
+        std::copy(path.begin(), path.end(), address.sun_path);
+        ASSERT_EQ(bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        close(fd);
+        break;
+    }
+    case Planted::LinkToPipe:
+        ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+        ASSERT_EQ(symlink(pipe.c_str(), path.c_str()), 0);
+        break;
+    case Planted::LinkToFolder:
+        ASSERT_EQ(symlink(native(folder).c_str(), path.c_str()), 0);
+        break;
+    case Planted::LinkToDevice:
+        ASSERT_EQ(symlink("/dev/zero", path.c_str()), 0);
+        break;
+    case Planted::DanglingLink:
+        ASSERT_EQ(symlink(native(folder + "/nowhere").c_str(), path.c_str()), 0);
+        break;
+    case Planted::LinkOfAnotherUser:  // at a file of ours, by a user who may write in the folder
+        writeBytes(native(folder + "/diary.txt"), "Dear diary");
+        ASSERT_EQ(symlink(native(folder + "/diary.txt").c_str(), path.c_str()), 0);
+        ASSERT_EQ(lchown(path.c_str(), 65534, 65534), 0);
+        break;
+    }
+}
+
+TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
+{
+    struct Case {
+        Planted what;
+        const char* loadProblem;  // "" where the load counts it as no file
+        const char* saveProblem;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {Planted::NamedPipe, "it is a named pipe, not a regular file", "it is a named pipe, not a regular file"},
+        {Planted::Folder, "it is a folder, not a regular file", "it is a folder, not a regular file"},
+        {Planted::Socket, "it is a socket, not a regular file", "it is a socket, not a regular file"},
+        {Planted::LinkToPipe, "it is a named pipe, not a regular file", "it is a link to a named pipe, not to a regular file"},
+        {Planted::LinkToFolder, "it is a folder, not a regular file", "it is a link to a folder, not to a regular file"},
+        {Planted::LinkToDevice, "it is a device, not a regular file", "it is a link to a device, not to a regular file"},
+        {Planted::DanglingLink, "", "it is a link that leads nowhere"},
+        {Planted::LinkOfAnotherUser, "", "it is a link that another user made"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        if (c.what == Planted::LinkOfAnotherUser && geteuid() != 0)
+            continue;  // only root can plant another user's link
+        QTemporaryDir folder;
+        const std::string path = native(folder.filePath("temparoka.dat"));
+        plant(c.what, folder.path(), path);
+        SCOPED_TRACE(c.saveProblem);
+        struct stat before {};
+        ASSERT_EQ(lstat(path.c_str(), &before), 0);
+
+        RecordFile file(path);
+        const LoadedRecord loaded = file.load();  // a pipe read would block here for good
+        EXPECT_FALSE(loaded.value());
+        EXPECT_EQ(loaded.problem(), *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
+        EXPECT_EQ(saveError(file, Record{}), "Cannot save " + path + ": " + c.saveProblem);
+
+        struct stat after {};
+        ASSERT_EQ(lstat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);  // the same thing still stands there
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        if (c.what == Planted::LinkOfAnotherUser) {
+            EXPECT_EQ(fileBytes(native(folder.filePath("diary.txt"))), "Dear diary");
+        }
+    }
+    struct stat zero {};
+    ASSERT_EQ(stat("/dev/zero", &zero), 0);
+    EXPECT_TRUE(S_ISCHR(zero.st_mode));
+}
+
+TEST(RecordFile, TemporaryNamesFitAndAreKnownOnlyAsOurOwnDeadSaves)
+{
+    const auto dead = [](pid_t) { return false; };
+    const auto running = [](pid_t) { return true; };
+    const std::string tag = runTag(), name = "temparoka.dat";
+    ASSERT_FALSE(tag.empty());
+    // Every name fits, and two are never the same.
+    for (const std::string& target : {name, std::string(255, 'r')}) {
+        const std::string a = temporaryName(target), b = temporaryName(target);
+        EXPECT_LE(a.size(), 255u);
+        EXPECT_NE(a, b);
+        EXPECT_TRUE(isLeftoverOf(a, target, tag, dead)) << a;
+        EXPECT_FALSE(isLeftoverOf(a, target, tag, running)) << a;
+    }
+    const std::string ours = ".temparoka.dat.new-" + tag + "-4242-";
+    struct Case {
+        std::string entry;
+        bool leftover;
+    };
+    const Case cases[] = {
+        {ours + "0123456789abcdef", true},
+        {ours + "0123456789abcde", false},  // not a name we make
+        {ours + "0123456789abcdefg", false},
+        {".temparoka.dat.new-4242-0", false},  // an older version's: its pid says nothing
+        {".temparoka.dat.new-" + tag.substr(0, tag.find('-')) + "-1-4242-0123456789abcdef", false},  // another container
+        {".other.dat.new-" + tag + "-4242-0123456789abcdef", false},
+        {"temparoka.dat", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isLeftoverOf(c.entry, name, tag, dead), c.leftover) << c.entry;
+    EXPECT_FALSE(isLeftoverOf(ours + "0123456789abcdef", name, "", dead));  // a system that cannot tell
+}
+
+}  // namespace
