@@ -4,6 +4,10 @@ application on top, then the two readings, then the output, the record and
 the common ground below them. A folder may include itself and the folders
 listed for it, nothing else; the readings do not include each other.
 
+Checks too that only the file layer (common/safesave, common/nativefile)
+writes files: every other file of src/ may write into memory (a QBuffer)
+and hand the bytes to it, but opens, creates, renames or removes nothing.
+
 Usage: layout.py <source folder>
 """
 import os
@@ -19,6 +23,12 @@ ALLOWED = {
     'common': {'common'},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+FILE_LAYER = {'common/safesave.cpp', 'common/savetemporary.cpp', 'common/nativefile.cpp'}
+# Ways to write a file; WriteOnly and ReadWrite only count where the line
+# opens something other than a buffer in memory.
+WRITES = re.compile(r'\b(QSaveFile|O_WRONLY|O_RDWR|O_CREAT|fopen|ofstream|fstream|setOutputFileName|'
+                    r'creat|rename|renameat|unlink|unlinkat|mkdir|mkpath|QFile::copy|QFile::remove|'
+                    r'QFile::rename|QFile::link)\b|\b(WriteOnly|ReadWrite|Append)\b')
 
 
 def main():
@@ -38,14 +48,22 @@ def main():
             if not name.endswith(('.h', '.cpp')):
                 continue
             with open(os.path.join(src, folder, name), encoding='utf-8') as f:
-                for included in INCLUDE.findall(f.read()):
-                    target = forms.get(included) or included.split('/')[0]
-                    if target not in ALLOWED[folder]:
-                        wrong.append(f'src/{folder}/{name} includes "{included}"')
+                text = f.read()
+            if f'{folder}/{name}' not in FILE_LAYER:
+                for number, line in enumerate(text.splitlines(), 1):
+                    code = line.split('//')[0]
+                    found = WRITES.search(code)
+                    if found and (found.group(1) or 'buffer' not in code.lower()):
+                        wrong.append(f'src/{folder}/{name}:{number} writes a file: {line.strip()}')
+            for included in INCLUDE.findall(text):
+                target = forms.get(included) or included.split('/')[0]
+                if target not in ALLOWED[folder]:
+                    wrong.append(f'src/{folder}/{name} includes "{included}"')
     if wrong:
-        print('includes that run the wrong way:', *wrong, sep='\n  ', file=sys.stderr)
+        print('includes that run the wrong way, or files written outside the file layer:', *wrong, sep='\n  ',
+              file=sys.stderr)
         return 1
-    print('every include runs one way')
+    print('every include runs one way, and only the file layer writes files')
     return 0
 
 
