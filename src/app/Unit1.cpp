@@ -214,6 +214,7 @@ void TForm1::speichern()
     verlauf = saved.verlauf;
     wuerfe = saved.wuerfe;
     m_saveOwed = false;
+    m_owedSaveFailureTold = false;
 }
 
 void TForm1::wurfspeichern()

@@ -134,6 +134,9 @@ private:
     void sanskr3Click() { sanskrClick(3); }
     void sanskr4Click() { sanskrClick(4); }
     void sanskr5Click() { sanskrClick(5); }
+    // Saves what an earlier failed save left owed, for a reading that
+    // records nothing new; its failure does not stop the reading.
+    void retryOwedSave();
     void turnCardFaceUp(int card);
     void turnCardFaceDown();
 
@@ -156,6 +159,9 @@ private:
     // Set while the record holds something the file lacks because a save
     // failed; the next reading saves again even when it records nothing new.
     bool m_saveOwed = false;
+    // Set once the reader was told that a reading recording nothing new
+    // could not save what was owed; cleared by the next save that succeeds.
+    bool m_owedSaveFailureTold = false;
     int m_faceUpCard = 0;  // the card lying face up, 0 for none
     bool m_centred = false;
 };

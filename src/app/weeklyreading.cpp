@@ -6,6 +6,7 @@
 
 #include "app/Unit1.h"
 
+#include "app/application.h"
 #include "common/calendar.h"
 #include "common/clock.h"
 #include "common/errors.h"
@@ -23,6 +24,7 @@
 #include <QEvent>
 
 #include <cmath>
+#include <utility>
 
 namespace temparoka {
 
@@ -45,7 +47,8 @@ constexpr int kTitleBarHeight = 24;
 
 // Eats the keys meant for the main window. The deal's pauses handle no
 // events, so keys pressed meanwhile wait in the queue; once the cards lie
-// there, a waiting Space would take a card the reader never chose.
+// there, a waiting Space would take a card the reader never chose, and a
+// waiting Ctrl+H would open the earlier readings over the cards.
 class TypedAheadKeys : public QObject {
 public:
     explicit TypedAheadKeys(QWidget* window) : m_window(window) {}
@@ -57,7 +60,13 @@ protected:
         if (type != QEvent::KeyPress && type != QEvent::KeyRelease && type != QEvent::ShortcutOverride)
             return false;
         auto* widget = qobject_cast<QWidget*>(receiver);
-        return widget && widget->window() == m_window;
+        if (!widget || widget->window() != m_window)
+            return false;
+        // A window's shortcut fires before its key is delivered, unless the
+        // focus claims the key first: claim it, and the key is dropped too.
+        if (type == QEvent::ShortcutOverride)
+            event->accept();
+        return true;
     }
 
 private:
@@ -179,14 +188,38 @@ void TForm1::vorhersage()
     weeklyOpening(output, lunarMonths(request));
 
     const TextKey key = chooseKey(request, verlauf, table, programRandom());
-    // A record whose last save failed is saved again, new prediction or not.
-    if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)) || m_saveOwed)
+    // A new prediction is saved before it is read, or not read at all; a
+    // record whose last save failed is saved again, new prediction or not.
+    if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)))
         speichern();
+    else if (m_saveOwed)
+        retryOwedSave();
 
     blockausgabe(output, table.cell(key.band, key.quality, key.variant));
     output.caretToStart();
     output.exec();
     enterEntryMode();
+}
+
+void TForm1::retryOwedSave()
+{
+    // Nothing new is at stake here: this week's prediction is in the record
+    // already, and only the save that failed after it is tried again. Were
+    // this failure to stop the reading as a new prediction's does, a record
+    // kept read-only would refuse the week's reading for good. So this is
+    // the one place besides the application object that catches a
+    // FileError: the reading goes on, and the reader is told in the error
+    // box once, at the first failed retry, and not again until a save
+    // succeeds.
+    try {
+        speichern();
+    } catch (const FileError& error) {
+        TApplication* application = TApplication::instance();
+        if (!application)
+            throw;  // without our application object, nothing here shows the box
+        if (!std::exchange(m_owedSaveFailureTold, true))
+            application->showError(QString::fromStdString(error.what()));
+    }
 }
 
 ReadingCard TForm1::cardFace(int card)

@@ -8,6 +8,7 @@
 #include "app/program.h"
 #include "app/spende.h"
 #include "common/calendar.h"
+#include "output/riwayat.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace temparoka;
@@ -273,6 +275,44 @@ TEST_F(Keyboard, ChildrenArrowsStayInsideTheRangeAndCorrectATypedNumber)
     press(Qt::Key_Up);  // the typed number is put right first, not stepped from
     EXPECT_EQ(spin->value(), 10);
     EXPECT_EQ(spin->text().toStdString(), "10");
+}
+
+TEST_F(Keyboard, KeysTypedDuringTheDealAreDroppedAndCtrlHWorksAgainInEntryMode)
+{
+    Program program({clock, nativeFolder(folder), sound, [this](double seconds) {
+                         if (*onWait)
+                             (*onWait)(seconds);
+                     }});
+    TForm1& form = program.Form1();
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    AutoClose reading(&program.ausform());
+    AutoClose earlier(&program.riwayat());
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Space, Qt::NoModifier},  // would take the first card
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_H, Qt::ControlModifier},  // would open the earlier readings
+    };
+    for (const auto& [key, modifiers] : keys) {
+        // The key reaches the window as the system hands it over: it waits
+        // while the deal pauses and is read once the cards lie there.
+        bool typed = false;
+        *onWait = [&](double) {
+            if (!std::exchange(typed, true))
+                QMetaObject::invokeMethod(
+                    &form, [&] { QTest::keyClick(form.windowHandle(), key, modifiers); }, Qt::QueuedConnection);
+        };
+        form.losgehts->trigger();
+        *onWait = nullptr;
+        processEvents();
+        ASSERT_TRUE(typed);
+        EXPECT_EQ(form.karte, 0) << key;
+        EXPECT_EQ(reading.shown + earlier.shown, 0) << key;
+        form.enterEntryMode();
+    }
+    QTest::keyClick(form.windowHandle(), Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(earlier.shown, 1);
 }
 
 // Takes the web page the donation window asks for, so that no browser starts.

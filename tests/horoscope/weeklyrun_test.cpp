@@ -214,31 +214,43 @@ TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
     ErrorBoxRecorder box;
     const auto form = makeWindow();
     AutoClose closer(&output);
-    form->losgehts->trigger();
-    {
-        ReadOnlyFolder readOnly(folder.path());
-        QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+    form->speichern();  // the reader's record, which its owner then makes read-only
+    struct Request {
+        const char* what;
+        int day;  // after the fixture's Monday
+        bool readOnly;
+        int boxes;  // so far
+        int readings;
+    };
+    // clang-format off
+    const Request requests[] = {
+        {"a new prediction that cannot be kept is not read", 0, true, 1, 0},
+        // The same week: the card is reused, the pick is the same, nothing
+        // new is at stake; the owed save fails again and is told of once.
+        {"the same week again", 0, true, 2, 1},
+        {"and again", 0, true, 2, 2},
+        {"writable again: the owed save is made", 0, false, 2, 3},
+        {"saved: nothing is owed, nothing tried", 0, true, 2, 4},
+        {"the next week's new prediction", 7, true, 3, 4},
+        {"a new streak of failures is told of anew", 7, true, 4, 5},
+    };
+    // clang-format on
+    for (const Request& r : requests) {
+        clock->set(kMonday7December2026At15 + r.day);
+        QFile::setPermissions(recordPath(), r.readOnly ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
+                                                       : QFile::ReadOwner | QFile::WriteOwner);
+        form->losgehts->trigger();
+        if (form->karte == 0)  // dealt: a new week
+            QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+        ASSERT_EQ(box.texts.size(), r.boxes) << r.what;
+        EXPECT_EQ(closer.shown, r.readings) << r.what;
     }
-    ASSERT_EQ(box.texts.size(), 1);
-    EXPECT_FALSE(QFile::exists(recordPath()));
-
-    // The same week again: the card is reused, the pick is the same, and yet
-    // the draw and the prediction reach the file now.
-    form->losgehts->trigger();
-    EXPECT_EQ(closer.shown, 1);
-    ASSERT_TRUE(storedRecord());
+    EXPECT_EQ(box.texts[1], "Cannot save " + recordPath() + ": it is read-only.");
+    // What the owed save kept, and the read-only week after left alone.
     EXPECT_EQ(storedRecord()->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
     EXPECT_EQ(storedRecord()->wuerfe.back().card, 3);
-
-    // Once saved, a repeat leaves the file alone (not even rewritten).
-    const QByteArray saved = readRecordBytes();
-    {
-        ReadOnlyFolder readOnly(folder.path());
-        form->losgehts->trigger();
-    }
-    EXPECT_EQ(box.texts.size(), 1);
-    EXPECT_EQ(closer.shown, 2);
-    EXPECT_EQ(readRecordBytes(), saved);
+    EXPECT_EQ(form->verlauf.back().week, 51);
+    QFile::setPermissions(recordPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(WeeklyRun, AFileReplacedWhileTheProgramRunsLosesNoReading)
