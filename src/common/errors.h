@@ -1,7 +1,10 @@
 #pragma once
 // Error types. Each carries the text the user reads in the error box; the
 // application object turns any of them that a handler lets escape into that
-// box, so nothing else in the program catches them.
+// box. Nothing else in the program catches them, but for the few commands
+// that must go on after a failure (the weekly reading's retry of a save
+// that failed before, the commands that keep a reading), which show the
+// same box themselves.
 
 #include <stdexcept>
 #include <string>

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The real program under faults: a strange sound file, named pipes, a file
 size limit, two copies sharing one record, a read-only folder, stray
-command-line options. Each case starts a copy of the built program on its
+command-line options, other users' links and records. Each case starts a copy of the built program on its
 own Xvfb display and watches it from outside: its windows (xdotool), the
 error box's text (Ctrl+C, then xclip), its files, and whether it lives.
 
@@ -127,6 +127,41 @@ def read_only_program_folder(bindir):
         check(not os.path.exists(os.path.join(folder, 'temparoka.dat')), 'a record appeared in the program folder')
 
 
+def other_users_links_and_records_are_left_alone(bindir):
+    if not AS_ROOT:
+        print('only root can play two other users')
+        return
+    with Harness(bindir, as_nobody=True) as h:
+        # A shared folder (1777): a third user links the record's name to a
+        # file of the reader's.
+        folder = h.program_folder('shared')
+        os.chmod(folder, 0o1777)
+        diary = os.path.join(h.home, 'diary.txt')
+        with open(diary, 'wb') as f:
+            f.write(b'Dear diary')
+        h.own(diary)
+        planted = os.path.join(folder, 'temparoka.dat')
+        os.symlink(diary, planted)
+        os.lchown(planted, 65533, 65533)
+        program = h.start(folder)
+        h.read(program, h.window(MAIN, program))
+        h.still_alive(program)
+        check(read_bytes(diary) == b'Dear diary', 'the planted link was written through')
+        own = os.path.join(h.home, '.local', 'share', 'temparoka', 'temparoka.dat')
+        check(history(read_bytes(own))[-1] == SEEN_PREDICTION, "the reader's own record lacks the reading")
+        check(os.stat(own).st_mode & 0o777 == 0o600, f'the new record is {oct(os.stat(own).st_mode)}')
+
+        # A shared install that root has used: root's record is not the reader's.
+        roots = seeded_record(50)
+        folder = h.program_folder('opt', record=roots)
+        os.remove(own)
+        program = h.start(folder)
+        h.read(program, h.window(MAIN, program))
+        h.still_alive(program)
+        check(read_bytes(os.path.join(folder, 'temparoka.dat')) == roots, "root's record was changed")
+        check(history(read_bytes(own))[-1] == SEEN_PREDICTION, "the reader's reading went elsewhere")
+
+
 def command_line_options_are_ignored(bindir):
     with Harness(bindir) as h:
         program = h.start(h.program_folder(), '-reverse', '-qwindowtitle', 'X', '-platform', 'offscreen')
@@ -141,6 +176,7 @@ CASES = {
     'TwoCopiesInOneFolderKeepBothReadings': two_copies_in_one_folder_keep_both_readings,
     'ReadOnlyProgramFolder': read_only_program_folder,
     'CommandLineOptionsAreIgnored': command_line_options_are_ignored,
+    'OtherUsersLinksAndRecordsAreLeftAlone': other_users_links_and_records_are_left_alone,
 }
 
 

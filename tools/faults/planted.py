@@ -35,6 +35,8 @@ DREAM = 'dream/dreamrules.cpp'
 WINDOW = 'app/weeklyreading.cpp'
 SAVING = 'common/safesave.cpp'
 RECORD_FILE = 'app/recordfile.cpp'
+RECORD_PLACE = 'app/recordplace.cpp'
+TEMPORARY = 'common/savetemporary.cpp'
 HISTORY = 'horoscope/history.cpp'
 READING = 'output/reading.cpp'
 DOCUMENT = 'output/readingdocument.cpp'
@@ -134,14 +136,27 @@ FAULTS = [
     # the record's merge: what a copy appends to a file another copy changed
     Fault('merge-counts-from-one', RECORD, 'for (std::size_t shift = 0; shift < N; ++shift)',
           'for (std::size_t shift = 1; shift < N; ++shift)'),
+    Fault('merge-forgets-what-a-sync-tool-dropped', RECORD,
+          '    appendNewest(merged, base, lackedByDisk(base, disk));\n', ''),
 
     # saving a file: in place, replaced, or left alone, and what is kept of the old one
     Fault('in-place-keeps-old-tail', SAVING, '    if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0)\n        return systemFailure(errno);\n', ''),
     Fault('read-only-written-by-root', SAVING, 'return (info.st_mode & 0222) == 0;', 'return false;'),
     Fault('second-name-split-off', SAVING, 'old.st_nlink > 1', 'old.st_nlink > 2'),
     Fault('in-place-without-a-file', SAVING, 'if (exists && isPermissionProblem(error))', 'if (isPermissionProblem(error))'),
-    Fault('new-file-loses-mode', SAVING, '        ::fchmod(file.get(), old.st_mode & 07777);\n', ''),
-    Fault('leftovers-of-running-saves-removed', SAVING, '(::kill(pid, 0) != 0 && errno == ESRCH)', '(true)'),
+    Fault('new-file-loses-mode', SAVING, 'exists ? old.st_mode & 07777 : newFileMode(access)', 'newFileMode(access)'),
+    Fault('new-record-open-to-others', SAVING, 'return access == NewFileAccess::Private ? 0600 : 0666 & ~currentUmask();',
+          'return 0666 & ~currentUmask();'),
+    Fault('owner-not-kept', SAVING, 'if (exists && !takeOwner(file.get(), old)) {', 'if (false) {'),
+    Fault('others-link-followed', SAVING, 'if (info.st_uid != ::geteuid() && info.st_uid != 0)', 'if (false)'),
+    Fault('lock-given-up', SAVING,
+          '    m_problem = "another copy of the program is saving there and has not finished";\n', ''),
+    Fault('leftovers-of-running-saves-removed', TEMPORARY,
+          'return pid != ::getpid() && !(::kill(pid, 0) != 0 && errno == ESRCH);', 'return false;'),
+    Fault('leftovers-of-others-removed', TEMPORARY, 'S_ISREG(info.st_mode) &&\n            info.st_uid == ::geteuid()',
+          'S_ISREG(info.st_mode)'),
+    Fault('leftovers-taken-where-the-system-cannot-tell', TEMPORARY,
+          'if (tag.empty() || !entry.starts_with(prefix))', 'if (!entry.starts_with(prefix))'),
     Fault('leftovers-kept', SAVING, '    removeLeftovers(folder.get(), name);\n', ''),
     Fault('failed-write-leaves-new-file', SAVING, 'return discard(written);', 'return written;'),
     Fault('link-replaced-by-file', SAVING, 'return SaveTarget{resolved.get(), true};', 'return SaveTarget{path, true};'),
@@ -149,9 +164,16 @@ FAULTS = [
     # the record file: where it lives and what its merge starts from
     Fault('base-not-taken-at-load', RECORD_FILE, '    m_base = loaded.value();\n', ''),
     Fault('base-not-kept-after-save', RECORD_FILE, '    m_base = merged;\n', ''),
-    Fault('relative-data-home-taken', RECORD_FILE, "xdgDataHome[0] == '/' &&", "xdgDataHome[0] &&"),
-    Fault('root-home-taken', RECORD_FILE, '    if (isRoot(folder))\n', '    if (false)\n'),
-    Fault('installed-folder-written', RECORD_FILE, 'programFolder.starts_with("/usr/")', 'programFolder.starts_with("/usr/lib/")'),
+    Fault('lock-not-waited-for', RECORD_FILE, '    if (!lock.problem().empty())\n        fail(lock.problem());\n', ''),
+    Fault('relative-data-home-taken', RECORD_PLACE, "xdgDataHome[0] == '/' &&", "xdgDataHome[0] &&"),
+    Fault('root-home-taken', RECORD_PLACE, '    if (isRoot(folder))\n', '    if (false)\n'),
+    Fault('installed-folder-written', RECORD_PLACE, 'programFolder.starts_with("/usr/")', 'programFolder.starts_with("/usr/lib/")'),
+    Fault('program-folder-open-to-others', RECORD_PLACE, '        othersMayWrite(folder))\n', '        false)\n'),
+    Fault('others-record-taken', RECORD_PLACE, 'there.st_uid == ::geteuid() ? Location(beside) : inDataFolder()',
+          'Location(beside)'),
+    Fault('root-takes-users-home', RECORD_PLACE, '        if (!rootsOwn(home))\n            home = nullptr;\n', ''),
+    Fault('data-folder-of-others-used', RECORD_PLACE,
+          '            return Failure{"the data folder " + path + " belongs to another user"};\n', ''),
 
     # error box: the full stop added to a message
     Fault('errorbox-signed-char', 'common/errors.cpp',
@@ -214,9 +236,11 @@ FAULTS = [
 
     # windows: the weekly reading as the main window runs it
     Fault('no-caret-to-start', WINDOW, '    output.caretToStart();\n', ''),
-    Fault('always-save', WINDOW,
-          'if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)) || m_saveOwed)',
-          'if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)) || true)'),
+    Fault('always-save', WINDOW, '    else if (m_saveOwed)\n        retryOwedSave();', '    else\n        retryOwedSave();'),
+    Fault('failed-retry-told-every-time', WINDOW, 'if (!std::exchange(m_owedSaveFailureTold, true))',
+          'if (!m_owedSaveFailureTold)'),
+    Fault('ctrl-h-fires-during-the-deal', WINDOW, '        if (type == QEvent::ShortcutOverride)\n            event->accept();\n', ''),
+    Fault('failed-retry-told-only-once-ever', 'app/Unit1.cpp', '    m_owedSaveFailureTold = false;\n', ''),
     Fault('click-wait-0.5', WINDOW, 'warten(0.3);', 'warten(0.5);'),
     Fault('deal-first-wait-missing', WINDOW, '    warten(0.5);\n    const auto all', '    const auto all'),
     Fault('lookup-week-plus-one', WINDOW, 'children(), isoWeek(today));', 'children(), isoWeek(today) + 1);'),
