@@ -113,22 +113,27 @@ faults: deps-dev
 
 # Coverage-guided fuzzing with libFuzzer (clang-14) of the four inputs the
 # program reads: record file bytes, prediction database text, JPEG bytes,
-# the sound file.
+# the sound file; and of what it makes from damaged or hostile data: the
+# merge of three record copies, the earlier readings listed from a damaged
+# history, and a reading's document (text, web page, PDF, picture) from
+# hostile lines.
 # Each target runs FUZZ_SECONDS from its corpus in fuzz/corpus/. The preset
-# "fuzz" builds them into build-fuzz.
+# "fuzz" builds them into build-fuzz. Qt gets a runtime folder of the run's
+# own, removed after it, so that it makes none in /tmp.
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg fuzz_sound
+FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg fuzz_sound fuzz_merge fuzz_history fuzz_reading
 fuzz: deps-dev
 	cmake --preset fuzz
-	cmake --build --preset fuzz -j $(JOBS)
-	@for t in $(FUZZ_TARGETS); do \
+	cmake --build --preset fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
+	@runtime=$$(mktemp -d); status=0; for t in $(FUZZ_TARGETS); do \
 	  corpus=fuzz/corpus/$${t#fuzz_}; work=$(FUZZ_BUILD)/corpus/$${t#fuzz_}; mkdir -p $$work; \
 	  echo "== $$t for $(FUZZ_SECONDS) s"; \
-	  QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/bin/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	      -artifact_prefix=$(FUZZ_BUILD)/ $$work $$corpus 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|Done' ; \
-	  test $${PIPESTATUS[0]} -eq 0 || exit 1; \
-	done
+	  XDG_RUNTIME_DIR=$$runtime QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/bin/$$t -max_total_time=$(FUZZ_SECONDS) \
+	      -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ $$work $$corpus 2>&1 \
+	    | grep -E 'stat::number_of_executed_units|ERROR|SUMMARY|Done' ; \
+	  test $${PIPESTATUS[0]} -eq 0 || { status=1; break; }; \
+	done; rm -rf $$runtime; exit $$status
 
 # The Debian package build/temparoka_<version>_amd64.deb and the portable
 # archive build/temparoka-<version>-linux-<arch>.tar.gz, the same bytes from

@@ -12,6 +12,9 @@ extern "C" int fuzzRecord(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzPredictions(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzJpeg(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzSound(const std::uint8_t* data, std::size_t size);
+extern "C" int fuzzMerge(const std::uint8_t* data, std::size_t size);
+extern "C" int fuzzHistory(const std::uint8_t* data, std::size_t size);
+extern "C" int fuzzReading(const std::uint8_t* data, std::size_t size);
 
 namespace {
 
@@ -46,6 +49,18 @@ TEST(FuzzCorpus, JpegPictures)
 TEST(FuzzCorpus, SoundFiles)
 {
     runCorpus("sound", fuzzSound);
+}
+TEST(FuzzCorpus, RecordMerges)
+{
+    runCorpus("merge", fuzzMerge);
+}
+TEST(FuzzCorpus, DamagedHistories)
+{
+    runCorpus("history", fuzzHistory);
+}
+TEST(FuzzCorpus, HostileReadings)
+{
+    runCorpus("reading", fuzzReading);
 }
 
 }  // namespace
