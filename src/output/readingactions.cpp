@@ -2,47 +2,94 @@
 
 #include "common/errors.h"
 #include "output/readingdocument.h"
+#include "output/savedialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextEdit>
 
-#include <array>
+#include <exception>
 #include <memory>
 
 namespace temparoka {
 
 namespace {
 
-struct FileKind {
-    DocumentFormat format;
-    const char* filter;
-};
-// The save dialog's choices, in the order it offers them.
-const std::array<FileKind, 4> kFileKinds = {{
-    {DocumentFormat::Pdf, "Dokumen PDF (*.pdf)"},
-    {DocumentFormat::Png, "Gambar PNG (*.png)"},
-    {DocumentFormat::Html, "Halaman web (*.html *.htm)"},
-    {DocumentFormat::Text, "Teks biasa (*.txt)"},
-}};
+// A command's failure on its way out of the command's slot.
+class FailureEvent : public QEvent {
+public:
+    explicit FailureEvent(std::exception_ptr failure) : QEvent(kind()), m_failure(std::move(failure)) {}
+    static QEvent::Type kind()
+    {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+    [[noreturn]] void rethrow() const { std::rethrow_exception(m_failure); }
 
-// The kind of file a filter of the save dialog stands for; PDF for none.
-DocumentFormat formatOfFilter(const QStringList& filters, const QString& filter)
-{
-    const qsizetype at = filters.indexOf(filter);
-    return kFileKinds[at < 0 ? 0 : static_cast<std::size_t>(at)].format;
-}
+private:
+    std::exception_ptr m_failure;
+};
+
+// Qt's print dialog opens the file named for printing to a file, to see
+// whether it may be written, before it closes; on a named pipe that open
+// waits for a reader for ever, and on a link that leads nowhere it makes
+// the file and then removes the link. So while the name names anything but
+// a regular file or nothing at all, its OK button waits.
+class PrintFileGuard : public QObject {
+public:
+    explicit PrintFileGuard(QPrintDialog* dialog)
+        : QObject(dialog), m_name(dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+    {
+        auto* buttons = dialog->findChild<QDialogButtonBox*>();
+        m_ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
+        if (!m_name || !m_ok)
+            return;
+        connect(m_name, &QLineEdit::textChanged, this, &PrintFileGuard::update);
+        m_name->installEventFilter(this);
+        m_ok->installEventFilter(this);
+        update();
+    }
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            update();
+        return QObject::eventFilter(watched, event);
+    }
+
+    void update()
+    {
+        const QFileInfo named(m_name->text());
+        const bool usable = !m_name->isEnabled() || named.isFile() || (!named.exists() && !named.isSymLink());
+        // Only what this guard disabled is enabled again: the dialog has
+        // reasons of its own to disable the button.
+        if (!usable && m_ok->isEnabled()) {
+            m_blocked = true;
+            m_ok->setEnabled(false);
+        } else if (usable && m_blocked) {
+            m_blocked = false;
+            m_ok->setEnabled(true);
+        }
+    }
+
+    QLineEdit* m_name;
+    QPushButton* m_ok = nullptr;
+    bool m_blocked = false;
+};
 
 QAction* command(QWidget* window, const char* caption, const char* hint, const QKeySequence& keys)
 {
@@ -61,9 +108,25 @@ ReadingActions::ReadingActions(QWidget* window, std::function<Reading()> reading
       m_print(command(window, "&Cetak...", "Print the reading", QKeySequence::Print)),
       m_copyPicture(command(window, "Salin sebagai gambar", "Copy the reading as a picture", {}))
 {
-    connect(m_save, &QAction::triggered, this, &ReadingActions::saveReading);
-    connect(m_print, &QAction::triggered, this, &ReadingActions::printReading);
-    connect(m_copyPicture, &QAction::triggered, this, &ReadingActions::copyAsPicture);
+    connect(m_save, &QAction::triggered, this, [this] { reportFailures(&ReadingActions::saveReading); });
+    connect(m_print, &QAction::triggered, this, [this] { reportFailures(&ReadingActions::printReading); });
+    connect(m_copyPicture, &QAction::triggered, this, [this] { reportFailures(&ReadingActions::copyAsPicture); });
+}
+
+void ReadingActions::reportFailures(void (ReadingActions::*command)())
+{
+    try {
+        (this->*command)();
+    } catch (...) {
+        QCoreApplication::postEvent(this, new FailureEvent(std::current_exception()));
+    }
+}
+
+bool ReadingActions::event(QEvent* event)
+{
+    if (event->type() == FailureEvent::kind())
+        static_cast<FailureEvent*>(event)->rethrow();
+    return QObject::event(event);
 }
 
 QAction* earlierReadingsCommand(QWidget* window)
@@ -84,30 +147,12 @@ QString ReadingActions::startFolder() const
 void ReadingActions::saveReading()
 {
     const ReadingDocument document(m_reading());
-    QFileDialog dialog(m_window, QStringLiteral("Simpan ramalan"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    QStringList filters;
-    for (const FileKind& kind : kFileKinds)
-        filters << QString::fromUtf8(kind.filter);
-    dialog.setNameFilters(filters);
-    dialog.setDirectory(startFolder());
-    dialog.setDefaultSuffix(extensionOf(DocumentFormat::Pdf));
-    dialog.selectFile(QString::fromUtf8(readingFileName(document.reading())) + QStringLiteral(".pdf"));
-    // Choosing another kind of file changes the name's extension with it.
-    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
-        const DocumentFormat format = formatOfFilter(filters, filter);
-        dialog.setDefaultSuffix(extensionOf(format));
-        const QStringList chosen = dialog.selectedFiles();
-        if (!chosen.isEmpty() && formatOfFile(chosen.first()))
-            dialog.selectFile(QFileInfo(chosen.first()).completeBaseName() + QLatin1Char('.') + extensionOf(format));
-    });
+    ReadingSaveDialog dialog(m_window, startFolder(), QString::fromUtf8(readingFileName(document.reading())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const QString path = dialog.selectedFiles().first();
-    const DocumentFormat format = formatOfFile(path).value_or(formatOfFilter(filters, dialog.selectedNameFilter()));
-    temparoka::saveReading(document, path, format);
-    m_lastFolder = QFileInfo(path).absolutePath();
+    const KeptFile kept = dialog.chosenFile();
+    temparoka::saveReading(document, kept.path, kept.format);
+    m_lastFolder = QFileInfo(kept.path).absolutePath();
 }
 
 void ReadingActions::printReading()
@@ -118,25 +163,36 @@ void ReadingActions::printReading()
     printer.setPageSize(localPageSize(QLocale()));
     const QString name = QString::fromUtf8(readingFileName(document.reading()));
     printer.setDocName(name);
-    // With no printer set up, the dialog offers printing to a PDF file.
-    if (QPrinterInfo::availablePrinters().isEmpty())
-        printer.setOutputFileName(QDir(startFolder()).filePath(name + QStringLiteral(".pdf")));
     QPrintDialog dialog(&printer, m_window);
     dialog.setWindowTitle(QStringLiteral("Cetak ramalan"));
+    // Printing to a PDF file (all the dialog offers with no printer set up)
+    // proposes the reading's name in the folder a save would open. The name
+    // goes into the dialog's field, not to the printer, which would write
+    // the file itself.
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+        file->setText(QDir(startFolder()).filePath(name + QStringLiteral(".pdf")));
+    new PrintFileGuard(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    document.print(printer);
-    if (printer.printerState() == QPrinter::Error) {
-        const QString target = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        throw FileError("Cannot print to " + QFile::encodeName(target).toStdString());
+    // A PDF file is made here and saved like any kept reading, on the pages
+    // chosen in the dialog.
+    if (!printer.outputFileName().isEmpty()) {
+        saveEncoded(document.pdf(printer.pageLayout(), printer.pageRanges()), printer.outputFileName());
+        return;
     }
+    document.print(printer);
+    if (printer.printerState() == QPrinter::Error)
+        throw FileError("Cannot print to " + printer.printerName().toStdString());
 }
 
 void ReadingActions::copyAsPicture()
 {
     // Drawn at the screen's own density, so that it stays sharp when pasted.
     const ReadingDocument document(m_reading());
-    QApplication::clipboard()->setImage(document.image(m_window->devicePixelRatioF()));
+    const QImage picture = document.image(m_window->devicePixelRatioF());
+    if (picture.isNull())
+        throw Error("Cannot copy the reading: there is not enough memory to draw it");
+    QApplication::clipboard()->setImage(picture);
 }
 
 void ReadingActions::offerInMenu(QTextEdit* view, const QList<QAction*>& extra)

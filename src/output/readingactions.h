@@ -3,8 +3,8 @@
 // print it, copy it as a picture. Each window that shows a reading (the
 // output window, the earlier readings) makes one set, puts the commands on
 // its buttons and its view's context menu, and hands over the reading it
-// shows at the moment of the command. The files are written beside their
-// place and renamed into it (saveReading); a failure reaches the error box.
+// shows at the moment of the command. Every file, a printed PDF too, goes
+// through the file layer (saveEncoded); a failure reaches the error box.
 
 #include "output/reading.h"
 
@@ -42,10 +42,17 @@ public:
     // chose.
     QString startFolder() const;
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void saveReading();
     void printReading();
     void copyAsPicture();
+    // Runs a command; what it throws is thrown again from an event handler
+    // once the command's slot has returned, since an exception must not
+    // leave a slot. The application object shows it in the error box.
+    void reportFailures(void (ReadingActions::*command)());
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* m_window;

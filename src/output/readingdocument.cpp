@@ -3,15 +3,16 @@
 #include "common/errors.h"
 #include "common/jpeg.h"
 #include "common/look.h"
+#include "common/safesave.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageWriter>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -27,6 +28,8 @@ const QString kCardResource = QStringLiteral("temparoka-card");
 // breaks its lines where the window does.
 constexpr qreal kPictureWidth = 673;
 constexpr qreal kMargin = 24;
+
+const char* const kNoMemoryToDraw = "there is not enough memory to draw the reading";
 
 }  // namespace
 
@@ -100,6 +103,15 @@ QString extensionOf(DocumentFormat format)
     return QStringLiteral("txt");
 }
 
+KeptFile keptFile(const QString& path, DocumentFormat chosen)
+{
+    if (const std::optional<DocumentFormat> named = formatOfFile(path))
+        return {path, *named};
+    // "x." gets its extension after the dot it already has.
+    const QString dot = path.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".");
+    return {path + dot + extensionOf(chosen), chosen};
+}
+
 QPageSize localPageSize(const QLocale& locale)
 {
     return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
@@ -157,26 +169,33 @@ QImage ReadingDocument::image(qreal pixelRatio) const
 {
     const QSize size = m_document->size().toSize();
     QImage picture(size * pixelRatio, QImage::Format_RGB32);
+    // Without the memory for its pixels the image is null, and a painter on
+    // it does not begin.
+    if (picture.isNull())
+        return {};
     picture.setDevicePixelRatio(pixelRatio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
+    if (!painter.isActive())
+        return {};
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     m_document->drawContents(&painter);
     return picture;
 }
 
-QString ReadingDocument::html() const
+FileResult<QString> ReadingDocument::html() const
 {
     QString page = m_document->toHtml();
     // The card goes inside the page, so that the file stands on its own.
     if (m_reading.card.number != 0) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        m_document->resource(QTextDocument::ImageResource, QUrl(kCardResource)).value<QImage>().save(&buffer, "PNG");
+        const Encoded png =
+            pngOf(m_document->resource(QTextDocument::ImageResource, QUrl(kCardResource)).value<QImage>());
+        if (!png.ok())
+            return Failure{png.problem()};
         page.replace(QLatin1String("src=\"") + kCardResource + QLatin1Char('"'),
-                     QLatin1String("src=\"data:image/png;base64,") + QLatin1String(png.toBase64()) + QLatin1Char('"'));
+                     QLatin1String("src=\"data:image/png;base64,") + QLatin1String(png.value().toBase64()) +
+                         QLatin1Char('"'));
     }
     // Name the free look-alikes too, for a browser on a machine without
     // the reading's own font.
@@ -194,57 +213,89 @@ void ReadingDocument::print(QPagedPaintDevice& device) const
     m_document->print(&device);
 }
 
-QByteArray ReadingDocument::pdf(const QPageSize& pageSize) const
+Encoded ReadingDocument::pdf(const QPageLayout& layout, const QPageRanges& ranges) const
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return Failure{kNoMemoryToDraw};
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPageResolution);
-        writer.setPageSize(pageSize);
-        // The document keeps a margin of its own on every page.
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setPageLayout(layout);
+        writer.setPageRanges(ranges);
         writer.setTitle(m_document->metaInformation(QTextDocument::DocumentTitle));
         writer.setCreator(QStringLiteral("Ramalan Temparoka"));
+        // Printing says nothing when its painter cannot begin; what it
+        // left in the buffer tells.
         print(writer);
     }
+    if (!wholePdf(bytes))
+        return Failure{"the PDF could not be made completely"};
     return bytes;
 }
 
-QByteArray ReadingDocument::encoded(DocumentFormat format) const
+Encoded pngOf(const QImage& picture)
+{
+    if (picture.isNull())
+        return Failure{kNoMemoryToDraw};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return Failure{kNoMemoryToDraw};
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(picture))
+        return Failure{"the picture could not be encoded (" + writer.errorString().toStdString() + ")"};
+    if (bytes.isEmpty())
+        return Failure{"the picture could not be encoded"};
+    return bytes;
+}
+
+bool wholePdf(const QByteArray& bytes)
+{
+    // The end marker may be followed by a line break, nothing else.
+    return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");
+}
+
+Encoded ReadingDocument::encoded(DocumentFormat format) const
 {
     switch (format) {
     case DocumentFormat::Pdf:
-        return pdf(localPageSize(QLocale()));
-    case DocumentFormat::Png: {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image(2.0).save(&buffer, "PNG");
-        return bytes;
+        // The document keeps a margin of its own on every page.
+        return pdf(QPageLayout(localPageSize(QLocale()), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    case DocumentFormat::Png:
+        return pngOf(image(2.0));
+    case DocumentFormat::Html: {
+        const FileResult<QString> page = html();
+        if (!page.ok())
+            return Failure{page.problem()};
+        return page.value().toUtf8();
     }
-    case DocumentFormat::Html:
-        return html().toUtf8();
     case DocumentFormat::Text:
         break;
     }
     return QByteArray::fromStdString(readingPlainText(m_reading));
 }
 
+void saveEncoded(const Encoded& bytes, const QString& path)
+{
+    const std::string target = QFile::encodeName(path).toStdString();
+    if (!bytes.ok())
+        throw saveFailure(target, bytes.problem());
+    // Nothing is no reading: an encoding that gave nothing failed unseen.
+    if (bytes.value().isEmpty())
+        throw saveFailure(target, "there was nothing to write");
+    const QByteArray& data = bytes.value();
+    const FileResult<> saved =
+        saveFile(target, {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())},
+                 NewFileAccess::Document);
+    if (!saved.ok())
+        throw saveFailure(target, saved.problem());
+}
+
 void saveReading(const ReadingDocument& document, const QString& path, DocumentFormat format)
 {
-    const QByteArray bytes = document.encoded(format);
-    QSaveFile file(path);
-    const auto fail = [&] {
-        throw saveFailure(QFile::encodeName(path).toStdString(), file.errorString().toStdString());
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail();
-    if (file.write(bytes) != bytes.size())
-        fail();
-    if (!file.commit())
-        fail();
+    saveEncoded(document.encoded(format), path);
 }
 
 }  // namespace temparoka

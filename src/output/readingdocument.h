@@ -5,11 +5,14 @@
 // window: saving (PDF, PNG, HTML, plain text), printing, copying as a
 // picture and the history all start from here.
 
+#include "common/nativefile.h"
 #include "output/reading.h"
 
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QPageLayout>
+#include <QPageRanges>
 #include <QPageSize>
 #include <QString>
 #include <QTextDocument>
@@ -45,8 +48,30 @@ enum class DocumentFormat { Pdf, Png, Html, Text };
 std::optional<DocumentFormat> formatOfFile(const QString& path);
 QString extensionOf(DocumentFormat format);
 
+// The file a reading is kept in and what it is written as. A name that
+// ends in an extension we write keeps it, and the extension decides the
+// format; any other name gets the extension of the kind of file chosen in
+// the dialog added ("x.jpg" becomes "x.jpg.pdf"), so that a file never
+// holds bytes its name does not announce.
+struct KeptFile {
+    QString path;
+    DocumentFormat format;
+    bool operator==(const KeptFile&) const = default;
+};
+KeptFile keptFile(const QString& path, DocumentFormat chosen);
+
 // A4, or Letter where the locale measures in inches.
 QPageSize localPageSize(const QLocale& locale);
+
+// A file's bytes as an encoding gave them, or why there are none.
+using Encoded = FileResult<QByteArray>;
+
+// A picture as PNG bytes; a failure for a picture that could not be drawn
+// (a null image: there was no memory for it) or encoded.
+Encoded pngOf(const QImage& picture);
+// Whether bytes hold a whole PDF: its header at the start, its end marker
+// at the end. A writer that could not begin leaves nothing or a stub.
+bool wholePdf(const QByteArray& bytes);
 
 class ReadingDocument {
 public:
@@ -62,15 +87,18 @@ public:
     QTextDocument& document() const { return *m_document; }
 
     // A picture of the document, as wide as the output window's view, drawn
-    // at the given pixel ratio (2 on a dense screen keeps it sharp).
+    // at the given pixel ratio (2 on a dense screen keeps it sharp). A null
+    // image when there is no memory to draw it.
     QImage image(qreal pixelRatio) const;
     // A standalone web page: the document's rich text, the card inlined.
-    QString html() const;
-    // Pages of vector text that can be selected and searched.
-    QByteArray pdf(const QPageSize& pageSize) const;
+    FileResult<QString> html() const;
+    // Pages of vector text that can be selected and searched, laid out on
+    // pages of the given layout (the document keeps a margin of its own
+    // inside the layout's); only the given pages when ranges are set.
+    Encoded pdf(const QPageLayout& layout, const QPageRanges& ranges = {}) const;
     void print(QPagedPaintDevice& device) const;
     // The file's bytes for a format; PDF pages are sized for the locale.
-    QByteArray encoded(DocumentFormat format) const;
+    Encoded encoded(DocumentFormat format) const;
 
 private:
     void build();
@@ -79,9 +107,12 @@ private:
     std::unique_ptr<QTextDocument> m_document;
 };
 
-// Writes the document to path in format: beside the target first, then
-// renamed over it, so that a failed save leaves no half-written file and
-// the old file whole. Throws FileError naming the file.
+// Hands what an encoding gave to the file layer, which writes it beside
+// the target first and renames it over it, so that a failed save leaves no
+// half-written file and the old file whole. Throws FileError naming the
+// file and the cause, whether the encoding or the writing failed.
+void saveEncoded(const Encoded& bytes, const QString& path);
+// The document in format, saved to path as saveEncoded does.
 void saveReading(const ReadingDocument& document, const QString& path, DocumentFormat format);
 
 }  // namespace temparoka

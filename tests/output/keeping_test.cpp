@@ -9,6 +9,7 @@
 #include "output/readingdocument.h"
 #include "output/riwayat.h"
 #include "support/fakes.h"
+#include "support/recordfiles.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -24,6 +25,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace temparoka;
 using namespace temparoka::test;
@@ -105,23 +109,142 @@ TEST(ReadingDocument, EachFormatIsSavedWholeAndAFailedSaveLeavesTheOldFile)
         EXPECT_TRUE(bytes.startsWith(start)) << name;
         EXPECT_TRUE(bytes.contains(inside)) << name;
     }
-    EXPECT_TRUE(document.html().contains("src=\"data:image/png;base64,"));
-    EXPECT_TRUE(document.html().contains("font-family:'Century Gothic','tex gyre adventor',")) << "look-alikes named";
-    EXPECT_TRUE(document.html().contains(",sans-serif;"));
+    const QString page = document.html().value();
+    EXPECT_TRUE(page.contains("src=\"data:image/png;base64,"));
+    EXPECT_TRUE(page.contains("font-family:'Century Gothic','tex gyre adventor',")) << "look-alikes named";
+    EXPECT_TRUE(page.contains(",sans-serif;"));
     EXPECT_EQ(document.image(2).size(), document.image(1).size() * 2);
+}
 
-    const QStringList before = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
-    ReadOnlyFolder readOnly(folder.path());
-    try {
-        saveReading(document, folder.filePath("a.txt"), DocumentFormat::Pdf);
-        ADD_FAILURE() << "a save into a read-only folder went through";
-    } catch (const FileError& error) {
-        EXPECT_TRUE(QString(error.what()).startsWith("Cannot save " + folder.filePath("a.txt") + ": ")) << error.what();
+TEST(ReadingDocument, ANameEndsInTheExtensionOfWhatTheFileHolds)
+{
+    const std::tuple<const char*, DocumentFormat, KeptFile> cases[] = {
+        {"/k/x.jpg", DocumentFormat::Pdf, {"/k/x.jpg.pdf", DocumentFormat::Pdf}},
+        {"/k/x.doc", DocumentFormat::Png, {"/k/x.doc.png", DocumentFormat::Png}},
+        {"/k.d/x", DocumentFormat::Html, {"/k.d/x.html", DocumentFormat::Html}},
+        {"/k/x.", DocumentFormat::Text, {"/k/x.txt", DocumentFormat::Text}},
+        // An extension we write decides, whatever the dialog's choice.
+        {"/k/x.PDF", DocumentFormat::Text, {"/k/x.PDF", DocumentFormat::Pdf}},
+        {"/k/x.htm", DocumentFormat::Pdf, {"/k/x.htm", DocumentFormat::Html}},
+        {"/k/x.jpg.txt", DocumentFormat::Png, {"/k/x.jpg.txt", DocumentFormat::Text}},
+    };
+    for (const auto& [typed, chosen, kept] : cases)
+        EXPECT_EQ(keptFile(typed, chosen), kept) << typed;
+}
+
+TEST(ReadingDocument, OnlyWholeEncodingsAreHandedOver)
+{
+    const std::pair<QByteArray, bool> pdfs[] = {
+        {"%PDF-1.4\n1 0 obj\n%%EOF\n", true}, {"", false}, {"%PDF-1.4\n1 0 obj\n", false},
+        {"%%EOF\n", false}, {"%PDF-1.4\n%%EOF\n3 0 obj", false},  // cut short, or more after its end
+    };
+    for (const auto& [bytes, whole] : pdfs)
+        EXPECT_EQ(wholePdf(bytes), whole) << bytes.toStdString();
+    const ReadingDocument document(weeklyReading());
+    EXPECT_TRUE(wholePdf(document.encoded(DocumentFormat::Pdf).value()));
+    // Far too wide to have memory for: no picture, no bytes.
+    EXPECT_TRUE(document.image(1e6).isNull());
+    EXPECT_EQ(pngOf(document.image(1e6)).problem(), "there is not enough memory to draw the reading");
+}
+
+// Saving onto what a reader may name, on purpose or not. A refusal names
+// the file and its cause and leaves the target and its folder as they
+// were; a save that goes through gives every name of the file the new
+// bytes and keeps the file's owner.
+TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothing)
+{
+    const bool root = geteuid() == 0;
+    const QByteArray old = "old reading\n";
+    const QByteArray pdf = ReadingDocument(weeklyReading()).encoded(DocumentFormat::Pdf).value();
+    using Guard = std::shared_ptr<void>;
+    struct Case {
+        const char* what;
+        std::function<Guard(const std::string& target)> prepare;  // the guard lives during the save
+        Encoded bytes;
+        const char* problem;  // nullptr: the save goes through
+        std::function<void(const std::string& target)> after = {};
+        bool longName = false;
+    };
+    const auto file = [&](mode_t mode) {
+        return [&old, mode](const std::string& target) {
+            writeBytes(target, old);
+            chmod(target.c_str(), mode);
+            return Guard();
+        };
+    };
+    const auto link = [](const char* to) {
+        return [to](const std::string& target) {
+            EXPECT_EQ(symlink(to, target.c_str()), 0);
+            return Guard();
+        };
+    };
+    const Case cases[] = {
+        {"link to a device", link("/dev/null"), pdf, "a link to a device"},
+        {"dangling link", link("nowhere"), pdf, "a link that leads nowhere"},
+        {"named pipe", [](const std::string& t) { EXPECT_EQ(mkfifo(t.c_str(), 0644), 0); return Guard(); }, pdf,
+         "named pipe"},
+        {"read-only file", file(0444), pdf, "it is read-only"},
+        {"encoding that failed", file(0644), Failure{"there is not enough memory to draw the reading"},
+         "there is not enough memory to draw the reading"},
+        {"encoding that gave nothing", file(0644), QByteArray(), "there was nothing to write"},
+        {"full disk", [&](const std::string& t) { file(0644)(t); return Guard(std::make_shared<FileSizeLimit>(100)); },
+         pdf, "File too large"},
+        {"read-only folder",
+         [](const std::string& t) { return Guard(std::make_shared<ReadOnlyFolder>(QFile::decodeName(folderOf(t).c_str()))); },
+         pdf, "Permission denied"},
+        {"hard-linked file",
+         [&](const std::string& t) { file(0644)(t); EXPECT_EQ(::link(t.c_str(), (t + ".2").c_str()), 0); return Guard(); },
+         pdf, nullptr, [&](const std::string& t) { EXPECT_EQ(fileBytes(t + ".2"), pdf); }},
+        {"file of another user",
+         [&](const std::string& t) { file(0644)(t); EXPECT_EQ(chown(t.c_str(), 65534, 65534), root ? 0 : -1); return Guard(); },
+         pdf, nullptr,
+         [&](const std::string& t) { struct stat info {}; stat(t.c_str(), &info); EXPECT_EQ(info.st_uid, root ? 65534u : geteuid()); }},
+        {"name of 255 bytes", [](const std::string&) { return Guard(); }, pdf, nullptr, {}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const std::string name = c.longName ? std::string(251, 'n') + ".pdf" : "a.pdf";
+        const std::string target = native(folder.filePath(QString::fromStdString(name)));
+        const auto state = [&] {
+            struct stat itself {}, led {};
+            const bool there = lstat(target.c_str(), &itself) == 0, leads = stat(target.c_str(), &led) == 0;
+            return std::make_tuple(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System),
+                                   there ? itself.st_mode : 0, leads ? led.st_mode : 0,
+                                   S_ISREG(itself.st_mode) ? fileBytes(target) : QByteArray());
+        };
+        std::string error = "no error";
+        QStringList entries;
+        {
+            const Guard guard = c.prepare(target);
+            const auto before = state();
+            entries = std::get<0>(before);
+            try {
+                saveEncoded(c.bytes, QFile::decodeName(target.c_str()));
+            } catch (const FileError& failure) {
+                error = failure.what();
+            }
+            if (c.problem) {
+                EXPECT_EQ(state(), before);
+            }
+        }
+        if (!c.problem) {
+            EXPECT_EQ(error, "no error");
+            EXPECT_EQ(fileBytes(target), pdf);
+            // The file, and nothing left beside it.
+            entries.removeAll(QString::fromStdString(name));
+            entries << QString::fromStdString(name);
+            QStringList after = std::get<0>(state());
+            entries.sort();
+            after.sort();
+            EXPECT_EQ(after, entries);
+            if (c.after)
+                c.after(target);
+            continue;
+        }
+        EXPECT_EQ(error.rfind("Cannot save " + target + ": ", 0), 0u) << error;
+        EXPECT_NE(error.find(c.problem), std::string::npos) << error;
     }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), before);
-    QFile old(folder.filePath("a.txt"));
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(old.readAll().startsWith("Ramalan"));
 }
 
 // Runs `step` on the dialog of type D once it is up, then accepts it.
