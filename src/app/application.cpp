@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <exception>
 
@@ -70,6 +71,17 @@ void installFontSubstitutions()
     QFont::insertSubstitutions(
         QStringLiteral("Century Gothic"),
         {QStringLiteral("TeX Gyre Adventor"), QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L")});
+}
+
+QTranslator* installQtTranslation()
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral(":/translations/qt_id.qm"))) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 namespace {

@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class QTranslator;
+
 namespace temparoka {
 
 // The standard error box: caption, text, error icon, one OK button.
@@ -41,6 +43,12 @@ QString applicationTitleFrom(const QString& executablePath);
 // "Comic Sans MS", "Century Gothic" and "MS Sans Serif" are drawn with the
 // free look-alikes installed with the program.
 void installFontSubstitutions();
+
+// Puts Qt's own texts (the file and print dialogs, the context menus of the
+// text views and fields, the message box's buttons) into Indonesian, from
+// the translation compiled into the resources, since Qt has none. The
+// application owns the translator; null if the resources lack it.
+QTranslator* installQtTranslation();
 
 // The message box the program shows by default.
 void showStandardErrorBox(const QString& title, const QString& text);

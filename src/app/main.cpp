@@ -21,6 +21,9 @@ int main(int, char** argv)
     int argc = 1;
     char* arguments[] = {argv[0], nullptr};
     temparoka::TApplication app(argc, arguments);
+    // Before the first window: Qt's dialogs and menus then speak Indonesian
+    // like the rest of the program. Without it they would merely stay English.
+    temparoka::installQtTranslation();
     std::unique_ptr<temparoka::Program> program;
     try {
         program = std::make_unique<temparoka::Program>(temparoka::MainWindowServices::defaults());
