@@ -22,6 +22,8 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -239,10 +241,26 @@ TEST_F(Translation, EveryMessageIsShippedKeepingPlaceholdersAcceleratorsAndEndin
     }
 }
 
+// The file dialog keeps its last state in the user's settings as it goes:
+// while this lives, it keeps it in a folder of the test's own.
+class SettingsIn {
+public:
+    explicit SettingsIn(const QString& folder)
+        : m_usual(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    }
+    ~SettingsIn() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_usual); }
+
+private:
+    QString m_usual;
+};
+
 TEST_F(Translation, SaveDialogShowsItsCaptionsButtonsAndColumnsInIndonesian)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
+    const SettingsIn settings(folder.path());
     QFileDialog dialog(nullptr, QStringLiteral("Simpan ramalan"), folder.path());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
