@@ -82,7 +82,11 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     connect(ui->sanskr4, &TDoubleImage::clicked, this, &TForm1::sanskr4Click);
     connect(ui->sanskr5, &TDoubleImage::clicked, this, &TForm1::sanskr5Click);
     enterPressesFocusedButton(this);
+    // After the rule above: a filter installed later sees Enter on
+    // "&Ramalan" before that rule takes it.
+    watchRamalanClicks();
 
+    latestBirthdayToday();
     loadDatabase();
     loadRecord();
 }
@@ -174,7 +178,11 @@ void TForm1::loadRecord()
     const std::optional<Record>& record = loaded.value();
     if (!record)
         return;
-    const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
+    BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
+    // The field's own range decides which birthday it takes back, as it
+    // ends today and not on a fixed day; a birthday after today (saved under
+    // a clock set wrong) keeps the initial one, as one before 1900 does.
+    data.birthday = ui->gebdat->holds(record->birthday) ? std::floor(record->birthday) : kInitialBirthday;
     {
         // Restoring is not an edit: the change handlers stay out of it.
         const QSignalBlocker blockDate(ui->gebdat);
@@ -265,6 +273,13 @@ void TForm1::hideEntryControls()
         control->hide();
 }
 
+void TForm1::latestBirthdayToday()
+{
+    // A clock set back pulls a later birthday back to today, as the field
+    // does with any date beyond its range; that is an edit like any other.
+    ui->gebdat->setMaximumDate(dateOfDayNumber(static_cast<qint64>(std::floor(m_services.clock->now()))));
+}
+
 void TForm1::gebdatChange()
 {
     const int limit = childrenLimit(std::floor(m_services.clock->now()), birthday());
@@ -303,6 +318,9 @@ void TForm1::kindNWClick()
 
 void TForm1::Button2Click()
 {
+    // The dream reading reads the birthday from here when it begins; the
+    // field cannot change while the dream window is open.
+    latestBirthdayToday();
     if (m_dreamWindow)
         m_dreamWindow->exec();
 }

@@ -29,6 +29,7 @@ class TForm1;
 namespace temparoka {
 
 class Clock;
+class RamalanClicks;
 class SoundPlayer;
 class Tausform;
 class TDoubleImage;
@@ -88,8 +89,9 @@ public:
     void showHistory();
     // A card's face picture and names, card 1 to 5 (no card otherwise).
     static ReadingCard cardFace(int card);
-    // Opens a new draw: hides the entry, fades the prompt in, deals the cards.
-    void wuerfeln();
+    // Opens a new draw: hides the entry, fades the prompt in, deals the
+    // cards. The golden frame waits for keys after a deal by mouse.
+    void wuerfeln(bool byMouse = false);
     void blendin(QWidget* label);
     void warten(double seconds);
     // Builds the prediction table from textquelle on first use.
@@ -121,6 +123,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The birthday field takes dates up to today by the program's clock.
+    // The day moves on while the program runs, so every reading sets the
+    // bound again before it reads the birthday.
+    void latestBirthdayToday();
     void gebdatChange();
     void gebzeitChange();
     void notknowExecute();
@@ -141,6 +147,7 @@ private:
     void turnCardFaceDown();
 
     void createActions();
+    void watchRamalanClicks();
     void applyLook();
     void loadPictures();
     void loadRecord();
@@ -162,6 +169,8 @@ private:
     // Set once the reader was told that a reading recording nothing new
     // could not save what was owed; cleared by the next save that succeeds.
     bool m_owedSaveFailureTold = false;
+    // Tells a deal started by a click of the mouse from one started by keys.
+    RamalanClicks* m_ramalanClicks = nullptr;
     int m_faceUpCard = 0;  // the card lying face up, 0 for none
     bool m_centred = false;
 };

@@ -3,7 +3,8 @@
 // field lets any whole number be typed and brings it to the nearest bound
 // when the reader leaves it, instead of refusing keystrokes; the date field
 // (and the time field, through stepBetweenSections) is one stop for Tab,
-// with Left and Right moving between day, month and year.
+// with Left and Right moving between day, month and year. The date field's
+// range ends today: the window moves it on as the days pass.
 
 #include <QDateEdit>
 #include <QSpinBox>
@@ -35,6 +36,11 @@ class BirthDateEdit : public QDateEdit {
 
 public:
     explicit BirthDateEdit(QWidget* parent = nullptr);
+
+    // Whether a stored day value (days since 30 December 1899, any fraction
+    // being the time of day) falls inside the field's range, so that the
+    // field can take it back as it was saved. Not a number never does.
+    bool holds(double storedDay) const;
 
 protected:
     bool focusNextPrevChild(bool next) override;

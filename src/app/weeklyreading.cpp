@@ -22,6 +22,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QPushButton>
 
 #include <cmath>
 #include <utility>
@@ -74,6 +76,53 @@ private:
 };
 }  // namespace
 
+// Whether "&Ramalan" was pressed by a click of the mouse: the one way to
+// start a deal whose reader has no use for the golden frame at once. Keys
+// (Enter, Space, Alt+R) leave it unset, and so does a screen reader's
+// press, which sends no input at all: their reader needs the frame to see
+// where the focus is.
+class RamalanClicks : public QObject {
+public:
+    // Watches the button, and the window for Enter typed into a field.
+    RamalanClicks(QPushButton* button, QWidget* window) : QObject(button), m_button(button)
+    {
+        button->installEventFilter(this);
+        window->installEventFilter(this);
+    }
+    // Asked once for each press: the next one is told apart anew.
+    bool take() { return std::exchange(m_byMouse, false); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            // Seen before the button takes it: a release over the pressed
+            // button is the click that starts the deal.
+            if (watched == m_button)
+                m_byMouse = m_button->isDown() &&
+                            m_button->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
+            break;
+        case QEvent::KeyPress:
+        case QEvent::Shortcut:
+            m_byMouse = false;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QPushButton* m_button;
+    bool m_byMouse = false;
+};
+
+void TForm1::watchRamalanClicks()
+{
+    m_ramalanClicks = new RamalanClicks(ui->Ramalanknopf, this);
+}
+
 const PredictionTable& TForm1::texte()
 {
     if (!m_texte) {
@@ -85,17 +134,19 @@ const PredictionTable& TForm1::texte()
 
 void TForm1::losgehtsExecute()
 {
+    const bool byMouse = m_ramalanClicks->take();
+    latestBirthdayToday();
     const double today = m_services.clock->now();
     wurfwert = drawKey(birthday(), timeOfBirth(), children(), isoWeek(today));
     if (const std::optional<std::int32_t> card = findDraw(wuerfe, wurfwert)) {
         karte = *card;
         vorhersage();
     } else {
-        wuerfeln();
+        wuerfeln(byMouse);
     }
 }
 
-void TForm1::wuerfeln()
+void TForm1::wuerfeln(bool byMouse)
 {
     karte = 0;
     turnCardFaceDown();
@@ -120,9 +171,10 @@ void TForm1::wuerfeln()
         QCoreApplication::processEvents();
         QCoreApplication::instance()->removeEventFilter(&swallow);
     }
-    // The cards are ready to be taken by keyboard, the first one first; its
-    // frame waits until the reader moves between the cards by key.
-    CardFocusFrame::of(all)->hideUntilKeysMove();
+    // The cards are ready to be taken by keyboard, the first one first. A
+    // reader who dealt by keys sees its frame at once; one who clicked, only
+    // once moving between the cards by key.
+    CardFocusFrame::of(all)->startDeal(!byMouse);
     all.front()->setFocus(Qt::OtherFocusReason);
 }
 

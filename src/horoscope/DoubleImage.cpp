@@ -77,9 +77,9 @@ CardFocusFrame::CardFocusFrame(std::span<TDoubleImage* const> cards) : QWidget(c
     }
 }
 
-void CardFocusFrame::hideUntilKeysMove()
+void CardFocusFrame::startDeal(bool byKeys)
 {
-    m_keysMoved = false;
+    m_keysInUse = byKeys;
     follow();
 }
 
@@ -96,7 +96,7 @@ bool CardFocusFrame::eventFilter(QObject*, QEvent* event)
         case Qt::Key_Right:
         case Qt::Key_Up:
         case Qt::Key_Down:
-            m_keysMoved = true;
+            m_keysInUse = true;
             break;
         default:
             break;
@@ -122,7 +122,7 @@ void CardFocusFrame::follow()
     for (const QPointer<TDoubleImage>& card : m_cards)
         if (card && card->isVisible() && card->hasFocus())
             focused = card;
-    if (!m_keysMoved || !focused) {
+    if (!m_keysInUse || !focused) {
         hide();
         return;
     }

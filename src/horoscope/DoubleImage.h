@@ -49,10 +49,11 @@ private:
 // The golden frame around the card that has the focus. The cards may
 // overlap, so a frame drawn by the card itself would be half hidden under
 // a card dealt later; this one lies above all of them, lets the mouse
-// through to the cards beneath and takes no focus. A reader who takes a
-// card with the mouse has no use for it: it shows only once the reader has
-// moved between the cards by key (Tab, Shift+Tab or an arrow) since the
-// last deal.
+// through to the cards beneath and takes no focus. A reader who dealt the
+// cards with the mouse likely takes one with it too and has no use for the
+// frame: after such a deal it shows only once the reader has moved between
+// the cards by key (Tab, Shift+Tab or an arrow). After a deal by keys it
+// shows at once.
 class CardFocusFrame : public QWidget {
     Q_OBJECT
 
@@ -60,8 +61,9 @@ public:
     // The frame of these cards (which share one parent), made on first use.
     static CardFocusFrame* of(std::span<TDoubleImage* const> cards);
 
-    // A new deal: no frame until the reader moves between the cards by key.
-    void hideUntilKeysMove();
+    // A new deal. Dealt by keys, the frame follows the focus from the start;
+    // else not until the reader moves between the cards by key.
+    void startDeal(bool byKeys);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,7 +75,7 @@ private:
     void follow();
 
     std::vector<QPointer<TDoubleImage>> m_cards;
-    bool m_keysMoved = false;
+    bool m_keysInUse = false;
 };
 
 }  // namespace temparoka

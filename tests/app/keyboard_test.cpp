@@ -179,7 +179,7 @@ TEST_F(Keyboard, LeftAndRightMoveBetweenThePartsAndStopAtTheEnds)
     }
 }
 
-TEST_F(Keyboard, DigitsGoIntoThePartThatRightSelected)
+TEST_F(Keyboard, DigitsGoIntoThePartThatRightSelectedYearsUpToTodaysAndAChildOf2015ReadsBand2)
 {
     const auto form = shownWindow();
     tabTo(*form, "gebzeit");
@@ -189,12 +189,32 @@ TEST_F(Keyboard, DigitsGoIntoThePartThatRightSelected)
     // Hours untouched, the hidden second of 12:00:01 kept.
     EXPECT_EQ(form->timeOfBirth(), (12 * 3600 + 45 * 60 + 1) / 86400.0);
 
-    tabTo(*form, "gebdat");
-    press(Qt::Key_Right);
-    press(Qt::Key_Right);
-    type("1990");
+    // A year up to today's (Monday 7 December 2026) is taken, a later one
+    // or one before 1900 is not.
+    auto* date = control<QDateEdit>(*form, "gebdat");
+    const QDate initial(1966, 5, 9);
+    const std::pair<QString, QDate> years[] = {
+        {"1990", QDate(1990, 5, 9)}, {"2026", QDate(2026, 5, 9)}, {"2027", initial},
+        {"1899", initial},           {"2015", QDate(2015, 5, 9)},
+    };
+    for (const auto& [year, taken] : years) {
+        date->setDate(initial);
+        tabTo(*form, "gebdat");
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);
+        type(year);
+        press(Qt::Key_Tab);
+        EXPECT_EQ(form->birthday(), static_cast<double>(dayNumberOfDate(taken))) << year.toStdString();
+    }
+    // A child of 2015, 11 calendar years old: band 2, which card 3 keeps.
+    AutoClose reading(&output);
+    date->setFocus(Qt::TabFocusReason);
+    press(Qt::Key_Return);  // the deal; card 1 has the focus
     press(Qt::Key_Tab);
-    EXPECT_EQ(form->birthday(), static_cast<double>(dayNumberOfDate(QDate(1990, 5, 9))));
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
+    ASSERT_EQ(reading.shown, 1);
+    EXPECT_EQ(form->verlauf.back(), (PredictionRecord{2, 3, 1, 50}));
 }
 
 TEST_F(Keyboard, EnterInsideTheBirthFieldsPressesRamalan)

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -16,6 +17,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 using namespace temparoka;
 using namespace temparoka::test;
@@ -50,7 +53,7 @@ TEST_F(MainWindow, StartsInEntryModeWithTheInitialBirthDataWhenThereIsNoFile)
     auto* date = control<QDateEdit>(*form, "gebdat");
     EXPECT_TRUE(date->calendarPopup());
     EXPECT_EQ(date->minimumDate(), QDate(1900, 1, 1));
-    EXPECT_EQ(date->maximumDate(), QDate(2003, 10, 11));
+    EXPECT_EQ(date->maximumDate(), QDate(2026, 12, 7));  // today
     EXPECT_EQ(control<BirthTimeEdit>(*form, "gebzeit")->displayFormat(), "HH:mm");
     EXPECT_EQ(control<QSpinBox>(*form, "SpinEdit1")->minimum(), 0);
     EXPECT_EQ(control<QSpinBox>(*form, "SpinEdit1")->maximum(), 10);
@@ -102,15 +105,71 @@ TEST_F(MainWindow, DamagedRecordsLoadWhatTheControlsCanHold)
         EXPECT_EQ(form->children(), 0) << length;
         EXPECT_EQ(form->wuerfe, DrawHistory{}) << length;
     }
-    {  // a birthday the picker cannot show keeps the initial one, the rest loads
-        Record outOfRange = valid;
-        outOfRange.birthday = 40000;
-        outOfRange.children = 15;
-        writeRecordBytes(bytesOf(outOfRange));
+    // A birthday the picker cannot show, from before 1900 or after today,
+    // keeps the initial one; the rest loads.
+    const double today = 46363;  // Monday 7 December 2026
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<double, double> birthdays[] = {
+        {today, today},          {today + 0.99, today},   {today + 1, kInitialBirthday},
+        {42133.25, 42133},       {1, kInitialBirthday},   {2, 2},
+        {nan, kInitialBirthday}, {inf, kInitialBirthday}, {-inf, kInitialBirthday},
+    };
+    for (const auto& [stored, shown] : birthdays) {
+        Record record = valid;
+        record.birthday = stored;
+        record.children = 15;
+        writeRecordBytes(bytesOf(record));
         const auto form = makeWindow();
-        EXPECT_EQ(form->birthday(), kInitialBirthday);
-        EXPECT_EQ(form->children(), 10);
-        EXPECT_EQ(form->wuerfe, valid.wuerfe);
+        EXPECT_EQ(form->birthday(), shown) << stored;
+        EXPECT_EQ(form->children(), 10) << stored;
+        EXPECT_EQ(form->wuerfe, valid.wuerfe) << stored;
+    }
+}
+
+TEST_F(MainWindow, TheLatestBirthdayIsTodayAndMovesOnWithTheClockWhenAReadingStarts)
+{
+    const double today = kMonday7December2026At15;
+    const QDate monday(2026, 12, 7);
+    struct Step {
+        const char* what;
+        double now;
+        bool startReading;
+        QDate latest;  // the field's maximum afterwards
+        QDate typed;
+        QDate taken;  // what the field holds once the date is set
+    };
+    // clang-format off
+    const Step steps[] = {
+        {"today is taken", today, false, monday, monday, monday},
+        {"tomorrow is not", today, false, monday, monday.addDays(1), monday},
+        {"past midnight, before a reading starts", today + 0.4, false, monday, monday.addDays(1), monday},
+        {"a reading starts on Tuesday", today + 0.4, true, monday.addDays(1), monday.addDays(1), monday.addDays(1)},
+        {"the clock set back to Sunday pulls a later birthday back", today - 1, true, monday.addDays(-1),
+         monday, monday.addDays(-1)},
+    };
+    // clang-format on
+    for (const bool dream : {false, true}) {
+        clock->set(today);
+        const auto form = makeWindow();
+        QDialog dreamWindow;
+        form->setDreamWindow(&dreamWindow);
+        AutoClose closeDream(&dreamWindow);
+        auto* date = control<QDateEdit>(*form, "gebdat");
+        for (const Step& step : steps) {
+            clock->set(step.now);
+            date->setDate(step.typed);
+            if (step.startReading) {
+                if (dream)
+                    control<QPushButton>(*form, "Button2")->click();
+                else
+                    form->losgehts->trigger();
+                form->enterEntryMode();
+            }
+            EXPECT_EQ(date->maximumDate(), step.latest) << step.what << (dream ? " (dream)" : "");
+            date->setDate(step.typed);
+            EXPECT_EQ(date->date(), step.taken) << step.what << (dream ? " (dream)" : "");
+        }
     }
 }
 

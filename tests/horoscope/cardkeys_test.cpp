@@ -5,11 +5,15 @@
 #include "horoscope/DoubleImage.h"
 #include "support/fakes.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace temparoka;
 using namespace temparoka::test;
@@ -18,13 +22,19 @@ namespace {
 
 class CardsByKeyboard : public ::testing::Test, public MainWindowFixture {
 protected:
-    // The main window shown and active, the cards dealt.
-    std::unique_ptr<TForm1> dealtWindow()
+    // The main window shown and active.
+    std::unique_ptr<TForm1> shownWindow()
     {
         auto form = makeWindow();
         form->show();
         form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        return form;
+    }
+    // The same, the cards dealt.
+    std::unique_ptr<TForm1> dealtWindow()
+    {
+        auto form = shownWindow();
         form->losgehts->trigger();
         return form;
     }
@@ -94,34 +104,70 @@ TEST_F(CardsByKeyboard, KeysPressedDuringTheDealTakeNoCard)
     EXPECT_EQ(closer.shown, 1);
 }
 
-TEST_F(CardsByKeyboard, TheGoldenFrameShowsOnceKeysMoveBetweenTheCardsOnTopOfAnyCard)
+TEST_F(CardsByKeyboard, TheGoldenFrameShowsAtOnceAfterADealByKeysElseOnceKeysMoveOnTopOfAnyCard)
 {
-    const auto form = dealtWindow();
+    const auto form = shownWindow();
     const auto cards = form->cards();
-    // The third card, dealt after the second, lies over its upper part.
-    cards[1]->move(300, 200);
-    cards[2]->move(310, 170);
+    auto* ramalan = form->findChild<QPushButton*>("Ramalanknopf");
+    auto* children = form->findChild<QWidget*>("SpinEdit1");
     // The gold at the middle of a card's top edge, as the window shows it.
     const auto framed = [&form](const TDoubleImage* card) {
         const QPoint top = card->geometry().topLeft() + QPoint(card->width() / 2, 2);
         return form->grab(QRect(top, QSize(1, 1))).toImage().pixelColor(0, 0) == QColor(255, 204, 64);
     };
-    EXPECT_FALSE(framed(cards[0])) << "a reader with the mouse sees no frame";
+    const auto screenReaderPress = [ramalan] {
+        QAccessible::queryAccessibleInterface(ramalan)->actionInterface()->doAction(
+            QAccessibleActionInterface::pressAction());
+    };
+    struct Deal {
+        const char* how;
+        std::function<void()> start;
+        bool framedAtOnce;
+    };
+    // clang-format off
+    const Deal deals[] = {
+        {"a click on Ramalan", [&] { QTest::mouseClick(ramalan, Qt::LeftButton); }, false},
+        {"Enter on Ramalan", [&] { QTest::keyClick(ramalan, Qt::Key_Return); }, true},
+        {"a click again", [&] { QTest::mouseClick(ramalan, Qt::LeftButton); }, false},
+        {"Enter in the children field", [&] {
+             children->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+         }, true},
+        {"Alt+R", [&] { QTest::keyClick(form->windowHandle(), Qt::Key_R, Qt::AltModifier); }, true},
+        {"a screen reader's press", screenReaderPress, true},
+        {"a press let go beside Ramalan, then a screen reader's press", [&] {
+             QTest::mousePress(ramalan, Qt::LeftButton);
+             QTest::mouseRelease(ramalan, Qt::LeftButton, {}, QPoint(-20, -20));
+             screenReaderPress();
+         }, true},
+    };
+    // clang-format on
+    for (const Deal& deal : deals) {
+        form->enterEntryMode();
+        ramalan->setFocus(Qt::TabFocusReason);
+        deal.start();
+        // Alt+R and a screen reader press the button a moment later.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cards[0]->hasFocus(); }, 5000)) << deal.how;
+        EXPECT_EQ(framed(cards[0]), deal.framedAtOnce) << deal.how;
+        // Keys moving between the cards bring it, however the deal began.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        EXPECT_TRUE(framed(cards[4])) << deal.how;
+        EXPECT_FALSE(framed(cards[0])) << deal.how;
+    }
 
+    // After a click, Tab brings the frame, and it lies over the card on top:
+    // the third card, dealt after the second, lies over its upper part.
+    form->enterEntryMode();
+    QTest::mouseClick(ramalan, Qt::LeftButton);
+    ASSERT_TRUE(cards[0]->hasFocus());
+    cards[1]->move(300, 200);
+    cards[2]->move(310, 170);
+    EXPECT_FALSE(framed(cards[0])) << "a reader with the mouse sees no frame";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ASSERT_TRUE(cards[1]->hasFocus());
     EXPECT_TRUE(framed(cards[1])) << "the frame lies over the card on top";
     // The mouse goes through the frame to the card beneath it.
     EXPECT_EQ(form->childAt(cards[1]->geometry().bottomLeft() + QPoint(5, -5)), cards[1]);
-
-    // Each deal starts without it again; an arrow brings it back.
-    form->enterEntryMode();
-    form->losgehts->trigger();
-    ASSERT_TRUE(cards[0]->hasFocus());
-    EXPECT_FALSE(framed(cards[0]));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
-    EXPECT_TRUE(framed(cards[4]));
-    EXPECT_FALSE(framed(cards[0]));
 }
 
 }  // namespace
