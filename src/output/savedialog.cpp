@@ -1,5 +1,6 @@
 #include "output/savedialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -51,12 +52,11 @@ QIcon NameOnlyIconProvider::icon(const QFileInfo& info) const
 
 QString NameOnlyIconProvider::type(const QFileInfo& info) const
 {
+    // Qt's own words for these, so that its translations serve here too.
     if (info.isDir())
-        return QStringLiteral("Folder");
-    if (info.isSymLink() && !info.exists())
-        return QStringLiteral("Broken link");
+        return QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
     if (!info.isFile())
-        return QStringLiteral("Special file");
+        return QCoreApplication::translate("QAbstractFileIconProvider", "Unknown");
     const QMimeType type = mimeTypeByName(info);
     return type.comment().isEmpty() ? type.name() : type.comment();
 }

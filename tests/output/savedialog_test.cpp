@@ -115,7 +115,8 @@ TEST(SaveDialog, TellsEntriesApartByNameAndKindWithoutOpeningThem)
     const QString png = QMimeDatabase().mimeTypeForName("image/png").comment();
     const std::pair<const char*, QString> cases[] = {
         {"picture.png", png}, {"picture", QMimeDatabase().mimeTypeForName("application/octet-stream").comment()},
-        {"pipe", "Special file"}, {"", "Folder"},
+        {"pipe", QCoreApplication::translate("QAbstractFileIconProvider", "Unknown")},
+        {"", QCoreApplication::translate("QAbstractFileIconProvider", "Folder")},
     };
     for (const auto& [name, type] : cases) {
         const QFileInfo entry(folder.filePath(name));
