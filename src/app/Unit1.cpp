@@ -178,11 +178,8 @@ void TForm1::loadRecord()
     const std::optional<Record>& record = loaded.value();
     if (!record)
         return;
-    BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
-    // The field's own range decides which birthday it takes back, as it
-    // ends today and not on a fixed day; a birthday after today (saved under
-    // a clock set wrong) keeps the initial one, as one before 1900 does.
-    data.birthday = ui->gebdat->holds(record->birthday) ? std::floor(record->birthday) : kInitialBirthday;
+    const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children,
+                                             dayNumberOfDate(ui->gebdat->maximumDate()));
     {
         // Restoring is not an edit: the change handlers stay out of it.
         const QSignalBlocker blockDate(ui->gebdat);

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <cmath>
 
 namespace temparoka {
 
@@ -67,15 +66,6 @@ void ChildrenSpinBox::fixup(QString& input) const
 }
 
 BirthDateEdit::BirthDateEdit(QWidget* parent) : QDateEdit(parent) {}
-
-bool BirthDateEdit::holds(double storedDay) const
-{
-    if (!std::isfinite(storedDay))
-        return false;
-    const double day = std::floor(storedDay);
-    return day >= static_cast<double>(dayNumberOfDate(minimumDate())) &&
-           day <= static_cast<double>(dayNumberOfDate(maximumDate()));
-}
 
 bool BirthDateEdit::focusNextPrevChild(bool next)
 {

@@ -37,11 +37,6 @@ class BirthDateEdit : public QDateEdit {
 public:
     explicit BirthDateEdit(QWidget* parent = nullptr);
 
-    // Whether a stored day value (days since 30 December 1899, any fraction
-    // being the time of day) falls inside the field's range, so that the
-    // field can take it back as it was saved. Not a number never does.
-    bool holds(double storedDay) const;
-
 protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -7,9 +7,9 @@
 
 namespace temparoka {
 
-// Range of the birthday picker: 1 January 1900 to 11 October 2003.
+// The earliest day the birthday picker takes: 1 January 1900. The latest
+// is today, by the program's clock.
 inline constexpr std::int64_t kEarliestBirthday = 2;
-inline constexpr std::int64_t kLatestBirthday = 37905;
 
 // Range of the children field as the window defines it; the first change of
 // the birthday replaces the maximum with the age-dependent limit.
@@ -22,14 +22,17 @@ int childrenLimit(double today, double birthday);
 // A time of birth of exactly midnight becomes noon; any other stays.
 double noonForMidnight(double timeOfBirth);
 
-// The birth data the entry controls take from a stored record. A value the
-// control cannot hold keeps the control's initial value; the children count
-// is brought into the control's initial range.
+// The birth data the entry controls take from a stored record, the latest
+// birthday being today's day number. A value the control cannot hold (a
+// birthday after today, saved under a clock set wrong) keeps the control's
+// initial value; the children count is brought into the control's initial
+// range.
 struct BirthData {
     double birthday;
     double timeOfBirth;
     int children;
 };
-BirthData restoredBirthData(double storedBirthday, double storedTime, std::int32_t storedChildren);
+BirthData restoredBirthData(double storedBirthday, double storedTime, std::int32_t storedChildren,
+                            std::int64_t latestBirthday);
 
 }  // namespace temparoka

@@ -55,10 +55,11 @@ TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValues)
     const Case cases[] = {
         {30000, 0.25, 3, 30000, 0.25, 3},
         {2, 0.0, 0, 2, 0.0, 0},                        // both range ends are fine
-        {37905, 0.999, 10, 37905, 0.999, 10},
+        {46363, 0.999, 10, 46363, 0.999, 10},          // today, 7 December 2026
         {30000.75, 0.25, 3, 30000, 0.25, 3},           // the picker takes the calendar day
         {1, 0.25, 3, kInitialBirthday, 0.25, 3},       // before 1 January 1900
-        {37906, 0.25, 3, kInitialBirthday, 0.25, 3},   // after 11 October 2003
+        {46364, 0.25, 3, kInitialBirthday, 0.25, 3},   // tomorrow
+        {42125, 0.25, 3, 42125, 0.25, 3},              // 2015: after the old limit of 11 October 2003
         {nan, nan, 3, kInitialBirthday, kInitialTimeOfBirth, 3},
         {inf, -inf, 3, kInitialBirthday, kInitialTimeOfBirth, 3},
         {30000, -0.1, 3, 30000, kInitialTimeOfBirth, 3},
@@ -69,7 +70,7 @@ TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValues)
     };
     // clang-format on
     for (const Case& c : cases) {
-        const BirthData data = restoredBirthData(c.birthday, c.time, c.children);
+        const BirthData data = restoredBirthData(c.birthday, c.time, c.children, 46363);
         EXPECT_EQ(data.birthday, c.wantBirthday) << c.birthday;
         EXPECT_EQ(data.timeOfBirth, c.wantTime) << c.time;
         EXPECT_EQ(data.children, c.wantChildren) << c.children;
