@@ -3,7 +3,8 @@
 <TS version="2.1" language="id">
 <!--
   Indonesian for the texts of Qt's own dialogs and menus that Temparoka shows:
-  the save and print dialogs, the context menus of its text views and fields,
+  the save and print dialogs, the context menus of its text views, fields and
+  scroll bars,
   and the message box's buttons. Qt ships no Indonesian of its own.
   The contexts and source texts are Qt's, letter for letter (lupdate cannot
   find them: they are not in our sources). One Indonesian word for one thing:
@@ -1089,6 +1090,80 @@ Matikan salah satunya.</translation>
     <message>
         <source>Hide Details...</source>
         <translation>Sembunyikan Rincian...</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>File</source>
+        <translation>Berkas</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Folder</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Tidak dikenal</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Pintasan</translation>
+    </message>
+</context>
+<context>
+    <name>QScrollBar</name>
+    <message>
+        <source>Scroll here</source>
+        <translation>Gulir ke sini</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Paling atas</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Paling bawah</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Tepi kiri</translation>
+    </message>
+    <message>
+        <source>Right edge</source>
+        <translation>Tepi kanan</translation>
+    </message>
+    <message>
+        <source>Page up</source>
+        <translation>Satu halaman ke atas</translation>
+    </message>
+    <message>
+        <source>Page down</source>
+        <translation>Satu halaman ke bawah</translation>
+    </message>
+    <message>
+        <source>Page left</source>
+        <translation>Satu halaman ke kiri</translation>
+    </message>
+    <message>
+        <source>Page right</source>
+        <translation>Satu halaman ke kanan</translation>
+    </message>
+    <message>
+        <source>Scroll up</source>
+        <translation>Gulir ke atas</translation>
+    </message>
+    <message>
+        <source>Scroll down</source>
+        <translation>Gulir ke bawah</translation>
+    </message>
+    <message>
+        <source>Scroll left</source>
+        <translation>Gulir ke kiri</translation>
+    </message>
+    <message>
+        <source>Scroll right</source>
+        <translation>Gulir ke kanan</translation>
     </message>
 </context>
 </TS>
