@@ -40,6 +40,8 @@ TEMPORARY = 'common/savetemporary.cpp'
 HISTORY = 'horoscope/history.cpp'
 READING = 'output/reading.cpp'
 DOCUMENT = 'output/readingdocument.cpp'
+ACTIONS = 'output/readingactions.cpp'
+SAVE_DIALOG = 'output/savedialog.cpp'
 
 # The end of the dream rules after their table, which one fault moves a rule
 # across.
@@ -263,4 +265,18 @@ FAULTS = [
     Fault('card-at-screen-density', DOCUMENT, 'loadPicture(QString::fromStdString(card.picture), 2.0)',
           'loadPicture(QString::fromStdString(card.picture))'),
     Fault('weekly-reading-without-card', WINDOW, 'Reading::weekly(now, cardFace(karte))', 'Reading::weekly(now)'),
+
+    # keeping a reading: only whole files, through the file layer, from a dialog that reads no file
+    Fault('truncated-pdf-taken-for-whole', DOCUMENT, 'return bytes.startsWith("%PDF-") && bytes.trimmed().endsWith("%%EOF");',
+          'return bytes.startsWith("%PDF-") && bytes.contains("%%EOF");'),
+    Fault('print-to-a-dangling-link', ACTIONS,
+          'const bool usable = !m_name->isEnabled() || named.isFile() || (!named.exists() && !named.isSymLink());',
+          'const bool usable = !m_name->isEnabled() || named.isFile() || !named.exists();'),
+    Fault('save-dialog-sniffs-contents', SAVE_DIALOG,
+          'return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);',
+          'return QMimeDatabase().mimeTypeForFile(info.filePath());'),
+    Fault('quoted-name-split', SAVE_DIALOG, "if (typed.contains(QLatin1Char('\"')))", "if (typed.startsWith(QLatin1Char('\"')))"),
+    Fault('failed-encoding-saved', DOCUMENT, '    if (!bytes.ok())\n        throw saveFailure(target, bytes.problem());\n', ''),
+    Fault('kept-reading-save-result-ignored', DOCUMENT, '    if (!saved.ok())\n        throw saveFailure(target, saved.problem());\n', ''),
+    Fault('png-write-result-ignored', DOCUMENT, '    if (!writer.write(picture))\n', '    if (!writer.write(picture) && false)\n'),
 ]
