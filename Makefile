@@ -29,7 +29,8 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 all: build
 
 # Installs only what is missing of the packages given, and refreshes the
-# package lists only then.
+# package lists only then. sudo drops the caller's environment, so the
+# variable that keeps debconf from asking goes through env, after sudo.
 define install-missing
 	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
@@ -37,7 +38,7 @@ define install-missing
 	if [ -n "$$missing" ]; then \
 	  echo "Installing: $$missing"; \
 	  $(SUDO) apt-get update && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 endef
 

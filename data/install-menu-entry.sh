@@ -10,6 +10,18 @@ entry="$applications/temparoka.desktop"
 
 if [ "${1:-}" = "--remove" ]; then
     rm -f "$entry"
+    # Adding the entry had update-desktop-database write mimeinfo.cache.
+    # Built again without our entry, it still lists every other program's
+    # file types; only when it lists none is it what we left, and it goes,
+    # with the folder once nothing else is in it.
+    cache="$applications/mimeinfo.cache"
+    if [ -f "$cache" ]; then
+        command -v update-desktop-database >/dev/null 2>&1 && update-desktop-database "$applications" 2>/dev/null || true
+        if ! grep -qv -e '^\[MIME Cache\]$' -e '^$' "$cache"; then
+            rm -f "$cache"
+        fi
+    fi
+    rmdir "$applications" 2>/dev/null || true
     echo "Removed $entry"
     exit 0
 fi

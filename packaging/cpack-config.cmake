@@ -7,6 +7,9 @@ if(CPACK_GENERATOR STREQUAL "DEB")
     set(CPACK_DEB_COMPONENT_INSTALL ON)
     set(CPACK_COMPONENTS_ALL system)
     set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+    # The libraries and what the program loads at run time, as the build
+    # found them: the same list the portable archive's README installs.
+    file(READ ${CPACK_TEMPAROKA_DEPENDS_FILE} CPACK_DEBIAN_PACKAGE_DEPENDS)
 else()
     set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
     set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)

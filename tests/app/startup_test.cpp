@@ -2,6 +2,7 @@
 // secondary windows.
 
 #include "app/about.h"
+#include "app/product.h"
 #include "app/program.h"
 #include "app/spende.h"
 #include "dream/traumform.h"
@@ -75,9 +76,9 @@ TEST_F(Startup, AboutBoxNamesTheProductItsAddressAndContact)
 {
     TAboutBox about;
     EXPECT_EQ(about.controls().ProductName->text(), "Temparoka's Indonesian Horoscope");
-    EXPECT_EQ(about.controls().Version->text(), "Version 1.1");
-    EXPECT_TRUE(about.controls().Label1->text().contains("https://temparoka.example/"));
-    EXPECT_TRUE(about.controls().Label2->text().contains("hello@temparoka.example"));
+    EXPECT_EQ(about.controls().Version->text(), QStringLiteral("Version ") + kProductVersion);
+    EXPECT_TRUE(about.controls().Label1->text().contains(kProductWebAddress));
+    EXPECT_TRUE(about.controls().Label2->text().contains(kContactEmail));
     EXPECT_EQ(about.controls().ProgramIcon->size(), QSize(40, 40));
 }
 
@@ -118,7 +119,7 @@ TEST_F(Startup, TheDonationButtonAsksForTheWebPageOnceAndCloses)
     QDesktopServices::unsetUrlHandler("https");
 
     ASSERT_EQ(catcher.opened.size(), 1);
-    EXPECT_EQ(catcher.opened.front(), QUrl("https://temparoka.example/"));
+    EXPECT_EQ(catcher.opened.front(), QUrl(kProductWebAddress));
     EXPECT_TRUE(catcher.windowWasVisible);  // asked while still on screen
     EXPECT_FALSE(donation.isVisible());
 }

@@ -9,17 +9,17 @@ Usage: deb.py <build folder>
 """
 import glob
 import os
+import re
 import struct
 import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import (SEEN_PREDICTION, MAIN, Harness, check, history, read_bytes, run,  # noqa: E402
-                    run_case, seeded_record)
+from harness import (SEEN_PREDICTION, MAIN, Harness, check, history, install_command,  # noqa: E402
+                     read_bytes, run, run_case, seeded_record)
 
 ICON_SIZES = (32, 48, 64, 128, 256)
-DEPENDS = ('libqt6widgets6', 'libqt6multimedia6', 'libsndfile1', 'libjpeg62-turbo',
-           'fonts-comic-neue', 'fonts-texgyre', 'fonts-urw-base35', 'qt6-qpa-plugins')
+METAINFO = 'usr/share/metainfo/example.temparoka.Temparoka.metainfo.xml'
 
 
 def png_size(path):
@@ -38,12 +38,36 @@ def build_package(h, build):
     return found[0]
 
 
-def check_control(deb):
-    info = run('dpkg-deb', '--info', deb).stdout
-    depends = next((line for line in info.splitlines() if line.startswith(' Depends:')), '')
-    for package in DEPENDS:
-        check(package in depends, f'{package} missing from {depends!r}')
-    check(' Section: games' in info, 'the package is not in the games section')
+def control_field(deb, name):
+    found = run('dpkg-deb', '--field', deb, name)
+    check(found.returncode == 0 and found.stdout.strip(), f'the package has no {name} field')
+    return found.stdout.strip()
+
+
+def check_control(deb, build):
+    # The package depends on exactly what the portable archive's README
+    # tells its reader to install.
+    depends = {alternative.split('(')[0].strip() for entry in control_field(deb, 'Depends').split(',')
+               for alternative in entry.split('|')[:1]}
+    with open(os.path.join(build, 'packaging', 'portable-README.md')) as f:
+        listed = install_command(f.read())
+    check(depends == listed, f'the package depends on {sorted(depends - listed)} beyond the README, which installs'
+          f' {sorted(listed - depends)} beyond the package')
+    check(control_field(deb, 'Section') == 'games', 'the package is not in the games section')
+
+
+def check_metainfo(deb, root):
+    """The software-centre file names the package's version as its newest
+    release, and every address in it lies below the package's home page."""
+    with open(os.path.join(root, METAINFO)) as f:
+        text = f.read()
+    newest = re.search(r'<release version="([^"]+)"', text)
+    check(newest and newest.group(1) == control_field(deb, 'Version'),
+          f'the newest release is {newest and newest.group(1)}, the package {control_field(deb, "Version")}')
+    home = control_field(deb, 'Homepage')
+    addresses = re.findall(r'>(https?://[^<]+)<', text)
+    check(len(addresses) == 6 and all(a.startswith(home) for a in addresses),
+          f'addresses that are not below {home}: {addresses}')
 
 
 def check_lint_and_resolve(h, deb):
@@ -97,11 +121,12 @@ def main(build):
     # read-only as it is for any user of an installed package.
     with Harness(None, as_nobody=True) as h:
         deb = build_package(h, build)
-        check_control(deb)
+        check_control(deb, build)
         check_lint_and_resolve(h, deb)
         root = os.path.join(h.root, 'root')
         check(run('dpkg-deb', '-x', deb, root).returncode == 0, 'dpkg-deb -x failed')
         check_tree(root)
+        check_metainfo(deb, root)
         reading_lands_in_the_data_folder(h, root)
 
 

@@ -72,6 +72,16 @@ def run(*command, timeout=10, **kw):
     return subprocess.run(command, capture_output=True, text=True, timeout=timeout, **kw)
 
 
+def install_command(readme):
+    """The packages the portable archive's README tells its reader to
+    install: the names on its `sudo apt-get install` line, continued over
+    the lines that a backslash ends."""
+    joined = readme.replace('\\\n', ' ')
+    lines = [line.split() for line in joined.splitlines() if line.split()[:3] == ['sudo', 'apt-get', 'install']]
+    check(len(lines) == 1, f'the README holds {len(lines)} apt-get install lines')
+    return set(lines[0][3:])
+
+
 class Harness:
     """One Xvfb display, a temp home and runtime folder, program folders and
     the processes started on them; everything is ended and removed on exit."""
@@ -141,8 +151,11 @@ class Harness:
     def env(self):
         env = {k: v for k, v in os.environ.items()
                if k not in ('QT_QPA_PLATFORM', 'XDG_DATA_HOME', 'XDG_CONFIG_HOME', 'LD_PRELOAD',
-                            'FAKETIME', 'DBUS_SESSION_BUS_ADDRESS', 'PULSE_SERVER')}
-        env.update(DISPLAY=self.display, HOME=self.home, XDG_RUNTIME_DIR=self.runtime)
+                            'FAKETIME', 'PULSE_SERVER')}
+        # No session bus either: with a display and none given, libdbus would
+        # start one through X for the program, which outlives the test.
+        env.update(DISPLAY=self.display, HOME=self.home, XDG_RUNTIME_DIR=self.runtime,
+                   DBUS_SESSION_BUS_ADDRESS='disabled:')
         return env
 
     def program_folder(self, name='app', record=None):
