@@ -8,6 +8,10 @@ Checks too that only the file layer (common/safesave, common/nativefile)
 writes files: every other file of src/ may write into memory (a QBuffer)
 and hand the bytes to it, but opens, creates, renames or removes nothing.
 
+Checks last that the Qt-free core (the sources of temparoka_core in
+src/CMakeLists.txt, their headers and every header of ours they include)
+includes no Qt header.
+
 Usage: layout.py <source folder>
 """
 import os
@@ -29,6 +33,34 @@ FILE_LAYER = {'common/safesave.cpp', 'common/savetemporary.cpp', 'common/nativef
 WRITES = re.compile(r'\b(QSaveFile|O_WRONLY|O_RDWR|O_CREAT|fopen|ofstream|fstream|setOutputFileName|'
                     r'creat|rename|renameat|unlink|unlinkat|mkdir|mkpath|QFile::copy|QFile::remove|'
                     r'QFile::rename|QFile::link)\b|\b(WriteOnly|ReadWrite|Append)\b')
+
+
+QT_INCLUDE = re.compile(r'^\s*#\s*include\s*[<"](Qt\w*/)?Q\w*(\.h)?[>"]', re.M)
+CORE = re.compile(r'add_library\(temparoka_core\b([^)]*)\)')
+
+
+def qt_in_core(src):
+    """The files of the core that include a Qt header, and what they include."""
+    with open(os.path.join(src, 'CMakeLists.txt'), encoding='utf-8') as f:
+        listed = CORE.search(f.read())
+    if not listed:
+        return ['src/CMakeLists.txt defines no temparoka_core library']
+    sources = [word for word in listed.group(1).split() if word.endswith('.cpp')]
+    todo = [(name, '') for name in sources]
+    todo += [(name[:-4] + '.h', '') for name in sources if os.path.exists(os.path.join(src, name[:-4] + '.h'))]
+    seen, wrong = set(), []
+    while todo:
+        name, via = todo.pop()
+        if name in seen:
+            continue
+        seen.add(name)
+        with open(os.path.join(src, name), encoding='utf-8') as f:
+            text = f.read()
+        wrong += [f'src/{name}{via} is in the Qt-free core and includes {found.group(0).split("include")[1].strip()}'
+                  for found in QT_INCLUDE.finditer(text)]
+        todo += [(included, f' (through src/{name}{via})') for included in INCLUDE.findall(text)
+                 if os.path.exists(os.path.join(src, included))]
+    return wrong
 
 
 def main():
@@ -59,11 +91,13 @@ def main():
                 target = forms.get(included) or included.split('/')[0]
                 if target not in ALLOWED[folder]:
                     wrong.append(f'src/{folder}/{name} includes "{included}"')
+    wrong += qt_in_core(src)
     if wrong:
-        print('includes that run the wrong way, or files written outside the file layer:', *wrong, sep='\n  ',
+        print('includes that run the wrong way, files written outside the file layer, or Qt in the core:', *wrong,
+              sep='\n  ',
               file=sys.stderr)
         return 1
-    print('every include runs one way, and only the file layer writes files')
+    print('every include runs one way, only the file layer writes files, and the core has no Qt')
     return 0
 
 

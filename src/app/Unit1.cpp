@@ -14,7 +14,6 @@
 #include "record/birthdata.h"
 #include "ui_Unit1.h"
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
@@ -43,12 +42,15 @@ void sleepMonotonic(double seconds)
 
 MainWindowServices MainWindowServices::defaults()
 {
-    std::string folder = executableFolder();
-    if (folder.empty())
-        folder = QFile::encodeName(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+    // The sound and the record are found through the program's folder; a
+    // program that cannot learn where it lies cannot start (Qt's own answer
+    // comes from the same link, so there is nothing to fall back on).
+    FileResult<std::string> folder = executableFolder();
+    if (!folder.ok())
+        throw Error("Cannot find the folder Temparoka was started from (/proc/self/exe): " + folder.problem());
     // The record goes to the data folder only when the program folder cannot
     // keep it.
-    return {std::make_shared<SystemClock>(), std::move(folder), std::make_shared<WavPlayer>(), sleepMonotonic,
+    return {std::make_shared<SystemClock>(), std::move(folder.value()), std::make_shared<WavPlayer>(), sleepMonotonic,
             userDataFolder()};
 }
 
@@ -175,9 +177,9 @@ void TForm1::loadRecord()
         QMetaObject::invokeMethod(
             this, [problem = loaded.problem()] { throw FileError(problem); }, Qt::QueuedConnection);
     }
-    const std::optional<Record>& record = loaded.value();
-    if (!record)
+    if (!loaded.ok() || !loaded.value())
         return;
+    const std::optional<Record>& record = loaded.value();
     const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children,
                                              dayNumberOfDate(ui->gebdat->maximumDate()));
     {

@@ -36,9 +36,11 @@ LoadedRecord RecordFile::load()
     if (!m_place.ok())
         return {};
     LoadedRecord loaded = read(m_place.value());
-    m_base = loaded.value();
-    if (!loaded.ok())
+    if (!loaded.ok()) {
+        m_base.reset();
         return Failure{"Cannot read the record file " + m_place.value() + ": " + loaded.problem()};
+    }
+    m_base = loaded.value();
     return loaded;
 }
 
@@ -68,7 +70,7 @@ Record RecordFile::save(const Record& record)
         fail(lock.problem());
     Record merged = record;
     if (target.exists) {
-        if (const LoadedRecord onDisk = read(target.path); onDisk.value())
+        if (const LoadedRecord onDisk = read(target.path); onDisk.ok() && onDisk.value())
             merged = mergedWithDisk(record, m_base, *onDisk.value());
     }
     const auto bytes = serialise(merged);

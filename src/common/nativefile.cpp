@@ -138,21 +138,22 @@ FileResult<> makeFolders(const std::string& folder)
     return {};
 }
 
-std::string executableFolder()
+FileResult<std::string> executableFolder()
 {
     // The link names the executable as the system does, whatever bytes its
     // folders' names hold; a buffer that the link fills is grown.
-    for (std::size_t size = 4096; size <= 65536; size *= 2) {
+    constexpr std::size_t kLongest = 65536;
+    for (std::size_t size = 4096; size <= kLongest; size *= 2) {
         std::string path(size, '\0');
         const ssize_t length = ::readlink("/proc/self/exe", path.data(), size);
         if (length < 0)
-            return {};
+            return systemFailure(errno);
         if (static_cast<std::size_t>(length) < size) {
             path.resize(static_cast<std::size_t>(length));
             return folderOf(path);
         }
     }
-    return {};
+    return Failure{"its path is longer than " + std::to_string(kLongest) + " bytes"};
 }
 
 }  // namespace temparoka

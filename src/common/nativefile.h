@@ -21,23 +21,33 @@ struct Failure {
 };
 
 // What a file operation came to: its value when it went well, or a
-// Failure. [[nodiscard]], so that no failure is dropped unseen.
+// Failure, never both. [[nodiscard]], so that no failure is dropped unseen.
 template <class T = std::monostate>
 class [[nodiscard]] FileResult {
 public:
     FileResult() = default;
-    FileResult(T value) : m_value(std::move(value)) {}
-    FileResult(Failure failure) : m_problem(std::move(failure.problem)) {}
+    FileResult(T value) : m_state(std::in_place_index<0>, std::move(value)) {}
+    // A failure stays one even when nobody found words for it.
+    FileResult(Failure failure) : m_state(std::in_place_index<1>, std::move(failure))
+    {
+        if (std::get<1>(m_state).problem.empty())
+            std::get<1>(m_state).problem = "the system gave no reason";
+    }
 
-    bool ok() const { return m_problem.empty(); }
+    bool ok() const { return m_state.index() == 0; }
     // Empty when it went well.
-    const std::string& problem() const { return m_problem; }
-    T& value() { return m_value; }
-    const T& value() const { return m_value; }
+    const std::string& problem() const
+    {
+        static const std::string none;
+        return ok() ? none : std::get<1>(m_state).problem;
+    }
+    // Only a result that went well has a value: asking a failure for one is
+    // the caller's fault, and throws std::bad_variant_access.
+    T& value() { return std::get<0>(m_state); }
+    const T& value() const { return std::get<0>(m_state); }
 
 private:
-    T m_value{};
-    std::string m_problem;
+    std::variant<T, Failure> m_state;
 };
 
 // Owns an open file descriptor and closes it.
@@ -91,7 +101,7 @@ bool folderWritable(const std::string& folder);
 FileResult<> makeFolders(const std::string& folder);
 
 // The folder of the running executable, ending in "/", as the system names
-// it.
-std::string executableFolder();
+// it, or why the system would not tell.
+FileResult<std::string> executableFolder();
 
 }  // namespace temparoka

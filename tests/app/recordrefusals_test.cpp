@@ -94,7 +94,7 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
 
         RecordFile file(path);
         const LoadedRecord loaded = file.load();  // a pipe read would block here for good
-        EXPECT_FALSE(loaded.value());
+        EXPECT_FALSE(loaded.ok() && loaded.value());
         EXPECT_EQ(loaded.problem(), *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
         EXPECT_EQ(saveError(file, Record{}), "Cannot save " + path + ": " + c.saveProblem);
 
