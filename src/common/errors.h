@@ -32,6 +32,25 @@ public:
 // the system names it) and why.
 FileError saveFailure(const std::string& path, const std::string& cause);
 
+// A message in both languages, as the readings write them: Indonesian on
+// the first line, English on the second, each ending as the error box
+// ends a text (errorBoxText), so that both read as sentences of their own.
+std::string inBothLanguages(const std::string& indonesian, const std::string& english);
+
+// Why something could not be written, said in both languages. The file
+// layer and the encoders give their causes in English (the system's own
+// words, such as "No such file or directory", or ours, such as "it is
+// read-only"); this is the one place that says them in Indonesian, in
+// words that fit after "…: ". A cause it does not know is kept in English
+// in both, rather than lost; a detail in brackets at its end is kept as
+// it is.
+struct CauseInBothLanguages {
+    std::string indonesian;
+    std::string english;
+    bool operator==(const CauseInBothLanguages&) const = default;
+};
+CauseInBothLanguages causeInBothLanguages(const std::string& cause);
+
 // A picture that libjpeg cannot decode completely.
 class PictureError : public Error {
 public:

@@ -28,9 +28,11 @@ Day dayOf(double dateValue)
     return {static_cast<int>(date.year()), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day())};
 }
 
-std::string weekAndYear(const char* word, const Reading& reading)
+// "Minggu 50" would read as "Sunday 50": the week is counted, "Minggu
+// ke-50".
+std::string countedWeek(int week)
 {
-    return std::string(word) + ' ' + std::to_string(reading.week) + ", " + std::to_string(reading.weekYear);
+    return "Minggu ke-" + std::to_string(week);
 }
 
 }  // namespace
@@ -51,11 +53,12 @@ ReadingTitle readingTitle(const Reading& reading)
         const Day d = dayOf(reading.day);
         const std::string day = std::to_string(d.day) + ' ';
         const std::string year = ' ' + std::to_string(d.year);
-        return {"Mimpi Temparoka \u2014 " + day + kIndonesianMonths[d.month - 1] + year,
+        return {"Tafsir Mimpi Temparoka \u2014 " + day + kIndonesianMonths[d.month - 1] + year,
                 "Temparoka's dream reading \u2014 " + day + kEnglishMonths[d.month - 1] + year};
     }
-    return {"Ramalan Temparoka \u2014 " + weekAndYear("Minggu", reading),
-            "Temparoka's reading \u2014 " + weekAndYear("week", reading)};
+    const std::string year = ", " + std::to_string(reading.weekYear);
+    return {"Ramalan Temparoka \u2014 " + countedWeek(reading.week) + year,
+            "Temparoka's reading \u2014 week " + std::to_string(reading.week) + year};
 }
 
 std::string readingFileName(const Reading& reading)
@@ -64,7 +67,7 @@ std::string readingFileName(const Reading& reading)
     if (reading.kind == ReadingKind::Dream) {
         const Day d = dayOf(reading.day);
         std::snprintf(stamp, sizeof stamp, "%04d-%02u-%02u", d.year, d.month, d.day);
-        return std::string("Mimpi Temparoka ") + stamp;
+        return std::string("Tafsir Mimpi Temparoka ") + stamp;
     }
     std::snprintf(stamp, sizeof stamp, "%04d-W%02d", reading.weekYear, reading.week);
     return std::string("Ramalan Temparoka ") + stamp;
@@ -82,10 +85,14 @@ std::string readingPlainText(const Reading& reading)
     return text;
 }
 
+std::string earlierHeading(const EarlierReading& entry)
+{
+    return countedWeek(entry.week) + (entry.lastYear ? " (tahun lalu)" : "");
+}
+
 std::string earlierCaption(const EarlierReading& entry)
 {
-    return "Minggu " + std::to_string(entry.week) + (entry.lastYear ? " (tahun lalu)" : "") + " \u2014 " +
-           entry.firstLine;
+    return earlierHeading(entry) + " \u2014 " + entry.firstLine;
 }
 
 std::string earlierDescription(const EarlierReading& entry)

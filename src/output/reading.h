@@ -67,7 +67,8 @@ private:
 };
 
 // The heading of a kept reading, Indonesian and English: "Ramalan
-// Temparoka — Minggu 50, 2026" or "Mimpi Temparoka — 8 Desember 2026".
+// Temparoka — Minggu ke-50, 2026" or "Tafsir Mimpi Temparoka — 8 Desember
+// 2026".
 struct ReadingTitle {
     std::string indonesian;
     std::string english;
@@ -75,7 +76,7 @@ struct ReadingTitle {
 ReadingTitle readingTitle(const Reading& reading);
 
 // A file name without its extension: "Ramalan Temparoka 2026-W50" or
-// "Mimpi Temparoka 2026-12-08".
+// "Tafsir Mimpi Temparoka 2026-12-08".
 std::string readingFileName(const Reading& reading);
 
 // The reading as plain text: the title in both languages, the card, a
@@ -90,8 +91,11 @@ struct EarlierReading {
     Reading reading;
 };
 
-// How the history lists an entry: "Minggu 50 — ..." in Indonesian, and
-// "Week 50" with "last year" where it applies, for screen readers.
+// How the history names an entry: its week, "Minggu ke-50" or "Minggu
+// ke-51 (tahun lalu)"; with its first line, "Minggu ke-50 — ..." in
+// Indonesian; and "Week 50" with "last year" where it applies, for screen
+// readers.
+std::string earlierHeading(const EarlierReading& entry);
 std::string earlierCaption(const EarlierReading& entry);
 std::string earlierDescription(const EarlierReading& entry);
 

@@ -181,8 +181,11 @@ void ReadingActions::printReading()
         return;
     }
     document.print(printer);
-    if (printer.printerState() == QPrinter::Error)
-        throw FileError("Cannot print to " + printer.printerName().toStdString());
+    if (printer.printerState() == QPrinter::Error) {
+        const std::string printerName = printer.printerName().toStdString();
+        throw FileError(
+            inBothLanguages("Ramalan tidak dapat dicetak ke " + printerName, "Cannot print to " + printerName));
+    }
 }
 
 void ReadingActions::copyAsPicture()
@@ -191,7 +194,8 @@ void ReadingActions::copyAsPicture()
     const ReadingDocument document(m_reading());
     const QImage picture = document.image(m_window->devicePixelRatioF());
     if (picture.isNull())
-        throw Error("Cannot copy the reading: there is not enough memory to draw it");
+        throw Error(inBothLanguages("Ramalan tidak dapat disalin: memori tidak cukup untuk menggambarnya",
+                                    "Cannot copy the reading: there is not enough memory to draw it"));
     QApplication::clipboard()->setImage(picture);
 }
 

@@ -26,10 +26,19 @@ namespace {
 const QString kCardResource = QStringLiteral("temparoka-card");
 // As wide as the output window's view, so that a picture of the reading
 // breaks its lines where the window does.
-constexpr qreal kPictureWidth = 673;
+constexpr qreal kPictureWidth = kReadingViewWidth;
 constexpr qreal kMargin = 24;
 
 const char* const kNoMemoryToDraw = "there is not enough memory to draw the reading";
+
+// A kept reading that could not be saved, told in both languages like the
+// reading itself; the path as the system names it, in both.
+FileError notSaved(const std::string& path, const std::string& cause)
+{
+    const CauseInBothLanguages why = causeInBothLanguages(cause);
+    return FileError(inBothLanguages("Ramalan tidak dapat disimpan di " + path + ": " + why.indonesian,
+                                     "Cannot save " + path + ": " + why.english));
+}
 
 }  // namespace
 
@@ -281,16 +290,16 @@ void saveEncoded(const Encoded& bytes, const QString& path)
 {
     const std::string target = QFile::encodeName(path).toStdString();
     if (!bytes.ok())
-        throw saveFailure(target, bytes.problem());
+        throw notSaved(target, bytes.problem());
     // Nothing is no reading: an encoding that gave nothing failed unseen.
     if (bytes.value().isEmpty())
-        throw saveFailure(target, "there was nothing to write");
+        throw notSaved(target, "there was nothing to write");
     const QByteArray& data = bytes.value();
     const FileResult<> saved =
         saveFile(target, {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())},
                  NewFileAccess::Document);
     if (!saved.ok())
-        throw saveFailure(target, saved.problem());
+        throw notSaved(target, saved.problem());
 }
 
 void saveReading(const ReadingDocument& document, const QString& path, DocumentFormat format)

@@ -28,6 +28,11 @@ class QTextEdit;
 
 namespace temparoka {
 
+// How wide the output window's view is (ausgabeform.ui): a view of a
+// reading this wide, in the reading's font, breaks its lines where the
+// output window does.
+constexpr int kReadingViewWidth = 673;
+
 // The reading's font and its two colours: one place for the output
 // window, the history and every kept copy.
 QFont readingFont();
@@ -110,7 +115,8 @@ private:
 // Hands what an encoding gave to the file layer, which writes it beside
 // the target first and renames it over it, so that a failed save leaves no
 // half-written file and the old file whole. Throws FileError naming the
-// file and the cause, whether the encoding or the writing failed.
+// file and the cause in both languages, whether the encoding or the
+// writing failed.
 void saveEncoded(const Encoded& bytes, const QString& path);
 // The document in format, saved to path as saveEncoded does.
 void saveReading(const ReadingDocument& document, const QString& path, DocumentFormat format);

@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QStyle>
 #include <QTextCursor>
 
 namespace temparoka {
@@ -19,7 +18,12 @@ Triwayat::Triwayat(QWidget* parent)
       m_actions(new ReadingActions(this, [this] { return chosenReading(); }))
 {
     ui->setupUi(this);
-    fixDialogSize(this);
+    // Laid out by its layouts, at the size they ask for: the list as wide
+    // as the .ui gives it, each entry as tall as its first line wraps to,
+    // the text pane as wide as the output window's view, so that the
+    // chosen reading breaks its lines where it broke when it was read.
+    ui->isi->setFixedWidth(kReadingViewWidth);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
     setFont(pixelFont(11));
     ui->daftar->setFont(pixelFont(13));
@@ -44,6 +48,8 @@ Triwayat::Triwayat(QWidget* parent)
     connect(ui->simpan, &QPushButton::clicked, m_actions->save(), &QAction::trigger);
     connect(ui->cetak, &QPushButton::clicked, m_actions->print(), &QAction::trigger);
     connect(ui->tutup, &QPushButton::clicked, this, &QDialog::reject);
+    // Its size now, from its fonts, not only once it is first shown.
+    layout()->activate();
 }
 
 Triwayat::~Triwayat() = default;
@@ -59,14 +65,14 @@ void Triwayat::setReadings(std::vector<EarlierReading> entries)
     m_entries = std::move(entries);
     const QSignalBlocker quiet(ui->daftar);
     ui->daftar->clear();
-    // An entry's first line is cut to the list's width with "…"; screen
-    // readers and Ctrl+C get it whole.
-    const int room = ui->daftar->width() - 2 * ui->daftar->frameWidth() -
-                     ui->daftar->style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 8;
+    // An entry shows its week above its first line, which wraps in the
+    // list rather than being cut; screen readers and Ctrl+C get both on
+    // one line.
     for (const EarlierReading& entry : m_entries) {
         const QString caption = QString::fromStdString(earlierCaption(entry));
-        auto* item =
-            new QListWidgetItem(ui->daftar->fontMetrics().elidedText(caption, Qt::ElideRight, room), ui->daftar);
+        const QString shown =
+            QString::fromStdString(earlierHeading(entry)) + QLatin1Char('\n') + QString::fromStdString(entry.firstLine);
+        auto* item = new QListWidgetItem(shown, ui->daftar);
         item->setData(Qt::AccessibleTextRole, caption);
         item->setData(Qt::UserRole, caption);
         item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(earlierDescription(entry)));

@@ -1,8 +1,9 @@
 #pragma once
 // The earlier readings: the prediction history's entries listed newest
-// first ("Minggu 50 — ..."), the chosen one shown whole as the output window
-// shows it, and kept the same ways (save, print, copy as a picture). It is
-// handed the entries each time it opens and changes nothing in the record.
+// first ("Minggu ke-50" over the entry's first line), the chosen one shown
+// whole as the output window shows it, and kept the same ways (save,
+// print, copy as a picture). It is handed the entries each time it opens
+// and changes nothing in the record.
 
 #include "output/reading.h"
 

@@ -72,7 +72,7 @@ TEST_F(DreamWindow, WorkedExampleThroughTheWindow)
                                     "b:", "b:Akan ada bahaya.", "B:There will be danger."}));
     EXPECT_EQ(dream.summe, 8);
     // Kept as today's dream, line for line.
-    EXPECT_EQ(readingFileName(output.reading()), "Mimpi Temparoka 2026-12-07");
+    EXPECT_EQ(readingFileName(output.reading()), "Tafsir Mimpi Temparoka 2026-12-07");
     EXPECT_EQ(output.reading().lines.size(), 7u);
     EXPECT_FALSE(dream.isVisible());  // closed once the reading was read
     EXPECT_EQ(sound->played.size(), 1);

@@ -30,9 +30,9 @@ TEST(History, ListsKnownEntriesNewestFirstAndTellsLastYearsWeeks)
                          readingFileName(entry.reading) + " | " +
                          (entry.reading.lines.empty() ? "-" : entry.reading.lines.back().text));
     EXPECT_EQ(listed, (std::vector<std::string>{
-                          "Minggu 50 \u2014 Kedua. | Week 50, 2026 | Ramalan Temparoka 2026-W50 | Second.",
-                          "Minggu 49 \u2014 Ketiga. | Week 49, 2026 | Ramalan Temparoka 2026-W49 | Third.",
-                          "Minggu 51 (tahun lalu) \u2014 Pertama. | Week 51, last year, 2025 | "
+                          "Minggu ke-50 \u2014 Kedua. | Week 50, 2026 | Ramalan Temparoka 2026-W50 | Second.",
+                          "Minggu ke-49 \u2014 Ketiga. | Week 49, 2026 | Ramalan Temparoka 2026-W49 | Third.",
+                          "Minggu ke-51 (tahun lalu) \u2014 Pertama. | Week 51, last year, 2025 | "
                           "Ramalan Temparoka 2025-W51 | First.",
                       }));
     EXPECT_EQ(history, before);
@@ -45,15 +45,15 @@ TEST(History, TitlesAndFileNamesNameTheWeekOrTheDay)
         const char *title, *english, *file;
     };
     const Case cases[] = {
-        {Reading::weekly(kTuesday8December2026), "Ramalan Temparoka \u2014 Minggu 50, 2026",
+        {Reading::weekly(kTuesday8December2026), "Ramalan Temparoka \u2014 Minggu ke-50, 2026",
          "Temparoka's reading \u2014 week 50, 2026", "Ramalan Temparoka 2026-W50"},
         // 1 January 2027 is a Friday of 2026's week 53.
-        {Reading::weekly(46388.2), "Ramalan Temparoka \u2014 Minggu 53, 2026",
+        {Reading::weekly(46388.2), "Ramalan Temparoka \u2014 Minggu ke-53, 2026",
          "Temparoka's reading \u2014 week 53, 2026", "Ramalan Temparoka 2026-W53"},
-        {Reading::dream(kTuesday8December2026), "Mimpi Temparoka \u2014 8 Desember 2026",
-         "Temparoka's dream reading \u2014 8 December 2026", "Mimpi Temparoka 2026-12-08"},
-        {Reading::dream(46388.2), "Mimpi Temparoka \u2014 1 Januari 2027",
-         "Temparoka's dream reading \u2014 1 January 2027", "Mimpi Temparoka 2027-01-01"},
+        {Reading::dream(kTuesday8December2026), "Tafsir Mimpi Temparoka \u2014 8 Desember 2026",
+         "Temparoka's dream reading \u2014 8 December 2026", "Tafsir Mimpi Temparoka 2026-12-08"},
+        {Reading::dream(46388.2), "Tafsir Mimpi Temparoka \u2014 1 Januari 2027",
+         "Temparoka's dream reading \u2014 1 January 2027", "Tafsir Mimpi Temparoka 2027-01-01"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(readingTitle(c.reading).indonesian, c.title);
@@ -62,8 +62,9 @@ TEST(History, TitlesAndFileNamesNameTheWeekOrTheDay)
     }
     Reading weekly = Reading::weekly(kTuesday8December2026, {3, "q.jpg", "Ratu Keriting", "Queen of clubs"});
     weekly.lines = {{"Satu", TextColour::Black, true}, {"One", TextColour::Blue, false}};
-    EXPECT_EQ(readingPlainText(weekly), "Ramalan Temparoka \u2014 Minggu 50, 2026\nTemparoka's reading \u2014 week 50, "
-                                        "2026\nKartu Anda: Ratu Keriting / Your card: Queen of clubs\n\nSatu\nOne\n");
+    EXPECT_EQ(readingPlainText(weekly),
+              "Ramalan Temparoka \u2014 Minggu ke-50, 2026\nTemparoka's reading \u2014 week 50, 2026\n"
+              "Kartu Anda: Ratu Keriting / Your card: Queen of clubs\n\nSatu\nOne\n");
 }
 
 }  // namespace

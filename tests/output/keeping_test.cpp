@@ -70,13 +70,14 @@ TEST(ReadingDocument, HoldsTheTitleTheCardAndEachLineInItsColour)
     earlier.card = {};
     const std::pair<Reading, QStringList> cases[] = {
         {weeklyReading(),
-         {"Ramalan Temparoka \u2014 Minggu 50, 2026*", "~Temparoka's reading \u2014 week 50, 2026", "[temparoka-card]",
-          "Kartu Anda: Raja Sekop", "~Your card: King of spades", "", "Temparoka melihat:*", "Satu", "~", "~One"}},
+         {"Ramalan Temparoka \u2014 Minggu ke-50, 2026*", "~Temparoka's reading \u2014 week 50, 2026",
+          "[temparoka-card]", "Kartu Anda: Raja Sekop", "~Your card: King of spades", "", "Temparoka melihat:*", "Satu",
+          "~", "~One"}},
         {dream,
-         {"Mimpi Temparoka \u2014 8 Desember 2026*", "~Temparoka's dream reading \u2014 8 December 2026", "",
+         {"Tafsir Mimpi Temparoka \u2014 8 Desember 2026*", "~Temparoka's dream reading \u2014 8 December 2026", "",
           "Akan ada bahaya.", "~There will be danger."}},
         {earlier,
-         {"Ramalan Temparoka \u2014 Minggu 50, 2026*", "~Temparoka's reading \u2014 week 50, 2026", "",
+         {"Ramalan Temparoka \u2014 Minggu ke-50, 2026*", "~Temparoka's reading \u2014 week 50, 2026", "",
           "Temparoka melihat:*", "Satu", "~", "~One"}},
     };
     for (const auto& [reading, expected] : cases) {
@@ -98,7 +99,7 @@ TEST(ReadingDocument, EachFormatIsSavedWholeAndAFailedSaveLeavesTheOldFile)
         {"a.pdf", DocumentFormat::Pdf, "%PDF-", "/FontFile2"},  // the font goes with it
         {"a.png", DocumentFormat::Png, "\x89PNG", "IHDR"},
         {"a.htm", DocumentFormat::Html, "<!DOCTYPE", "color:#0000ff"},
-        {"a.txt", DocumentFormat::Text, "Ramalan Temparoka \u2014 Minggu 50", "\nOne\n"},
+        {"a.txt", DocumentFormat::Text, "Ramalan Temparoka \u2014 Minggu ke-50", "\nOne\n"},
     };
     for (const auto& [name, format, start, inside] : cases) {
         EXPECT_EQ(formatOfFile(name), format) << name;
@@ -148,9 +149,9 @@ TEST(ReadingDocument, OnlyWholeEncodingsAreHandedOver)
 }
 
 // Saving onto what a reader may name, on purpose or not. A refusal names
-// the file and its cause and leaves the target and its folder as they
-// were; a save that goes through gives every name of the file the new
-// bytes and keeps the file's owner.
+// the file and its cause, in Indonesian and then in English, and leaves
+// the target and its folder as they were; a save that goes through gives
+// every name of the file the new bytes and keeps the file's owner.
 TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothing)
 {
     const bool root = geteuid() == 0;
@@ -161,7 +162,7 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
         const char* what;
         std::function<Guard(const std::string& target)> prepare;  // the guard lives during the save
         Encoded bytes;
-        const char* problem;  // nullptr: the save goes through
+        const char* problem;  // "Indonesian|English" cause; nullptr: the save goes through
         std::function<void(const std::string& target)> after = {};
         bool longName = false;
     };
@@ -179,19 +180,22 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
         };
     };
     const Case cases[] = {
-        {"link to a device", link("/dev/null"), pdf, "a link to a device"},
-        {"dangling link", link("nowhere"), pdf, "a link that leads nowhere"},
+        {"link to a device", link("/dev/null"), pdf,
+         "itu tautan ke perangkat, bukan ke berkas biasa|it is a link to a device, not to a regular file"},
+        {"dangling link", link("nowhere"), pdf,
+         "itu tautan yang tidak mengarah ke mana pun|it is a link that leads nowhere"},
         {"named pipe", [](const std::string& t) { EXPECT_EQ(mkfifo(t.c_str(), 0644), 0); return Guard(); }, pdf,
-         "named pipe"},
-        {"read-only file", file(0444), pdf, "it is read-only"},
+         "itu pipa bernama, bukan berkas biasa|it is a named pipe, not a regular file"},
+        {"read-only file", file(0444), pdf, "berkas itu hanya dapat dibaca|it is read-only"},
         {"encoding that failed", file(0644), Failure{"there is not enough memory to draw the reading"},
-         "there is not enough memory to draw the reading"},
-        {"encoding that gave nothing", file(0644), QByteArray(), "there was nothing to write"},
+         "memori tidak cukup untuk menggambar ramalan|there is not enough memory to draw the reading"},
+        {"encoding that gave nothing", file(0644), QByteArray(),
+         "tidak ada isi untuk ditulis|there was nothing to write"},
         {"full disk", [&](const std::string& t) { file(0644)(t); return Guard(std::make_shared<FileSizeLimit>(100)); },
-         pdf, "File too large"},
+         pdf, "berkas terlalu besar|the file is too large"},
         {"read-only folder",
          [](const std::string& t) { return Guard(std::make_shared<ReadOnlyFolder>(QFile::decodeName(folderOf(t).c_str()))); },
-         pdf, "Permission denied"},
+         pdf, "tidak ada izin untuk menulis di sana|no permission to write there"},
         {"hard-linked file",
          [&](const std::string& t) { file(0644)(t); EXPECT_EQ(::link(t.c_str(), (t + ".2").c_str()), 0); return Guard(); },
          pdf, nullptr, [&](const std::string& t) { EXPECT_EQ(fileBytes(t + ".2"), pdf); }},
@@ -242,8 +246,9 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
                 c.after(target);
             continue;
         }
-        EXPECT_EQ(error.rfind("Cannot save " + target + ": ", 0), 0u) << error;
-        EXPECT_NE(error.find(c.problem), std::string::npos) << error;
+        const QStringList why = QString(c.problem).split('|');
+        EXPECT_EQ(error, "Ramalan tidak dapat disimpan di " + target + ": " + why[0].toStdString() + ".\nCannot save " +
+                             target + ": " + why[1].toStdString() + ".");
     }
 }
 
@@ -337,14 +342,14 @@ TEST(KeepingAReading, CtrlHListsTheEarlierReadingsNewestFirstAndShowsTheChosenOn
     QTimer::singleShot(0, [&] {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&program.riwayat()));
         for (int row = 0; row < list.count(); ++row)
-            captions << list.item(row)->text().section(" \u2014 ", 0, 0);
+            captions << list.item(row)->text().section('\n', 0, 0);
         QTest::keyClick(&list, Qt::Key_Down);
         QTest::keyClick(&list, Qt::Key_Return);
         second = entry.hasFocus() ? entry.toPlainText() : "";
         program.riwayat().reject();
     });
     QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
-    EXPECT_EQ(captions, (QStringList{"Minggu 51 (tahun lalu)", "Minggu 49"}));
+    EXPECT_EQ(captions, (QStringList{"Minggu ke-51 (tahun lalu)", "Minggu ke-49"}));
     EXPECT_EQ(second.section('\n', 0, 0).toStdString(), form.texte().cell(5, 2, 1).front());
     EXPECT_EQ(form.verlauf, before);
 }

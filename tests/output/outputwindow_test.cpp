@@ -1,16 +1,21 @@
 #include "output/ausgabeform.h"
+#include "output/riwayat.h"
 #include "support/fakes.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace temparoka;
 using namespace temparoka::test;
@@ -94,6 +99,44 @@ TEST(OutputWindow, ReadersCanCopyTheirReadingWithItsColours)
     EXPECT_EQ(copied->text(), "Akan ada bahaya.\nThere will be danger.");
     EXPECT_TRUE(copied->hasHtml());
     EXPECT_TRUE(copied->html().contains("#0000ff")) << copied->html().toStdString();
+}
+
+// The earlier readings list an entry as its week over its whole first
+// line, and show its text as the output window showed it when it was read,
+// each line broken where it broke there.
+TEST(OutputWindow, AnEarlierReadingLooksAsItDidWhenItWasRead)
+{
+    const std::string first = "Rezeki tidak akan tertukar. Tetaplah bekerja dengan tekun, dan minggu depan Anda akan "
+                              "menerima sesuatu yang sudah lama Anda tunggu.";
+    Tausform output;
+    blockausgabe(output, {first, "", "Asmara: Senyum kecil membuka pintu.", "[",
+                          "Your fortune will not be mixed up. Keep working hard, and next week you will receive "
+                          "something you have long been waiting for.",
+                          "]"});
+    EarlierReading entry{48, true, first, output.reading()};
+    Triwayat earlier;
+    earlier.setReadings({entry});
+    output.show();
+    earlier.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&earlier));
+    const auto lineBreaks = [](const QTextEdit* view) {
+        QList<int> lines;
+        for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+            lines << block.layout()->lineCount();
+        return lines;
+    };
+    const QList<int> shown = lineBreaks(output.ausfenster());
+    EXPECT_GT(*std::max_element(shown.begin(), shown.end()), 1) << "a long line breaks in the output window";
+    EXPECT_EQ(lineBreaks(earlier.findChild<QTextEdit*>("isi")), shown);
+
+    const auto& list = *earlier.findChild<QListWidget*>("daftar");
+    const QListWidgetItem& item = *list.item(0);
+    EXPECT_EQ(item.text().toStdString(), "Minggu ke-48 (tahun lalu)\n" + first);
+    // Its row holds every line the first line wraps to.
+    const QRect row = list.visualItemRect(&item);
+    const QRect needed = list.fontMetrics().boundingRect(QRect(0, 0, row.width(), 1000), Qt::TextWordWrap, item.text());
+    EXPECT_GE(row.height(), needed.height());
+    EXPECT_GE(needed.height(), 3 * list.fontMetrics().lineSpacing()) << "the first line wraps";
 }
 
 TEST(OutputWindow, KeluarClosesOnlyTheWindow)

@@ -1,7 +1,9 @@
 // The save and print dialogs of a reading, driven as a reader would: the
-// name typed is the file written or the dialog says why not, no entry is
-// opened to be shown, and a printed PDF is saved like any kept reading.
+// name typed is the file written or the dialog says why not, in Indonesian
+// and then in English, no entry is opened to be shown, and a printed PDF is
+// saved like any kept reading.
 
+#include "common/errors.h"
 #include "common/nativefile.h"
 #include "output/readingactions.h"
 #include "output/savedialog.h"
@@ -21,6 +23,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,10 +56,13 @@ TEST(SaveDialog, WritesTheNameTypedOrSaysWhyNot)
     const std::tuple<const char*, const char*, QByteArray, QString> cases[] = {
         // typed, file written, its first bytes, what the reader is told
         {"x.jpg", "x.jpg.pdf", "%PDF-", ""},
-        {"catatan.TXT", "catatan.TXT", "Mimpi Temparoka", ""},
-        {"a\"b.pdf", nullptr, "", "Nama berkas tidak boleh memuat tanda petik (\").\n"
-                                  "A file name cannot contain a double quote (\")."},
-        {"hilang/x.pdf", nullptr, "", "Cannot save %1/hilang/x.pdf: No such file or directory."},
+        {"catatan.TXT", "catatan.TXT", "Tafsir Mimpi Temparoka", ""},
+        {"a\"b.pdf", nullptr, "",
+         "Nama berkas tidak boleh memuat tanda petik (\").\n"
+         "A file name cannot contain a double quote (\")."},
+        {"hilang/x.pdf", nullptr, "",
+         "Ramalan tidak dapat disimpan di %1/hilang/x.pdf: folder tidak ditemukan.\n"
+         "Cannot save %1/hilang/x.pdf: no such folder."},
     };
     for (const auto& [typed, written, start, told] : cases) {
         SCOPED_TRACE(typed);
@@ -93,6 +100,37 @@ TEST(SaveDialog, WritesTheNameTypedOrSaysWhyNot)
         EXPECT_EQ(refusals + errors.texts,
                   told.isEmpty() ? QStringList{} : QStringList{QString(told).replace("%1", folder.path())});
     }
+}
+
+// Every cause the file layer gives, in the system's words as this system
+// words them and in the layer's own for what it finds instead of a file,
+// is said in Indonesian, and in plain English where the system's reads
+// poorly after "Cannot save …: "; a cause that is not known stays in
+// English in both rather than being lost.
+TEST(SaveDialog, TellsWhyASaveFailedInIndonesianThenEnglish)
+{
+    for (const int error : {ENOENT, EACCES, EPERM, ENOSPC, EDQUOT, EFBIG, EROFS, ENAMETOOLONG, EISDIR, ENOTDIR, EIO,
+                            ELOOP, ENOMEM, EMFILE, EBUSY, ETXTBSY, ESTALE, ENOTCONN}) {
+        const std::string cause = systemErrorText(error);
+        EXPECT_NE(causeInBothLanguages(cause).indonesian, cause);
+        EXPECT_NE(causeInBothLanguages(cause).english, cause);
+    }
+    for (const unsigned kind : {S_IFDIR, S_IFIFO, S_IFSOCK, S_IFCHR, S_IFBLK, S_IFLNK, 0})
+        EXPECT_NE(causeInBothLanguages(notRegular(kind)).indonesian, notRegular(kind));
+    const std::tuple<std::string, std::string, std::string> causes[] = {
+        // cause, in Indonesian, in English
+        {"No such file or directory", "folder tidak ditemukan", "no such folder"},
+        {"it is a folder, not a regular file", "itu folder, bukan berkas biasa", "it is a folder, not a regular file"},
+        {"the picture could not be encoded (Bad header)", "gambar tidak dapat dikodekan (Bad header)",
+         "the picture could not be encoded (Bad header)"},
+        {"Bad message", "Bad message", "Bad message"},
+        {"Bad message (more)", "Bad message (more)", "Bad message (more)"},
+    };
+    for (const auto& [cause, indonesian, english] : causes)
+        EXPECT_EQ(causeInBothLanguages(cause), (CauseInBothLanguages{indonesian, english})) << cause;
+    // Each line ends as a sentence of its own, as the error box would end it.
+    EXPECT_EQ(inBothLanguages("Gagal", "Failed"), "Gagal.\nFailed.");
+    EXPECT_EQ(inBothLanguages("Gagal (x)", "Failed!"), "Gagal (x)\nFailed!");
 }
 
 TEST(SaveDialog, TellsEntriesApartByNameAndKindWithoutOpeningThem)
@@ -145,7 +183,7 @@ TEST(PrintDialog, PrintsToAFileThroughTheFileLayerAndWaitsWhileTheNameIsNoFile)
         auto* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
         ASSERT_TRUE(file && file->isEnabled() && ok);
         // The reading's name in the folder a save would open, as for a save.
-        EXPECT_EQ(file->text(), QDir(keeper.actions.startFolder()).filePath("Mimpi Temparoka 2026-12-08.pdf"));
+        EXPECT_EQ(file->text(), QDir(keeper.actions.startFolder()).filePath("Tafsir Mimpi Temparoka 2026-12-08.pdf"));
         for (const auto& [name, usable] : names) {
             file->setText(*name ? path(name) : QString());
             EXPECT_EQ(ok->isEnabled(), usable) << name;
@@ -155,7 +193,9 @@ TEST(PrintDialog, PrintsToAFileThroughTheFileLayerAndWaitsWhileTheNameIsNoFile)
     });
     keeper.actions.print()->trigger();
     processEvents();
-    EXPECT_EQ(errors.texts, QStringList{"Cannot save " + path("old.pdf") + ": it is read-only."});
+    EXPECT_EQ(errors.texts,
+              QStringList{"Ramalan tidak dapat disimpan di " + path("old.pdf") +
+                          ": berkas itu hanya dapat dibaca.\nCannot save " + path("old.pdf") + ": it is read-only."});
     EXPECT_EQ(fileBytes(native(path("old.pdf"))), "old");
 
     whenUp<QPrintDialog>([&](QPrintDialog* dialog) {

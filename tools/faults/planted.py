@@ -276,7 +276,7 @@ FAULTS = [
           'return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);',
           'return QMimeDatabase().mimeTypeForFile(info.filePath());'),
     Fault('quoted-name-split', SAVE_DIALOG, "if (typed.contains(QLatin1Char('\"')))", "if (typed.startsWith(QLatin1Char('\"')))"),
-    Fault('failed-encoding-saved', DOCUMENT, '    if (!bytes.ok())\n        throw saveFailure(target, bytes.problem());\n', ''),
-    Fault('kept-reading-save-result-ignored', DOCUMENT, '    if (!saved.ok())\n        throw saveFailure(target, saved.problem());\n', ''),
+    Fault('failed-encoding-saved', DOCUMENT, '    if (!bytes.ok())\n        throw notSaved(target, bytes.problem());\n', ''),
+    Fault('kept-reading-save-result-ignored', DOCUMENT, '    if (!saved.ok())\n        throw notSaved(target, saved.problem());\n', ''),
     Fault('png-write-result-ignored', DOCUMENT, '    if (!writer.write(picture))\n', '    if (!writer.write(picture) && false)\n'),
 ]
