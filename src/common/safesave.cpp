@@ -194,7 +194,7 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
     // cannot be kept (a group we are not in), the file is written in place
     // rather than handed to us.
     if (exists && !takeOwner(file.get(), old)) {
-        discard({});
+        static_cast<void>(discard({}));  // only the temporary file goes; nothing failed
         return writeInPlace(folder.get(), name, bytes);
     }
     if (::fchmod(file.get(), exists ? old.st_mode & 07777 : newFileMode(access)) != 0)
