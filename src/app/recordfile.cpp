@@ -4,7 +4,6 @@
 #include "common/nativefile.h"
 #include "common/safesave.h"
 
-
 namespace temparoka {
 
 namespace {
@@ -48,9 +47,7 @@ Record RecordFile::save(const Record& record)
 {
     if (!m_place.ok())
         throw FileError("Cannot save the record: " + m_place.problem());
-    const auto fail = [&](const std::string& cause) {
-        throw saveFailure(m_place.value(), cause);
-    };
+    const auto fail = [&](const std::string& cause) { throw saveFailure(m_place.value(), cause); };
     const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.value());
     if (!resolved.ok())
         fail(resolved.problem());
@@ -74,7 +71,8 @@ Record RecordFile::save(const Record& record)
             merged = mergedWithDisk(record, m_base, *onDisk.value());
     }
     const auto bytes = serialise(merged);
-    if (const FileResult<> replaced = replaceFile(target.path, bytes, NewFileAccess::Private, m_beforeReplace); !replaced.ok())
+    if (const FileResult<> replaced = replaceFile(target.path, bytes, NewFileAccess::Private, m_beforeReplace);
+        !replaced.ok())
         fail(replaced.problem());
     m_base = merged;
     return merged;

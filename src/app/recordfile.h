@@ -7,8 +7,8 @@
 // the previous file as it was and no reading is lost. A record that its
 // owner made read-only is left as it is: the save fails and says so.
 
-#include "common/nativefile.h"
 #include "app/recordplace.h"
+#include "common/nativefile.h"
 #include "common/safesave.h"
 #include "record/record.h"
 

@@ -102,7 +102,8 @@ bool isLeftoverOf(const std::string& entry, const std::string& name, const std::
     if (error != std::errc() || end == rest.data() || *end != '-' || pid <= 0)
         return false;
     const std::string_view digits(end + 1, rest.data() + rest.size());
-    if (digits.size() != 16 || !std::all_of(digits.begin(), digits.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }))
+    if (digits.size() != 16 || !std::all_of(digits.begin(), digits.end(),
+                                            [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }))
         return false;
     return !running(pid);
 }

@@ -24,8 +24,7 @@ std::string temporaryName(const std::string& name);
 // was left behind by a process that no longer runs here. tag and running
 // stand for runTag() and a check that a pid is alive, so that tests can ask
 // about other systems.
-bool isLeftoverOf(const std::string& entry, const std::string& name, const std::string& tag,
-                  bool (*running)(pid_t));
+bool isLeftoverOf(const std::string& entry, const std::string& name, const std::string& tag, bool (*running)(pid_t));
 
 // Removes from folder (an open descriptor) the leftovers of saves to name:
 // regular files of ours alone, made on this system by processes that no

@@ -1,6 +1,6 @@
 #include "app/recordfile.h"
-#include "common/savetemporary.h"
 #include "common/errors.h"
+#include "common/savetemporary.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
 
@@ -115,9 +115,9 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
         ASSERT_EQ(chown(native(folder.filePath(kept.back())).c_str(), 65534, 65534), 0);
     else
         ASSERT_EQ(QFile::remove(folder.filePath(kept.back())), true);  // only root can plant another's file
-    ASSERT_EQ(QDir(folder.path()).entryList({leftover(runTag(), child).chopped(16) + '*'}, QDir::Files | QDir::Hidden)
-                  .size(),
-              1);
+    ASSERT_EQ(
+        QDir(folder.path()).entryList({leftover(runTag(), child).chopped(16) + '*'}, QDir::Files | QDir::Hidden).size(),
+        1);
     file.setBeforeReplace({});
     const Record later = recordWithBirthday(32000);
     file.save(later);
@@ -163,7 +163,12 @@ TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
 TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
 {
     enum class Situation {
-        Ordinary, FolderTakesNoNewFile, SecondName, ReadOnlyFile, FolderTakesNoFileAndHasNone, AnotherUsersFile
+        Ordinary,
+        FolderTakesNoNewFile,
+        SecondName,
+        ReadOnlyFile,
+        FolderTakesNoFileAndHasNone,
+        AnotherUsersFile
     };
     struct Case {
         Situation situation;

@@ -183,7 +183,8 @@ TEST(RecordFile, RootTakesOnlyItsOwnFoldersFromTheEnvironment)
         const char* xdg = c.xdgDataHome.empty() ? nullptr : c.xdgDataHome.c_str();
         EXPECT_EQ(dataFolderOf(0, xdg, c.home.c_str(), "/root").value(), c.folder) << c.xdgDataHome << c.home;
         // Another user takes the environment as it is.
-        EXPECT_EQ(dataFolderOf(1000, xdg, c.home.c_str(), "/root").value(), dataFolderFrom(xdg, c.home.c_str(), "/root").value());
+        EXPECT_EQ(dataFolderOf(1000, xdg, c.home.c_str(), "/root").value(),
+                  dataFolderFrom(xdg, c.home.c_str(), "/root").value());
     }
 }
 

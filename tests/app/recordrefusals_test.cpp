@@ -20,7 +20,16 @@ using namespace temparoka::test;
 
 namespace {
 
-enum class Planted { NamedPipe, Folder, Socket, LinkToPipe, LinkToFolder, LinkToDevice, DanglingLink, LinkOfAnotherUser };
+enum class Planted {
+    NamedPipe,
+    Folder,
+    Socket,
+    LinkToPipe,
+    LinkToFolder,
+    LinkToDevice,
+    DanglingLink,
+    LinkOfAnotherUser
+};
 
 void plant(Planted what, const QString& folder, const std::string& path)
 {
@@ -135,7 +144,8 @@ TEST(RecordFile, TemporaryNamesFitAndAreKnownOnlyAsOurOwnDeadSaves)
         {ours + "0123456789abcde", false},  // not a name we make
         {ours + "0123456789abcdefg", false},
         {".temparoka.dat.new-4242-0", false},  // an older version's: its pid says nothing
-        {".temparoka.dat.new-" + tag.substr(0, tag.find('-')) + "-1-4242-0123456789abcdef", false},  // another container
+        {".temparoka.dat.new-" + tag.substr(0, tag.find('-')) + "-1-4242-0123456789abcdef",
+         false},  // another container
         {".other.dat.new-" + tag + "-4242-0123456789abcdef", false},
         {"temparoka.dat", false},
     };

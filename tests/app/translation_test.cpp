@@ -235,13 +235,13 @@ TEST_F(Translation, EveryMessageIsShippedKeepingPlaceholdersAcceleratorsAndEndin
             QCoreApplication::translate(message.context.toUtf8().constData(), message.source.toUtf8().constData());
         EXPECT_EQ(shipped.toStdString(), message.translation.toStdString()) << where;
         EXPECT_NE(shipped.toStdString(), message.source.toStdString()) << where;
-        EXPECT_EQ(placeholdersOf(shipped).join(u' ').toStdString(), placeholdersOf(message.source).join(u' ').toStdString())
+        EXPECT_EQ(placeholdersOf(shipped).join(u' ').toStdString(),
+                  placeholdersOf(message.source).join(u' ').toStdString())
             << where;
         EXPECT_EQ(mnemonicsOf(shipped).size(), mnemonicsOf(message.source).size()) << where;
         // A caption ends as Qt's does: "File &name:" and "Show Details..." lead on.
         for (const char* ending : {":", "...", " ", ">>", "<<"})
-            EXPECT_EQ(shipped.endsWith(QLatin1String(ending)), message.source.endsWith(QLatin1String(ending)))
-                << where;
+            EXPECT_EQ(shipped.endsWith(QLatin1String(ending)), message.source.endsWith(QLatin1String(ending))) << where;
     }
 }
 
@@ -269,10 +269,11 @@ TEST_F(Translation, SaveDialogShowsItsCaptionsButtonsAndColumnsInIndonesian)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList shown = shownTexts(&dialog);
-    for (const char* text : {"Lihat di:", "&Nama berkas:", "Jenis berkas:", "&Simpan", "Batal", "Kembali", "Maju",
-                             "Folder Induk", "Buat Folder Baru", "Tampilan Daftar", "Tampilan Rincian", "Nama",
-                             "Ukuran", "Jenis", "Tanggal diubah"})
-        EXPECT_TRUE(shown.contains(QString::fromUtf8(text))) << text << " is not among " << shown.join(u'|').toStdString();
+    for (const char* text :
+         {"Lihat di:", "&Nama berkas:", "Jenis berkas:", "&Simpan", "Batal", "Kembali", "Maju", "Folder Induk",
+          "Buat Folder Baru", "Tampilan Daftar", "Tampilan Rincian", "Nama", "Ukuran", "Jenis", "Tanggal diubah"})
+        EXPECT_TRUE(shown.contains(QString::fromUtf8(text)))
+            << text << " is not among " << shown.join(u'|').toStdString();
     EXPECT_EQ(english(shown), "");
 }
 
@@ -294,12 +295,14 @@ TEST_F(Translation, PrintDialogShowsItsPrinterCopiesAndPaperInIndonesian)
     });
     whileOpen.start(0);
     properties->click();
+    // clang-format off
     for (const char* text : {"Cetak", "&Cetak", "Batal", "Pencetak", "&Nama:", "P&roperti", "Salinan", "Salinan:",
                              "Susun", "Urutan terbalik", "Rentang cetak", "Cetak semua", "Halaman dari", "sampai",
                              "Opsi", "Mode Warna", "Berwarna", "Skala abu-abu", "Cetak Bolak-balik", "Semua Halaman",
                              "Properti Pencetak", "Halaman", "Kertas", "Ukuran kertas:", "Orientasi", "Tegak", "Mendatar",
                              "Margin", "Tata Letak Halaman", "Halaman per lembar:", "Opsi Tugas Cetak", "Khusus"})
         EXPECT_TRUE(shown.contains(QString::fromUtf8(text))) << text << " is not among " << shown.join(u'|').toStdString();
+    // clang-format on
     EXPECT_EQ(english(shown), "");
 }
 
@@ -310,7 +313,8 @@ TEST_F(Translation, MessageBoxButtonsAreIndonesian)
     box.setDetailedText(QStringLiteral("rincian"));
     const QStringList shown = shownTexts(&box);
     for (const char* text : {"&Ya", "&Tidak", "Simpan", "Batal", "Tampilkan Rincian..."})
-        EXPECT_TRUE(shown.contains(QString::fromUtf8(text))) << text << " is not among " << shown.join(u'|').toStdString();
+        EXPECT_TRUE(shown.contains(QString::fromUtf8(text)))
+            << text << " is not among " << shown.join(u'|').toStdString();
     EXPECT_EQ(english(shown), "");
 }
 
@@ -340,7 +344,8 @@ TEST_F(Translation, ContextMenusAreIndonesianWithOneAcceleratorPerLetter)
         QSet<QChar> letters;
         for (const QString& entry : entries) {
             for (const QChar letter : mnemonicsOf(entry)) {
-                EXPECT_FALSE(letters.contains(letter)) << row.what << ": " << entry.toStdString() << " shares its accelerator";
+                EXPECT_FALSE(letters.contains(letter))
+                    << row.what << ": " << entry.toStdString() << " shares its accelerator";
                 letters.insert(letter);
             }
         }
