@@ -295,9 +295,9 @@ void saveEncoded(const Encoded& bytes, const QString& path)
     if (bytes.value().isEmpty())
         throw notSaved(target, "there was nothing to write");
     const QByteArray& data = bytes.value();
-    const FileResult<> saved =
-        saveFile(target, {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())},
-                 NewFileAccess::Document);
+    const FileResult<> saved = saveFile(
+        target, {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())},
+        NewFileAccess::Document);
     if (!saved.ok())
         throw notSaved(target, saved.problem());
 }

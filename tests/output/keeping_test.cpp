@@ -136,8 +136,8 @@ TEST(ReadingDocument, ANameEndsInTheExtensionOfWhatTheFileHolds)
 TEST(ReadingDocument, OnlyWholeEncodingsAreHandedOver)
 {
     const std::pair<QByteArray, bool> pdfs[] = {
-        {"%PDF-1.4\n1 0 obj\n%%EOF\n", true}, {"", false}, {"%PDF-1.4\n1 0 obj\n", false},
-        {"%%EOF\n", false}, {"%PDF-1.4\n%%EOF\n3 0 obj", false},  // cut short, or more after its end
+        {"%PDF-1.4\n1 0 obj\n%%EOF\n", true}, {"", false}, {"%PDF-1.4\n1 0 obj\n", false}, {"%%EOF\n", false},
+        {"%PDF-1.4\n%%EOF\n3 0 obj", false},  // cut short, or more after its end
     };
     for (const auto& [bytes, whole] : pdfs)
         EXPECT_EQ(wholePdf(bytes), whole) << bytes.toStdString();
@@ -179,6 +179,8 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
             return Guard();
         };
     };
+    // The table keeps each case, its preparation too, to its own row.
+    // clang-format off
     const Case cases[] = {
         {"link to a device", link("/dev/null"), pdf,
          "itu tautan ke perangkat, bukan ke berkas biasa|it is a link to a device, not to a regular file"},
@@ -205,13 +207,15 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
          [&](const std::string& t) { struct stat info {}; stat(t.c_str(), &info); EXPECT_EQ(info.st_uid, root ? 65534u : geteuid()); }},
         {"name of 255 bytes", [](const std::string&) { return Guard(); }, pdf, nullptr, {}, true},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QTemporaryDir folder;
         const std::string name = c.longName ? std::string(251, 'n') + ".pdf" : "a.pdf";
         const std::string target = native(folder.filePath(QString::fromStdString(name)));
         const auto state = [&] {
-            struct stat itself {}, led {};
+            struct stat itself {};
+            struct stat led {};
             const bool there = lstat(target.c_str(), &itself) == 0, leads = stat(target.c_str(), &led) == 0;
             return std::make_tuple(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System),
                                    there ? itself.st_mode : 0, leads ? led.st_mode : 0,

@@ -152,7 +152,8 @@ TEST(SaveDialog, TellsEntriesApartByNameAndKindWithoutOpeningThem)
     ASSERT_TRUE(icons) << "the dialog tells entries apart with its own provider";
     const QString png = QMimeDatabase().mimeTypeForName("image/png").comment();
     const std::pair<const char*, QString> cases[] = {
-        {"picture.png", png}, {"picture", QMimeDatabase().mimeTypeForName("application/octet-stream").comment()},
+        {"picture.png", png},
+        {"picture", QMimeDatabase().mimeTypeForName("application/octet-stream").comment()},
         {"pipe", QCoreApplication::translate("QAbstractFileIconProvider", "Unknown")},
         {"", QCoreApplication::translate("QAbstractFileIconProvider", "Folder")},
     };
