@@ -45,7 +45,7 @@ def keeping_a_reading(bindir):
         h.keys(output, 'ctrl+h')
         earlier = h.window(EARLIER, program)
         listed = [line.split(' \u2014 ')[0] for line in h.copy(earlier, 'ctrl+a', 'ctrl+c').split('\n')]
-        check(listed == ['Minggu 50', 'Minggu 48', 'Minggu 52 (tahun lalu)'], f'the earlier readings: {listed}')
+        check(listed == ['Minggu ke-50', 'Minggu ke-48', 'Minggu ke-52 (tahun lalu)'], f'the earlier readings: {listed}')
         h.keys(earlier, 'Escape')
         h.gone(EARLIER, program)
         h.keys(output, 'Escape')
