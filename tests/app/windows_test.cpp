@@ -99,13 +99,13 @@ const Window kWindows[] = {
       {"Button1", "Selesai", "", {8, 120, 75, 25}}}},  // its hint is no tooltip
     {"riwayatform",
      "Riwayat ramalan",
-     {681, 488},
+     {980, 488},
      {"daftar", "isi", "simpan", "cetak", "tutup"},
-     {{"daftar", "", "Your readings of earlier weeks, newest first", {0, 0, 241, 449}},
-      {"isi", "", "", {248, 0, 425, 449}},
-      {"simpan", "&Simpan...", "Save (Ctrl+S)", {374, 456, 89, 25}},
-      {"cetak", "&Cetak...", "Print (Ctrl+P)", {471, 456, 89, 25}},
-      {"tutup", "&Tutup", "Close", {568, 456, 89, 25}}}},
+     {{"daftar", "", "Your readings of earlier weeks, newest first", {0, 0, 300, 449}},
+      {"isi", "", "", {307, 0, 673, 449}},
+      {"simpan", "&Simpan...", "Save (Ctrl+S)", {673, 456, 89, 25}},
+      {"cetak", "&Cetak...", "Print (Ctrl+P)", {770, 456, 89, 25}},
+      {"tutup", "&Tutup", "Close", {867, 456, 89, 25}}}},
 };
 
 QString shownCaption(const QWidget* widget)
