@@ -278,4 +278,11 @@ FAULTS = [
     Fault('quoted-name-split', SAVE_DIALOG, "if (typed.contains(QLatin1Char('\"')))", "if (typed.startsWith(QLatin1Char('\"')))"),
     Fault('failed-encoding-saved', DOCUMENT, '    if (!bytes.ok())\n        throw notSaved(target, bytes.problem());\n', ''),
     Fault('kept-reading-save-result-ignored', DOCUMENT, '    if (!saved.ok())\n        throw notSaved(target, saved.problem());\n', ''),
+    Fault('reading-pane-narrower-than-the-reading', 'output/riwayat.cpp', '    ui->isi->setFixedWidth(kReadingViewWidth);',
+          '    ui->isi->setMinimumWidth(425);'),
+    Fault('cause-detail-dropped', 'common/errors.cpp',
+          '            return {found->second.indonesian + detail, found->second.english + detail};',
+          '            return found->second;'),
+    Fault('indonesian-line-unfinished', 'common/errors.cpp', "    return errorBoxText(indonesian) + '\\n' + errorBoxText(english);",
+          "    return indonesian + '\\n' + errorBoxText(english);"),
 ]
