@@ -4,7 +4,7 @@ fresh folder, started there (from another working directory) with its
 record kept beside itself, and its menu entry installed and removed again
 without a trace but the user's own entries.
 
-Usage: package_test.py <build folder>
+Usage: package_test.py <build folder> <source folder>
 """
 import glob
 import os
@@ -13,7 +13,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
 from harness import (SEEN_PREDICTION, MAIN, Harness, check, history, install_command,  # noqa: E402
-                     read_bytes, run, run_case, seeded_record)
+                     install_commands, read_bytes, run, run_case, seeded_record)
 
 ARCHIVED = ('temparoka', 'tmk.wav', 'README.md', 'LICENSE', 'temparoka.desktop', 'temparoka.png',
             'temparoka.metainfo.xml', 'install-menu-entry.sh')
@@ -30,7 +30,7 @@ def package_of(library):
     check(False, f'no package holds {library}')
 
 
-def readme_installs_what_the_program_needs(app):
+def readme_installs_what_the_program_needs(app, source):
     program = os.path.join(app, 'temparoka')
     needed = [line.split('[')[1].rstrip(']') for line in run('readelf', '-d', program).stdout.splitlines()
               if '(NEEDED)' in line]
@@ -43,9 +43,13 @@ def readme_installs_what_the_program_needs(app):
         check(library in loaded, f'the loader finds no {library}')
         package = package_of(loaded[library])
         check(package in listed, f'{library} is in {package}, which the README does not install: {sorted(listed)}')
+    # The repository's README shows the same line to whoever gets the archive.
+    with open(os.path.join(source, 'README.md')) as f:
+        check(listed in install_commands(f.read()),
+              f'no apt-get line of the repository\'s README installs what the archive\'s does: {sorted(listed)}')
 
 
-def main(build):
+def main(build, source):
     with Harness(None) as h:
         out, user = os.path.join(h.root, 'out'), os.path.join(h.root, 'user')
         packed = run('cpack', '-G', 'TGZ', '-B', out, cwd=build, timeout=300)
@@ -59,7 +63,7 @@ def main(build):
                         ('appstreamcli', 'validate', '--no-net', f'{app}/temparoka.metainfo.xml')):
             checked = run(*command, timeout=60)
             check(checked.returncode == 0, f'{command[-1]} is not valid:\n{checked.stdout}{checked.stderr}')
-        readme_installs_what_the_program_needs(app)
+        readme_installs_what_the_program_needs(app, source)
 
         # It starts from its folder, reads keys, and Alt+K ends it without
         # writing a record; a reading then writes the record beside it (it
@@ -115,4 +119,5 @@ def menu_entry_comes_and_goes(h, app):
 
 
 if __name__ == '__main__':
-    run_case('UnpacksStartsAndKeepsItsRecordBesideItself', main, sys.argv[1])
+    run_case('UnpacksStartsAndKeepsItsRecordBesideItself', lambda build: main(build, os.path.realpath(sys.argv[2])),
+             sys.argv[1])

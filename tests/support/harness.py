@@ -72,14 +72,20 @@ def run(*command, timeout=10, **kw):
     return subprocess.run(command, capture_output=True, text=True, timeout=timeout, **kw)
 
 
+def install_commands(readme):
+    """The packages of each `sudo apt-get install` line of a README, each
+    line continued over the lines that a backslash ends."""
+    joined = readme.replace('\\\n', ' ')
+    return [set(line.split()[3:]) for line in joined.splitlines()
+            if line.split()[:3] == ['sudo', 'apt-get', 'install']]
+
+
 def install_command(readme):
     """The packages the portable archive's README tells its reader to
-    install: the names on its `sudo apt-get install` line, continued over
-    the lines that a backslash ends."""
-    joined = readme.replace('\\\n', ' ')
-    lines = [line.split() for line in joined.splitlines() if line.split()[:3] == ['sudo', 'apt-get', 'install']]
+    install, on its one apt-get line."""
+    lines = install_commands(readme)
     check(len(lines) == 1, f'the README holds {len(lines)} apt-get install lines')
-    return set(lines[0][3:])
+    return lines[0]
 
 
 class Harness:
