@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -196,7 +197,15 @@ void ReadingActions::copyAsPicture()
     if (picture.isNull())
         throw Error(inBothLanguages("Ramalan tidak dapat disalin: memori tidak cukup untuk menggambarnya",
                                     "Cannot copy the reading: there is not enough memory to draw it"));
-    QApplication::clipboard()->setImage(picture);
+    // The picture, the web page and the plain text in one entry: each
+    // application takes the richest of them it can show, and a text-only
+    // field still gets the reading's words.
+    auto data = std::make_unique<QMimeData>();
+    data->setImageData(picture);
+    if (const FileResult<QString> page = document.html(); page.ok())
+        data->setHtml(page.value());
+    data->setText(QString::fromStdString(readingPlainText(document.reading())));
+    QApplication::clipboard()->setMimeData(data.release());
 }
 
 void ReadingActions::offerInMenu(QTextEdit* view, const QList<QAction*>& extra)
