@@ -38,6 +38,14 @@ XVFB=$(x start $((1024 * SCALE))x$((768 * SCALE)))
 export DISPLAY=${XVFB% *} XVFB=${XVFB#* }
 export XDG_RUNTIME_DIR=$STAGE
 
+# A home of its own with an Indonesian documents folder, and an Indonesian
+# desktop, so that the save dialog shows its sizes and dates as a reader
+# here sees them.
+mkdir -p "$STAGE/home/Dokumen"
+export HOME=$STAGE/home LANG=id_ID.UTF-8 DBUS_SESSION_BUS_ADDRESS=disabled:
+printf 'XDG_DOCUMENTS_DIR="$HOME/Dokumen"\n' > "$STAGE/home/user-dirs.dirs"
+mkdir -p "$STAGE/home/.config" && mv "$STAGE/home/user-dirs.dirs" "$STAGE/home/.config/"
+
 # The program's clock starts at Monday 7 December 2026 15:00 and runs.
 FAKETIME_LIB=$(x faketime)
 
@@ -143,7 +151,29 @@ echo "saved $OUT/reading-menu.png"
 # The open menu holds the keyboard: its Escape goes straight to it.
 xdotool key Escape
 x idle "$READING"
+# Qt's own save and print dialogs, in the program's Indonesian.
+key "$READING" ctrl+s
+window '^Simpan ramalan$'; SAVE=$WIN
+shot "$SAVE" save-dialog.png
+key "$SAVE" Escape "$READING"
+key "$READING" ctrl+p
+window '^Cetak ramalan$'; PRINT=$WIN
+key "$PRINT" alt+o
+shot "$PRINT" print-dialog.png
+key "$PRINT" Escape "$READING"
 key "$READING" Escape "$MAIN"
+# The context menus of the birthday and the children fields.
+menu_shot() {  # x, y of the field in the layout's pixels, file name
+    xdotool mousemove --window "$MAIN" $(($1 * SCALE)) $(($2 * SCALE)) click 3
+    sleep 0.5  # the menu is a window of its own that reads no keys
+    eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$OUT/$3"
+    echo "saved $OUT/$3"
+    xdotool key Escape
+    x idle "$MAIN"
+}
+menu_shot 40 59 birthday-menu.png
+menu_shot 305 59 children-menu.png
 records "$STAGE/earlier.dat" "open(sys.argv[1], 'wb').write(harness.seeded_record(50, shown=[(2, 3, 1, 52), (4, 2, 2, 48)]))"
 start "$STAGE/earlier.dat"
 key "$MAIN" Return
