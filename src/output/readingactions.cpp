@@ -1,6 +1,7 @@
 #include "output/readingactions.h"
 
 #include "common/errors.h"
+#include "output/pages.h"
 #include "output/readingdocument.h"
 #include "output/savedialog.h"
 
@@ -13,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -161,7 +161,7 @@ void ReadingActions::printReading()
     const ReadingDocument document(m_reading());
     QPrinter printer;
     printer.setResolution(ReadingDocument::kPageResolution);
-    printer.setPageSize(localPageSize(QLocale()));
+    printer.setPageLayout(readingPageLayout(systemPaperSize()));
     const QString name = QString::fromUtf8(readingFileName(document.reading()));
     printer.setDocName(name);
     QPrintDialog dialog(&printer, m_window);

@@ -4,13 +4,13 @@
 #include "common/jpeg.h"
 #include "common/look.h"
 #include "common/safesave.h"
+#include "output/pages.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextBlock>
@@ -121,22 +121,16 @@ KeptFile keptFile(const QString& path, DocumentFormat chosen)
     return {path + dot + extensionOf(chosen), chosen};
 }
 
-QPageSize localPageSize(const QLocale& locale)
-{
-    return QPageSize(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter : QPageSize::A4);
-}
-
 ReadingDocument::ReadingDocument(Reading reading)
     : m_reading(std::move(reading)), m_document(std::make_unique<QTextDocument>())
 {
-    build();
+    build(*m_document);
 }
 
 ReadingDocument::~ReadingDocument() = default;
 
-void ReadingDocument::build()
+void ReadingDocument::build(QTextDocument& document) const
 {
-    QTextDocument& document = *m_document;
     document.setDefaultFont(readingFont());
     document.setDocumentMargin(kMargin);
     document.setTextWidth(kPictureWidth);
@@ -217,9 +211,20 @@ FileResult<QString> ReadingDocument::html() const
     return page;
 }
 
+std::unique_ptr<QTextDocument> ReadingDocument::pages(const QPageLayout& layout) const
+{
+    auto paged = std::make_unique<QTextDocument>();
+    build(*paged);
+    // The text area in the document's own pixels; printing scales each
+    // page onto the device's text area.
+    const QRectF area = layout.paintRect(QPageLayout::Point);
+    layOutPages(*paged, area.size() * (kPageResolution / 72.0));
+    return paged;
+}
+
 void ReadingDocument::print(QPagedPaintDevice& device) const
 {
-    m_document->print(&device);
+    pages(device.pageLayout())->print(&device);
 }
 
 Encoded ReadingDocument::pdf(const QPageLayout& layout, const QPageRanges& ranges) const
@@ -270,8 +275,7 @@ Encoded ReadingDocument::encoded(DocumentFormat format) const
 {
     switch (format) {
     case DocumentFormat::Pdf:
-        // The document keeps a margin of its own on every page.
-        return pdf(QPageLayout(localPageSize(QLocale()), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        return pdf(readingPageLayout(systemPaperSize()));
     case DocumentFormat::Png:
         return pngOf(image(2.0));
     case DocumentFormat::Html: {

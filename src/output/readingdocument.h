@@ -21,7 +21,6 @@
 #include <optional>
 
 class QImage;
-class QLocale;
 class QPagedPaintDevice;
 class QTextCursor;
 class QTextEdit;
@@ -65,9 +64,6 @@ struct KeptFile {
 };
 KeptFile keptFile(const QString& path, DocumentFormat chosen);
 
-// A4, or Letter where the locale measures in inches.
-QPageSize localPageSize(const QLocale& locale);
-
 // A file's bytes as an encoding gave them, or why there are none.
 using Encoded = FileResult<QByteArray>;
 
@@ -98,15 +94,18 @@ public:
     // A standalone web page: the document's rich text, the card inlined.
     FileResult<QString> html() const;
     // Pages of vector text that can be selected and searched, laid out on
-    // pages of the given layout (the document keeps a margin of its own
-    // inside the layout's); only the given pages when ranges are set.
+    // pages of the given layout; only the given pages when ranges are set.
     Encoded pdf(const QPageLayout& layout, const QPageRanges& ranges = {}) const;
+    // Prints on the device's pages as pages() lays them out.
     void print(QPagedPaintDevice& device) const;
-    // The file's bytes for a format; PDF pages are sized for the locale.
+    // A copy of the document laid out on pages of the layout's text area,
+    // with the page breaks that keep pairs and headings whole.
+    std::unique_ptr<QTextDocument> pages(const QPageLayout& layout) const;
+    // The file's bytes for a format; PDF pages are the system's paper.
     Encoded encoded(DocumentFormat format) const;
 
 private:
-    void build();
+    void build(QTextDocument& document) const;
 
     Reading m_reading;
     std::unique_ptr<QTextDocument> m_document;

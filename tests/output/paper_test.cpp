@@ -1,12 +1,19 @@
-// A kept reading on the clipboard: what a copy offers to paste.
+// A kept reading on paper and on the clipboard: which paper is used, the
+// pages a long dream reading falls on, and what a copy offers to paste.
 
 #include "output/ausgabeform.h"
+#include "output/pages.h"
 #include "output/readingactions.h"
 #include "output/readingdocument.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +23,103 @@ namespace {
 
 constexpr double kTuesday = 46364.5;  // 8 December 2026
 
+// A dream reading of many motifs whose sentences run to one, two or three
+// lines, so that some page's end falls inside a pair.
+Reading longDream(int pairs)
+{
+    Reading dream = Reading::dream(kTuesday);
+    const std::string more = " Itu pertanda yang harus diperhatikan dengan sungguh-sungguh oleh Anda dan keluarga.";
+    const std::string moreEn = " That is a sign that you and your family should heed with great care indeed.";
+    for (int i = 0; i < pairs; ++i) {
+        std::string id = "Akan ada bahaya nomor " + std::to_string(i) + ".";
+        std::string en = "There will be danger number " + std::to_string(i) + ".";
+        for (int extra = 0; extra < i % 3; ++extra) {
+            id += more;
+            en += moreEn;
+        }
+        dream.lines.push_back({id, TextColour::Black, false});
+        dream.lines.push_back({en, TextColour::Blue, false});
+    }
+    return dream;
+}
+
+bool isEnglish(const QTextBlock& block)
+{
+    return !block.text().isEmpty() && block.charFormat().foreground().color() == QColor(0, 0, 255);
+}
+
+// The page each block's first line lies on.
+int pageOf(const QTextDocument& document, const QTextBlock& block)
+{
+    const qreal top = document.documentLayout()->blockBoundingRect(block).top();
+    const qreal y = top + block.layout()->lineAt(0).y();
+    return static_cast<int>((y + 0.5) / document.pageSize().height());
+}
+
 }  // namespace
+
+TEST(ReadingPages, ThePaperIsTheSystemsBeforeTheLanguages)
+{
+    const QSizeF none;
+    const QSizeF letterMm(216, 279);
+    const QSizeF a4Mm(210, 297);
+    const std::tuple<const char*, QSizeF, QLocale::MeasurementSystem, QPageSize::PageSizeId> cases[] = {
+        {"a4\n", letterMm, QLocale::ImperialUSSystem, QPageSize::A4},
+        {"# paper\n\n  Letter  \n", a4Mm, QLocale::MetricSystem, QPageSize::Letter},
+        {"legal", none, QLocale::MetricSystem, QPageSize::Legal},
+        {"", letterMm, QLocale::MetricSystem, QPageSize::Letter},
+        {"tabloid-ish\n", a4Mm, QLocale::ImperialUSSystem, QPageSize::A4},
+        {"", none, QLocale::ImperialUSSystem, QPageSize::Letter},
+        {"# a4 only in a comment\n", none, QLocale::MetricSystem, QPageSize::A4},
+        {"", none, QLocale::ImperialUKSystem, QPageSize::A4},
+    };
+    for (const auto& [file, localeMm, measurement, expected] : cases)
+        EXPECT_EQ(paperSize(file, localeMm, measurement).id(), expected) << file << " " << localeMm.width();
+}
+
+TEST(ReadingPages, NoPageStartsWithTheEnglishOfAPairCutFromItsIndonesian)
+{
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+        // Every length up to the longest reading: each puts a page's end
+        // somewhere else.
+        int breaks = 0;
+        for (int pairs = 15; pairs <= 30; ++pairs) {
+            const ReadingDocument reading(longDream(pairs));
+            const std::unique_ptr<QTextDocument> pages = reading.pages(readingPageLayout(QPageSize(paper)));
+            // Laid out to the end, every block has its lines.
+            ASSERT_GT(pages->pageCount(), 1);
+            for (QTextBlock block = pages->begin().next(); block.isValid(); block = block.next()) {
+                if (isEnglish(block) && !isEnglish(block.previous())) {
+                    EXPECT_EQ(pageOf(*pages, block), pageOf(*pages, block.previous()))
+                        << pairs << " pairs: " << block.text().toStdString();
+                }
+                breaks += block.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore;
+            }
+        }
+        EXPECT_GT(breaks, 0) << "some pair had to move to the next page";
+    }
+}
+
+TEST(ReadingPages, EachPageOfThePdfBeginsWithAPairsIndonesian)
+{
+    const ReadingDocument reading(longDream(15));
+    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+        const Encoded pdf = reading.pdf(readingPageLayout(QPageSize(paper)));
+        ASSERT_TRUE(pdf.ok());
+        QProcess text;
+        text.start("pdftotext", {"-layout", "-", "-"});
+        ASSERT_TRUE(text.waitForStarted(10000)) << "pdftotext (poppler-utils) is needed";
+        text.write(pdf.value());
+        text.closeWriteChannel();
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        ASSERT_GE(pages.size(), 2);
+        for (const QString& page : pages.mid(1)) {
+            const QString first = page.trimmed().section('\n', 0, 0).trimmed();
+            EXPECT_TRUE(first.startsWith("Akan ada bahaya nomor")) << first.toStdString();
+        }
+    }
+}
 
 TEST(KeepingAReading, ACopyOffersThePictureTheWebPageAndThePlainText)
 {
