@@ -18,6 +18,9 @@
 #include <QTextEdit>
 #include <QUrl>
 
+#include <utility>
+#include <vector>
+
 namespace temparoka {
 
 namespace {
@@ -141,6 +144,11 @@ void ReadingDocument::build(QTextDocument& document) const
     QTextCharFormat heading;
     heading.setFont(pixelFont(22, true, QStringLiteral("Century Gothic")));
     heading.setForeground(colourOf(TextColour::Black));
+    // A heading, not only large type: a web page and a screen reader
+    // show it as the page's title.
+    QTextBlockFormat headingBlock;
+    headingBlock.setHeadingLevel(1);
+    cursor.setBlockFormat(headingBlock);
     cursor.setBlockCharFormat(heading);
     cursor.insertText(QString::fromStdString(title.indonesian), heading);
     appendReadingLine(cursor, {title.english, TextColour::Blue, false}, false);
@@ -157,6 +165,8 @@ void ReadingDocument::build(QTextDocument& document) const
         cursor.insertBlock(apart);
         QTextImageFormat picture;
         picture.setName(kCardResource);
+        picture.setProperty(QTextFormat::ImageAltText,
+                            QString::fromStdString("Kartu Anda: " + card.indonesian + " / Your card: " + card.english));
         picture.setWidth(face.deviceIndependentSize().width());
         picture.setHeight(face.deviceIndependentSize().height());
         cursor.insertImage(picture);
@@ -177,6 +187,11 @@ QImage ReadingDocument::image(qreal pixelRatio) const
     if (picture.isNull())
         return {};
     picture.setDevicePixelRatio(pixelRatio);
+    // Drawn at the ratio's multiple of the screen's density, and says so:
+    // a viewer shows it at the reading's own size.
+    const int dotsPerMetre = qRound(kPageResolution * pixelRatio / 0.0254);
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     if (!painter.isActive())
@@ -189,26 +204,49 @@ QImage ReadingDocument::image(qreal pixelRatio) const
 
 FileResult<QString> ReadingDocument::html() const
 {
-    QString page = m_document->toHtml();
-    // The card goes inside the page, so that the file stands on its own.
-    if (m_reading.card.number != 0) {
-        const Encoded png =
-            pngOf(m_document->resource(QTextDocument::ImageResource, QUrl(kCardResource)).value<QImage>());
-        if (!png.ok())
-            return Failure{png.problem()};
-        page.replace(QLatin1String("src=\"") + kCardResource + QLatin1Char('"'),
-                     QLatin1String("src=\"data:image/png;base64,") + QLatin1String(png.value().toBase64()) +
-                         QLatin1Char('"'));
-    }
+    // A copy for the web, on which Qt's writer finds what a page needs.
+    QTextDocument page;
+    build(page);
     // Name the free look-alikes too, for a browser on a machine without
     // the reading's own font.
-    QStringList families;
-    for (const QString& family :
-         QStringList(QStringLiteral("Century Gothic")) + QFont::substitutes(QStringLiteral("Century Gothic")))
-        families << QLatin1Char('\'') + family + QLatin1Char('\'');
-    families << QStringLiteral("sans-serif");
-    page.replace(QLatin1String("font-family:'Century Gothic'"), QLatin1String("font-family:") + families.join(','));
-    return page;
+    const QStringList families =
+        QStringList(QStringLiteral("Century Gothic")) + QFont::substitutes(QStringLiteral("Century Gothic"));
+    QFont font = page.defaultFont();
+    font.setFamilies(families);
+    page.setDefaultFont(font);
+    QTextCursor all(&page);
+    all.select(QTextCursor::Document);
+    QTextCharFormat named;
+    named.setFontFamilies(families);
+    all.mergeCharFormat(named);
+    // The card goes inside the page as its own data, so that the file
+    // stands on its own: the picture is named by it.
+    if (m_reading.card.number != 0) {
+        const Encoded png = pngOf(page.resource(QTextDocument::ImageResource, QUrl(kCardResource)).value<QImage>());
+        if (!png.ok())
+            return Failure{png.problem()};
+        const QString inlined = QLatin1String("data:image/png;base64,") + QLatin1String(png.value().toBase64());
+        // Found first, renamed after: renaming changes the fragments.
+        std::vector<std::pair<int, QTextImageFormat>> pictures;
+        for (QTextBlock block = page.begin(); block.isValid(); block = block.next())
+            for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+                if (piece.fragment().charFormat().isImageFormat())
+                    pictures.emplace_back(piece.fragment().position(), piece.fragment().charFormat().toImageFormat());
+        for (auto& [position, picture] : pictures) {
+            picture.setName(inlined);
+            QTextCursor at(&page);
+            at.setPosition(position);
+            at.setPosition(position + 1, QTextCursor::KeepAnchor);
+            at.setCharFormat(picture);
+        }
+    }
+    QString html = page.toHtml();
+    // Qt's writer gives the page no language: the reading is Indonesian
+    // first, so the page says so on its root.
+    const qsizetype root = html.indexOf(QLatin1String("<html>"));
+    if (root >= 0 && root < html.indexOf(QLatin1String("<head>")))
+        html.insert(root + 5, QLatin1String(" lang=\"id\""));
+    return html;
 }
 
 std::unique_ptr<QTextDocument> ReadingDocument::pages(const QPageLayout& layout) const

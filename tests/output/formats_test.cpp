@@ -1,0 +1,65 @@
+// The web page and the picture a reading is kept as: what a browser, a
+// screen reader and an image viewer learn from them beyond the text.
+
+#include "app/program.h"
+#include "output/readingdocument.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace temparoka;
+
+namespace {
+
+constexpr double kTuesday = 46364.5;  // 8 December 2026, ISO week 50
+
+Reading weeklyReading()
+{
+    Reading reading = Reading::weekly(kTuesday, TForm1::cardFace(1));
+    reading.lines = {{"Satu", TextColour::Black, false}, {"One", TextColour::Blue, false}};
+    return reading;
+}
+
+}  // namespace
+
+TEST(ReadingDocument, TheWebPageSaysItsLanguageItsHeadingAndWhatTheCardShows)
+{
+    const QString page = ReadingDocument(weeklyReading()).html().value();
+    const QString dream = ReadingDocument(Reading::dream(kTuesday)).html().value();
+    // Each as a pattern that must be found in the page, in this order.
+    const char* const expected[] = {
+        R"(<!DOCTYPE[^>]*>\s*<html lang="id"><head>)",
+        R"(<body style="[^"]*font-family:'Century Gothic','tex gyre adventor',)",
+        R"(<h1 [^>]*>(<span [^>]*>)?Ramalan Temparoka — Minggu ke-50, 2026<)",
+        R"(<img src="data:image/png;base64,[A-Za-z0-9+/=]+" alt="Kartu Anda: Raja Sekop / Your card: King of spades")",
+        R"(Satu<)",
+    };
+    qsizetype from = 0;
+    for (const char* pattern : expected) {
+        const QRegularExpressionMatch found = QRegularExpression(pattern).match(page, from);
+        ASSERT_TRUE(found.hasMatch()) << pattern << "\n" << page.toStdString();
+        from = found.capturedEnd();
+    }
+    EXPECT_EQ(page.count("<h1"), 1);
+    EXPECT_FALSE(page.contains("temparoka-card")) << "the picture's inner name stays inside";
+    EXPECT_TRUE(QRegularExpression(R"(<h1 [^>]*>(<span [^>]*>)?Tafsir Mimpi Temparoka)").match(dream).hasMatch());
+    EXPECT_FALSE(dream.contains("<img"));
+}
+
+TEST(ReadingDocument, ThePictureSaysItIsDrawnAtTwiceTheScreensDensity)
+{
+    const ReadingDocument document(weeklyReading());
+    QByteArray bytes = document.encoded(DocumentFormat::Png).value();
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "png");
+    const QImage picture = reader.read();
+    ASSERT_FALSE(picture.isNull());
+    // 192 dots per inch, in dots per metre as PNG keeps it.
+    EXPECT_EQ(picture.dotsPerMeterX(), 7559);
+    EXPECT_EQ(picture.dotsPerMeterY(), 7559);
+    EXPECT_EQ(picture.size(), document.image(1).size() * 2);
+}
