@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -100,24 +101,42 @@ TEST(ReadingPages, NoPageStartsWithTheEnglishOfAPairCutFromItsIndonesian)
     }
 }
 
+// What a poppler tool (poppler-utils) says of a PDF, kept for it in a
+// folder of its own; "PDF" in the arguments names the file.
+QString popplerSays(const QString& tool, QStringList arguments, const Encoded& pdf)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("reading.pdf");
+    saveEncoded(pdf, path);
+    arguments.replaceInStrings(QRegularExpression("^PDF$"), path);
+    QProcess run;
+    run.start(tool, arguments);
+    if (!run.waitForStarted(10000) || !run.waitForFinished(30000))
+        return "(" + tool + " did not run)";
+    return QString::fromUtf8(run.readAllStandardOutput());
+}
+
 TEST(ReadingPages, EachPageOfThePdfBeginsWithAPairsIndonesian)
 {
     const ReadingDocument reading(longDream(15));
-    for (const QPageSize::PageSizeId paper : {QPageSize::A4, QPageSize::Letter}) {
+    const std::pair<QPageSize::PageSizeId, const char*> papers[] = {{QPageSize::A4, "(A4)"},
+                                                                    {QPageSize::Letter, "(letter)"}};
+    for (const auto& [paper, name] : papers) {
         const Encoded pdf = reading.pdf(readingPageLayout(QPageSize(paper)));
         ASSERT_TRUE(pdf.ok());
-        QProcess text;
-        text.start("pdftotext", {"-layout", "-", "-"});
-        ASSERT_TRUE(text.waitForStarted(10000)) << "pdftotext (poppler-utils) is needed";
-        text.write(pdf.value());
-        text.closeWriteChannel();
-        ASSERT_TRUE(text.waitForFinished(30000));
-        const QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split('\f', Qt::SkipEmptyParts);
+        const QStringList pages =
+            popplerSays("pdftotext", {"-layout", "PDF", "-"}, pdf).split('\f', Qt::SkipEmptyParts);
         ASSERT_GE(pages.size(), 2);
         for (const QString& page : pages.mid(1)) {
             const QString first = page.trimmed().section('\n', 0, 0).trimmed();
             EXPECT_TRUE(first.startsWith("Akan ada bahaya nomor")) << first.toStdString();
         }
+        // Printed to a file or saved, the PDF names the reading and us.
+        const QString info = popplerSays("pdfinfo", {"PDF"}, pdf);
+        EXPECT_TRUE(info.contains(QRegularExpression("Title: +Tafsir Mimpi Temparoka — 8 Desember 2026\n")))
+            << info.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression("Creator: +Ramalan Temparoka\n")));
+        EXPECT_TRUE(info.contains(name)) << info.toStdString();
     }
 }
 
