@@ -101,6 +101,33 @@ TEST(ReadingPages, NoPageStartsWithTheEnglishOfAPairCutFromItsIndonesian)
     }
 }
 
+TEST(ReadingPages, AHeadingStaysWithTheTextOfABlockTallerThanAPage)
+{
+    int atPageTop = 0;
+    // A line more before it each time, until a page's end has passed by.
+    for (int before = 40; before < 70; ++before) {
+        Reading reading = Reading::dream(kTuesday);
+        for (int line = 0; line < before; ++line)
+            reading.lines.push_back({"Before", TextColour::Blue, false});
+        reading.lines.push_back({"", TextColour::Black, false});
+        reading.lines.push_back({"Temparoka melihat:", TextColour::Black, true});
+        for (const TextColour colour : {TextColour::Black, TextColour::Blue})
+            for (int line = 0; line < 60; ++line)
+                reading.lines.push_back({"Baris " + std::to_string(line), colour, false});
+        const std::unique_ptr<QTextDocument> pages =
+            ReadingDocument(reading).pages(readingPageLayout(QPageSize(QPageSize::A4)));
+        pages->pageCount();
+        const QTextBlock heading = pages->find("Temparoka melihat:").block();
+        ASSERT_TRUE(heading.isValid());
+        EXPECT_EQ(pageOf(*pages, heading), pageOf(*pages, heading.next())) << before << " lines before";
+        atPageTop += heading.blockFormat().pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore;
+    }
+    // Moved only at the one or two places where the line after it would
+    // not fit on its page, not whenever the block does not.
+    EXPECT_GE(atPageTop, 1);
+    EXPECT_LE(atPageTop, 2);
+}
+
 // What a poppler tool (poppler-utils) says of a PDF, kept for it in a
 // folder of its own; "PDF" in the arguments names the file.
 QString popplerSays(const QString& tool, QStringList arguments, const Encoded& pdf)
