@@ -22,6 +22,12 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv), m
     // a desktop theme's own style would move and recolour them.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutions();
+    installErrorBox([this](const std::string& text) { showError(QString::fromStdString(text)); });
+}
+
+TApplication::~TApplication()
+{
+    installErrorBox({});
 }
 
 TApplication* TApplication::instance()

@@ -22,6 +22,7 @@ class TApplication : public QApplication {
 
 public:
     TApplication(int& argc, char** argv);
+    ~TApplication() override;
 
     bool notify(QObject* receiver, QEvent* event) override;
 

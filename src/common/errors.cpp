@@ -88,6 +88,29 @@ FileError saveFailure(const std::string& path, const std::string& cause)
     return FileError("Cannot save " + path + ": " + cause);
 }
 
+namespace {
+
+ErrorBoxShower& installedBox()
+{
+    static ErrorBoxShower box;
+    return box;
+}
+
+}  // namespace
+
+void installErrorBox(ErrorBoxShower box)
+{
+    installedBox() = std::move(box);
+}
+
+bool showErrorBox(const std::string& text)
+{
+    if (!installedBox())
+        return false;
+    installedBox()(text);
+    return true;
+}
+
 std::string errorBoxText(const std::string& text)
 {
     if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')

@@ -6,6 +6,7 @@
 // that failed before, the commands that keep a reading), which show the
 // same box themselves.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -60,5 +61,13 @@ public:
 // The error box shows the text with a full stop added when its last
 // character sorts after "." (so ".", "!" and ")" endings stay as they are).
 std::string errorBoxText(const std::string& text);
+
+// The standard error box, for the commands that must not let a failure out
+// of their slot (Qt leaves an exception through a slot undefined): they
+// catch it and show it here themselves. The application object installs the
+// box while it lives; showErrorBox says whether there was one to show it.
+using ErrorBoxShower = std::function<void(const std::string& text)>;
+void installErrorBox(ErrorBoxShower box);
+bool showErrorBox(const std::string& text);
 
 }  // namespace temparoka

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -28,21 +27,6 @@
 namespace temparoka {
 
 namespace {
-
-// A command's failure on its way out of the command's slot.
-class FailureEvent : public QEvent {
-public:
-    explicit FailureEvent(std::exception_ptr failure) : QEvent(kind()), m_failure(std::move(failure)) {}
-    static QEvent::Type kind()
-    {
-        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-        return type;
-    }
-    [[noreturn]] void rethrow() const { std::rethrow_exception(m_failure); }
-
-private:
-    std::exception_ptr m_failure;
-};
 
 // Qt's print dialog opens the file named for printing to a file, to see
 // whether it may be written, before it closes; on a named pipe that open
@@ -116,18 +100,14 @@ ReadingActions::ReadingActions(QWidget* window, std::function<Reading()> reading
 
 void ReadingActions::reportFailures(void (ReadingActions::*command)())
 {
+    // Qt leaves an exception through a slot undefined: a failure to keep a
+    // reading is shown here, and the window goes on.
     try {
         (this->*command)();
-    } catch (...) {
-        QCoreApplication::postEvent(this, new FailureEvent(std::current_exception()));
+    } catch (const std::exception& failure) {
+        if (!showErrorBox(failure.what()))
+            throw;
     }
-}
-
-bool ReadingActions::event(QEvent* event)
-{
-    if (event->type() == FailureEvent::kind())
-        static_cast<FailureEvent*>(event)->rethrow();
-    return QObject::event(event);
 }
 
 QAction* earlierReadingsCommand(QWidget* window)

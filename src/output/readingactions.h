@@ -42,16 +42,12 @@ public:
     // chose.
     QString startFolder() const;
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     void saveReading();
     void printReading();
     void copyAsPicture();
-    // Runs a command; what it throws is thrown again from an event handler
-    // once the command's slot has returned, since an exception must not
-    // leave a slot. The application object shows it in the error box.
+    // Runs a command and shows what it throws in the error box itself,
+    // since an exception must not leave a slot.
     void reportFailures(void (ReadingActions::*command)());
     bool eventFilter(QObject* watched, QEvent* event) override;
 
