@@ -42,6 +42,7 @@ READING = 'output/reading.cpp'
 DOCUMENT = 'output/readingdocument.cpp'
 ACTIONS = 'output/readingactions.cpp'
 SAVE_DIALOG = 'output/savedialog.cpp'
+PAGES = 'output/pages.cpp'
 
 # The end of the dream rules after their table, which one fault moves a rule
 # across.
@@ -285,4 +286,10 @@ FAULTS = [
           '            return found->second;'),
     Fault('indonesian-line-unfinished', 'common/errors.cpp', "    return errorBoxText(indonesian) + '\\n' + errorBoxText(english);",
           "    return indonesian + '\\n' + errorBoxText(english);"),
+    Fault('page-break-after-the-cut', PAGES, '        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);',
+          '        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);'),
+    Fault('heading-cut-from-its-text', PAGES, '        if (!open || (kind == LineKind::Indonesian && english)) {',
+          '        if (!open || kind == LineKind::Indonesian) {'),
+    Fault('png-says-96-dpi', DOCUMENT, '    const int dotsPerMetre = qRound(kPageResolution * pixelRatio / 0.0254);',
+          '    const int dotsPerMetre = qRound(kPageResolution / 0.0254);'),
 ]
