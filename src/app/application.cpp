@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "common/errors.h"
+#include "common/look.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -74,9 +75,8 @@ void installFontSubstitutions()
     // TeX Gyre Adventor keeps the dot of a bold "i" apart from its stem at
     // the reading's 16 pixels, where URW Gothic runs them together
     // ("melihat" reads "mellhat"); URW Gothic stays as a fallback.
-    QFont::insertSubstitutions(
-        QStringLiteral("Century Gothic"),
-        {QStringLiteral("TeX Gyre Adventor"), QStringLiteral("URW Gothic"), QStringLiteral("URW Gothic L")});
+    QFont::insertSubstitutions(readingFamily(), {QStringLiteral("TeX Gyre Adventor"), QStringLiteral("URW Gothic"),
+                                                 QStringLiteral("URW Gothic L")});
 }
 
 QTranslator* installQtTranslation()

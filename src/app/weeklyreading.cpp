@@ -6,7 +6,6 @@
 
 #include "app/Unit1.h"
 
-#include "app/application.h"
 #include "common/calendar.h"
 #include "common/clock.h"
 #include "common/errors.h"
@@ -266,11 +265,10 @@ void TForm1::retryOwedSave()
     try {
         speichern();
     } catch (const FileError& error) {
-        TApplication* application = TApplication::instance();
-        if (!application)
-            throw;  // without our application object, nothing here shows the box
-        if (!std::exchange(m_owedSaveFailureTold, true))
-            application->showError(QString::fromStdString(error.what()));
+        // Without the application's box, nothing here can tell the reader.
+        if (!m_owedSaveFailureTold && !showErrorBox(error.what()))
+            throw;
+        m_owedSaveFailureTold = true;
     }
 }
 

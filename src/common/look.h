@@ -14,6 +14,13 @@ class QWidget;
 
 namespace temparoka {
 
+// The family the readings are written in, wherever they are shown or kept;
+// drawn with a free look-alike (installFontSubstitutions).
+inline QString readingFamily()
+{
+    return QStringLiteral("Century Gothic");
+}
+
 QFont pixelFont(int pixels, bool bold = false, const QString& family = QStringLiteral("MS Sans Serif"));
 
 // White text on black for a label, check box, radio group or panel and,

@@ -47,7 +47,7 @@ FileError notSaved(const std::string& path, const std::string& cause)
 
 QFont readingFont()
 {
-    QFont font = pixelFont(16, false, QStringLiteral("Century Gothic"));
+    QFont font = pixelFont(16, false, readingFamily());
     // Drawn with its geometric look-alike, whose "r" runs into a following
     // "n" at this size ("akarnya" read "akamya"): a little air between
     // letters keeps them apart on a screen of ordinary density.
@@ -142,7 +142,7 @@ void ReadingDocument::build(QTextDocument& document) const
 
     QTextCursor cursor(&document);
     QTextCharFormat heading;
-    heading.setFont(pixelFont(22, true, QStringLiteral("Century Gothic")));
+    heading.setFont(pixelFont(22, true, readingFamily()));
     heading.setForeground(colourOf(TextColour::Black));
     // A heading, not only large type: a web page and a screen reader
     // show it as the page's title.
@@ -209,8 +209,7 @@ FileResult<QString> ReadingDocument::html() const
     build(page);
     // Name the free look-alikes too, for a browser on a machine without
     // the reading's own font.
-    const QStringList families =
-        QStringList(QStringLiteral("Century Gothic")) + QFont::substitutes(QStringLiteral("Century Gothic"));
+    const QStringList families = QStringList(readingFamily()) + QFont::substitutes(readingFamily());
     QFont font = page.defaultFont();
     font.setFamilies(families);
     page.setDefaultFont(font);

@@ -240,8 +240,7 @@ FAULTS = [
     # windows: the weekly reading as the main window runs it
     Fault('no-caret-to-start', WINDOW, '    output.caretToStart();\n', ''),
     Fault('always-save', WINDOW, '    else if (m_saveOwed)\n        retryOwedSave();', '    else\n        retryOwedSave();'),
-    Fault('failed-retry-told-every-time', WINDOW, 'if (!std::exchange(m_owedSaveFailureTold, true))',
-          'if (!m_owedSaveFailureTold)'),
+    Fault('failed-retry-told-every-time', WINDOW, '        m_owedSaveFailureTold = true;\n', ''),
     Fault('ctrl-h-fires-during-the-deal', WINDOW, '        if (type == QEvent::ShortcutOverride)\n            event->accept();\n', ''),
     Fault('failed-retry-told-only-once-ever', 'app/Unit1.cpp', '    m_owedSaveFailureTold = false;\n', ''),
     Fault('birthday-limit-not-moved-on', WINDOW, '    const bool byMouse = m_ramalanClicks->take();\n    latestBirthdayToday();\n',
