@@ -135,6 +135,19 @@ window '^Ramalan$'; READING=$WIN
 shot "$READING" dream-reading.png
 key "$READING" Escape "$MAIN"
 
+# The weton window with a partner, and its reading: the partner was born
+# on 17 August 1945 at 10:00.
+key "$MAIN" alt+w
+window '^Weton$'; WETON=$WIN
+x keys "$WETON" space Tab 1 7 0 8 1 9 4 5 Tab 1 0 0 0
+x idle "$WETON"
+shot "$WETON" weton-window.png
+key "$WETON" Return
+window '^Ramalan$'; READING=$WIN
+shot "$READING" weton-reading.png
+key "$READING" Escape "$WETON"
+key "$WETON" Escape "$MAIN"
+
 # A prepared record file that already holds this week's draw of card 3 for
 # the initial birth data: Ramalan goes straight to the reading.
 records "$STAGE/prepared.dat" "open(sys.argv[1], 'wb').write(harness.seeded_record(50))"

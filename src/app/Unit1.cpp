@@ -76,6 +76,7 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     connect(ui->kindNW, &QCheckBox::clicked, this, &TForm1::kindNWClick);
     connect(ui->Ramalanknopf, &QPushButton::clicked, losgehts, &QAction::trigger);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(ui->Wetonknopf, &QPushButton::clicked, this, &TForm1::wetonClick);
     connect(ui->Keluar, &QPushButton::clicked, FileExit1, &QAction::trigger);
     connect(ui->ueber, &QPushButton::clicked, this, &TForm1::ueberClick);
     connect(ui->sanskr1, &TDoubleImage::clicked, this, &TForm1::sanskr1Click);
@@ -129,8 +130,8 @@ void TForm1::applyLook()
     // The picture shows around the check boxes' captions.
     for (QWidget* box : std::initializer_list<QWidget*>{ui->Tidaktahu, ui->kindNW})
         paintWhiteCaption(box, 13);
-    for (QWidget* input :
-         std::initializer_list<QWidget*>{ui->gebdat, ui->gebzeit, ui->SpinEdit1, ui->Ramalanknopf, ui->Button2})
+    for (QWidget* input : std::initializer_list<QWidget*>{ui->gebdat, ui->gebzeit, ui->SpinEdit1, ui->Ramalanknopf,
+                                                          ui->Button2, ui->Wetonknopf})
         input->setFont(pixelFont(13, true));
     for (QWidget* button : std::initializer_list<QWidget*>{ui->Keluar, ui->ueber})
         button->setFont(pixelFont(13));
@@ -204,6 +205,13 @@ double TForm1::timeOfBirth() const
     return ui->gebzeit->value();
 }
 
+std::optional<double> TForm1::knownTimeOfBirth() const
+{
+    if (ui->Tidaktahu->isChecked())
+        return std::nullopt;
+    return timeOfBirth();
+}
+
 int TForm1::children() const
 {
     // The field's text is what counts, also while it is still being typed:
@@ -241,8 +249,8 @@ std::array<TDoubleImage*, 5> TForm1::cards() const
 
 QList<QWidget*> TForm1::entryControls() const
 {
-    return {ui->Keluar,  ui->Label1,  ui->Label3,       ui->Label4,    ui->gebdat, ui->SpinEdit1,
-            ui->gebzeit, ui->Button2, ui->Ramalanknopf, ui->Tidaktahu, ui->ueber,  ui->kindNW};
+    return {ui->Keluar,  ui->Label1,       ui->Label3,    ui->Label4, ui->gebdat, ui->SpinEdit1, ui->gebzeit,
+            ui->Button2, ui->Ramalanknopf, ui->Tidaktahu, ui->ueber,  ui->kindNW, ui->Wetonknopf};
 }
 
 QList<QWidget*> TForm1::drawControls() const
@@ -322,6 +330,13 @@ void TForm1::Button2Click()
     latestBirthdayToday();
     if (m_dreamWindow)
         m_dreamWindow->exec();
+}
+
+void TForm1::wetonClick()
+{
+    latestBirthdayToday();
+    if (m_wetonWindow)
+        m_wetonWindow->exec();
 }
 
 void TForm1::ueberClick()

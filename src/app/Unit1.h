@@ -8,6 +8,7 @@
 #include "app/recordfile.h"
 #include "dream/dreamhost.h"
 #include "horoscope/predictiontable.h"
+#include "horoscope/wetonhost.h"
 #include "output/reading.h"
 #include "record/record.h"
 
@@ -54,7 +55,7 @@ struct MainWindowServices {
     static MainWindowServices defaults();
 };
 
-class TForm1 : public QWidget, public DreamHost {
+class TForm1 : public QWidget, public DreamHost, public WetonHost {
     Q_OBJECT
 
 public:
@@ -65,6 +66,7 @@ public:
     double birthday() const override;
     double today() const override;
     double timeOfBirth() const;
+    std::optional<double> knownTimeOfBirth() const override;
     int children() const;
 
     // The reader's record; index 0 is the oldest entry.
@@ -109,6 +111,7 @@ public:
 
     // The windows the commands open, once they exist.
     void setDreamWindow(QDialog* window) { m_dreamWindow = window; }
+    void setWetonWindow(QDialog* window) { m_wetonWindow = window; }
     void setAboutBox(QDialog* box) { m_aboutBox = box; }
     void setOutputWindow(Tausform* window) { m_outputWindow = window; }
     void setHistoryWindow(Triwayat* window) { m_historyWindow = window; }
@@ -133,6 +136,7 @@ private:
     void kindNWClick();
     void losgehtsExecute();
     void Button2Click();
+    void wetonClick();
     void ueberClick();
     void sanskrClick(int card);
     void sanskr1Click() { sanskrClick(1); }
@@ -158,6 +162,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     MainWindowServices m_services;
     QDialog* m_dreamWindow = nullptr;
+    QDialog* m_wetonWindow = nullptr;
     QDialog* m_aboutBox = nullptr;
     Tausform* m_outputWindow = nullptr;
     Triwayat* m_historyWindow = nullptr;

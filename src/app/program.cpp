@@ -6,6 +6,7 @@
 #include "dream/todfrage.h"
 #include "dream/traumform.h"
 #include "dream/zahnfrage.h"
+#include "horoscope/wetonform.h"
 #include "output/ausgabeform.h"
 #include "output/riwayat.h"
 
@@ -37,10 +38,14 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     made(m_zahnform.get());
     m_riwayat = std::make_unique<Triwayat>();
     made(m_riwayat.get());
+    // Over the main window, like the dream window.
+    m_wetonform = std::make_unique<Twetonform>(*m_form1, *m_ausform, m_form1.get());
+    made(m_wetonform.get());
 
     m_form1->setAboutBox(m_aboutBox.get());
     m_form1->setOutputWindow(m_ausform.get());
     m_form1->setDreamWindow(m_traumfenster.get());
+    m_form1->setWetonWindow(m_wetonform.get());
     m_ausform->setDonationWindow(m_spendeForm.get());
     m_form1->setHistoryWindow(m_riwayat.get());
     m_ausform->setHistoryCommand([form1 = m_form1.get()] { form1->showHistory(); });
@@ -52,7 +57,7 @@ Program::~Program() = default;
 QList<QWidget*> Program::windows() const
 {
     return {m_form1.get(),  m_aboutBox.get(),   m_ausform.get(),  m_traumfenster.get(), m_spendeForm.get(),
-            m_tfrage.get(), m_flussfrage.get(), m_zahnform.get(), m_riwayat.get()};
+            m_tfrage.get(), m_flussfrage.get(), m_zahnform.get(), m_riwayat.get(),      m_wetonform.get()};
 }
 
 }  // namespace temparoka

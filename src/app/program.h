@@ -3,8 +3,9 @@
 // kept until the end: the main window first (its record file is loaded while
 // it is built), then the About box, the output window, the dream window,
 // the donation window and the three clarification dialogs, the death dialog
-// before the river and tooth dialogs, which copy its picture; last the
-// earlier readings, which both the main and the output window open.
+// before the river and tooth dialogs, which copy its picture; then the
+// earlier readings, which both the main and the output window open; last
+// the weton window.
 
 #include "app/Unit1.h"
 
@@ -23,6 +24,7 @@ class TTfrage;
 class Tflussfrage;
 class Tzahnform;
 class Triwayat;
+class Twetonform;
 
 class Program {
 public:
@@ -39,6 +41,7 @@ public:
     Tflussfrage& flussfrage() const { return *m_flussfrage; }
     Tzahnform& zahnform() const { return *m_zahnform; }
     Triwayat& riwayat() const { return *m_riwayat; }
+    Twetonform& wetonform() const { return *m_wetonform; }
     // Every window, in the order they were made.
     QList<QWidget*> windows() const;
 
@@ -53,6 +56,7 @@ private:
     std::unique_ptr<Tflussfrage> m_flussfrage;
     std::unique_ptr<Tzahnform> m_zahnform;
     std::unique_ptr<Triwayat> m_riwayat;
+    std::unique_ptr<Twetonform> m_wetonform;
 };
 
 }  // namespace temparoka

@@ -1,5 +1,6 @@
 #include "common/calendar.h"
 
+#include <array>
 #include <cmath>
 
 namespace temparoka {
@@ -49,6 +50,21 @@ int isoWeekYear(double dateValue)
 int calendarYear(double dateValue)
 {
     return static_cast<int>(dateFromDayNumber(dayNumberOf(dateValue)).year());
+}
+
+DayInWords dayInWords(std::int64_t day)
+{
+    static const std::array<const char*, 12> indonesianMonths = {"Januari",   "Februari", "Maret",    "April",
+                                                                 "Mei",       "Juni",     "Juli",     "Agustus",
+                                                                 "September", "Oktober",  "November", "Desember"};
+    static const std::array<const char*, 12> englishMonths = {"January",   "February", "March",    "April",
+                                                              "May",       "June",     "July",     "August",
+                                                              "September", "October",  "November", "December"};
+    const year_month_day date = dateFromDayNumber(day);
+    const auto month = static_cast<unsigned>(date.month()) - 1;
+    const std::string dayOfMonth = std::to_string(static_cast<unsigned>(date.day())) + ' ';
+    const std::string year = ' ' + std::to_string(static_cast<int>(date.year()));
+    return {dayOfMonth + indonesianMonths[month] + year, dayOfMonth + englishMonths[month] + year};
 }
 
 }  // namespace temparoka

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 namespace temparoka {
 
@@ -28,5 +29,12 @@ int isoWeekYear(double dateValue);
 
 // Ordinary Gregorian calendar year of the day (not the ISO week-year).
 int calendarYear(double dateValue);
+
+// A day as a reader writes it: "8 Desember 2026" and "8 December 2026".
+struct DayInWords {
+    std::string indonesian;
+    std::string english;
+};
+DayInWords dayInWords(std::int64_t day);
 
 }  // namespace temparoka

@@ -38,10 +38,19 @@ Weton wetonOfBirth(std::int64_t birthday, std::optional<double> timeOfBirth)
     return wetonOfDay(timeOfBirth && *timeOfBirth >= kSunset ? birthday + 1 : birthday);
 }
 
+int neptu(Weekday weekday)
+{
+    return kWeekdayNeptu[static_cast<std::size_t>(weekday)];
+}
+
+int neptu(Pasaran pasaran)
+{
+    return kPasaranNeptu[static_cast<std::size_t>(pasaran)];
+}
+
 int neptu(Weton weton)
 {
-    return kWeekdayNeptu[static_cast<std::size_t>(weton.weekday)] +
-           kPasaranNeptu[static_cast<std::size_t>(weton.pasaran)];
+    return neptu(weton.weekday) + neptu(weton.pasaran);
 }
 
 Jodoh jodohOf(int neptuSum)

@@ -31,6 +31,8 @@ inline constexpr double kSunset = 18.0 / 24.0;
 Weton wetonOfBirth(std::int64_t birthday, std::optional<double> timeOfBirth);
 
 // A weton's number: its weekday's and its pasaran's added (7 to 18).
+int neptu(Weekday weekday);
+int neptu(Pasaran pasaran);
 int neptu(Weton weton);
 
 // The match of two wetons, from the remainder of their neptu's sum divided

@@ -2,19 +2,11 @@
 
 #include "common/calendar.h"
 
-#include <array>
 #include <cstdio>
 
 namespace temparoka {
 
 namespace {
-
-const std::array<const char*, 12> kIndonesianMonths = {"Januari",   "Februari", "Maret",    "April",
-                                                       "Mei",       "Juni",     "Juli",     "Agustus",
-                                                       "September", "Oktober",  "November", "Desember"};
-const std::array<const char*, 12> kEnglishMonths = {"January",   "February", "March",    "April",
-                                                    "May",       "June",     "July",     "August",
-                                                    "September", "October",  "November", "December"};
 
 struct Day {
     int year;
@@ -47,14 +39,18 @@ Reading Reading::dream(double day)
     return {ReadingKind::Dream, day, isoWeek(day), isoWeekYear(day), {}, {}};
 }
 
+Reading Reading::weton(double day)
+{
+    return {ReadingKind::Weton, day, isoWeek(day), isoWeekYear(day), {}, {}};
+}
+
 ReadingTitle readingTitle(const Reading& reading)
 {
-    if (reading.kind == ReadingKind::Dream) {
-        const Day d = dayOf(reading.day);
-        const std::string day = std::to_string(d.day) + ' ';
-        const std::string year = ' ' + std::to_string(d.year);
-        return {"Tafsir Mimpi Temparoka \u2014 " + day + kIndonesianMonths[d.month - 1] + year,
-                "Temparoka's dream reading \u2014 " + day + kEnglishMonths[d.month - 1] + year};
+    if (reading.kind == ReadingKind::Dream || reading.kind == ReadingKind::Weton) {
+        const DayInWords day = dayInWords(dayNumberOf(reading.day));
+        if (reading.kind == ReadingKind::Weton)
+            return {"Weton Temparoka \u2014 " + day.indonesian, "Temparoka's weton reading \u2014 " + day.english};
+        return {"Tafsir Mimpi Temparoka \u2014 " + day.indonesian, "Temparoka's dream reading \u2014 " + day.english};
     }
     const std::string year = ", " + std::to_string(reading.weekYear);
     return {"Ramalan Temparoka \u2014 " + countedWeek(reading.week) + year,
@@ -64,10 +60,10 @@ ReadingTitle readingTitle(const Reading& reading)
 std::string readingFileName(const Reading& reading)
 {
     char stamp[32];
-    if (reading.kind == ReadingKind::Dream) {
+    if (reading.kind == ReadingKind::Dream || reading.kind == ReadingKind::Weton) {
         const Day d = dayOf(reading.day);
         std::snprintf(stamp, sizeof stamp, "%04d-%02u-%02u", d.year, d.month, d.day);
-        return std::string("Tafsir Mimpi Temparoka ") + stamp;
+        return std::string(reading.kind == ReadingKind::Weton ? "Weton Temparoka " : "Tafsir Mimpi Temparoka ") + stamp;
     }
     std::snprintf(stamp, sizeof stamp, "%04d-W%02d", reading.weekYear, reading.week);
     return std::string("Ramalan Temparoka ") + stamp;

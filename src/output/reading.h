@@ -20,7 +20,7 @@ struct ReadingLine {
     bool operator==(const ReadingLine&) const = default;
 };
 
-enum class ReadingKind { Weekly, Dream, Earlier };
+enum class ReadingKind { Weekly, Dream, Earlier, Weton };
 
 // The card a weekly reading was drawn with: its face picture (a resource
 // name) and what it is called in both languages.
@@ -42,9 +42,10 @@ struct Reading {
     ReadingCard card;  // number 0: no card
     std::vector<ReadingLine> lines;
 
-    // The week's horoscope or a dream, read on `day`.
+    // The week's horoscope, a dream or a weton, read on `day`.
     static Reading weekly(double day, ReadingCard card = {});
     static Reading dream(double day);
+    static Reading weton(double day);
 };
 
 // Records what a reading writes, in the colour and weight then in force.
@@ -67,16 +68,16 @@ private:
 };
 
 // The heading of a kept reading, Indonesian and English: "Ramalan
-// Temparoka — Minggu ke-50, 2026" or "Tafsir Mimpi Temparoka — 8 Desember
-// 2026".
+// Temparoka — Minggu ke-50, 2026", "Tafsir Mimpi Temparoka — 8 Desember
+// 2026" or "Weton Temparoka — 8 Desember 2026".
 struct ReadingTitle {
     std::string indonesian;
     std::string english;
 };
 ReadingTitle readingTitle(const Reading& reading);
 
-// A file name without its extension: "Ramalan Temparoka 2026-W50" or
-// "Tafsir Mimpi Temparoka 2026-12-08".
+// A file name without its extension: "Ramalan Temparoka 2026-W50",
+// "Tafsir Mimpi Temparoka 2026-12-08" or "Weton Temparoka 2026-12-08".
 std::string readingFileName(const Reading& reading);
 
 // The reading as plain text: the title in both languages, the card, a

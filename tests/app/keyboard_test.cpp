@@ -4,9 +4,9 @@
 // Enter on the buttons of the windows a reading opens.
 
 #include "app/Unit1.h"
-#include "app/birthtimeedit.h"
 #include "app/program.h"
 #include "app/spende.h"
+#include "common/birthtimeedit.h"
 #include "common/calendar.h"
 #include "output/riwayat.h"
 #include "support/fakes.h"
@@ -32,7 +32,7 @@ namespace {
 
 // The keyboard order of the window's controls, from "&Ramalan" on.
 const std::vector<std::string> kTabOrder = {"Ramalanknopf", "Button2",   "gebzeit", "SpinEdit1", "gebdat",
-                                            "Keluar",       "Tidaktahu", "ueber",   "kindNW"};
+                                            "Keluar",       "Tidaktahu", "ueber",   "kindNW",    "Wetonknopf"};
 
 class Keyboard : public ::testing::Test, public MainWindowFixture {
 protected:

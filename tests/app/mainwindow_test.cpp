@@ -1,6 +1,6 @@
 #include "app/Unit1.h"
-#include "app/birthtimeedit.h"
 #include "app/program.h"
+#include "common/birthtimeedit.h"
 #include "common/clock.h"
 #include "common/errors.h"
 #include "horoscope/DoubleImage.h"

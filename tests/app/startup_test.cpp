@@ -38,7 +38,7 @@ TEST_F(Startup, MakesEveryWindowOnceInItsOrder)
             deathBeforeCopies = order.contains("Tfrage");
     });
     EXPECT_EQ(order, (QStringList{"Form1", "AboutBox", "ausform", "traumfenster", "SpendeForm", "Tfrage", "flussfrage",
-                                  "zahnform", "riwayatform"}));
+                                  "zahnform", "riwayatform", "wetonform"}));
     EXPECT_TRUE(deathBeforeCopies);
     for (QWidget* window : std::initializer_list<QWidget*>{&program.AboutBox(), &program.ausform(),
                                                            &program.traumfenster(), &program.SpendeForm()})

@@ -3,7 +3,7 @@
 // print dialog and the context menus show it.
 
 #include "app/application.h"
-#include "app/birthfields.h"
+#include "common/birthfields.h"
 #include "output/ausgabeform.h"
 
 #include <QAbstractButton>

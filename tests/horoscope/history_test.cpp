@@ -54,6 +54,8 @@ TEST(History, TitlesAndFileNamesNameTheWeekOrTheDay)
          "Temparoka's dream reading \u2014 8 December 2026", "Tafsir Mimpi Temparoka 2026-12-08"},
         {Reading::dream(46388.2), "Tafsir Mimpi Temparoka \u2014 1 Januari 2027",
          "Temparoka's dream reading \u2014 1 January 2027", "Tafsir Mimpi Temparoka 2027-01-01"},
+        {Reading::weton(kTuesday8December2026), "Weton Temparoka \u2014 8 Desember 2026",
+         "Temparoka's weton reading \u2014 8 December 2026", "Weton Temparoka 2026-12-08"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(readingTitle(c.reading).indonesian, c.title);

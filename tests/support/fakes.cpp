@@ -70,7 +70,7 @@ QByteArray MainWindowFixture::readRecordBytes() const
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-AutoClose::AutoClose(QDialog* dialog) : m_dialog(dialog)
+AutoClose::AutoClose(QDialog* dialog, std::function<void()> reader) : m_dialog(dialog), m_reader(std::move(reader))
 {
     dialog->installEventFilter(this);
 }
@@ -79,7 +79,10 @@ bool AutoClose::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_dialog && event->type() == QEvent::Show) {
         ++shown;
-        QTimer::singleShot(0, m_dialog, &QDialog::reject);
+        if (m_reader)
+            QTimer::singleShot(0, m_dialog, m_reader);
+        else
+            QTimer::singleShot(0, m_dialog, &QDialog::reject);
     }
     return false;
 }

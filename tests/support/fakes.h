@@ -69,10 +69,11 @@ struct MainWindowFixture {
 inline constexpr double kMonday7December2026At15 = 46363.625;
 
 // Closes a dialog as soon as it is shown (as a reader would), counting the
-// showings and keeping what its view showed.
+// showings and keeping what its view showed; or, given a reader, lets it
+// work the dialog once it is up (and close it).
 class AutoClose : public QObject {
 public:
-    explicit AutoClose(QDialog* dialog);
+    explicit AutoClose(QDialog* dialog, std::function<void()> reader = {});
     int shown = 0;
 
 protected:
@@ -80,6 +81,7 @@ protected:
 
 private:
     QDialog* m_dialog;
+    std::function<void()> m_reader;
 };
 
 // Whether a control still holds the place it was laid out at: a caption's

@@ -1,6 +1,6 @@
-#include "app/birthtimeedit.h"
+#include "common/birthtimeedit.h"
 
-#include "app/birthfields.h"
+#include "common/birthfields.h"
 
 #include <QKeyEvent>
 

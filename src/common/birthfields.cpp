@@ -1,4 +1,4 @@
-#include "app/birthfields.h"
+#include "common/birthfields.h"
 
 #include "common/clock.h"
 
