@@ -177,7 +177,7 @@ Apakah Anda ingin menggantinya?</translation>
     <message>
         <source>'%1' is write protected.
 Do you want to delete it anyway?</source>
-        <translation>'%1' dilindungi dari penulisan.
+        <translation>'%1' hanya dapat dibaca.
 Apakah Anda tetap ingin menghapusnya?</translation>
     </message>
     <message>
@@ -190,7 +190,7 @@ Directory not found.
 Please verify the correct directory name was given.</source>
         <translation>%1
 Folder tidak ditemukan.
-Pastikan nama folder yang diberikan benar.</translation>
+Periksa kembali nama foldernya.</translation>
     </message>
     <message>
         <source>%1
@@ -198,7 +198,7 @@ File not found.
 Please verify the correct file name was given.</source>
         <translation>%1
 Berkas tidak ditemukan.
-Pastikan nama berkas yang diberikan benar.</translation>
+Periksa kembali nama berkasnya.</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace temparoka;
@@ -181,6 +182,7 @@ std::vector<std::string> writtenLines(const DreamReading& reading)
 
 // Snake, animal bite, faceless people, river, lost friend and work: the rules
 // from the middle of the cascade, in their order, the river between them.
+// The pairs are named by their keys; the wording itself belongs to the table.
 TEST(DreamRules, MotifsFromTheMiddleWriteTheirTextInRuleOrder)
 {
     DreamAnswers answers;
@@ -189,25 +191,25 @@ TEST(DreamRules, MotifsFromTheMiddleWriteTheirTextInRuleOrder)
     answers.feeling = 1;
     Random random;
     const DreamReading reading = readDream(answers, random);
-    // clang-format off
-    const std::vector<std::string> expected = {
-        "Seseorang diam-diam menyukai Anda.", "Somebody secretly likes you.",
-        "Orang itu ingin menghibur Anda.", "That person wants to comfort you.",
-        "Anda harus segera mengambil keputusan.", "You must make a decision soon.",
-        "Keputusan itu berat, tetapi perlu.", "The decision is hard, but necessary.",
-        "Ada perjalanan yang menanti Anda.", "A journey is waiting for you.",
-        "Dalam perjalanan itu Anda akan menemukan penghiburan.", "On that journey you will find comfort.",
-        "Anda akan tetap berada dalam keadaan sehat.", "You will remain in good health.",
-        "Seseorang akan menjadi lawan Anda.", "Somebody will become your opponent.",
-        "Jangan biarkan hal itu melukai hati Anda.", "Do not let it hurt your heart.",
-        "Ada rahasia di tempat kerja Anda.", "There is a secret at your workplace.",
-        "Rahasia itu akan segera terungkap.", "The secret will soon come to light.",
-        "",
-        // 1024 + 32 + 2048 + 8192 + 16384 + 32768 + 5 sad entries = 60453;
-        // seed 60453 + 1 + 1 = 60455, closing 4.
-        "Berhati-hatilah dalam minggu-minggu mendatang.", "Be careful in the coming weeks.",
+    std::vector<std::string> expected;
+    const auto add = [&expected](const SentencePair& pair) {
+        expected.emplace_back(pair.id);
+        expected.emplace_back(pair.en);
     };
-    // clang-format on
+    // Each rule's lead, then its entry for the sad feeling; the river has none.
+    const std::pair<const char*, const char*> rules[] = {
+        {"ular.liked", "ular.feel"}, {"anjing.decision", "anjing.feel"},       {"orang.journey", "orang.feel"},
+        {"laut.healthy", nullptr},   {"pachilang.opponent", "pachilang.feel"}, {"kerja.secret", "kerja.feel"},
+    };
+    for (const auto& [lead, feeling] : rules) {
+        add(leadPair(lead));
+        if (feeling)
+            add(feelingSet(feeling)[1]);
+    }
+    expected.emplace_back();
+    // 1024 + 32 + 2048 + 8192 + 16384 + 32768 + 5 sad entries = 60453;
+    // seed 60453 + 1 + 1 = 60455, closing 4.
+    add(closingPair(4));
     EXPECT_EQ(writtenLines(reading), expected);
     EXPECT_EQ(reading.summe, 60453);
 }
