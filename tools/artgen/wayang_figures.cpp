@@ -52,8 +52,8 @@ Kind kindOf(WayangKind k)
                 .frontAnkle = {84, -40},
                 .foot = 150,
                 .rearElbow = {-112, -500},
-                .rearWrist = {-84, -298},
-                .rearTip = {-62, -216},
+                .rearWrist = {-30, -300},
+                .rearTip = {-18, -212},
                 .frontElbow = {104, -500},
                 .frontWrist = {256, -376},
                 .frontTip = {340, -360}};
@@ -71,8 +71,8 @@ Kind kindOf(WayangKind k)
                 .frontAnkle = {88, -40},
                 .foot = 150,
                 .rearElbow = {-118, -500},
-                .rearWrist = {-90, -300},
-                .rearTip = {-70, -216},
+                .rearWrist = {-34, -302},
+                .rearTip = {-22, -214},
                 .frontElbow = {108, -500},
                 .frontWrist = {226, -348},
                 .frontTip = {300, -318}};
@@ -93,8 +93,8 @@ Kind kindOf(WayangKind k)
             .frontAnkle = {180, -44},
             .foot = 170,
             .rearElbow = {-150, -500},
-            .rearWrist = {-128, -300},
-            .rearTip = {-110, -210},
+            .rearWrist = {-92, -300},
+            .rearTip = {-76, -208},
             .frontElbow = {132, -500},
             .frontWrist = {246, -390},
             .frontTip = {320, -384}};
