@@ -274,7 +274,7 @@ QImage mainBackground(int scale)
     };
     // the strong one is the tallest; the soles stand on the banana trunk
     const Placed figures[] = {
-        {WayangKind::Satria, 232, true, 246},
+        {WayangKind::Satria, 240, true, 246},
         {WayangKind::Gagah, 436, false, 286},
         {WayangKind::Raja, 628, false, 250},
     };

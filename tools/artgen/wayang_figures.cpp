@@ -1,120 +1,36 @@
 // The bodies of the three wayang figures: see wayang_parts.h; their heads
-// are drawn in wayang_heads.cpp.
+// are drawn in wayang_heads.cpp, their cloths in wayang_cloth.cpp and the
+// pieces they are made of in wayang_limbs.cpp.
 //
-// They follow the leather puppets of Central Java: the head and the legs in
-// profile, the chest and both shoulders seen from the front, long thin arms
-// jointed at the elbow and hanging to the knees. Both feet point the way the
-// face looks, the front one a step ahead: the refined figures stand with
-// their feet close, the strong one wide. A small head sits forward on a long
-// neck. The puppets stand planted for the play, their soles on the banana
-// trunk: the central rod runs up the figure's middle to the back of the head
-// and down into the trunk, and a thin rod hangs from each hand.
+// They follow the leather puppets of Central Java. The head and the legs are
+// in profile; the chest is turned towards the face, both shoulders showing,
+// and the long thin neck rises from the front of the shoulders, so the head
+// sits well forward of the body. The figures stand in a stride, the front
+// foot a step ahead and the back leg slanting behind, both feet pointing the
+// way the face looks: the refined figures with their legs close, the strong
+// one wide with his knees bent outwards. The arms are long and jointed at
+// the elbow: the back one hangs with its open hand near the knee, the front
+// one reaches forward with the forefinger pointing. The puppets stand
+// planted for the play, their soles on the banana trunk: the central rod
+// runs up the figure's middle to the back of the head and down into the
+// trunk, and a thin rod hangs from each hand.
 #include "wayang_parts.h"
 
 #include <QTransform>
 
-#include <cmath>
+#include <utility>
 
 namespace art::puppet {
-
-QPainterPath limb(const std::vector<QPointF>& c, const std::vector<double>& hw)
-{
-    const std::size_t n = c.size();
-    std::vector<QPointF> left(n), right(n);
-    for (std::size_t i = 0; i < n; ++i) {
-        const QPointF a = c[i == 0 ? 0 : i - 1];
-        const QPointF b = c[i + 1 < n ? i + 1 : n - 1];
-        QPointF d = b - a;
-        const double len = std::hypot(d.x(), d.y());
-        d /= (len > 0 ? len : 1.0);
-        const QPointF nrm(-d.y(), d.x());
-        left[i] = c[i] + nrm * hw[i];
-        right[i] = c[i] - nrm * hw[i];
-    }
-    auto tip = [&](std::size_t end, std::size_t inner) {
-        QPointF d = c[end] - c[inner];
-        d /= std::hypot(d.x(), d.y());
-        const QPointF at = c[end] + d * hw[end] * 0.9;
-        return Pt{at.x(), at.y()};
-    };
-    std::vector<Pt> pts;
-    for (std::size_t i = 0; i < n; ++i)
-        pts.push_back({left[i].x(), left[i].y()});
-    pts.push_back(tip(n - 1, n - 2));
-    for (std::size_t i = n; i-- > 0;)
-        pts.push_back({right[i].x(), right[i].y()});
-    pts.push_back(tip(0, 1));
-    return spline(pts, true);
-}
-
 namespace {
 
-// A hand with long fingers held together, from the wrist towards 'tip', and
-// a thumb on the side 'thumbSide' (+1 or -1) of the hand's line.
-QPainterPath hand(QPointF wrist, QPointF tip, double thumbSide)
-{
-    QPointF d = tip - wrist;
-    const double len = std::hypot(d.x(), d.y());
-    d /= len;
-    const QPointF n(-d.y(), d.x());
-    auto p = [&](double along, double side, bool sharp = false) {
-        return at(wrist + d * (along * len) + n * (side * len * thumbSide), sharp);
-    };
-    QPainterPath path = spline(
-        {p(0, 0.17), p(0.35, 0.2), p(0.75, 0.12), p(1.0, -0.04, true), p(0.72, -0.1), p(0.3, -0.15), p(0, -0.16)},
-        true);
-    path.addPath(spline({p(0.12, 0.12), p(0.28, 0.34), p(0.48, 0.4, true), p(0.38, 0.24), p(0.3, 0.12)}, true));
-    return path.simplified();
-}
-
-// A ring round a limb (bracelet, anklet) at 'c', 'w' units along the limb
-// direction 'dir' and 'h' half across it.
-QPainterPath ring(QPointF c, QPointF dir, double w, double h)
-{
-    dir /= std::hypot(dir.x(), dir.y());
-    const QPointF n(-dir.y(), dir.x());
-    return spline({at(c - dir * w / 2 + n * h, true), at(c + dir * w / 2 + n * h, true), at(c + dir * w * 0.62),
-                   at(c + dir * w / 2 - n * h, true), at(c - dir * w / 2 - n * h, true), at(c - dir * w * 0.62)},
-                  true);
-}
-
-// The armlet of the upper arm with its upturned crest pointing back.
-QPainterPath armlet(QPointF c, QPointF dir, double size, double back)
-{
-    dir /= std::hypot(dir.x(), dir.y());
-    const QPointF n(-dir.y(), dir.x());
-    QPainterPath p = ring(c, dir, size * 0.7, size * 0.8);
-    const QPointF base = c + n * size * 0.6 * back;
-    auto q = [&](double a, double b, bool sharp = false) {
-        return at(base + dir * (a * size) + n * (b * size * back), sharp);
-    };
-    p.addPath(spline({q(-0.3, 0), q(-0.55, 0.6), q(-1.0, 1.3, true), q(-0.1, 0.8), q(0.35, 0.1)}, true));
-    return p.simplified();
-}
-
-// One leg in profile from the knee, hidden under the cloth, to a long flat
-// foot pointing forward (+x); 'w' is the half width of the calf. The shin is
-// straight in front, the calf swells behind, the heel is short and the toes
-// end in a point.
-QPainterPath leg(QPointF knee, double ankleX, double w)
-{
-    const QPointF ankle(ankleX, -38);
-    const QPointF d = ankle - knee;
-    const double L = 150;  // the foot, heel to toe
-    return spline({at(knee + QPointF(w * 0.8, 0)), at(knee + d * 0.5 + QPointF(w * 0.55, 0)),
-                   at(ankle + QPointF(w * 0.4, 0)), at({ankleX + L * 0.3, -18}), at({ankleX + L * 0.6, -7}),
-                   at({ankleX + L * 0.84, -1}, true), at({ankleX - L * 0.2, 0}, true), at({ankleX - L * 0.24, -12}),
-                   at(ankle - QPointF(w * 0.6, 6)), at(knee + d * 0.62 - QPointF(w * 0.8, 0)),
-                   at(knee + d * 0.28 - QPointF(w * 1.15, 0)), at(knee - QPointF(w * 0.8, 0))},
-                  true);
-}
-
 struct Kind {
-    double bulk;  // widens the chest and the arms
+    double bulk;  // widens the chest, the neck and the limbs
     double lean;  // degrees the body leans forward from the waist
     double bow;  // degrees the head is turned down (negative: up)
-    double rearAnkle, frontAnkle;  // where the feet stand
-    QPointF rearKnee, frontKnee;  // where the legs go under the cloth
+    QPointF ear;  // where the head sits: the stud in its ear
+    QPointF rearHip, rearKnee, rearAnkle;  // the legs
+    QPointF frontHip, frontKnee, frontAnkle;
+    double foot;  // heel to toe
     QPointF rearElbow, rearWrist, rearTip;  // the arms, down to the fingertips
     QPointF frontElbow, frontWrist, frontTip;
 };
@@ -123,133 +39,117 @@ Kind kindOf(WayangKind k)
 {
     switch (k) {
     case WayangKind::Satria:
-        return {0.92,         7.0,         8.0,         -24,         46,          {-12, -330}, {22, -334},
-                {-104, -520}, {-90, -300}, {-74, -214}, {104, -522}, {126, -302}, {142, -216}};
+        // a short stride, the front knee a little forward, the head bowed
+        return {.bulk = 0.92,
+                .lean = 6.0,
+                .bow = 8.0,
+                .ear = {64, -858},
+                .rearHip = {-14, -540},
+                .rearKnee = {-66, -300},
+                .rearAnkle = {-112, -40},
+                .frontHip = {30, -540},
+                .frontKnee = {92, -310},
+                .frontAnkle = {84, -40},
+                .foot = 150,
+                .rearElbow = {-112, -500},
+                .rearWrist = {-30, -300},
+                .rearTip = {-18, -212},
+                .frontElbow = {104, -500},
+                .frontWrist = {256, -376},
+                .frontTip = {340, -360}};
     case WayangKind::Raja:
-        return {1.0,          4.0,         4.0,         -28,         52,          {-14, -330}, {26, -334},
-                {-110, -524}, {-98, -304}, {-82, -218}, {112, -526}, {134, -306}, {150, -220}};
+        // as the knight, a little broader, pointing lower
+        return {.bulk = 1.0,
+                .lean = 4.0,
+                .bow = 4.0,
+                .ear = {66, -858},
+                .rearHip = {-16, -540},
+                .rearKnee = {-70, -300},
+                .rearAnkle = {-126, -40},
+                .frontHip = {32, -540},
+                .frontKnee = {96, -310},
+                .frontAnkle = {88, -40},
+                .foot = 150,
+                .rearElbow = {-118, -500},
+                .rearWrist = {-34, -302},
+                .rearTip = {-22, -214},
+                .frontElbow = {108, -500},
+                .frontWrist = {226, -348},
+                .frontTip = {300, -318}};
     case WayangKind::Gagah:
         break;
     }
-    return {1.25,         2.0,          -4.0,         -118,        132,         {-52, -392}, {62, -398},
-            {-136, -530}, {-130, -320}, {-116, -234}, {140, -532}, {162, -322}, {180, -236}};
+    // the strong one: the feet wide apart, both knees bent outwards, the
+    // head raised on a thick neck
+    return {.bulk = 1.25,
+            .lean = 2.0,
+            .bow = -4.0,
+            .ear = {84, -846},
+            .rearHip = {-40, -520},
+            .rearKnee = {-150, -290},
+            .rearAnkle = {-176, -44},
+            .frontHip = {44, -520},
+            .frontKnee = {158, -296},
+            .frontAnkle = {180, -44},
+            .foot = 170,
+            .rearElbow = {-150, -500},
+            .rearWrist = {-92, -300},
+            .rearTip = {-76, -208},
+            .frontElbow = {132, -500},
+            .frontWrist = {246, -390},
+            .frontTip = {320, -384}};
 }
 
-// ---- the body -------------------------------------------------------------
-
-// The cloth round the hips and thighs, in each figure's own way of wearing it.
-void cloth(Figure& f, WayangKind which)
+// An arm from the shoulder, jointed at the elbow, with its armlet, bracelet
+// and hand, and the rod fixed in the palm hanging down into the trunk below
+// the feet.
+void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip, double b, double tone, bool front)
 {
-    switch (which) {
-    case WayangKind::Satria:
-        // the two ends of the sash hang behind the hip
-        f.parts.push_back(
-            {limb({{-50, -590}, {-90, -520}, {-116, -440}, {-126, -350}, {-128, -262}}, {8, 10, 12, 14, 20}),
-             Lace::None, Paint::Red});
-        f.parts.push_back(
-            {limb({{-44, -580}, {-80, -500}, {-106, -420}, {-114, -330}, {-110, -246}}, {7, 9, 11, 13, 18}), Lace::None,
-             Paint::Green});
-        // the cloth rounded over the hips behind, its hem at the knees
-        f.parts.push_back({spline({at({-34, -600}, true),
-                                   {-62, -572},
-                                   {-100, -520},
-                                   {-120, -460},
-                                   {-122, -400},
-                                   {-112, -340},
-                                   at({-94, -300}, true),
-                                   {-50, -306},
-                                   {0, -314},
-                                   at({58, -322}, true),
-                                   {56, -410},
-                                   {48, -500},
-                                   {42, -560},
-                                   at({38, -600}, true)},
-                                  true),
-                           Lace::Edge, Paint::Parang});
-        break;
-    case WayangKind::Raja:
-        // the king's wide cloth, its tail falling behind to the heels
-        f.parts.push_back({spline({at({-38, -600}, true),
-                                   {-70, -572},
-                                   {-112, -520},
-                                   {-132, -450},
-                                   {-140, -380},
-                                   {-156, -280},
-                                   at({-184, -140}, true),
-                                   {-144, -200},
-                                   {-118, -260},
-                                   at({-98, -302}, true),
-                                   {-50, -308},
-                                   {0, -314},
-                                   at({62, -322}, true),
-                                   {58, -430},
-                                   {52, -510},
-                                   {44, -570},
-                                   at({40, -600}, true)},
-                                  true),
-                           Lace::Edge, Paint::Dodot});
-        break;
-    case WayangKind::Gagah:
-        // the chequered cloth, short, its tail hanging behind
-        f.parts.push_back({spline({{-100, -520},
-                                   {-140, -440},
-                                   {-162, -330},
-                                   at({-184, -220}, true),
-                                   {-150, -270},
-                                   {-126, -350},
-                                   {-110, -440}},
-                                  true),
-                           Lace::None, Paint::Poleng, -0.2});
-        f.parts.push_back({spline({at({-44, -600}, true),
-                                   {-76, -574},
-                                   {-116, -520},
-                                   {-136, -450},
-                                   {-132, -390},
-                                   at({-116, -360}, true),
-                                   {-40, -370},
-                                   {40, -374},
-                                   at({106, -380}, true),
-                                   {96, -450},
-                                   {76, -530},
-                                   {60, -580},
-                                   at({52, -600}, true)},
-                                  true),
-                           Lace::Edge, Paint::Poleng});
-        break;
-    }
-    // the pleated front panel hanging between the legs to a point
-    f.parts.push_back({spline({at({10, -598}, true),
-                               at({40, -598}, true),
-                               {52, -520},
-                               {70, -430},
-                               {86, -340},
-                               at({98, -250}, true),
-                               {80, -290},
-                               {58, -370},
-                               {36, -460},
-                               {20, -540}},
-                              true),
-                       Lace::Slots, Paint::Gold, 0.1});
-}
-
-// An arm hanging from the shoulder with its armlet and bracelet, and the rod
-// fixed in its palm, hanging down to 'rodEnd' in the trunk below the feet.
-void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip, QPointF rodEnd, double b, double tone,
-         bool front)
-{
-    f.parts.push_back({limb({shoulder, (shoulder + elbow) / 2, elbow, (elbow + wrist) / 2, wrist},
-                            {12 * b, 11 * b, 7 * b, 7 * b, 5 * b}),
+    f.parts.push_back({limb({shoulder, shoulder + (elbow - shoulder) * 0.3, elbow}, {12.5 * b, 9.5 * b, 7 * b}),
                        Lace::None, Paint::Gold, tone});
-    f.parts.push_back({hand(wrist, tip, front ? 1.0 : -1.0), Lace::None, Paint::Gold, tone + 0.05});
-    f.parts.push_back({armlet(shoulder + (elbow - shoulder) * 0.32, elbow - shoulder, 22 * b, front ? 1.0 : -1.0),
+    f.parts.push_back({limb({elbow, elbow + (wrist - elbow) * 0.3, wrist}, {7.5 * b, 6.5 * b, 4.5 * b}), Lace::None,
+                       Paint::Gold, tone + 0.05});
+    // the front hand points, the back one hangs open; the thumb is on top of
+    // a hand reaching forward and in front of one hanging down
+    f.parts.push_back({hand(wrist, tip, -1.0, front), Lace::None, Paint::Gold, tone + 0.05});
+    f.parts.push_back({armlet(shoulder + (elbow - shoulder) * 0.3, elbow - shoulder, 22 * b, front ? 1.0 : -1.0),
                        Lace::Edge, Paint::Gold, tone + 0.2});
     f.parts.push_back(
-        {ring(wrist + (elbow - wrist) * 0.07, wrist - elbow, 12, 8.5 * b), Lace::None, Paint::Gold, tone + 0.25});
+        {ring(wrist + (elbow - wrist) * 0.07, wrist - elbow, 12, 7.5 * b), Lace::None, Paint::Gold, tone + 0.25});
     // the pins of the shoulder and elbow joints
-    f.ink.push_back({ellipse(shoulder + (elbow - shoulder) * 0.08, 3, 3), 3.0});
+    f.ink.push_back({ellipse(shoulder + (elbow - shoulder) * 0.06, 3, 3), 3.0});
     f.ink.push_back({ellipse(elbow, 2.6, 2.6), 3.0});
-    const QPointF palm = wrist + (tip - wrist) * 0.4;
+    const QPointF palm = wrist + (tip - wrist) * 0.3;
+    const QPointF rodEnd(palm.x() * 0.45, 60);
     f.tuding.push_back({{palm, (palm + rodEnd) / 2, rodEnd}, {2.4, 2.2, 3.2}});
+}
+
+// The king's praba: a curved shell behind the back shoulder, hugging it,
+// laid in three layers, gold, red and gold, each smaller than the one behind.
+void praba(Figure& f, const QTransform& lean)
+{
+    const QPainterPath shell = spline({at({-10, -742}, true),
+                                       {-60, -772},
+                                       {-110, -778},
+                                       {-146, -756},
+                                       {-164, -716},
+                                       {-162, -662},
+                                       at({-150, -612}, true),
+                                       {-132, -650},
+                                       {-110, -688},
+                                       {-76, -712},
+                                       {-40, -722}},
+                                      true);
+    const double sizes[] = {1.0, 0.86, 0.72};
+    const Paint paints[] = {Paint::Gold, Paint::Red, Paint::Gold};
+    const Lace laces[] = {Lace::Rows, Lace::None, Lace::Dots};
+    for (int i = 0; i < 3; ++i) {
+        QTransform in;
+        in.translate(-40, -700);
+        in.scale(sizes[i], sizes[i]);
+        in.translate(40, 700);
+        f.parts.push_back({lean.map(in.map(shell)), laces[i], paints[i], i == 2 ? 0.15 : -0.05});
+    }
 }
 
 }  // namespace
@@ -267,131 +167,109 @@ Figure figure(WayangKind which)
     auto upper = [&](const QPainterPath& path, Lace lace, Paint paint, double tone) {
         f.parts.push_back({lean.map(path), lace, paint, tone});
     };
+    // the head's own frame, before the lean
+    QTransform headAt;
+    headAt.translate(k.ear.x(), k.ear.y());
+    headAt.rotate(k.bow);
+    headAt.scale(1.06, 1.06);
+    const QTransform headUp = headAt * lean;
 
-    if (which == WayangKind::Raja) {
-        // the king's praba: a curved shell behind the back shoulder, hugging
-        // it, laid in three layers, gold, red and gold, each smaller than
-        // the one behind it
-        const QPainterPath shell = spline({at({-10, -742}, true),
-                                           {-60, -772},
-                                           {-110, -778},
-                                           {-146, -756},
-                                           {-164, -716},
-                                           {-162, -662},
-                                           at({-150, -612}, true),
-                                           {-132, -650},
-                                           {-110, -688},
-                                           {-76, -712},
-                                           {-40, -722}},
-                                          true);
-        const double sizes[] = {1.0, 0.86, 0.72};
-        const Paint paints[] = {Paint::Gold, Paint::Red, Paint::Gold};
-        const Lace laces[] = {Lace::Rows, Lace::None, Lace::Dots};
-        for (int i = 0; i < 3; ++i) {
-            QTransform in;
-            in.translate(-40, -700);
-            in.scale(sizes[i], sizes[i]);
-            in.translate(40, 700);
-            upper(in.map(shell), laces[i], paints[i], i == 2 ? 0.15 : -0.05);
-        }
-    }
+    if (which == WayangKind::Raja)
+        praba(f, lean);
 
-    // legs in profile on long pointed feet, the far one darker, with anklets
-    f.parts.push_back({leg(k.rearKnee, k.rearAnkle, 16 * b), Lace::None, Paint::Gold, -0.3});
-    f.parts.push_back({leg(k.frontKnee, k.frontAnkle, 16 * b), Lace::None, Paint::Gold, 0.0});
-    for (double x : {k.rearAnkle, k.frontAnkle})
-        f.parts.push_back({ring({x - 2, -60}, {0.1, 1}, 12, 12 * b), Lace::None, Paint::Gold, 0.25});
+    // the legs in profile on long pointed feet, the far one darker, with
+    // anklets; the cloth covers them down to the knees
+    const double w = 16 * b;
+    f.parts.push_back({leg(k.rearHip, k.rearKnee, k.rearAnkle, w, k.foot), Lace::None, Paint::Gold, -0.3});
+    f.parts.push_back({leg(k.frontHip, k.frontKnee, k.frontAnkle, w, k.foot), Lace::None, Paint::Gold, 0.0});
+    for (const auto& [knee, ankle] : {std::pair{k.rearKnee, k.rearAnkle}, std::pair{k.frontKnee, k.frontAnkle}})
+        f.parts.push_back(
+            {ring(ankle + (knee - ankle) * 0.07, knee - ankle, 12, 11 * b), Lace::None, Paint::Gold, 0.25});
 
     cloth(f, which);
 
-    // the arms hang from the shoulders, the far one over the back of the
-    // cloth; their rods meet below the feet, either side of the central rod
-    const QPointF rearShoulder = lean.map(QPointF(-80 * b, -700));
-    const QPointF frontShoulder = lean.map(QPointF(84 * b, -698));
-    arm(f, rearShoulder, k.rearElbow, k.rearWrist, k.rearTip, {-24, 60}, b, -0.3, false);
+    // the back arm hangs from the back shoulder over the back of the cloth
+    const QPointF rearShoulder = lean.map(QPointF(-64 * b, -700));
+    const QPointF frontShoulder = lean.map(QPointF(70 * b, -712));
+    arm(f, rearShoulder, k.rearElbow, k.rearWrist, k.rearTip, b, -0.3, false);
 
-    // the long thin neck reaching forward, then the chest: both shoulders broad
-    // and square, narrowing to a slim waist
+    // the neck, rising from the front of the shoulders to under the ear
     {
-        QTransform thick;  // the strong have thicker necks
-        thick.translate(30, 0);
-        thick.scale(b, 1);
-        thick.translate(-30, 0);
-        upper(thick.map(spline({{54, -818}, {70, -812}, {54, -766}, {38, -716}, {14, -718}, {36, -772}}, true)),
-              Lace::None, Paint::Gold, 0.05);
+        const QPointF base(46 * b, -726);
+        const QPointF top = headAt.map(QPointF(22, 30));
+        const double thick = b * b;  // the strong have thick necks
+        upper(limb({base, (base + top) / 2 + QPointF(3, 0), top}, {15 * thick, 12 * thick, 12 * thick}), Lace::None,
+              Paint::Gold, 0.05);
     }
-    upper(spline({{-84 * b, -702},
-                  {-76 * b, -722},
-                  {-46 * b, -734},
-                  {-6, -738},
-                  {34, -736},
-                  {64 * b, -728},
-                  {84 * b, -716},
-                  {92 * b, -698},
-                  {86 * b, -678},
-                  {74 * b, -654},
-                  {58 * b, -628},
-                  {44 * b, -612},
-                  at({38 * b, -598}, true),
-                  at({-34 * b, -598}, true),
-                  {-40 * b, -616},
-                  {-52 * b, -642},
-                  {-66 * b, -668},
-                  {-80 * b, -688}},
+    // the chest: the shoulders broad, the back one behind, the front one by
+    // the neck; a back curving in to the waist and, in front, the chest and
+    // the belly in profile, narrowing to a slim waist
+    upper(spline({at({-28 * b, -598}, true),
+                  {-34 * b, -620},
+                  {-46 * b, -652},
+                  {-64 * b, -678},
+                  {-78 * b, -694},
+                  {-76 * b, -710},
+                  {-56 * b, -726},
+                  {-24 * b, -738},
+                  {20, -746},
+                  {64, -744},
+                  {88 * b, -730},
+                  {104 * b, -712},
+                  {110 * b, -692},
+                  {104 * b, -672},
+                  {90 * b, -656},
+                  {76 * b, -644},
+                  {70 * b, -626},
+                  {58 * b, -608},
+                  at({46 * b, -598}, true)},
                  true),
           Lace::None, Paint::Gold, 0.08);
-    // belt and its buckle; the crescent necklace and the chain down the chest
-    f.parts.push_back({spline({at({-40 * b, -616}, true), at({46 * b, -616}, true), at({44 * b, -588}, true),
+    // belt and its buckle; the crescent necklace under the neck and the
+    // chain down the chest
+    f.parts.push_back({spline({at({-40 * b, -616}, true), at({48 * b, -616}, true), at({46 * b, -588}, true),
                                at({-38 * b, -588}, true)},
                               true),
                        Lace::None, Paint::Red});
-    f.parts.push_back({ellipse({30 * b, -602}, 12, 10), Lace::None, Paint::Gold, 0.35});
-    upper(spline({{-46 * b, -730},
-                  {-24 * b, -694},
-                  {12, -682},
-                  {44 * b, -698},
-                  {62 * b, -730},
-                  {42 * b, -722},
-                  {12, -702},
-                  {-26 * b, -714}},
-                 true),
-          Lace::Edge, Paint::Gold, 0.25);
-    upper(limb({{12, -690}, {14, -662}, {12, -640}}, {3.2, 3.2, 3.2}), Lace::None, Paint::Gold, 0.3);
-    upper(spline({{12, -648}, {22, -634}, at({12, -616}, true), {2, -634}}, true), Lace::None, Paint::Gold, 0.35);
+    f.parts.push_back({ellipse({32 * b, -602}, 12, 10), Lace::None, Paint::Gold, 0.35});
+    upper(
+        spline({{12, -734}, {24, -706}, {46, -694}, {70, -704}, {82, -730}, {66, -722}, {46, -712}, {28, -720}}, true),
+        Lace::Edge, Paint::Gold, 0.25);
+    upper(limb({{46, -700}, {44, -670}, {40, -646}}, {3.2, 3.2, 3.2}), Lace::None, Paint::Gold, 0.3);
+    upper(spline({{40, -654}, {50, -640}, at({40, -622}, true), {30, -640}}, true), Lace::None, Paint::Gold, 0.35);
+    // the line under the chest, turned towards the face
+    f.ink.push_back({lean.map(spline({{72 * b, -674}, {84 * b, -662}, {96 * b, -658}}, false)), 3.0});
 
     // the head, turned as the figure holds it
     {
         const Head h = head(which);
-        QTransform t;
-        t.translate(46, -852);
-        t.rotate(k.bow);
-        t.scale(1.06, 1.06);
-        t *= lean;
         for (const Part& p : h.parts)
-            f.parts.push_back({t.map(p.path), p.lace, p.paint, p.tone});
+            f.parts.push_back({headUp.map(p.path), p.lace, p.paint, p.tone});
         for (const QPainterPath& hole : h.holes)
-            f.holes.push_back(t.map(hole));
+            f.holes.push_back(headUp.map(hole));
         for (const Ink& i : h.ink)
-            f.ink.push_back({t.map(i.path), i.width});
+            f.ink.push_back({headUp.map(i.path), i.width, i.filled});
     }
 
-    arm(f, frontShoulder, k.frontElbow, k.frontWrist, k.frontTip, {62, 60}, b, 0.0, true);
+    arm(f, frontShoulder, k.frontElbow, k.frontWrist, k.frontTip, b, 0.0, true);
 
-    // the central rod: split round the leather from the back of the head
-    // down, behind the face, then a handle pushed into the banana trunk
-    f.gapit = {{lean.map(QPointF(22, -958)),
-                lean.map(QPointF(20, -900)),
-                lean.map(QPointF(16, -840)),
-                lean.map(QPointF(8, -760)),
-                lean.map(QPointF(4, -650)),
-                {6, -560},
+    // the central rod: split round the leather from above the head down,
+    // behind the ear, through the middle of the body, then a handle pushed
+    // into the banana trunk
+    f.gapit = {{headUp.map(QPointF(-18, -196)),
+                headUp.map(QPointF(-16, -130)),
+                headUp.map(QPointF(-14, -60)),
+                headUp.map(QPointF(-10, 10)),
+                lean.map(QPointF(18, -720)),
+                lean.map(QPointF(10, -640)),
+                {8, -560},
                 {10, -440},
                 {12, -330},
                 {14, -180},
                 {14, -10},
                 {14, 30},
                 {15, 90}},
-               {3, 3, 3, 3, 3, 3, 3, 3, 3.5, 5, 8, 4}};
+               {3, 3, 3, 3, 3, 3, 3, 3, 3, 3.5, 5, 8, 4}};
     return f;
 }
 

@@ -102,6 +102,18 @@ void sideLock(Head& h, double k)
                        Lace::None, Paint::Hair});
 }
 
+// A rice grain 'length' long and 'half' thick at the middle, centred on 'c'
+// with its axis turned 'deg' degrees down from the horizontal.
+QPainterPath riceGrain(QPointF c, double deg, double length, double half)
+{
+    const double a = deg * M_PI / 180.0;
+    const QPointF u(std::cos(a), std::sin(a)), v(-std::sin(a), std::cos(a));
+    const double l = length / 2;
+    return spline({at(c - u * l, true), at(c - u * l * 0.45 - v * half * 0.85), at(c + u * l * 0.15 - v * half),
+                   at(c + u * l, true), at(c + u * l * 0.2 + v * half * 0.8), at(c - u * l * 0.5 + v * half * 0.7)},
+                  true);
+}
+
 // The refined face: the straight line from the hairline (16, -58) to the
 // nose's point (84, 24); the lips and the chin 20 to 30 units behind it.
 void refinedFace(Head& h)
@@ -125,10 +137,11 @@ void refinedFace(Head& h)
                               true),
                        Lace::None, Paint::Gold, 0.25});
     sideLock(h, 1.0);
-    // the rice-grain eye: pointed at both ends, lying along the nose line
-    h.holes.push_back(
-        spline({at({28, -18}, true), {40, -25}, {51, -17}, at({57, -5}, true), {44, -8}, {34, -12}}, true));
-    h.ink.push_back({spline({{22, -26}, {31, -31}, {39, -29}}, false), 3.5});
+    // the rice-grain eye, pointed at both ends and slanting down towards the
+    // nose, and the brow arching over it, both painted dark and thick
+    // enough to show as lines when the figure is small
+    h.ink.push_back({riceGrain({37.5, -11}, 30, 28, 4.2), 1.5, true});
+    h.ink.push_back({limb({{28, -22.5}, {35, -26}, {41, -23}, {46, -18.5}}, {1.2, 3.8, 3.3, 1.1}), 1.0, true});
     h.holes.push_back(stroke(spline({{59, 34}, {53, 34}}, false), 2.6));
 }
 
@@ -156,9 +169,13 @@ void strongFace(Head& h)
                                {6, -34}},
                               true),
                        Lace::None, Paint::Gold, 0.25});
+    // the round staring eye: pale, in a thick dark ring, with a dark pupil
+    // looking forward, and the heavy brow arching over it
+    h.parts.push_back({ellipse({43, -17}, 10.5, 10.5), Lace::None, Paint::Gold, 1.0});
     sideLock(h, 1.12);
-    h.holes.push_back(ellipse({47, -24}, 10, 9.5).subtracted(ellipse({50, -24}, 4, 4)));
-    h.ink.push_back({spline({{28, -38}, {38, -44}, {47, -42}}, false), 5.0});
+    h.ink.push_back({ellipse({43, -17}, 10.5, 10.5), 6.0});
+    h.ink.push_back({ellipse({46, -17}, 4.2, 4.2), 1.5, true});
+    h.ink.push_back({limb({{22, -33}, {31, -38}, {40, -39}, {47, -36}}, {1.5, 4.0, 3.8, 1.4}), 1.0, true});
     // the moustache under the nose, its end turned down
     h.ink.push_back({spline({{82, 18}, {72, 20}, {62, 22}, {56, 29}}, false), 5.5});
     h.holes.push_back(stroke(spline({{70, 27}, {62, 27}}, false), 2.8));
