@@ -21,15 +21,15 @@ void kris(QPainter& p, const QPen& outline, double cx, double baseY, double tipY
     std::vector<Pt> pts;
     for (int i = 0; i <= n; ++i) {
         const double t = double(i) / n;
-        pts.push_back({mid(t) - 8.0 * (1 - t * 0.7), baseY + (tipY - baseY) * t, i == 0});
+        pts.push_back({mid(t) - 9.0 * (1 - t * 0.72), baseY + (tipY - baseY) * t, i == 0});
     }
     pts.push_back(corner(mid(1.0), tipY - 6));
     for (int i = n; i >= 0; --i) {
         const double t = double(i) / n;
-        pts.push_back({mid(t) + 8.0 * (1 - t * 0.7), baseY + (tipY - baseY) * t, i == 0});
+        pts.push_back({mid(t) + 9.0 * (1 - t * 0.72), baseY + (tipY - baseY) * t, i == 0});
     }
     p.setPen(outline);
-    p.setBrush(QColor(34, 34, 44));
+    p.setBrush(QColor(30, 30, 40));
     p.drawPath(spline(pts, true));
     QPainterPath pamor;
     for (int i = 3; i <= n - 6; ++i) {
@@ -40,7 +40,7 @@ void kris(QPainter& p, const QPen& outline, double cx, double baseY, double tipY
         else
             pamor.lineTo(c);
     }
-    p.setPen(QPen(QColor(112, 116, 134), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(84, 88, 106), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(pamor);
     // the guard, its front end a point, then the ring and the hilt, which

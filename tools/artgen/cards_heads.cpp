@@ -122,9 +122,9 @@ void queen(const Drawing& d, double onePx)
     d.fill(spline({{100, 50}, {110, 44}, {120, 50}, {122, 64}, {114, 74}, {102, 72}, {97, 62}}, true), hair);
     d.stroke(spline({{106, 46}, {110, 58}, {108, 72}}, false), robeGold, onePx * 1.1);
     // the hairpins standing from the top of the hair, each with a flower
-    for (const auto& [root, tip] : {std::pair{QPointF(92, 30), QPointF(88, 12)},
-                                    {QPointF(98, 30), QPointF(100, 10)},
-                                    {QPointF(104, 34), QPointF(114, 18)}}) {
+    for (const auto& [root, tip] : {std::pair{QPointF(93, 28), QPointF(94, 12)},
+                                    {QPointF(99, 30), QPointF(107, 14)},
+                                    {QPointF(104, 35), QPointF(118, 25)}}) {
         QPainterPath pin;
         pin.moveTo(root);
         pin.lineTo(tip);
@@ -132,7 +132,7 @@ void queen(const Drawing& d, double onePx)
         d.stroke(pin, robeGold, onePx * 0.6);
         d.p.setPen(d.outline);
         d.p.setBrush(robeGold);
-        d.p.drawEllipse(tip, 1.4 * onePx, 1.4 * onePx);
+        d.p.drawEllipse(tip, 1.2 * onePx, 1.2 * onePx);
     }
     face(d, skinLight, onePx, 4);
     // the hair drawn back smoothly over the head to the bun, a thin gold
@@ -184,23 +184,14 @@ void jack(const Drawing& d, double onePx)
                    corner(86, 38)},
                   true),
            hair);
-    // the knot rising from the crown of the head and arching forward over
-    // it, split at its end into the two prongs of a shrimp's claw
-    d.fill(spline({corner(100, 26),
-                   {104, 12},
-                   {98, 2},
-                   {86, 0},
-                   corner(72, 6),
-                   {82, 6},
-                   corner(86, 8),
-                   corner(76, 15),
-                   {88, 12},
-                   {95, 14},
-                   corner(94, 24)},
-                  true),
-           hair);
+    // the knot rising from the back of the head and arching forward over
+    // it, open underneath, split at its end into the two prongs of a
+    // shrimp's claw
+    d.stroke(spline({{103, 30}, {106, 16}, {100, 6}, {90, 3}, {84, 5}}, false), hair, onePx * 2.2);
+    d.fill(spline({corner(88, 1), {80, 1}, corner(70, 6), {80, 6}, corner(88, 7)}, true), hair);
+    d.fill(spline({corner(88, 5), {82, 9}, corner(75, 16), {84, 12}, corner(90, 10)}, true), hair);
     // the gold ring that ties the knot, and a thin gold band at the hairline
-    d.fill(spline({corner(92, 20), corner(101, 18), corner(103, 26), corner(93, 28)}, true), robeGold);
+    d.fill(spline({corner(99, 22), corner(108, 21), corner(108, 28), corner(99, 28)}, true), robeGold);
     d.stroke(spline({{79, 37}, {90, 35}, {100, 37}}, false), robeGold, onePx * 1.1);
 }
 
