@@ -18,7 +18,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 from harness import (SEEN_PREDICTION, MAIN, Harness, check, history, install_command,  # noqa: E402
                      read_bytes, run, run_case, seeded_record)
 
-ICON_SIZES = (32, 48, 64, 128, 256)
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 METAINFO = 'usr/share/metainfo/example.temparoka.Temparoka.metainfo.xml'
 
 

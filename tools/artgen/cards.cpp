@@ -1,9 +1,9 @@
 // Playing cards: see cards.h.
 //
 // A card is 70 x 95 pixels, far too small to draw directly, so each is drawn
-// at four times the size and reduced. The court figures are half-length and
-// mirrored top to bottom as on real cards, but drawn as shadow-puppet
-// profiles so the cards belong to the same world as the main window.
+// at four times the size and reduced. The court figures are busts mirrored
+// top to bottom as on real cards, but drawn as wayang puppets so the cards
+// belong to the same world as the main window. The back is in cardback.cpp.
 //
 // Lengths are written in card pixels and multiplied by px, the drawing pixels
 // per card pixel; a card for high-density screens is the same drawing with px
@@ -11,25 +11,47 @@
 #include "cards.h"
 
 #include "cards_court.h"
+#include "cards_kit.h"
 #include "paintkit.h"
-#include "wayang.h"
 
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainterPathStroker>
-#include <QRadialGradient>
 
 #include <cmath>
 
 namespace art {
-namespace {
 
-constexpr int W = 70, H = 95;
-constexpr double SS = 4.0;  // supersampling factor
+namespace cardkit {
 
 const QColor cardWhite(252, 250, 244);
 const QColor cardEdge(120, 116, 128);
 const QColor around(12, 14, 34);  // the night behind the card's corners
+
+QImage blankCard(double px, QPainterPath* outline)
+{
+    QImage img = canvas(int(W * px), int(H * px), around);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath card;
+    card.addRoundedRect(QRectF(0.5 * px, 0.5 * px, (W - 1) * px, (H - 1) * px), 5 * px, 5 * px);
+    p.setPen(QPen(cardEdge, 0.9 * px));
+    p.setBrush(cardWhite);
+    p.drawPath(card);
+    if (outline)
+        *outline = card;
+    return img;
+}
+
+}  // namespace cardkit
+
+namespace {
+
+using cardkit::blankCard;
+using cardkit::H;
+using cardkit::SS;
+using cardkit::W;
+
 const QColor suitRed(196, 16, 32);
 const QColor suitBlack(18, 16, 22);
 using court::line;
@@ -108,21 +130,6 @@ void pip(QPainter& p, Suit suit, QPointF c, double size, double px, bool flip = 
     p.setPen(Qt::NoPen);
     p.setBrush(suitColour(suit));
     p.drawPath(t.map(suitPath(suit)));
-}
-
-QImage blankCard(double px, QPainterPath* outline = nullptr)
-{
-    QImage img = canvas(int(W * px), int(H * px), around);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath card;
-    card.addRoundedRect(QRectF(0.5 * px, 0.5 * px, (W - 1) * px, (H - 1) * px), 5 * px, 5 * px);
-    p.setPen(QPen(cardEdge, 0.9 * px));
-    p.setBrush(cardWhite);
-    p.drawPath(card);
-    if (outline)
-        *outline = card;
-    return img;
 }
 
 // Rank and suit in the top-left corner and, turned, in the bottom-right one.
@@ -261,93 +268,6 @@ QImage aceOfSpades(int scale)
 }
 
 }  // namespace
-
-QImage cardBack(int scale)
-{
-    const double px = SS * scale;
-    QPainterPath card;
-    QImage img = blankCard(px, &card);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-
-    const QRectF field(4 * px, 4 * px, (W - 8) * px, (H - 8) * px);
-    QPainterPath fieldPath;
-    fieldPath.addRoundedRect(field, 3 * px, 3 * px);
-    {
-        QRadialGradient g(field.center(), field.height() * 0.7);
-        g.setColorAt(0.0, QColor(124, 70, 32));
-        g.setColorAt(1.0, QColor(84, 44, 18));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawPath(fieldPath);
-    }
-
-    // kawung, the batik of four ovals round a point: each oval lies on a
-    // diagonal, its inner tip touching the point and its outer tip touching
-    // the tip of the neighbouring motif's oval, cream with a dark outline on
-    // the sogan brown ground, a dark seed in each. On a card 70 pixels wide
-    // they must be few and large (three and a half across): small ones blur
-    // into a lattice of crosses.
-    p.save();
-    p.setClipPath(fieldPath);
-    const double cell = 18 * px;
-    const QPointF origin = field.center();
-    const double along = cell * 0.354 / 1.0;  // from the point to an oval's centre, half the diagonal's half
-    const double half = along * 0.98;  // half the oval's length: its tips reach the point and the corner
-    const double wide = half * 0.6;  // half its width
-    const QColor cream(244, 230, 196), outline(40, 20, 8);
-    for (int j = -3; j <= 3; ++j) {
-        for (int i = -2; i <= 2; ++i) {
-            const QPointF c = origin + QPointF(i * cell, j * cell);
-            for (int k = 0; k < 4; ++k) {
-                p.save();
-                p.translate(c);
-                p.rotate(45 + k * 90);
-                QRadialGradient g(QPointF(along, -wide * 0.3), half);
-                g.setColorAt(0.0, QColor(252, 242, 216));
-                g.setColorAt(1.0, cream.darker(112));
-                p.setPen(QPen(outline, 0.9 * px));
-                p.setBrush(g);
-                p.drawEllipse(QPointF(along, 0), half, wide);
-                // the seed: a short dark stroke along the oval's middle
-                p.setPen(QPen(outline, 0.8 * px, Qt::SolidLine, Qt::RoundCap));
-                p.drawLine(QPointF(along - half * 0.3, 0), QPointF(along + half * 0.3, 0));
-                p.restore();
-            }
-            p.setPen(Qt::NoPen);
-            p.setBrush(outline);
-            p.drawEllipse(c, 0.9 * px, 0.9 * px);
-        }
-    }
-    p.restore();
-
-    // gold double rule around the field
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(robeGold, 0.8 * px));
-    p.drawRoundedRect(field.adjusted(1.6 * px, 1.6 * px, -1.6 * px, -1.6 * px), 2 * px, 2 * px);
-    p.setPen(QPen(QColor(250, 236, 200), 0.5 * px));
-    p.drawRoundedRect(field.adjusted(3.0 * px, 3.0 * px, -3.0 * px, -3.0 * px), 1.5 * px, 1.5 * px);
-
-    // the medallion: a dark oval holding a golden kayon
-    const QPointF mc = field.center();
-    QPainterPath medal;
-    medal.addEllipse(mc, 17 * px, 23 * px);
-    p.setPen(QPen(robeGold, 1.0 * px));
-    {
-        QRadialGradient g(mc, 23 * px);
-        g.setColorAt(0.0, QColor(40, 10, 40));
-        g.setColorAt(1.0, QColor(14, 6, 24));
-        p.setBrush(g);
-    }
-    p.drawPath(medal);
-    p.setPen(QPen(QColor(250, 236, 200), 0.45 * px));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(mc, 15 * px, 21 * px);
-    const QImage kayon = kayonLayer(img.size(), mc + QPointF(0, 16 * px), 33 * px, 0, scale);
-    p.drawImage(0, 0, kayon);
-    p.end();
-    return reduce(img, W * scale, H * scale);
-}
 
 QImage cardFace(Card card, int scale)
 {

@@ -1,5 +1,5 @@
-// The court figures of the playing cards (cards_court.cpp), drawn for
-// cards.cpp, which lays them out on the card.
+// The court figures of the playing cards (cards_court.cpp and its parts),
+// drawn for cards.cpp, which lays them out on the card.
 #pragma once
 
 #include <QColor>
@@ -17,8 +17,8 @@ inline const QColor line(22, 16, 20);
 enum class Figure { King, Queen, Jack };
 
 // The upper half of a court figure inside the frame's half (0..fw wide, its
-// height a little under that), facing left: a wayang head in profile, the
-// shoulders in colour blocks, the figure's attribute, and 'suitSign' (a suit
+// height a little under that), facing left: a wayang bust, the head in
+// profile over a bare chest, the figure's attribute, and 'suitSign' (a suit
 // shape one unit high) in 'suitColour' in the free upper corner.
 void half(QPainter& p, Figure who, const QPainterPath& suitSign, const QColor& suitColour, double fw);
 

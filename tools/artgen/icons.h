@@ -9,13 +9,13 @@ namespace art {
 // twice the width and height for high-density screens (the two-colour icons
 // keep to their two colours).
 QImage flags(int scale = 1);  // 52 x 25: the United Kingdom's flag left, Indonesia's right
-QImage programIcon(int scale = 1);  // 32 x 32, two colours: a kayon holding a star
+QImage programIcon(int scale = 1);  // 32 x 32, two colours: a gunungan with its tree and gate
 QImage outputIcon(int scale = 1);  // 32 x 32, two colours: an open book under a star
-QImage dreamIcon(int scale = 1);  // 32 x 32, full colour: a crescent moon with stars
+QImage dreamIcon(int scale = 1);  // 32 x 32, two colours: one star
 
-// Full colour, the same kayon for the desktop menus, 'size' pixels square.
-// Designed at 128; the small sizes (32, 48) are drawn for their pixel grid,
-// with heavier lines and without the detail that would only blur.
+// Full colour, the same gunungan for the desktop's menus and panels, 'size'
+// pixels square. The sizes up to 32 are set pixel by pixel; from 48 up it is
+// drawn from outlines in a gold frame.
 QImage desktopIcon(int size = 128);
 
 }  // namespace art

@@ -71,9 +71,13 @@ int main(int argc, char** argv)
             write(pic.draw(scale), QDir(pics).filePath(name), pic.jpeg);
         }
     }
-    // the desktop icon at the sizes menus and launchers ask for
+    // the desktop icon at the sizes menus, panels and launchers ask for
     const QString icons = QDir(data).filePath("icons");
-    for (int size : {32, 48, 64, 128, 256})
+    if (!QDir().mkpath(icons)) {
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(icons));
+        return 1;
+    }
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
         write(art::desktopIcon(size), QDir(icons).filePath(QString("temparoka-%1.png").arg(size)), false);
 
     const QString wav = QDir(data).filePath("tmk.wav");

@@ -1,0 +1,216 @@
+// The court figures' heads: see cards_court_parts.h.
+//
+// The face has no muzzle: the forehead and the nose are one straight line
+// down to a sharp point, and the small mouth and chin sit well behind it.
+// The eye is the narrow rice-grain eye of the refined figures, and the eye
+// and the brow are dark lines two card pixels wide: at the card's size a
+// finer line fades into the skin. What tells the three apart is what they
+// wear on the head: the king's crown (makutha) with its pointed front band
+// (jamang) and the garuda's head at its back looking behind; the queen's
+// bun at the nape (sanggul) with its hairpins (cunduk); the young knight's
+// hair knot curling forward over the top like a shrimp's claw (supit urang)
+// and the curl at his nape (ukel).
+#include "cards_court_parts.h"
+#include "paintkit.h"
+
+#include <cmath>
+
+namespace art::court {
+namespace {
+
+struct Drawing {
+    QPainter& p;
+    const QPen& outline;
+    void fill(const QPainterPath& path, const QColor& c) const
+    {
+        p.setPen(outline);
+        p.setBrush(c);
+        p.drawPath(path);
+    }
+    void stroke(const QPainterPath& path, const QColor& c, double width) const
+    {
+        p.setPen(QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(path);
+    }
+    void dot(QPointF c, double r, const QColor& colour) const
+    {
+        p.setPen(Qt::NoPen);
+        p.setBrush(colour);
+        p.drawEllipse(c, r, r);
+    }
+};
+
+// The face with its eye, brow, mouth and the ornament of the ear; 'nose'
+// shortens the nose's point for the queen's finer profile.
+void face(const Drawing& d, const QColor& skin, double onePx, double nose)
+{
+    d.fill(spline({corner(78, 34),
+                   corner(48 + nose, 65 - nose * 0.4),
+                   {56, 66},
+                   corner(61, 67),
+                   {60, 71},
+                   corner(65, 73),
+                   {62, 76},
+                   {64, 80},
+                   {72, 84},
+                   {84, 81},
+                   {94, 72},
+                   {98, 58},
+                   {98, 40}},
+                  true),
+           skin);
+    const double line2 = 1.8 * onePx;
+    // the rice-grain eye slanting along the nose line, and the brow above it
+    d.stroke(spline({{65, 55}, {71, 52.5}, {79, 51.5}}, false), line, line2);
+    d.stroke(spline({{71, 44.5}, {77, 42.5}, {84, 43.5}}, false), line, line2);
+    // the mouth, a short stroke under the nose
+    d.stroke(spline({{65, 72.5}, {60, 71.5}}, false), line, onePx * 1.2);
+    // the stud in the ear and the leaf (sumping) behind it
+    d.fill(spline({{96, 58}, {104, 62}, {108, 72}, corner(106, 84), {100, 72}, {94, 66}}, true), robeGold);
+    d.p.setPen(d.outline);
+    d.p.setBrush(robeRed);
+    d.p.drawEllipse(QPointF(94, 61), 3.6, 3.6);
+}
+
+void king(const Drawing& d, double onePx)
+{
+    // the hair falling behind the ear
+    d.fill(spline({{96, 40}, {108, 48}, {110, 64}, corner(104, 80), {98, 72}, {92, 62}}, true), hair);
+    face(d, faceGold, onePx, 0);
+    // the garuda at the back of the crown: a bird's head looking behind,
+    // its hooked beak to the back, its crest curling up, a red eye
+    d.fill(spline({corner(104, 34),
+                   {108, 20},
+                   {114, 14},
+                   {121, 15},
+                   corner(133, 21),
+                   {127, 25},
+                   corner(129, 30),
+                   {122, 28},
+                   {117, 34},
+                   {112, 40}},
+                  true),
+           robeGold);
+    d.fill(spline({corner(112, 16), {110, 6}, {116, 1}, {122, 4}, {119, 8}, corner(116, 6), {116, 12}}, true),
+           robeGold);
+    d.dot(QPointF(119.5, 19.5), 1.2 * onePx, robeRed);
+    d.stroke(spline({{110, 32}, {118, 31}}, false), line, onePx * 0.9);
+    // the crown rising behind the band, rounded, with a knob on top and a
+    // row of red stones
+    d.fill(spline({corner(83, 34), {82, 22}, {87, 14}, {96, 10}, {104, 13}, {109, 22}, corner(108, 36)}, true),
+           robeGold);
+    d.fill(spline({corner(92, 12), {93, 5}, corner(96, 0), {99, 5}, corner(100, 12)}, true), robeGold);
+    for (int i = 0; i < 3; ++i)
+        d.dot(QPointF(89 + i * 7.5, 23 - (i == 1 ? 1.5 : 0)), 0.9 * onePx, robeRed);
+    // the front band, its front end rising into a point over the brow
+    d.fill(spline({corner(75, 41),
+                   corner(70, 21),
+                   {76, 25},
+                   corner(82, 31),
+                   corner(109, 31),
+                   corner(109, 40),
+                   corner(79, 41)},
+                  true),
+           robeGold);
+    d.dot(QPointF(77, 34), 0.9 * onePx, robeRed);
+}
+
+void queen(const Drawing& d, double onePx)
+{
+    // the bun low at the nape, tied with a gold band
+    d.fill(spline({{100, 50}, {110, 44}, {120, 50}, {122, 64}, {114, 74}, {102, 72}, {97, 62}}, true), hair);
+    d.stroke(spline({{106, 46}, {110, 58}, {108, 72}}, false), robeGold, onePx * 1.1);
+    // the hairpins standing from the top of the hair, each with a flower
+    for (const auto& [root, tip] : {std::pair{QPointF(93, 28), QPointF(94, 12)},
+                                    {QPointF(99, 30), QPointF(107, 14)},
+                                    {QPointF(104, 35), QPointF(118, 25)}}) {
+        QPainterPath pin;
+        pin.moveTo(root);
+        pin.lineTo(tip);
+        d.stroke(pin, line, onePx * 1.2);
+        d.stroke(pin, robeGold, onePx * 0.6);
+        d.p.setPen(d.outline);
+        d.p.setBrush(robeGold);
+        d.p.drawEllipse(tip, 1.2 * onePx, 1.2 * onePx);
+    }
+    face(d, skinLight, onePx, 4);
+    // the hair drawn back smoothly over the head to the bun, a thin gold
+    // band at the hairline
+    d.fill(spline({corner(79, 37),
+                   {81, 28},
+                   {90, 22},
+                   {101, 23},
+                   {108, 32},
+                   {108, 46},
+                   {104, 54},
+                   {98, 52},
+                   {96, 42},
+                   corner(86, 38)},
+                  true),
+           hair);
+    d.stroke(spline({{79, 37}, {88, 36}, {97, 38}}, false), robeGold, onePx * 1.1);
+    // red lips
+    d.dot(QPointF(61.5, 71.5), 0.9 * onePx, robeRed);
+}
+
+void jack(const Drawing& d, double onePx)
+{
+    // the curl at the nape, a spiral of hair behind the neck
+    d.fill(spline({{98, 62},
+                   {106, 62},
+                   {110, 72},
+                   {106, 82},
+                   {98, 84},
+                   {94, 78},
+                   {98, 72},
+                   {102, 76},
+                   corner(100, 80),
+                   {104, 76},
+                   {102, 68}},
+                  true),
+           hair);
+    face(d, skinLight, onePx, 0);
+    // the hair close over the skull down to the nape
+    d.fill(spline({corner(79, 36),
+                   {82, 26},
+                   {92, 22},
+                   {104, 24},
+                   {110, 34},
+                   {109, 50},
+                   {104, 64},
+                   {98, 62},
+                   {96, 46},
+                   corner(86, 38)},
+                  true),
+           hair);
+    // the knot rising from the back of the head and arching forward over
+    // it, open underneath, split at its end into the two prongs of a
+    // shrimp's claw
+    d.stroke(spline({{103, 30}, {106, 16}, {100, 6}, {90, 3}, {84, 5}}, false), hair, onePx * 2.2);
+    d.fill(spline({corner(88, 1), {80, 1}, corner(70, 6), {80, 6}, corner(88, 7)}, true), hair);
+    d.fill(spline({corner(88, 5), {82, 9}, corner(75, 16), {84, 12}, corner(90, 10)}, true), hair);
+    // the gold ring that ties the knot, and a thin gold band at the hairline
+    d.fill(spline({corner(99, 22), corner(108, 21), corner(108, 28), corner(99, 28)}, true), robeGold);
+    d.stroke(spline({{79, 37}, {90, 35}, {100, 37}}, false), robeGold, onePx * 1.1);
+}
+
+}  // namespace
+
+void head(QPainter& p, Figure who, const QPen& outline, double onePx)
+{
+    const Drawing d{p, outline};
+    switch (who) {
+    case Figure::King:
+        king(d, onePx);
+        break;
+    case Figure::Queen:
+        queen(d, onePx);
+        break;
+    case Figure::Jack:
+        jack(d, onePx);
+        break;
+    }
+}
+
+}  // namespace art::court
