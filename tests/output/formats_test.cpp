@@ -63,3 +63,39 @@ TEST(ReadingDocument, ThePictureSaysItIsDrawnAtTwiceTheScreensDensity)
     EXPECT_EQ(picture.dotsPerMeterY(), 7559);
     EXPECT_EQ(picture.size(), document.image(1).size() * 2);
 }
+
+// Every kind of picture comes back from its PNG as it was: the channels in
+// their order, the alpha kept where there is one and none made up where
+// there is not, rows whose bytes do not fill a whole number of words, and
+// the resolution across and down.
+TEST(ReadingDocument, APictureComesBackFromItsPngPixelForPixel)
+{
+    // 5 pixels wide: 15 bytes a row in three bytes a pixel, padded to 16.
+    QImage drawn(5, 3, QImage::Format_ARGB32);
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            drawn.setPixel(x, y, qRgba(40 * x, 90 * y, 250 - 30 * x, 255 - 50 * x - 20 * y));
+    const QImage::Format formats[] = {QImage::Format_RGB888, QImage::Format_RGB32, QImage::Format_ARGB32,
+                                      QImage::Format_ARGB32_Premultiplied, QImage::Format_Grayscale8};
+    for (const QImage::Format format : formats) {
+        QImage picture = drawn.convertToFormat(format);
+        picture.setDotsPerMeterX(7559);
+        picture.setDotsPerMeterY(3780);
+        const Encoded png = pngOf(picture);
+        ASSERT_TRUE(png.ok()) << format << ": " << png.problem();
+        const QImage read = QImage::fromData(png.value(), "png");
+        ASSERT_FALSE(read.isNull()) << format;
+        EXPECT_EQ(read.hasAlphaChannel(), picture.hasAlphaChannel()) << format;
+        EXPECT_EQ(read.convertToFormat(QImage::Format_ARGB32), picture.convertToFormat(QImage::Format_ARGB32))
+            << format;
+        EXPECT_EQ(read.dotsPerMeterX(), 7559) << format;
+        EXPECT_EQ(read.dotsPerMeterY(), 3780) << format;
+    }
+    // Wider than libpng writes: its error comes back as a failure to encode,
+    // not as a crash.
+    QImage tooWide(1'000'001, 1, QImage::Format_RGB888);
+    tooWide.fill(Qt::white);
+    const Encoded refused = pngOf(tooWide);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.problem().rfind("the picture could not be encoded (", 0), 0u) << refused.problem();
+}
