@@ -1,123 +1,174 @@
 #include "output/pngwriter.h"
 
 #include <QImage>
+#include <QtEndian>
 
-#include <csetjmp>
-#include <cstring>
+#include <functional>
 #include <new>
-#include <png.h>
+#include <system_error>
+#include <thread>
+#include <zlib.h>
 
 namespace temparoka {
 
 namespace {
 
-// Where the bytes go and, when libpng gives up, why.
-struct Writing {
-    QByteArray* bytes;
-    char problem[200];
+constexpr char kOutOfMemory[] = "Out of memory";
+
+// Half of the picture's rows, compressed on their own as raw deflate: the
+// first half ends on a byte boundary without ending the stream (a sync
+// flush), so that the second half's blocks follow it in the same stream.
+struct Half {
+    const QImage* pixels;
+    int firstRow;
+    int endRow;
+    bool last;
+    QByteArray deflated;
+    uLong adler = 0;
+    const char* problem = nullptr;
 };
 
-// The picture's rows as libpng reads them: plain values, because they live
-// across the setjmp in writeRows.
-struct Rows {
-    const uchar* first;
-    qsizetype stride;
-    png_uint_32 width;
-    png_uint_32 height;
-    bool alpha;
-    png_uint_32 dotsPerMetreX;
-    png_uint_32 dotsPerMetreY;
-};
-
-// libpng reports an error through a callback that must not return: we keep
-// its words and jump back into writeRows.
-[[noreturn]] void onError(png_structp png, png_const_charp message)
+// Deflates what the stream has been given into out, which grows as needed;
+// afterwards stream.total_out bytes of it are used.
+void deflateInto(z_stream& stream, QByteArray& out, int flush)
 {
-    auto* writing = static_cast<Writing*>(png_get_error_ptr(png));
-    std::strncpy(writing->problem, message, sizeof writing->problem - 1);
-    writing->problem[sizeof writing->problem - 1] = '\0';
-    png_longjmp(png, 1);
+    do {
+        if (stream.avail_out == 0) {
+            out.resize(out.size() * 2);
+            stream.next_out = reinterpret_cast<Bytef*>(out.data()) + stream.total_out;
+            stream.avail_out = static_cast<uInt>(out.size() - static_cast<qsizetype>(stream.total_out));
+        }
+        deflate(&stream, flush);
+    } while (stream.avail_out == 0);
 }
 
-// A warning that matters is followed by an error, and the error is what the
-// reader is told; the rest would only go to the terminal.
-void onWarning(png_structp, png_const_charp) {}
-
-void appendBytes(png_structp png, png_bytep data, size_t length)
+void compress(Half& half) noexcept
 {
-    auto* writing = static_cast<Writing*>(png_get_io_ptr(png));
-    bool stored = true;
-    try {
-        writing->bytes->append(reinterpret_cast<const char*>(data), static_cast<qsizetype>(length));
-    } catch (const std::bad_alloc&) {
-        stored = false;
-    }
-    // Outside the handler: the jump must leave nothing behind to unwind.
-    if (!stored)
-        png_error(png, "Out of memory");
-}
-
-// The bytes are in memory: there is nothing to flush. Without this libpng
-// would take its output for a C file and flush that.
-void flushNothing(png_structp) {}
-
-// Returns false with the Writing's problem filled when libpng gave up.
-// Nothing with a destructor may live here: libpng leaves by longjmp.
-bool writeRows(png_structp png, png_infop info, const Rows& rows)
-{
-    if (setjmp(png_jmpbuf(png)))
-        return false;
-    png_set_IHDR(png, info, rows.width, rows.height, 8, rows.alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
-                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (rows.dotsPerMetreX > 0 && rows.dotsPerMetreY > 0)
-        png_set_pHYs(png, info, rows.dotsPerMetreX, rows.dotsPerMetreY, PNG_RESOLUTION_METER);
+    z_stream stream{};
     // Most of a reading is rows of white and rows of the same few colours:
-    // unfiltered rows compress at zlib's quickest level a little smaller
+    // unfiltered rows at zlib's quickest level come out a little smaller
     // than libpng's choice of filter per row at its default level, in a
     // quarter of the time (docs/performance.md has the figures). A card's
     // face, a photograph, comes out a tenth larger; it is small.
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
-    png_set_compression_level(png, 1);
-    png_write_info(png, info);
-    for (png_uint_32 y = 0; y < rows.height; ++y)
-        png_write_row(png, rows.first + y * rows.stride);
-    png_write_end(png, nullptr);
-    return true;
+    if (deflateInit2(&stream, 1, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
+        half.problem = kOutOfMemory;
+        return;
+    }
+    const QImage& pixels = *half.pixels;
+    const auto rowBytes = static_cast<uInt>(pixels.width() * pixels.depth() / 8);
+    static const Bytef kUnfiltered = 0;
+    half.adler = adler32(0, nullptr, 0);
+    try {
+        half.deflated.resize(qMax<qsizetype>(4096, qsizetype(rowBytes) * (half.endRow - half.firstRow) / 8));
+        stream.next_out = reinterpret_cast<Bytef*>(half.deflated.data());
+        stream.avail_out = static_cast<uInt>(half.deflated.size());
+        for (int y = half.firstRow; y < half.endRow; ++y) {
+            // Each row is its filter's number, then its bytes.
+            stream.next_in = const_cast<Bytef*>(&kUnfiltered);
+            stream.avail_in = 1;
+            deflateInto(stream, half.deflated, Z_NO_FLUSH);
+            stream.next_in = const_cast<Bytef*>(pixels.constScanLine(y));
+            stream.avail_in = rowBytes;
+            deflateInto(stream, half.deflated, Z_NO_FLUSH);
+            half.adler = adler32(half.adler, &kUnfiltered, 1);
+            half.adler = adler32(half.adler, pixels.constScanLine(y), rowBytes);
+        }
+        deflateInto(stream, half.deflated, half.last ? Z_FINISH : Z_SYNC_FLUSH);
+        half.deflated.resize(static_cast<qsizetype>(stream.total_out));
+    } catch (const std::bad_alloc&) {
+        half.problem = kOutOfMemory;
+    }
+    deflateEnd(&stream);
+}
+
+void appendBigEndian(QByteArray& bytes, quint32 value)
+{
+    char word[4];
+    qToBigEndian(value, word);
+    bytes.append(word, 4);
+}
+
+// A chunk: its length, its type, its data and the checksum of type and data.
+void appendChunk(QByteArray& png, const char (&type)[5], const char* data, qsizetype length)
+{
+    appendBigEndian(png, static_cast<quint32>(length));
+    png.append(type, 4);
+    png.append(data, length);
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(type), 4);
+    crc = crc32(crc, reinterpret_cast<const Bytef*>(data), static_cast<uInt>(length));
+    appendBigEndian(png, static_cast<quint32>(crc));
 }
 
 }  // namespace
 
 FileResult<QByteArray> encodePng(const QImage& picture)
 {
+    if (picture.isNull())
+        return Failure{"there is no picture"};
     const bool alpha = picture.hasAlphaChannel();
-    // Bytes in PNG's own order, whatever the machine's: rows go to libpng
+    // Bytes in PNG's own order, whatever the machine's: rows are compressed
     // as they are. A reading's picture is drawn in RGB888 already.
     const QImage::Format format = alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888;
     const QImage pixels = picture.format() == format ? picture : picture.convertToFormat(format);
-    if (pixels.isNull() && !picture.isNull())
-        return Failure{"Out of memory"};
-    const Rows rows{pixels.constBits(),
-                    pixels.bytesPerLine(),
-                    static_cast<png_uint_32>(pixels.width()),
-                    static_cast<png_uint_32>(pixels.height()),
-                    alpha,
-                    static_cast<png_uint_32>(qMax(0, pixels.dotsPerMeterX())),
-                    static_cast<png_uint_32>(qMax(0, pixels.dotsPerMeterY()))};
+    if (pixels.isNull())
+        return Failure{kOutOfMemory};
 
-    QByteArray bytes;
-    Writing writing{&bytes, {}};
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &writing, onError, onWarning);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info) {
-        png_destroy_write_struct(&png, nullptr);
-        return Failure{"Out of memory"};
+    // zlib compresses on one core: the two halves of the rows go to two.
+    // A half loses only what it could have matched in the other.
+    const int middle = pixels.height() / 2;
+    Half halves[] = {{&pixels, 0, middle, false, {}}, {&pixels, middle, pixels.height(), true, {}}};
+    std::thread second;
+    try {
+        second = std::thread(compress, std::ref(halves[1]));
+    } catch (const std::system_error&) {
+        // No thread to be had: the second half follows on this one.
     }
-    png_set_write_fn(png, &writing, appendBytes, flushNothing);
-    const bool written = writeRows(png, info, rows);
-    png_destroy_write_struct(&png, &info);
-    if (!written)
-        return Failure{writing.problem};
-    return bytes;
+    compress(halves[0]);
+    if (second.joinable())
+        second.join();
+    else
+        compress(halves[1]);
+    for (const Half& half : halves)
+        if (half.problem)
+            return Failure{half.problem};
+
+    try {
+        // The zlib stream: its header (deflate, 32 KB window, quickest),
+        // the halves' blocks, and the checksum of all the rows.
+        QByteArray stream("\x78\x01", 2);
+        stream += halves[0].deflated;
+        stream += halves[1].deflated;
+        const auto secondLength =
+            static_cast<z_off_t>(pixels.height() - middle) * (1 + pixels.width() * pixels.depth() / 8);
+        appendBigEndian(stream, static_cast<quint32>(adler32_combine(halves[0].adler, halves[1].adler, secondLength)));
+
+        QByteArray png("\x89PNG\r\n\x1a\n", 8);
+        char header[13];
+        qToBigEndian(static_cast<quint32>(pixels.width()), header);
+        qToBigEndian(static_cast<quint32>(pixels.height()), header + 4);
+        // 8 bits a channel, RGB (2) or RGBA (6); then deflate, filters
+        // chosen by row, no interlacing: the only methods there are.
+        header[8] = 8;
+        header[9] = alpha ? 6 : 2;
+        header[10] = header[11] = header[12] = 0;
+        appendChunk(png, "IHDR", header, 13);
+        if (pixels.dotsPerMeterX() > 0 && pixels.dotsPerMeterY() > 0) {
+            // Dots per metre across and down, then 1: the unit is the metre.
+            char resolution[9];
+            qToBigEndian(static_cast<quint32>(pixels.dotsPerMeterX()), resolution);
+            qToBigEndian(static_cast<quint32>(pixels.dotsPerMeterY()), resolution + 4);
+            resolution[8] = 1;
+            appendChunk(png, "pHYs", resolution, 9);
+        }
+        // In chunks of 1 MB, well within what a chunk may hold.
+        constexpr qsizetype kChunk = 1 << 20;
+        for (qsizetype at = 0; at < stream.size(); at += kChunk)
+            appendChunk(png, "IDAT", stream.constData() + at, qMin(kChunk, stream.size() - at));
+        appendChunk(png, "IEND", "", 0);
+        return png;
+    } catch (const std::bad_alloc&) {
+        return Failure{kOutOfMemory};
+    }
 }
 
 }  // namespace temparoka

@@ -43,6 +43,7 @@ DOCUMENT = 'output/readingdocument.cpp'
 ACTIONS = 'output/readingactions.cpp'
 SAVE_DIALOG = 'output/savedialog.cpp'
 PAGES = 'output/pages.cpp'
+PNG_WRITER = 'output/pngwriter.cpp'
 
 # The end of the dream rules after their table, which one fault moves a rule
 # across.
@@ -291,4 +292,11 @@ FAULTS = [
           '        if (!open || kind == LineKind::Indonesian) {'),
     Fault('png-says-96-dpi', DOCUMENT, '    const int dotsPerMetre = qRound(kPageResolution * pixelRatio / 0.0254);',
           '    const int dotsPerMetre = qRound(kPageResolution / 0.0254);'),
+    Fault('png-first-half-ends-the-stream', PNG_WRITER, 'half.last ? Z_FINISH : Z_SYNC_FLUSH', 'Z_FINISH'),
+    Fault('png-checksum-of-the-second-half-misjoined', PNG_WRITER,
+          'adler32_combine(halves[0].adler, halves[1].adler, secondLength)',
+          'adler32_combine(halves[0].adler, halves[1].adler, secondLength - 1)'),
+    Fault('png-resolution-down-taken-from-across', PNG_WRITER,
+          'qToBigEndian(static_cast<quint32>(pixels.dotsPerMeterY()), resolution + 4);',
+          'qToBigEndian(static_cast<quint32>(pixels.dotsPerMeterX()), resolution + 4);'),
 ]
