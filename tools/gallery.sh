@@ -32,6 +32,7 @@ captions=(
   "death|Clarification dialogs: a river at night with a far bank, a temple roof, a moonlit ripple path and a small boat with a lantern; the top-left part is calm sky."
   "flags|Language button: the United Kingdom's flag on the left, Indonesia's on the right, in gold frames."
   "icon_program|Program icon, gold on black: a gunungan, a slender pointed leaf holding the tree of life with curling branches and, at its foot, a gate with a stepped roof and an open door on two steps of ground; at twice the size its two guardians stand beside the gate."
+  "icon_about|About box icon, gold on black: the same gunungan drawn for the box's 40 pixels, its tree and gate with whole-pixel lines; at twice the size with the guardians beside the gate."
   "icon_output|Reading window icon, gold on black: an open book under a star."
   "icon_dream|Dream window icon, gold on black: one star with four long points and four short ones."
 )
