@@ -4,7 +4,8 @@ weton window over the main window's birth data (9 May 1966, 12:00), a
 partner born 17 August 1945 at 10:00 is ticked and typed, Enter writes the
 reading, which is then saved as a PDF and read back with pdftotext, and
 the record file is not written; then a birth after sunset (20 December
-1983, 19:30) typed into the main window gives the next day's weton.
+1983, 19:30) typed into the main window gives the next day's weton; and
+without its sound the reading gives the error box and the program goes on.
 
 Usage: weton.py <folder holding temparoka and tmk.wav>
 """
@@ -14,7 +15,7 @@ import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import MAIN, OUTPUT, Harness, check, run, run_script, wait_for  # noqa: E402
+from harness import BOX, MAIN, OUTPUT, Harness, check, run, run_script, wait_for  # noqa: E402
 
 WETON, SAVE = '^Weton$', '^Simpan ramalan$'
 
@@ -76,6 +77,22 @@ def weton_by_keyboard(bindir):
         h.gone(OUTPUT, program)
         h.keys(weton, 'Escape')
         h.gone(WETON, program)
+        h.still_alive(program)
+
+        # Without the gong: the error box, no reading, and the program lives.
+        folder = h.program_folder('silent')
+        os.remove(os.path.join(folder, 'tmk.wav'))
+        program = h.start(folder)
+        main = h.window(MAIN, program)
+        h.keys(main, 'alt+w')
+        weton = h.window(WETON, program)
+        h.keys(weton, 'Return')
+        box = h.window(BOX, program)
+        said = h.copy(box, 'ctrl+c')
+        check('tmk.wav' in said, f'the error box says {said!r}')
+        h.keys(box, 'Return')
+        h.gone(BOX, program)
+        check(not h.find(OUTPUT, program), 'a reading was shown without its sound')
         h.still_alive(program)
 
 
