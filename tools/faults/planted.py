@@ -291,4 +291,8 @@ FAULTS = [
           '        if (!open || kind == LineKind::Indonesian) {'),
     Fault('png-says-96-dpi', DOCUMENT, '    const int dotsPerMetre = qRound(kPageResolution * pixelRatio / 0.0254);',
           '    const int dotsPerMetre = qRound(kPageResolution / 0.0254);'),
+    Fault('sunset-only-after-six', 'horoscope/weton.cpp', '*timeOfBirth >= kSunset ?', '*timeOfBirth > kSunset ?'),
+    Fault('partner-neptu-taken-for-the-readers', 'horoscope/wetonreading.cpp',
+          '        const int sum = neptu(mine) + neptu(theirs);', '        const int sum = neptu(mine) + neptu(mine);'),
+    Fault('weton-time-of-birth-ignored', 'horoscope/wetonform.cpp', '        birth.minute = minuteOf(*time);\n', ''),
 ]
