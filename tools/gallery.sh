@@ -21,19 +21,20 @@ png() {
 
 # name | what it shows
 captions=(
-  "background|Main window: a Javanese night with three gilded wayang kulit puppets standing on a pale banana trunk for a play: a refined knight with a bowed head, a rice-grain eye and a clawed hair knot facing a taller strong one with a round eye, a moustache, a chequered cloth and a wide stance, and a king with a low rounded crown and a layered praba curving round his back shoulder. Each face runs in one straight line from the forehead to the point of the nose, with the small mouth and chin behind it; both feet point the way the face looks; the central rod goes up behind the face and a thin rod hangs from either hand into the trunk. A comet with a soft round head hangs between the knight and the strong one, over a smoking volcano; a kayon is planted at the side before a banyan; the top rows and the bottom strip stay dark for the controls."
-  "cardback|Back of every card: kawung batik on a sogan brown field, three and a half motifs across, each four cream ovals with dark outlines and a seed, touching tip to tip round a point; a gold double rule and a kayon in a dark medallion."
-  "card_ks|King of spades: a wayang profile with a low rounded crown and the garuda at its back, holding up a kris with a wavy blade and a gold guard, mirrored top to bottom."
+  "background|Main window: a Javanese night with three gilded wayang kulit puppets standing in a stride on a pale banana trunk for a play: a refined knight with a bowed head, a dark rice-grain eye under an arched brow and a clawed hair knot, facing a taller strong one with a round staring eye, a heavy brow, a moustache, a thick neck, a short chequered cloth and his feet wide apart with bent knees; behind him a king with a low rounded crown and a layered praba curving round his back shoulder. Each long neck rises from the front of the shoulders and each chest is turned towards the face; the front foot is a step ahead and the back leg slants behind. The long arms are jointed at the elbow: the front hand points with a long forefinger, and the back hand hangs open between the legs, with a thin rod running from each hand into the trunk and the central rod running up behind the face. A comet with a soft round head hangs between the knight and the strong one, over a smoking volcano; a kayon is planted at the side before a banyan; the top rows and the bottom strip stay dark for the controls."
+  "cardback|Back of every card: kawung batik on a sogan brown field, three and a half motifs across, each four cream ovals with dark outlines touching tip to tip round a point, a small dark seed at each oval's inner tip and a gold dot wherever four ovals meet; a gold double rule and a kayon in a dark medallion."
+  "card_ks|King of spades: a wayang bust with a gilded face, a crown with a pointed front band and the garuda's head at its back looking behind, a bare chest with a gold necklace and armlets, holding up a dark kris with five waves above its gold guard and wooden hilt, mirrored top to bottom."
   "card_3d|Three of diamonds: three red pips in a column, the lower one turned."
-  "card_qc|Queen of clubs: a wayang profile with her hair in a bun and a gold comb, holding a lotus, mirrored top to bottom."
+  "card_qc|Queen of clubs: a smaller wayang bust with her head bowed, her hair in a bun at the nape with three gold hairpins leaning back, a gold necklace and armlets over a blue breast cloth, holding a lotus, mirrored top to bottom."
   "card_as|Ace of spades: one large spade with a gold inner line and star, in a ring of gold and red beads."
-  "card_jh|Jack of hearts: a young wayang knight with a hair knot curling forward like a claw, holding a spear with a leaf-shaped head and a red tassel, mirrored top to bottom."
-  "dream|Dream window: dark violet sky with a crescent moon in the open sky at the upper right, a faint Milky Way, a faint kayon and a wayang king with a low crown on his rods at the edges, clouds along the bottom."
+  "card_jh|Jack of hearts: a young wayang knight, his hair knot arching forward over his head into the two prongs of a shrimp's claw, a curl of hair at his nape, bare-chested with a gold necklace and armlets, holding a spear with a leaf-shaped head and a red tassel, mirrored top to bottom."
+  "dream|Dream window: dark violet sky with a crescent moon in the open sky at the upper right, a faint Milky Way, clouds along the bottom and, faint at the edges, a kayon on the left and a wayang king on his rods on the right, with a low crown, a dark eye and brow, in a stride, one long hand pointing forward."
   "death|Clarification dialogs: a river at night with a far bank, a temple roof, a moonlit ripple path and a small boat with a lantern; the top-left part is calm sky."
   "flags|Language button: the United Kingdom's flag on the left, Indonesia's on the right, in gold frames."
-  "icon_program|Program icon, gold on black: a kayon outline holding an eight-pointed star."
+  "icon_program|Program icon, gold on black: a gunungan, a slender pointed leaf holding the tree of life with curling branches and, at its foot, a gate with a stepped roof and an open door on two steps of ground; at twice the size its two guardians stand beside the gate."
+  "icon_about|About box icon, gold on black: the same gunungan drawn for the box's 40 pixels, its tree and gate with whole-pixel lines; at twice the size with the guardians beside the gate."
   "icon_output|Reading window icon, gold on black: an open book under a star."
-  "icon_dream|Dream window icon: a golden crescent moon with two stars, on a transparent ground."
+  "icon_dream|Dream window icon, gold on black: one star with four long points and four short ones."
 )
 
 mkdir -p "$out"
@@ -77,10 +78,10 @@ done
 {
   echo "## The desktop icon in every size"
   echo
-  echo "Drawn at each size for the menus (\`data/icons/\`); at 32 and 48 px the star is stouter and the small stars are left out, so that it still reads."
+  echo "Each size drawn for its own pixel grid (\`data/icons/\`). At 16 px the gunungan is a solid leaf with the gate's doorway and a hint of branches cut into it; at 22, 24 and 32 px it is set pixel by pixel as an outline with the trunk, its branches and the gate, on a dark square without a frame; from 48 px up it is drawn from outlines in a gold frame, and from 64 px up the guardians stand beside the gate."
   echo
   line=""
-  for size in 32 48 64 128 256; do
+  for size in 16 22 24 32 48 64 128 256; do
     cp "$root/data/icons/temparoka-$size.png" "$out/temparoka-$size.png"
     line="$line![${size} px](gallery/temparoka-$size.png) "
   done
@@ -90,7 +91,7 @@ done
   echo
   echo "The windows on a desktop scaled to 200 % (\`tools/screenshots.sh build 2\`): the same layout, every picture from the set drawn at twice the size."
   echo
-  for shot in main-window cards-dealt weekly-reading reading-menu earlier-readings dream-window death-dialog about-box; do
+  for shot in main-window cards-dealt weekly-reading reading-menu earlier-readings dream-window death-dialog weton-window about-box; do
     echo "![$shot at 200 %](screenshots/2x/$shot.png)"
     echo
   done
@@ -109,10 +110,13 @@ if [ -d "$before" ]; then
     png "$pics/$name.jpg" "$after/$name.png"
   done
   png "$pics/cardback.jpg" -filter point -resize 400% "$after/cardback_4x.png"
+  for name in icon_program icon_dream; do
+    png "$pics/$name.png" -filter point -resize 400% "$after/${name}_4x.png"
+  done
   # name | picture | crop of the face now (at 1:1) | whose face
   faces=(
-    "satria|background|64x88+222+128|The refined knight (main window, left)"
-    "gagah|background|64x88+384+94|The strong one (main window, middle)"
+    "satria|background|64x88+236+128|The refined knight (main window, left)"
+    "gagah|background|64x88+372+92|The strong one (main window, middle)"
     "raja|background|64x88+582+124|The king (main window, right)"
     "dream|dream|64x88+540+150|The king of the dream window"
     "card_ks|card_ks|70x48+0+0|The king of spades"
@@ -125,12 +129,17 @@ if [ -d "$before" ]; then
   done
   # name | what changed
   changes=(
-    "background|The horse-like and baboon-like heads became wayang faces without a muzzle, small on long necks; the figures stand on the banana trunk, which is now pale with the lines of its sheaths, instead of hanging above it on bare rods, with both feet pointing forward and arms reaching the knees; the king's tall crown became a low one with the garuda at its back and his spiky wing a layered praba round the shoulder; the comet's head, now soft and round, moved from over the king to between the other two."
-    "dream|The crescent moon, hidden under the group of feelings, moved into open sky; the king has the new face and crown."
-    "cardback|The small gold petals, which read as a lattice of X shapes at 1:1, became large cream ovals with dark outlines on sogan brown, four round each point."
-    "card_ks|The bearded face under a fez-like cap became a wayang face with a low crown, and the grey plume a kris."
-    "card_qc|The face became a wayang face like the others'."
-    "card_jh|The red fez-like cap and the curved feather became a hair knot, and the spear's head is larger."
+    "background|The figures stood like statues, torsos seen from the front and legs straight like stilts; now each strides, the chest turned toward the face and the neck rising from the front of the shoulders, the strong one wide with bent knees, the arms long and jointed, one hand pointing with a long finger. The eyes and brows are dark lines that show at 1:1."
+    "dream|The king strides and points like the figures of the main window, and his eye and brow show at 1:1."
+    "cardback|The slit in each kawung oval, which made them look like coffee beans, became a small seed at the inner tip, and a gold dot marks where four ovals meet."
+    "card_ks|The low cap with a red band and the round torso became a bust with a crown (its pointed front band and the garuda's head at the back), a bare chest with necklace and armlets, and a dark kris with its waves and hilt, apart from the spade."
+    "card_qc|The men's face under a hood became a smaller, bowed female head with her hair in a bun and hairpins, and a breast cloth."
+    "card_jh|The cap that read as a helmet became the shrimp-claw knot on top and a curl at the nape, over a bare chest."
+  )
+  # name | what changed, for the icons, enlarged four times
+  icons=(
+    "icon_program|The onion dome with an eight-pointed star, which read as a mosque dome or a lamp, became a gunungan with its tree and its gate."
+    "icon_dream|The crescent with two stars on a transparent ground became one flat gold star on black, like the other icons."
   )
   {
     echo "## Before and after the redraw"
@@ -149,6 +158,15 @@ if [ -d "$before" ]; then
         echo "![$name before, enlarged](gallery/before/cardback_4x.png) ![$name now, enlarged](gallery/after/cardback_4x.png)"
         echo
       fi
+    done
+    for entry in "${icons[@]}"; do
+      IFS='|' read -r name text <<< "$entry"
+      echo "### $name.png"
+      echo
+      echo "$text"
+      echo
+      echo "![$name before, enlarged](gallery/before/${name}_4x.png) ![$name now, enlarged](gallery/after/${name}_4x.png)"
+      echo
     done
     echo "### The faces, enlarged four times"
     echo

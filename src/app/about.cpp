@@ -15,10 +15,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     setFont(pixelFont(14));
     ui->ProductName->setFont(pixelFont(15, true));
 
-    const QImage icon = loadPicture(QStringLiteral(":/pictures/icon_program.png"));
-    setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_program.png")));
+    // The box shows the icon at 40 pixels, drawn for that size, so that it
+    // stays crisp instead of being stretched from the window icon's 32.
     ui->ProgramIcon->setStretch(true);
-    ui->ProgramIcon->setPicture(icon);
+    ui->ProgramIcon->setPicture(loadPicture(QStringLiteral(":/pictures/icon_about.png")));
 
     const QString web = QString::fromLatin1(kProductWebAddress);
     const QString mail = QString::fromLatin1(kContactEmail);

@@ -111,7 +111,7 @@ Words birthWords(const Birth& birth, const Person& who)
     }
     const std::string at = birth.minute ? ", pukul " + clockTime(*birth.minute) : std::string();
     const std::string atEnglish = birth.minute ? ", at " + clockTime(*birth.minute) : std::string();
-    return {std::string(who.subject) + " lahir pada " + name + ", " + date.indonesian + at + ".",
+    return {std::string(who.subject) + " lahir pada hari " + name + ", " + date.indonesian + at + ".",
             born + name + ", " + date.english + atEnglish + "."};
 }
 

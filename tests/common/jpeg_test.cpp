@@ -76,6 +76,7 @@ TEST(Jpeg, EveryCompiledInPictureLoadsAtItsSizeFromBothSets)
         {":/pictures/death.jpg", {430, 615}},      {":/pictures/flags.png", {52, 25}},
         {":/pictures/icon_program.png", {32, 32}}, {":/pictures/icon_output.png", {32, 32}},
         {":/pictures/icon_dream.png", {32, 32}},   {":/pictures/temparoka.png", {128, 128}},
+        {":/pictures/icon_about.png", {40, 40}},
     };
     for (const auto& p : pictures) {
         const QString path = QString::fromLatin1(p.path);

@@ -22,7 +22,8 @@ TEST(Resources, TheTwoColourIconsHaveExactlyTwoColours)
 {
     for (const char* path :
          {":/pictures/icon_program.png", ":/pictures/icon_output.png", ":/pictures/icon_dream.png",
-          ":/pictures/icon_program@2x.png", ":/pictures/icon_output@2x.png", ":/pictures/icon_dream@2x.png"}) {
+          ":/pictures/icon_about.png", ":/pictures/icon_program@2x.png", ":/pictures/icon_output@2x.png",
+          ":/pictures/icon_dream@2x.png", ":/pictures/icon_about@2x.png"}) {
         const QImage icon = loadPicture(QString::fromLatin1(path)).convertToFormat(QImage::Format_ARGB32);
         QSet<QRgb> colours;
         for (int y = 0; y < icon.height(); ++y)

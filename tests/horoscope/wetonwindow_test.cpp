@@ -5,14 +5,10 @@
 #include "app/Unit1.h"
 #include "horoscope/wetonform.h"
 #include "support/fakes.h"
-#include "ui_Unit1.h"
 #include "ui_wetonform.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QFile>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
 
@@ -27,16 +23,8 @@ class WetonWindow : public ::testing::Test, public MainWindowFixture {
 protected:
     WetonWindow() : form(makeWindow()), weton(*form, output) { form->setWetonWindow(&weton); }
 
-    static void keys(const QString& text)
-    {
-        ASSERT_TRUE(QApplication::focusWidget());
-        QTest::keyClicks(QApplication::focusWidget(), text);
-    }
-    static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        ASSERT_TRUE(QApplication::focusWidget());
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-    }
+    static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
+    static void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
     std::unique_ptr<TForm1> form;
     Twetonform weton;

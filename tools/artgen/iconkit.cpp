@@ -21,17 +21,21 @@ QImage twoColour(const QImage& coverage)
 
 QImage twoColour(const std::function<void(QPainter&)>& shape, int scale)
 {
-    constexpr int N = 32, K = 16;
-    const int n = N * scale;
-    QImage big(n * K, n * K, QImage::Format_RGB32);
+    return twoColourSquare(shape, 32 * scale);
+}
+
+QImage twoColourSquare(const std::function<void(QPainter&)>& shape, int pixels)
+{
+    constexpr int K = 16;
+    QImage big(pixels * K, pixels * K, QImage::Format_RGB32);
     big.fill(Qt::black);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
-        p.scale(K * scale, K * scale);
+        p.scale(K * pixels / 32.0, K * pixels / 32.0);
         shape(p);
     }
-    return twoColour(big.scaled(n, n, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return twoColour(big.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
 QImage supersampled(QSize size, double detail, int scale, QColor fill, const std::function<void(QPainter&)>& draw)

@@ -18,6 +18,8 @@ inline const QColor black(0, 0, 0);
 // high-density screens) and cuts it to two colours: gold where at least half
 // of a pixel was covered, black elsewhere.
 QImage twoColour(const std::function<void(QPainter&)>& shape, int scale);
+// The same on a square of any size: the shape's 32 units fill 'pixels'.
+QImage twoColourSquare(const std::function<void(QPainter&)>& shape, int pixels);
 
 // The same cut for a picture that is already drawn pixel by pixel: gold
 // where 'coverage' (grey levels) is at least half.

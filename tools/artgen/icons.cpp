@@ -17,6 +17,7 @@ namespace art {
 
 using iconkit::starPolygon;
 using iconkit::twoColour;
+using iconkit::twoColourSquare;
 
 QImage programIcon(int scale)
 {
@@ -25,6 +26,13 @@ QImage programIcon(int scale)
     if (scale == 1)
         return twoColour(gununganPixels(32));
     return twoColour([](QPainter& p) { gununganShape(p, 1.1, true); }, scale);
+}
+
+QImage aboutIcon(int scale)
+{
+    // the About box shows the gunungan at 40 pixels: drawn for that size
+    // rather than stretched from 32, with a line that stays whole pixels
+    return twoColourSquare([scale](QPainter& p) { gununganShape(p, scale == 1 ? 1.3 : 1.1, scale > 1); }, 40 * scale);
 }
 
 QImage outputIcon(int scale)

@@ -10,6 +10,7 @@ namespace art {
 // keep to their two colours).
 QImage flags(int scale = 1);  // 52 x 25: the United Kingdom's flag left, Indonesia's right
 QImage programIcon(int scale = 1);  // 32 x 32, two colours: a gunungan with its tree and gate
+QImage aboutIcon(int scale = 1);  // 40 x 40, two colours: the gunungan as the About box shows it
 QImage outputIcon(int scale = 1);  // 32 x 32, two colours: an open book under a star
 QImage dreamIcon(int scale = 1);  // 32 x 32, two colours: one star
 

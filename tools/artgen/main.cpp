@@ -51,6 +51,7 @@ int main(int argc, char** argv)
         {"card_jh", true, [](int s) { return art::cardFace(art::Card::JackOfHearts, s); }},
         {"flags", false, [](int s) { return art::flags(s); }},
         {"icon_program", false, [](int s) { return art::programIcon(s); }},
+        {"icon_about", false, [](int s) { return art::aboutIcon(s); }},
         {"temparoka", false, [](int s) { return art::desktopIcon(128 * s); }},
         {"icon_output", false, [](int s) { return art::outputIcon(s); }},
         {"icon_dream", false, [](int s) { return art::dreamIcon(s); }},

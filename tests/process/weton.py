@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""The weton reading by keyboard alone, on the real program: Alt+W opens the
+weton window over the main window's birth data (9 May 1966, 12:00), a
+partner born 17 August 1945 at 10:00 is ticked and typed, Enter writes the
+reading, which is then saved as a PDF and read back with pdftotext, and
+the record file is not written; then a birth after sunset (20 December
+1983, 19:30) typed into the main window gives the next day's weton; and
+without its sound the reading gives the error box and the program goes on.
+
+Usage: weton.py <folder holding temparoka and tmk.wav>
+"""
+import os
+import subprocess
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
+from harness import BOX, MAIN, OUTPUT, Harness, check, run, run_script, wait_for  # noqa: E402
+
+WETON, SAVE = '^Weton$', '^Simpan ramalan$'
+
+
+def weton_by_keyboard(bindir):
+    with Harness(bindir) as h:
+        folder = h.program_folder()
+        program = h.start(folder)
+        main = h.window(MAIN, program)
+
+        h.keys(main, 'alt+w')
+        weton = h.window(WETON, program)
+        # "Pasangan" has the focus: Space ticks it, the fields follow in order;
+        # Enter in a field presses "Baca weton".
+        h.keys(weton, 'space', 'Tab', *'17081945', 'Tab', *'1000', 'Return')
+        output = h.window(OUTPUT, program)
+        text = h.copy(output, 'ctrl+a', 'ctrl+c')
+        for words in ('Senin Legi', 'Neptu Anda 9', 'Jumat Legi', 'Neptu pasangan Anda 11', '9 + 11 = 20',
+                      'Jodoh Anda berdua: Topo', 'This reading is for entertainment only.'):
+            check(words in text, f'the reading lacks {words!r}: {text!r}')
+
+        target = os.path.join(h.root, 'kept', 'Weton kami.pdf')
+        os.mkdir(os.path.dirname(target))
+        h.own(os.path.dirname(target))
+        h.keys(output, 'ctrl+s')
+        dialog = h.window(SAVE, program)
+        h.keys(dialog, 'ctrl+a')
+        run('xdotool', 'type', '--delay', '20', target, env=h.env())
+        h.keys(dialog, 'Return')
+        h.gone(SAVE, program)
+        wait_for(lambda: os.path.exists(target), f'{target} was not saved')
+        pdf = subprocess.run(['pdftotext', target, '-'], capture_output=True, text=True, timeout=30).stdout
+        pdf = ' '.join(pdf.split())  # the page breaks lines where it likes
+        for words in ('Weton Temparoka', 'Senin Legi', 'Jumat Legi', '9 + 11 = 20', 'Topo'):
+            check(words in pdf, f'the PDF lacks {words!r}; it holds: {pdf!r}')
+        h.keys(output, 'Escape')
+        h.gone(OUTPUT, program)
+        h.keys(weton, 'Escape')
+        h.gone(WETON, program)
+
+        check(not os.path.exists(os.path.join(folder, 'temparoka.dat')), 'a weton reading wrote the record file')
+        h.still_alive(program)
+
+        # Born on a Tuesday evening, typed into a fresh program: from
+        # "&Ramalan", two Tabs lead to the time of birth, two more to the
+        # birthday.
+        program = h.start(h.program_folder('evening'))
+        main = h.window(MAIN, program)
+        h.keys(main, 'Tab', 'Tab', *'1930', 'Tab', 'Tab', *'20121983', 'alt+w')
+        weton = h.window(WETON, program)
+        h.keys(weton, 'Return')
+        output = h.window(OUTPUT, program)
+        text = h.copy(output, 'ctrl+a', 'ctrl+c')
+        for words in ('20 Desember 1983, pukul 19:30, setelah matahari terbenam', 'malam Rabu',
+                      'Rabu Legi', 'In the Javanese reckoning the day begins at sunset'):
+            check(words in text, f'the reading after sunset lacks {words!r}: {text!r}')
+        check('Pasangan' not in text, f'the unticked partner is in the reading: {text!r}')
+        h.keys(output, 'Escape')
+        h.gone(OUTPUT, program)
+        h.keys(weton, 'Escape')
+        h.gone(WETON, program)
+        h.still_alive(program)
+
+        # Without the gong: the error box, no reading, and the program lives.
+        folder = h.program_folder('silent')
+        os.remove(os.path.join(folder, 'tmk.wav'))
+        program = h.start(folder)
+        main = h.window(MAIN, program)
+        h.keys(main, 'alt+w')
+        weton = h.window(WETON, program)
+        h.keys(weton, 'Return')
+        box = h.window(BOX, program)
+        said = h.copy(box, 'ctrl+c')
+        check('tmk.wav' in said, f'the error box says {said!r}')
+        h.keys(box, 'Return')
+        h.gone(BOX, program)
+        check(not h.find(OUTPUT, program), 'a reading was shown without its sound')
+        h.still_alive(program)
+
+
+if __name__ == '__main__':
+    run_script('WetonByKeyboard', weton_by_keyboard)
