@@ -36,7 +36,7 @@ int neptu(Pasaran pasaran);
 int neptu(Weton weton);
 
 // The match of two wetons, from the remainder of their neptu's sum divided
-// by eight.
+// by eight; each match's value is its remainder.
 enum class Jodoh { Pesthi, Pegat, Ratu, Jodoh, Topo, Tinari, Padu, Sujanan };
 Jodoh jodohOf(int neptuSum);
 

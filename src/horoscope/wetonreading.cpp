@@ -67,9 +67,10 @@ std::string clockTime(int minute)
     return text;
 }
 
+// Whether the sunset rule moved the birth to the next day's weton.
 bool afterSunset(const Birth& birth)
 {
-    return birth.minute && static_cast<double>(*birth.minute) / 1440.0 >= kSunset;
+    return wetonOf(birth) != wetonOfDay(birth.day);
 }
 
 std::string english(Weekday weekday)
@@ -189,7 +190,7 @@ void wetonReading(TextWriter& writer, const Birth& reader, const std::optional<B
         const int sum = neptu(mine) + neptu(theirs);
         const Jodoh match = jodohOf(sum);
         const std::string name(nameOf(match));
-        const std::string rest = std::to_string(((sum % 8) + 8) % 8);
+        const std::string rest = std::to_string(static_cast<int>(match));
         const std::string added =
             std::to_string(neptu(mine)) + " + " + std::to_string(neptu(theirs)) + " = " + std::to_string(sum);
         writer.appendLine("");

@@ -7,14 +7,13 @@ earlier readings, newest first, with their weeks.
 Usage: keeping.py <folder holding temparoka and tmk.wav>
 """
 import os
-import subprocess
 import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import MAIN, OUTPUT, Harness, check, run, run_script, seeded_record, wait_for  # noqa: E402
+from harness import MAIN, OUTPUT, Harness, check, run_script, seeded_record  # noqa: E402
 
-SAVE, EARLIER = '^Simpan ramalan$', '^Riwayat ramalan$'
+EARLIER = '^Riwayat ramalan$'
 # Week 52 lies after this week 50: it was last year's.
 EARLIER_WEEKS = [(2, 3, 1, 52), (4, 2, 2, 48)]
 
@@ -27,18 +26,7 @@ def keeping_a_reading(bindir):
         output = h.window(OUTPUT, program)
         first_line = h.copy(output, 'ctrl+a', 'ctrl+c').split('\n')[7]
 
-        target = os.path.join(h.root, 'kept', 'Ramalan minggu ini.pdf')
-        os.mkdir(os.path.dirname(target))
-        h.own(os.path.dirname(target))
-        h.keys(output, 'ctrl+s')
-        dialog = h.window(SAVE, program)
-        h.keys(dialog, 'ctrl+a')
-        run('xdotool', 'type', '--delay', '20', target, env=h.env())
-        h.keys(dialog, 'Return')
-        h.gone(SAVE, program)
-        wait_for(lambda: os.path.exists(target), f'{target} was not saved')
-        text = subprocess.run(['pdftotext', target, '-'], capture_output=True, text=True, timeout=30).stdout
-        text = ' '.join(text.split())  # the page breaks lines where it likes
+        text = h.save_pdf(output, program, 'Ramalan minggu ini.pdf')
         for words in ('Temparoka melihat:', 'Temparoka sees:', first_line):
             check(words in text, f'the PDF lacks {words!r}; it holds: {text!r}')
 

@@ -10,14 +10,13 @@ without its sound the reading gives the error box and the program goes on.
 Usage: weton.py <folder holding temparoka and tmk.wav>
 """
 import os
-import subprocess
 import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import BOX, MAIN, OUTPUT, Harness, check, run, run_script, wait_for  # noqa: E402
+from harness import BOX, MAIN, OUTPUT, Harness, check, run_script  # noqa: E402
 
-WETON, SAVE = '^Weton$', '^Simpan ramalan$'
+WETON = '^Weton$'
 
 
 def weton_by_keyboard(bindir):
@@ -37,18 +36,7 @@ def weton_by_keyboard(bindir):
                       'Jodoh Anda berdua: Topo', 'This reading is for entertainment only.'):
             check(words in text, f'the reading lacks {words!r}: {text!r}')
 
-        target = os.path.join(h.root, 'kept', 'Weton kami.pdf')
-        os.mkdir(os.path.dirname(target))
-        h.own(os.path.dirname(target))
-        h.keys(output, 'ctrl+s')
-        dialog = h.window(SAVE, program)
-        h.keys(dialog, 'ctrl+a')
-        run('xdotool', 'type', '--delay', '20', target, env=h.env())
-        h.keys(dialog, 'Return')
-        h.gone(SAVE, program)
-        wait_for(lambda: os.path.exists(target), f'{target} was not saved')
-        pdf = subprocess.run(['pdftotext', target, '-'], capture_output=True, text=True, timeout=30).stdout
-        pdf = ' '.join(pdf.split())  # the page breaks lines where it likes
+        pdf = h.save_pdf(output, program, 'Weton kami.pdf')
         for words in ('Weton Temparoka', 'Senin Legi', 'Jumat Legi', '9 + 11 = 20', 'Topo'):
             check(words in pdf, f'the PDF lacks {words!r}; it holds: {pdf!r}')
         h.keys(output, 'Escape')

@@ -224,6 +224,23 @@ class Harness:
     def keys(self, window, *keys):
         xvfb.keys(self.display, window, *keys)
 
+    def save_pdf(self, output, program, name):
+        """Saves the reading on show as a PDF with Ctrl+S, typing a path in a
+        folder of its own into the save dialog, and returns the PDF's text,
+        its words one space apart (the pages break lines where they like)."""
+        target = os.path.join(self.root, 'kept', name)
+        os.mkdir(os.path.dirname(target))
+        self.own(os.path.dirname(target))
+        self.keys(output, 'ctrl+s')
+        dialog = self.window('^Simpan ramalan$', program)
+        self.keys(dialog, 'ctrl+a')
+        run('xdotool', 'type', '--delay', '20', target, env=self.env())
+        self.keys(dialog, 'Return')
+        self.gone('^Simpan ramalan$', program)
+        wait_for(lambda: os.path.exists(target), f'{target} was not saved')
+        text = subprocess.run(['pdftotext', target, '-'], capture_output=True, text=True, timeout=30).stdout
+        return ' '.join(text.split())
+
     def copy(self, window, *keys):
         """Sends keys that copy text, and returns the text once this copy is
         on the clipboard: its time stamp tells it from an earlier copy, even
