@@ -8,7 +8,11 @@
 // Choices: bit 0 no base (there was no file); bit 1 the file holds the base
 // unchanged; bits 2-3 and 4-5 make this copy's lists, and the file's, the
 // base's lists moved on by that many entries with their own newest after
-// them, as two copies that both went on reading would hold.
+// them, as two copies that both went on reading would hold; bit 6 makes the
+// file's lists the base's from before its newest 0-3 entries (bits 4-5), as
+// a sync tool's older copy would hold, down to an empty list. Such an older
+// file loses nothing: when each list is well formed (empty places only at
+// the front, no entry twice), the merge is this copy's lists exactly.
 
 #include "fuzzinput.h"
 
@@ -16,6 +20,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <span>
@@ -54,6 +59,47 @@ void moveOn(Record& record, const Record& base, std::size_t by)
 {
     moveOn(record.verlauf, base.verlauf, by);
     moveOn(record.wuerfe, base.wuerfe, by);
+}
+
+template <class Entry, std::size_t N>
+void moveBack(std::array<Entry, N>& list, const std::array<Entry, N>& base, std::size_t by)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        list[i] = i < by ? Entry{} : base[i - by];
+}
+
+void moveBack(Record& record, const Record& base, std::size_t by)
+{
+    moveBack(record.verlauf, base.verlauf, by);
+    moveBack(record.wuerfe, base.wuerfe, by);
+}
+
+bool same(const PredictionRecord& a, const PredictionRecord& b)
+{
+    return a == b;
+}
+
+bool same(const DrawRecord& a, const DrawRecord& b)
+{
+    return std::bit_cast<std::uint64_t>(a.key) == std::bit_cast<std::uint64_t>(b.key) && a.card == b.card;
+}
+
+// Empty places only at the front, and no entry twice, compared by bytes.
+template <class Entry, std::size_t N>
+bool wellFormed(const std::array<Entry, N>& list)
+{
+    const Entry empty{};
+    std::size_t first = 0;
+    while (first < N && same(list[first], empty))
+        ++first;
+    for (std::size_t i = first; i < N; ++i) {
+        if (same(list[i], empty))
+            return false;
+        for (std::size_t j = first; j < i; ++j)
+            if (same(list[i], list[j]))
+                return false;
+    }
+    return true;
 }
 
 bool isEmpty(const std::uint8_t* entry, std::size_t size)
@@ -100,6 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         moveOn(mine, *base, (choices >> 2) & 3);
         if (choices & 2)
             disk = *base;
+        else if (choices & 64)
+            moveBack(disk, *base, (choices >> 4) & 3);
         else
             moveOn(disk, *base, (choices >> 4) & 3);
     }
@@ -121,6 +169,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::span<const Bytes* const> copies(all.data(), base ? 3 : 2);
     checkEntriesCameFrom(mergedBytes, kBirthDataSize, kPredictionSize, kHistorySize, copies);
     checkEntriesCameFrom(mergedBytes, kDrawsOffset, kDrawSize, kDrawsSize, copies);
+
+    if (base && !(choices & 2) && (choices & 64) && wellFormed(mine.verlauf) && wellFormed(mine.wuerfe) &&
+        wellFormed(base->verlauf) && wellFormed(base->wuerfe)) {
+        if (mergedBytes != mineBytes)
+            std::abort();
+    }
 
     const std::optional<Record> again = deserialise(mergedBytes);
     if (!again || serialise(*again) != mergedBytes)

@@ -51,25 +51,33 @@ Record RecordFile::save(const Record& record)
     const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.value());
     if (!resolved.ok())
         fail(resolved.problem());
-    const SaveTarget& target = resolved.value();
-    if (!target.exists) {
-        if (const FileResult<> made = makeFolders(folderOf(target.path)); !made.ok())
+    if (!resolved.value().exists) {
+        if (const FileResult<> made = makeFolders(folderOf(resolved.value().path)); !made.ok())
             fail(made.problem());
     }
 
-    // Another copy of the program may have saved since we last looked, or
-    // the file may have been replaced: what we added since then joins its
-    // readings.
+    if (m_beforeLock)
+        m_beforeLock();
     // Held from the read to the rename: a copy that merged without seeing
     // our save must not rename its file over ours afterwards.
-    const FolderLock lock(folderOf(target.path), m_lockPatience);
+    const FolderLock lock(folderOf(resolved.value().path), m_lockPatience);
     if (!lock.problem().empty())
         fail(lock.problem());
-    Record merged = record;
+    // Looked at again under the lock: another copy may have made the file
+    // while we waited for it, and its readings must not be renamed away.
+    const FileResult<SaveTarget> locked = resolveSaveTarget(m_place.value());
+    if (!locked.ok())
+        fail(locked.problem());
+    const SaveTarget& target = locked.value();
+    // Another copy of the program may have saved since we last looked, or
+    // the file may have been replaced or deleted: what we added since then
+    // joins what is there, a missing file counting as an empty record.
+    Record onDisk;
     if (target.exists) {
-        if (const LoadedRecord onDisk = read(target.path); onDisk.ok() && onDisk.value())
-            merged = mergedWithDisk(record, m_base, *onDisk.value());
+        if (const LoadedRecord read = temparoka::read(target.path); read.ok() && read.value())
+            onDisk = *read.value();
     }
+    const Record merged = mergedWithDisk(record, m_base, onDisk);
     const auto bytes = serialise(merged);
     if (const FileResult<> replaced = replaceFile(target.path, bytes, NewFileAccess::Private, m_beforeReplace);
         !replaced.ok())

@@ -41,6 +41,10 @@ public:
     // Runs between writing the new file and putting it in the old one's
     // place; tests stop the process there, as a crash or power cut would.
     void setBeforeReplace(std::function<void()> hook) { m_beforeReplace = std::move(hook); }
+    // Runs after a save has first looked at the file, before it takes the
+    // folder's lock; tests let another copy save there, as a copy that got
+    // the lock first would.
+    void setBeforeLock(std::function<void()> hook) { m_beforeLock = std::move(hook); }
     // How long a save waits for another copy's save in the same folder.
     void setLockPatience(std::chrono::milliseconds patience) { m_lockPatience = patience; }
 
@@ -48,6 +52,7 @@ private:
     Location m_place;
     std::optional<Record> m_base;
     std::function<void()> m_beforeReplace;
+    std::function<void()> m_beforeLock;
     std::chrono::milliseconds m_lockPatience = kLockPatience;
 };
 

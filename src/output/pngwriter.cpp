@@ -28,18 +28,27 @@ struct Half {
     const char* problem = nullptr;
 };
 
+constexpr char kCompressorFailed[] = "the compressor failed";
+
 // Deflates what the stream has been given into out, which grows as needed;
-// afterwards stream.total_out bytes of it are used.
-void deflateInto(z_stream& stream, QByteArray& out, int flush)
+// afterwards stream.total_out bytes of it are used. False when zlib refuses
+// (a damaged stream): the picture would be broken, so it is not made.
+// Z_BUF_ERROR only says that there was nothing more to do.
+bool deflateInto(z_stream& stream, QByteArray& out, int flush)
 {
+    int result = Z_OK;
     do {
         if (stream.avail_out == 0) {
             out.resize(out.size() * 2);
             stream.next_out = reinterpret_cast<Bytef*>(out.data()) + stream.total_out;
             stream.avail_out = static_cast<uInt>(out.size() - static_cast<qsizetype>(stream.total_out));
         }
-        deflate(&stream, flush);
+        result = deflate(&stream, flush);
+        if (result != Z_OK && result != Z_STREAM_END && result != Z_BUF_ERROR)
+            return false;
     } while (stream.avail_out == 0);
+    // The last half must end the stream, and every byte given must be taken.
+    return stream.avail_in == 0 && (flush != Z_FINISH || result == Z_STREAM_END);
 }
 
 void compress(Half& half) noexcept
@@ -62,19 +71,23 @@ void compress(Half& half) noexcept
         half.deflated.resize(qMax<qsizetype>(4096, qsizetype(rowBytes) * (half.endRow - half.firstRow) / 8));
         stream.next_out = reinterpret_cast<Bytef*>(half.deflated.data());
         stream.avail_out = static_cast<uInt>(half.deflated.size());
-        for (int y = half.firstRow; y < half.endRow; ++y) {
+        bool deflated = true;
+        for (int y = half.firstRow; y < half.endRow && deflated; ++y) {
             // Each row is its filter's number, then its bytes.
             stream.next_in = const_cast<Bytef*>(&kUnfiltered);
             stream.avail_in = 1;
-            deflateInto(stream, half.deflated, Z_NO_FLUSH);
+            deflated = deflateInto(stream, half.deflated, Z_NO_FLUSH);
             stream.next_in = const_cast<Bytef*>(pixels.constScanLine(y));
             stream.avail_in = rowBytes;
-            deflateInto(stream, half.deflated, Z_NO_FLUSH);
+            deflated = deflated && deflateInto(stream, half.deflated, Z_NO_FLUSH);
             half.adler = adler32(half.adler, &kUnfiltered, 1);
             half.adler = adler32(half.adler, pixels.constScanLine(y), rowBytes);
         }
-        deflateInto(stream, half.deflated, half.last ? Z_FINISH : Z_SYNC_FLUSH);
-        half.deflated.resize(static_cast<qsizetype>(stream.total_out));
+        deflated = deflated && deflateInto(stream, half.deflated, half.last ? Z_FINISH : Z_SYNC_FLUSH);
+        if (deflated)
+            half.deflated.resize(static_cast<qsizetype>(stream.total_out));
+        else
+            half.problem = kCompressorFailed;
     } catch (const std::bad_alloc&) {
         half.problem = kOutOfMemory;
     }

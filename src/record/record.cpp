@@ -156,21 +156,28 @@ std::size_t addedSince(const std::array<Entry, N>& base, const std::array<Entry,
 
 // How many of base's newest entries the file lacks although it is not
 // newer than them: those after the newest entry of base that the file still
-// holds. A file that another copy appended to holds base's newest entry (or
-// has rolled all of base off), and lacks nothing; one that a sync tool
-// replaced by an older or a diverging version lacks what base added since.
+// holds. A file that another copy appended to holds base's newest entry,
+// and lacks nothing; one that a sync tool replaced by an older or a
+// diverging version, or that was deleted, lacks what base added since. When
+// the file holds none of base's entries, a full list may have rolled them
+// all off (another copy read as many times as the list is long), so it
+// counts as lacking nothing; a list with room left has rolled nothing off
+// and lacks them all, an empty one (a file from before our first reading)
+// included. Lists fill from the back, so a list is full when its oldest
+// place is taken.
 template <class Entry, std::size_t N>
 std::size_t lackedByDisk(const std::array<Entry, N>& base, const std::array<Entry, N>& disk)
 {
     const Entry empty{};
+    const bool diskFull = !sameEntry(disk.front(), empty);
     for (std::size_t newer = 0; newer < N; ++newer) {
         const Entry& entry = base[N - 1 - newer];
         if (sameEntry(entry, empty))
-            return 0;
+            return diskFull ? 0 : newer;
         if (std::any_of(disk.begin(), disk.end(), [&](const Entry& held) { return sameEntry(held, entry); }))
             return newer;
     }
-    return 0;
+    return diskFull ? 0 : N;
 }
 
 template <class Entry, std::size_t N>

@@ -296,6 +296,27 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
     const PredictionRecord expectedBoth[] = {{2, 2, 2, 52}, {1, 5, 1, 52}};
     const Record both = *RecordFile(path).load().value();
     EXPECT_TRUE(std::equal(std::begin(expectedBoth), std::end(expectedBoth), both.verlauf.end() - 2));
+
+    // No record yet: the second copy looked before the first one's save
+    // made the file, and waited for its lock meanwhile. It still keeps the
+    // first copy's reading and draw.
+    QTemporaryDir empty;
+    const std::string first = native(empty.filePath("temparoka.dat"));
+    RecordFile firstCopy(first), secondCopy(first);
+    ASSERT_FALSE(firstCopy.load().value());
+    ASSERT_FALSE(secondCopy.load().value());
+    Record one, two;
+    appendDraw(one.wuerfe, 24287.5, 2);
+    recordPrediction(one.verlauf, 5, 2, 1, 50);
+    appendDraw(two.wuerfe, 24288.5, 3);
+    recordPrediction(two.verlauf, 4, 2, 2, 50);
+    secondCopy.setBeforeLock([&] { firstCopy.save(one); });
+    secondCopy.save(two);
+    const Record kept = *RecordFile(first).load().value();
+    const PredictionRecord bothFirst[] = {{5, 2, 1, 50}, {4, 2, 2, 50}};
+    EXPECT_TRUE(std::equal(std::begin(bothFirst), std::end(bothFirst), kept.verlauf.end() - 2));
+    const DrawRecord bothDraws[] = {{24287.5, 2}, {24288.5, 3}};
+    EXPECT_TRUE(std::equal(std::begin(bothDraws), std::end(bothDraws), kept.wuerfe.end() - 2));
 }
 
 // A folder name that is not valid UTF-8, and a folder path of 3,999 bytes

@@ -201,9 +201,9 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
          [&](const std::string& t) { file(0644)(t); EXPECT_EQ(::link(t.c_str(), (t + ".2").c_str()), 0); return Guard(); },
          pdf, nullptr, [&](const std::string& t) { EXPECT_EQ(fileBytes(t + ".2"), pdf); }},
         {"file of another user",
-         [&](const std::string& t) { file(0644)(t); EXPECT_EQ(chown(t.c_str(), 65534, 65534), root ? 0 : -1); return Guard(); },
+         [&](const std::string& t) { file(0644)(t); EXPECT_EQ(chown(t.c_str(), anotherUser(), anotherUser()), root ? 0 : -1); return Guard(); },
          pdf, nullptr,
-         [&](const std::string& t) { struct stat info {}; stat(t.c_str(), &info); EXPECT_EQ(info.st_uid, root ? 65534u : geteuid()); }},
+         [&](const std::string& t) { struct stat info {}; stat(t.c_str(), &info); EXPECT_EQ(info.st_uid, root ? anotherUser() : geteuid()); }},
         {"name of 255 bytes", [](const std::string&) { return Guard(); }, pdf, nullptr, {}, true},
     };
     // clang-format on

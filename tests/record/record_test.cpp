@@ -155,7 +155,9 @@ std::vector<int> operator+(std::vector<int> a, const std::vector<int>& b)
 // copy loads the file (its base), records predictions and draws in memory,
 // and saves. The script's words: "A<" A loads, "A+7" A records prediction
 // 7, "A*7" A draws 7, "A!" A saves; "R" another record replaces the file,
-// "X" the file is deleted.
+// "P" a sync tool puts back the file as it was at the start, "X" the file
+// is deleted. A save merges with what is there, a missing file counting as
+// an empty record.
 struct Scenario {
     const char* what;
     std::vector<int> predictions, draws;  // the file at the start
@@ -190,12 +192,22 @@ TEST(RecordMerge, CopiesSavingInTurnAppendWhatEachAddedAndNothingElse)
          twelve},
         {"a sync tool keeps another machine's pick instead of ours", twelve, {}, "A< A+13 A! R A+14 A!",
          range(4, 12) + std::vector{20, 13, 14}, {}, range(2, 12) + std::vector{20}},
+        {"a sync tool puts back the file from before our first reading", {}, range(101, 110),
+         "A< A*121 A+1 A! P A*122 A+2 A!", {1, 2}, range(101, 110) + std::vector{121, 122}},
+        {"a sync tool puts back an empty file after two of our saves", {}, {}, "A< A+1 A*121 A! A+2 A! P A+3 A!",
+         {1, 2, 3}, {121}},
+        {"a sync tool puts back the file from before our save, full lists", twelve, twenty,
+         "A< A*121 A+13 A! P A+14 A!", range(3, 14), range(102, 121)},
+        {"a copy that added nothing keeps the other's reading", twelve, {}, "A< B< B+13 B! A!", range(2, 13), {}},
+        {"another copy filled the list while we read once", {}, {}, "A< B< A+1 A! B+2 B+3 B+4 B+5 B+6 B+7 B+8 B+9 B+10 "
+         "B+11 B+12 B+13 B! A+14 A!", range(3, 13) + std::vector{14}, {}},
     };
     // clang-format on
     for (const Scenario& s : scenarios) {
         std::optional<Record> file = Record{};
         file->verlauf = listOf<PredictionRecord, kHistorySize>(s.predictions, prediction);
         file->wuerfe = listOf<DrawRecord, kDrawsSize>(s.draws, draw);
+        const std::optional<Record> start = file;
         struct Copy {
             Record mine;
             std::optional<Record> base;
@@ -218,12 +230,15 @@ TEST(RecordMerge, CopiesSavingInTurnAppendWhatEachAddedAndNothingElse)
                 appendDraw(copy.mine.wuerfe, draw(n).key, draw(n).card);
                 break;
             case '!':
-                file = file ? mergedWithDisk(copy.mine, copy.base, *file) : copy.mine;
+                file = mergedWithDisk(copy.mine, copy.base, file.value_or(Record{}));
                 copy.mine = *file;
                 copy.base = file;
                 break;
             case 'R':
                 file->verlauf = listOf<PredictionRecord, kHistorySize>(s.replacement, prediction);
+                break;
+            case 'P':
+                file = start;
                 break;
             case 'X':
                 file.reset();

@@ -114,6 +114,11 @@ void ReadOnlyFolder::giveToUnprivilegedUser(const QString& path)
     QFile::setPermissions(path, QFile::permissions(path) | QFile::WriteOwner);
 }
 
+uid_t anotherUser()
+{
+    return geteuid() == kUnprivilegedUser ? kUnprivilegedUser - 1 : kUnprivilegedUser;
+}
+
 void processEvents()
 {
     QCoreApplication::sendPostedEvents();

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <sys/types.h>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -123,6 +125,10 @@ private:
     QString m_path;
     bool m_droppedRoot = false;
 };
+
+// A user who is not the one running the tests (nobody, or the id below it
+// when the suite runs as nobody): only root may give a file to them.
+uid_t anotherUser();
 
 // Processes pending events, so that posted events and timers run.
 void processEvents();
