@@ -47,7 +47,9 @@ MainWindowServices MainWindowServices::defaults()
     // comes from the same link, so there is nothing to fall back on).
     FileResult<std::string> folder = executableFolder();
     if (!folder.ok())
-        throw Error("Cannot find the folder Temparoka was started from (/proc/self/exe): " + folder.problem());
+        throw Error(withCause("Folder tempat Temparoka dijalankan tidak dapat ditemukan (/proc/self/exe)",
+                              "Cannot find the folder Temparoka was started from (/proc/self/exe)", folder.problem(),
+                              folder.error(), Doing::Reading));
     // The record goes to the data folder only when the program folder cannot
     // keep it.
     return {std::make_shared<SystemClock>(), std::move(folder.value()), std::make_shared<WavPlayer>(), sleepMonotonic,

@@ -19,12 +19,12 @@ LoadedRecord read(const std::string& path)
 {
     FileResult<FileDescriptor> file = openRegularFile(path);
     if (!file.ok())
-        return Failure{file.problem()};
+        return file.failure();
     if (!file.value().isOpen())
         return {};
     const FileResult<std::string> bytes = readUpTo(file.value().get(), kRecordFileSize);
     if (!bytes.ok())
-        return Failure{bytes.problem()};
+        return bytes.failure();
     return recordOf(bytes.value());
 }
 
@@ -37,7 +37,9 @@ LoadedRecord RecordFile::load()
     LoadedRecord loaded = read(m_place.value());
     if (!loaded.ok()) {
         m_base.reset();
-        return Failure{"Cannot read the record file " + m_place.value() + ": " + loaded.problem()};
+        return Failure{withCause("Berkas catatan " + m_place.value() + " tidak dapat dibaca",
+                                 "Cannot read the record file " + m_place.value(), loaded.problem(), loaded.error(),
+                                 Doing::Reading)};
     }
     m_base = loaded.value();
     return loaded;
@@ -46,14 +48,14 @@ LoadedRecord RecordFile::load()
 Record RecordFile::save(const Record& record)
 {
     if (!m_place.ok())
-        throw FileError("Cannot save the record: " + m_place.problem());
-    const auto fail = [&](const std::string& cause) { throw saveFailure(m_place.value(), cause); };
+        throw FileError(withCause("Catatan tidak dapat disimpan", "Cannot save the record", m_place.problem()));
+    const auto fail = [&](const Failure& cause) { throw saveFailure(m_place.value(), cause.problem, cause.error); };
     const FileResult<SaveTarget> resolved = resolveSaveTarget(m_place.value());
     if (!resolved.ok())
-        fail(resolved.problem());
+        fail(resolved.failure());
     if (!resolved.value().exists) {
         if (const FileResult<> made = makeFolders(folderOf(resolved.value().path)); !made.ok())
-            fail(made.problem());
+            fail(made.failure());
     }
 
     if (m_beforeLock)
@@ -62,12 +64,12 @@ Record RecordFile::save(const Record& record)
     // our save must not rename its file over ours afterwards.
     const FolderLock lock(folderOf(resolved.value().path), m_lockPatience);
     if (!lock.problem().empty())
-        fail(lock.problem());
+        fail(Failure{lock.problem()});
     // Looked at again under the lock: another copy may have made the file
     // while we waited for it, and its readings must not be renamed away.
     const FileResult<SaveTarget> locked = resolveSaveTarget(m_place.value());
     if (!locked.ok())
-        fail(locked.problem());
+        fail(locked.failure());
     const SaveTarget& target = locked.value();
     // Another copy of the program may have saved since we last looked, or
     // the file may have been replaced or deleted: what we added since then
@@ -81,7 +83,7 @@ Record RecordFile::save(const Record& record)
     const auto bytes = serialise(merged);
     if (const FileResult<> replaced = replaceFile(target.path, bytes, NewFileAccess::Private, m_beforeReplace);
         !replaced.ok())
-        fail(replaced.problem());
+        fail(replaced.failure());
     m_base = merged;
     return merged;
 }

@@ -31,7 +31,12 @@ public:
     explicit RecordFile(Location place) : m_place(std::move(place)) {}
     explicit RecordFile(std::string path) : m_place(std::move(path)) {}
 
-    const std::string& path() const { return m_place.value(); }
+    // Empty where there is no place for the record.
+    const std::string& path() const
+    {
+        static const std::string none;
+        return m_place.ok() ? m_place.value() : none;
+    }
     LoadedRecord load();
     // Writes record, merged with what another copy saved since this one
     // last read or wrote the file, and returns what was written. Throws

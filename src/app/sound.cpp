@@ -95,9 +95,8 @@ void WavPlayer::play(const std::string& path)
     if (device.isNull() || file->frames() == 0)
         return;  // nowhere to play, or nothing to play: silence
     if (!device.isFormatSupported(format))
-        throw MediaError("Cannot play the sound file " + path + ": the sound output cannot play " +
-                         std::to_string(file->channels()) + " channels at " + std::to_string(file->sampleRate()) +
-                         " Hz");
+        throw soundFailure(path, "the sound output cannot play " + std::to_string(file->channels()) + " channels at " +
+                                     std::to_string(file->sampleRate()) + " Hz");
 
     m_playback->stream = std::make_unique<SoundStream>(std::move(file));
     m_playback->sink = std::make_unique<QAudioSink>(device, format);

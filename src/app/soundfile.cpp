@@ -2,15 +2,17 @@
 
 #include "common/errors.h"
 
+#include <cerrno>
+
 #include <sndfile.h>
 
 namespace temparoka {
 
 namespace {
 
-[[noreturn]] void refuse(const std::string& path, const std::string& cause)
+[[noreturn]] void refuse(const std::string& path, const std::string& cause, int error = 0)
 {
-    throw MediaError("Cannot play the sound file " + path + ": " + cause);
+    throw soundFailure(path, cause, error);
 }
 
 bool isWav(int format)
@@ -21,13 +23,19 @@ bool isWav(int format)
 
 }  // namespace
 
+MediaError soundFailure(const std::string& path, const std::string& cause, int error)
+{
+    return MediaError(withCause("Berkas suara " + path + " tidak dapat diputar", "Cannot play the sound file " + path,
+                                cause, error, Doing::Reading));
+}
+
 std::unique_ptr<SoundFile> SoundFile::open(const std::string& path)
 {
     FileResult<FileDescriptor> file = openRegularFile(path);
     if (!file.ok())
-        refuse(path, file.problem());
+        refuse(path, file.problem(), file.error());
     if (!file.value().isOpen())
-        refuse(path, systemErrorText(ENOENT));
+        refuse(path, {}, ENOENT);
     return open(std::move(file.value()), path);
 }
 
@@ -38,9 +46,18 @@ std::unique_ptr<SoundFile> SoundFile::open(FileDescriptor file, const std::strin
     // libsndfile reads from our descriptor and leaves closing it to us; a
     // path would go through its own length limit and text encoding.
     SF_INFO info{};
+    errno = 0;
     sound->m_sound = sf_open_fd(sound->m_file.get(), SFM_READ, &info, SF_FALSE);
-    if (!sound->m_sound)
-        refuse(path, sf_strerror(nullptr));
+    if (!sound->m_sound) {
+        // libsndfile words a failed read with the C library's text, in the
+        // system's language: the number it met is said in ours instead.
+        // Its own words for a file it cannot make sense of are fixed
+        // English, kept as the detail.
+        const int error = errno;
+        if (sf_error(nullptr) == SF_ERR_SYSTEM)
+            refuse(path, error != 0 ? std::string() : "the system gave no reason", error);
+        refuse(path, std::string("it cannot be read as a sound (") + sf_strerror(nullptr) + ")");
+    }
     if (!isWav(info.format))
         refuse(path, "it is not a WAV sound");
     if (info.samplerate < kLowestSampleRate || info.samplerate > kHighestSampleRate)

@@ -5,6 +5,7 @@
 // that a long or large file costs no more memory than the shipped gong.
 // Every refusal raises a MediaError that names the file and the cause.
 
+#include "common/errors.h"
 #include "common/nativefile.h"
 
 #include <cstddef>
@@ -23,9 +24,13 @@ inline constexpr int kLowestSampleRate = 4000;
 inline constexpr int kHighestSampleRate = 384000;
 inline constexpr int kMostChannels = 8;
 
+// "Berkas suara <path> tidak dapat diputar: …" / "Cannot play the sound
+// file <path>: …", the cause said in each language (causeInBothLanguages).
+MediaError soundFailure(const std::string& path, const std::string& cause, int error = 0);
+
 class SoundFile {
 public:
-    // Throws MediaError: "Cannot play the sound file <path>: <cause>".
+    // Throws the MediaError of soundFailure.
     static std::unique_ptr<SoundFile> open(const std::string& path);
     // The same checks on a file that is already open (the fuzzer's way in);
     // path only names it in messages.

@@ -29,28 +29,46 @@ public:
     using Error::Error;
 };
 
-// "Cannot save <path>: <cause>": how every failed save names its file (as
-// the system names it) and why.
-FileError saveFailure(const std::string& path, const std::string& cause);
-
 // A message in both languages, as the readings write them: Indonesian on
 // the first line, English on the second, each ending as the error box
 // ends a text (errorBoxText), so that both read as sentences of their own.
 std::string inBothLanguages(const std::string& indonesian, const std::string& english);
 
-// Why something could not be written, said in both languages. The file
-// layer and the encoders give their causes in English (the system's own
-// words, such as "No such file or directory", or ours, such as "it is
-// read-only"); this is the one place that says them in Indonesian, in
-// words that fit after "…: ". A cause it does not know is kept in English
-// in both, rather than lost; a detail in brackets at its end is kept as
-// it is.
+// What was being done when a cause was met: the system gives the same
+// error number for either, but a save makes a file that is missing, so a
+// missing entry there is the folder ("no such folder"), and the permission
+// it lacks is the one to write.
+enum class Doing { Saving, Reading };
+
+// Why something failed, said in both languages. This is the one place that
+// words a cause for the reader: the system's error number (error, when not
+// 0) is said in words of our own table, never in the C library's, which
+// follow the system's language; without one, the cause is the English of
+// the file layer, the encoders or the sound ("it is read-only", "its 9
+// channels cannot be played"), which the table says in Indonesian too. A
+// path, name or number in such words stays as it is. A cause the table
+// does not know is kept in English in both, rather than lost; a detail in
+// brackets at the end of a known one is kept as it is.
 struct CauseInBothLanguages {
     std::string indonesian;
     std::string english;
     bool operator==(const CauseInBothLanguages&) const = default;
 };
-CauseInBothLanguages causeInBothLanguages(const std::string& cause);
+CauseInBothLanguages causeInBothLanguages(const std::string& cause, int error = 0, Doing doing = Doing::Saving);
+
+// The English for a system error number that a failure carries, from the
+// same table ("the disk is full"); "system error number N" for one that
+// the table does not know.
+std::string systemCauseText(int error);
+
+// "<what failed>: <cause>" in both languages, each line from its own
+// language's sentence and the cause said in that language.
+std::string withCause(const std::string& indonesian, const std::string& english, const std::string& cause,
+                      int error = 0, Doing doing = Doing::Saving);
+
+// "Tidak dapat menyimpan <path>: …" / "Cannot save <path>: …": how a failed
+// save of the record names its file (as the system names it) and why.
+FileError saveFailure(const std::string& path, const std::string& cause, int error = 0);
 
 // A picture that libjpeg cannot decode completely.
 class PictureError : public Error {

@@ -1,8 +1,9 @@
 #include "common/nativefile.h"
 
+#include "common/errors.h"
+
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include <fcntl.h>
@@ -34,9 +35,9 @@ int FileDescriptor::release()
     return fd;
 }
 
-std::string systemErrorText(int error)
+Failure systemFailure(int error)
 {
-    return std::strerror(error);
+    return Failure{systemCauseText(error), error};
 }
 
 std::string kindOf(unsigned mode)

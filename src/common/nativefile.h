@@ -14,10 +14,13 @@
 
 namespace temparoka {
 
-// Why a file operation failed, in the words a message should end with
-// ("Permission denied", "it is a named pipe, not a regular file").
+// Why a file operation failed, in the English words a message should end
+// with ("the disk is full", "it is a named pipe, not a regular file"), and
+// the system's error number when the system gave the reason: a message
+// says the cause by that number (causeInBothLanguages in errors.h).
 struct Failure {
     std::string problem;
+    int error = 0;
 };
 
 // What a file operation came to: its value when it went well, or a
@@ -41,6 +44,11 @@ public:
         static const std::string none;
         return ok() ? none : std::get<1>(m_state).problem;
     }
+    // The system's error number of a failure; 0 when it went well or the
+    // failure is the layer's own finding.
+    int error() const { return ok() ? 0 : std::get<1>(m_state).error; }
+    // The failure as it is, to be passed on with its number.
+    Failure failure() const { return ok() ? Failure{} : std::get<1>(m_state); }
     // Only a result that went well has a value: asking a failure for one is
     // the caller's fault, and throws std::bad_variant_access.
     T& value() { return std::get<0>(m_state); }
@@ -69,12 +77,9 @@ private:
     int m_fd = -1;
 };
 
-// The system's text for an errno value, such as "No such file or directory".
-std::string systemErrorText(int error);
-inline Failure systemFailure(int error)
-{
-    return Failure{systemErrorText(error)};
-}
+// A failure for an errno value, in words of our own that do not follow the
+// system's language ("no such file or folder"), with the number kept.
+Failure systemFailure(int error);
 // What a file of the given mode (st_mode) is, as "a named pipe", and the
 // reason that such a file is refused.
 std::string kindOf(unsigned mode);

@@ -61,7 +61,7 @@ FileResult<> writeInPlace(int folder, const std::string& name, std::span<const s
         return systemFailure(errno);
     const FileResult<std::string> back = readUpTo(file.get(), bytes.size() + 1);
     if (!back.ok())
-        return Failure{back.problem()};
+        return back.failure();
     const std::string& read = back.value();
     if (read.size() != bytes.size() ||
         !std::equal(bytes.begin(), bytes.end(), read.begin(),
@@ -90,9 +90,11 @@ mode_t currentUmask()
 {
     FileResult<FileDescriptor> status = openRegularFile("/proc/self/status");
     if (status.ok() && status.value().isOpen()) {
-        const std::string text = readUpTo(status.value().get(), 4096).value();
-        if (const std::size_t at = text.find("\nUmask:"); at != std::string::npos)
-            return static_cast<mode_t>(std::strtoul(text.c_str() + at + 7, nullptr, 8) & 0777);
+        // A read that fails leaves the usual mask, as an unreadable file does.
+        const FileResult<std::string> text = readUpTo(status.value().get(), 4096);
+        if (const std::size_t at = text.ok() ? text.value().find("\nUmask:") : std::string::npos;
+            at != std::string::npos)
+            return static_cast<mode_t>(std::strtoul(text.value().c_str() + at + 7, nullptr, 8) & 0777);
     }
     return 022;
 }
@@ -158,18 +160,23 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
         return Failure{notRegular(old.st_mode)};
     if (exists && readOnlyForUs(folder.get(), name, old))
         return Failure{"it is read-only"};
+    // Whatever file a save cut short was for, it is cleared by the next
+    // save in its folder.
+    removeLeftovers(folder.get());
     // A file with other names (hard links) would keep the old data under
     // them if a new file took this name; it is written where it is.
     if (exists && old.st_nlink > 1)
         return writeInPlace(folder.get(), name, bytes);
-
-    removeLeftovers(folder.get(), name);
     // Readable by us alone while the bytes go in: a record's birth data must
-    // not be open to others for a moment, whatever the umask.
+    // not be open to others for a moment, whatever the umask. Named before
+    // it is made, so that a signal that ends the program in the middle of
+    // the save takes it away on the way out.
     std::string temporary;
     FileDescriptor file;
+    PendingTemporary pending;
     for (int attempt = 0; attempt < 3 && !file.isOpen(); ++attempt) {
         temporary = temporaryName(name);
+        pending.track(folder.get(), temporary);
         file = FileDescriptor(
             ::openat(folder.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (!file.isOpen() && errno != EEXIST)
@@ -177,6 +184,7 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
     }
     if (!file.isOpen()) {
         const int error = errno;
+        pending.forget();
         // A folder that takes no new file (read-only, or not ours) still
         // lets us write a file in it that we may write.
         if (exists && isPermissionProblem(error))
@@ -186,6 +194,7 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
 
     const auto discard = [&](FileResult<> failed) {
         ::unlinkat(folder.get(), temporary.c_str(), 0);
+        pending.forget();
         return failed;
     };
     if (FileResult<> written = writeAll(file.get(), bytes, 0); !written.ok())
@@ -207,8 +216,13 @@ FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t
         beforeReplace();
     if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0)
         return discard(systemFailure(errno));
-    // The rename itself reaches the disk with the folder.
-    ::fsync(folder.get());
+    pending.forget();
+    // The rename itself reaches the disk with the folder. The new file is in
+    // place by now, but a save whose rename may be lost to a power cut has
+    // not been done: the reader is told. A file system that cannot sync a
+    // folder at all keeps its renames in its own way.
+    if (::fsync(folder.get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != ENOSYS)
+        return systemFailure(errno);
     return {};
 }
 
@@ -216,7 +230,7 @@ FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> byt
 {
     const FileResult<SaveTarget> target = resolveSaveTarget(path);
     if (!target.ok())
-        return Failure{target.problem()};
+        return target.failure();
     return replaceFile(target.value().path, bytes, access);
 }
 

@@ -3,6 +3,7 @@
 #include "common/nativefile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <charconv>
@@ -13,6 +14,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -31,6 +33,8 @@ std::string bootId()
     if (!file.ok() || !file.value().isOpen())
         return {};
     const FileResult<std::string> text = readUpTo(file.value().get(), 64);
+    if (!text.ok())
+        return {};
     std::string id;
     for (const char c : text.value())
         if (std::isxdigit(static_cast<unsigned char>(c)))
@@ -91,26 +95,40 @@ std::string temporaryName(const std::string& name)
     return prefixFor(name) + runTag() + "-" + std::to_string(::getpid()) + "-" + randomDigits();
 }
 
-bool isLeftoverOf(const std::string& entry, const std::string& name, const std::string& tag, bool (*running)(pid_t))
+bool isLeftoverOf(const std::string& entry, const std::string& tag, bool (*running)(pid_t))
 {
-    const std::string prefix = prefixFor(name) + tag + "-";
-    if (tag.empty() || !entry.starts_with(prefix))
+    // ".<name>.new-<tag>-<pid>-<16 hex digits>", read from its end, since
+    // the name may hold anything.
+    constexpr std::size_t kDigits = 16;
+    const std::string_view all(entry);
+    if (tag.empty() || all.size() < kDigits + 1 || !all.starts_with('.'))
         return false;
-    const std::string_view rest = std::string_view(entry).substr(prefix.size());
+    const std::string_view digits = all.substr(all.size() - kDigits);
+    if (!std::all_of(digits.begin(), digits.end(),
+                     [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }) ||
+        all[all.size() - kDigits - 1] != '-')
+        return false;
+    const std::string_view rest = all.substr(0, all.size() - kDigits - 1);
+    const std::size_t dash = rest.rfind('-');
+    if (dash == std::string_view::npos)
+        return false;
     pid_t pid = 0;
-    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-    if (error != std::errc() || end == rest.data() || *end != '-' || pid <= 0)
+    const auto [end, error] = std::from_chars(rest.data() + dash + 1, rest.data() + rest.size(), pid);
+    if (error != std::errc() || end != rest.data() + rest.size() || end == rest.data() + dash + 1 || pid <= 0)
         return false;
-    const std::string_view digits(end + 1, rest.data() + rest.size());
-    if (digits.size() != 16 || !std::all_of(digits.begin(), digits.end(),
-                                            [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }))
+    // A name of at least one character before the marker and the tag.
+    const std::string marker = std::string(kNew) + tag;
+    const std::string_view head = rest.substr(0, dash);
+    if (!head.ends_with(marker) || head.size() < 2 + marker.size())
         return false;
     return !running(pid);
 }
 
-void removeLeftovers(int folder, const std::string& name)
+void removeLeftovers(int folder)
 {
-    const int listing = ::dup(folder);
+    // A descriptor of its own for the listing, which closedir closes; not
+    // passed on to a program that another thread starts meanwhile.
+    const int listing = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
     if (listing < 0)
         return;
     struct CloseListing {
@@ -123,7 +141,7 @@ void removeLeftovers(int folder, const std::string& name)
     }
     ::rewinddir(entries.get());
     while (const dirent* entry = ::readdir(entries.get())) {
-        if (!isLeftoverOf(entry->d_name, name, runTag(), stillSaving))
+        if (!isLeftoverOf(entry->d_name, runTag(), stillSaving))
             continue;
         // Someone else's file of that name is theirs to remove.
         struct stat info {};
@@ -131,6 +149,108 @@ void removeLeftovers(int folder, const std::string& name)
             info.st_uid == ::geteuid())
             ::unlinkat(folder, entry->d_name, 0);
     }
+}
+
+namespace {
+
+// The new file that a signal removes, guarded by a lock that the handler
+// may take too: a flag that is always free of locks of the system's, so
+// safe in a handler. The program's own thread takes it only with the
+// signals blocked, so the handler never waits on the thread it interrupts;
+// a handler on another thread waits the few instructions an update takes.
+std::atomic_flag g_pendingBusy = ATOMIC_FLAG_INIT;
+int g_pendingFolder = -1;
+char g_pendingName[kNameLimit + 1] = {};
+
+constexpr int kEndingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+sigset_t endingSignals()
+{
+    sigset_t set;
+    ::sigemptyset(&set);
+    for (const int signal : kEndingSignals)
+        ::sigaddset(&set, signal);
+    return set;
+}
+
+void removePendingAndEnd(int signal)
+{
+    // Taken for good: the program ends here, and nothing is named any more.
+    while (g_pendingBusy.test_and_set(std::memory_order_acquire)) {
+    }
+    if (g_pendingFolder >= 0)
+        ::unlinkat(g_pendingFolder, g_pendingName, 0);
+    struct sigaction fallback {};
+    fallback.sa_handler = SIG_DFL;
+    ::sigemptyset(&fallback.sa_mask);
+    ::sigaction(signal, &fallback, nullptr);
+    // Blocked while the handler runs, so it ends the program as it returns.
+    ::raise(signal);
+}
+
+void handleEndingSignals()
+{
+    static const bool installed = [] {
+        struct sigaction action {};
+        action.sa_handler = removePendingAndEnd;
+        action.sa_mask = endingSignals();
+        for (const int signal : kEndingSignals) {
+            struct sigaction current {};
+            if (::sigaction(signal, nullptr, &current) == 0 && !(current.sa_flags & SA_SIGINFO) &&
+                current.sa_handler == SIG_DFL)
+                ::sigaction(signal, &action, nullptr);
+        }
+        return true;
+    }();
+    static_cast<void>(installed);
+}
+
+// Holds the lock with the signals blocked in this thread.
+class PendingLock {
+public:
+    PendingLock()
+    {
+        const sigset_t set = endingSignals();
+        ::pthread_sigmask(SIG_BLOCK, &set, &m_mask);
+        while (g_pendingBusy.test_and_set(std::memory_order_acquire)) {
+        }
+    }
+    ~PendingLock()
+    {
+        g_pendingBusy.clear(std::memory_order_release);
+        ::pthread_sigmask(SIG_SETMASK, &m_mask, nullptr);
+    }
+    PendingLock(const PendingLock&) = delete;
+    PendingLock& operator=(const PendingLock&) = delete;
+
+private:
+    sigset_t m_mask{};
+};
+
+}  // namespace
+
+void PendingTemporary::track(int folder, const std::string& name)
+{
+    handleEndingSignals();
+    const PendingLock lock;
+    if (name.size() >= sizeof g_pendingName || name.find('\0') != std::string::npos) {
+        g_pendingFolder = -1;  // none of ours: our names fit
+        m_named = false;
+        return;
+    }
+    std::copy(name.begin(), name.end(), g_pendingName);
+    g_pendingName[name.size()] = '\0';
+    g_pendingFolder = folder;
+    m_named = true;
+}
+
+void PendingTemporary::forget()
+{
+    if (!m_named)
+        return;
+    const PendingLock lock;
+    g_pendingFolder = -1;
+    m_named = false;
 }
 
 }  // namespace temparoka

@@ -36,11 +36,9 @@ const char* const kNoMemoryToDraw = "there is not enough memory to draw the read
 
 // A kept reading that could not be saved, told in both languages like the
 // reading itself; the path as the system names it, in both.
-FileError notSaved(const std::string& path, const std::string& cause)
+FileError notSaved(const std::string& path, const std::string& cause, int error = 0)
 {
-    const CauseInBothLanguages why = causeInBothLanguages(cause);
-    return FileError(inBothLanguages("Ramalan tidak dapat disimpan di " + path + ": " + why.indonesian,
-                                     "Cannot save " + path + ": " + why.english));
+    return FileError(withCause("Ramalan tidak dapat disimpan di " + path, "Cannot save " + path, cause, error));
 }
 
 }  // namespace
@@ -226,7 +224,7 @@ FileResult<QString> ReadingDocument::html() const
     if (m_reading.card.number != 0) {
         const Encoded png = pngOf(page.resource(QTextDocument::ImageResource, QUrl(kCardResource)).value<QImage>());
         if (!png.ok())
-            return Failure{png.problem()};
+            return png.failure();
         const QString inlined = QLatin1String("data:image/png;base64,") + QLatin1String(png.value().toBase64());
         // Found first, renamed after: renaming changes the fragments.
         std::vector<std::pair<int, QTextImageFormat>> pictures;
@@ -315,7 +313,7 @@ Encoded ReadingDocument::encoded(DocumentFormat format) const
     case DocumentFormat::Html: {
         const FileResult<QString> page = html();
         if (!page.ok())
-            return Failure{page.problem()};
+            return page.failure();
         return page.value().toUtf8();
     }
     case DocumentFormat::Text:
@@ -328,7 +326,7 @@ void saveEncoded(const Encoded& bytes, const QString& path)
 {
     const std::string target = QFile::encodeName(path).toStdString();
     if (!bytes.ok())
-        throw notSaved(target, bytes.problem());
+        throw notSaved(target, bytes.problem(), bytes.error());
     // Nothing is no reading: an encoding that gave nothing failed unseen.
     if (bytes.value().isEmpty())
         throw notSaved(target, "there was nothing to write");
@@ -337,7 +335,7 @@ void saveEncoded(const Encoded& bytes, const QString& path)
         target, {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())},
         NewFileAccess::Document);
     if (!saved.ok())
-        throw notSaved(target, saved.problem());
+        throw notSaved(target, saved.problem(), saved.error());
 }
 
 void saveReading(const ReadingDocument& document, const QString& path, DocumentFormat format)

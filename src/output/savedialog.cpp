@@ -6,7 +6,9 @@
 #include <QMessageBox>
 #include <QMimeDatabase>
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace temparoka {
 
@@ -14,15 +16,22 @@ namespace {
 
 struct FileKind {
     DocumentFormat format;
-    const char* filter;
+    const char* name;  // in the dialog's language, as its type column says it
+    const char* patterns;
 };
 // The dialog's choices, in the order it offers them.
 const std::array<FileKind, 4> kFileKinds = {{
-    {DocumentFormat::Pdf, "Dokumen PDF (*.pdf)"},
-    {DocumentFormat::Png, "Gambar PNG (*.png)"},
-    {DocumentFormat::Html, "Halaman web (*.html *.htm)"},
-    {DocumentFormat::Text, "Teks biasa (*.txt)"},
+    {DocumentFormat::Pdf, "Dokumen PDF", "*.pdf"},
+    {DocumentFormat::Png, "Gambar PNG", "*.png"},
+    {DocumentFormat::Html, "Halaman web", "*.html *.htm"},
+    {DocumentFormat::Text, "Teks biasa", "*.txt"},
 }};
+
+const FileKind& fileKindOf(DocumentFormat format)
+{
+    return *std::find_if(kFileKinds.begin(), kFileKinds.end(),
+                         [format](const FileKind& kind) { return kind.format == format; });
+}
 
 // The kind of file a filter stands for; PDF for none.
 DocumentFormat formatOfFilter(const QStringList& filters, const QString& filter)
@@ -57,8 +66,14 @@ QString NameOnlyIconProvider::type(const QFileInfo& info) const
         return QCoreApplication::translate("QAbstractFileIconProvider", "Folder");
     if (!info.isFile())
         return QCoreApplication::translate("QAbstractFileIconProvider", "Unknown");
-    const QMimeType type = mimeTypeByName(info);
-    return type.comment().isEmpty() ? type.name() : type.comment();
+    // The dialog speaks Indonesian whatever the system's language, which
+    // the file types' own descriptions follow: the kinds a reading is kept
+    // as go by their names in the dialog, any other file by its extension.
+    if (const std::optional<DocumentFormat> format = formatOfFile(info.fileName()))
+        return QString::fromUtf8(fileKindOf(*format).name);
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? QCoreApplication::translate("QAbstractFileIconProvider", "File")
+                            : QStringLiteral("Berkas %1").arg(suffix.toUpper());
 }
 
 QString refusedName(const QString& typed)
@@ -80,7 +95,8 @@ ReadingSaveDialog::ReadingSaveDialog(QWidget* parent, const QString& folder, con
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);
     for (const FileKind& kind : kFileKinds)
-        m_filters << QString::fromUtf8(kind.filter);
+        m_filters << QString::fromUtf8(kind.name) + QStringLiteral(" (") + QString::fromUtf8(kind.patterns) +
+                         QLatin1Char(')');
     setNameFilters(m_filters);
     setDirectory(folder);
     setDefaultSuffix(extensionOf(DocumentFormat::Pdf));

@@ -6,6 +6,7 @@
 #include "horoscope/DoubleImage.h"
 #include "record/record.h"
 #include "support/fakes.h"
+#include "support/recordfiles.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -207,7 +208,7 @@ TEST_F(MainWindow, AFailedSaveNamesTheCauseAndKeepsTheOldFileAndTheLists)
     } catch (const FileError& error) {
         message = error.what();
     }
-    EXPECT_EQ(message, "Cannot save " + form->recordPath() + ": it is read-only");
+    EXPECT_EQ(message, recordNotSaved(form->recordPath(), "berkas itu hanya dapat dibaca|it is read-only"));
     EXPECT_EQ(readRecordBytes(), bytesOf(old));
     EXPECT_EQ(form->wuerfe.back(), (DrawRecord{30054.5, 4}));
     EXPECT_EQ(form->verlauf.back(), (PredictionRecord{3, 3, 3, 50}));

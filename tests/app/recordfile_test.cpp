@@ -69,8 +69,7 @@ TEST(RecordFile, ASaveThatCannotWriteEverythingLeavesTheOldFileWhole)
         FileSizeLimit limit(100);
         message = saveError(file, recordWithBirthday(31000));
     }
-    EXPECT_NE(message.find("temparoka.dat"), std::string::npos) << message;
-    EXPECT_NE(message.find("File too large"), std::string::npos) << message;
+    EXPECT_EQ(message, recordNotSaved(file.path(), "berkas terlalu besar|the file is too large"));
     EXPECT_EQ(fileBytes(file.path()), before);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});  // no leftovers
 }
@@ -100,12 +99,16 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     EXPECT_EQ(fileBytes(file.path()), before);
     EXPECT_EQ(file.load().value(), old);
     // The next save goes through and replaces it whole, and clears away the
-    // dead child's new file, and nothing else: not that of a process still
-    // running, nor one made in another container or on another machine
-    // sharing the folder, nor one that is not ours.
-    const auto leftover = [&](const std::string& tag, pid_t pid) {
-        return ".temparoka.dat.new-" + QString::fromStdString(tag) + '-' + QString::number(pid) + "-0123456789abcdef";
+    // dead child's new files, of this name and of any other (a kept reading
+    // whose save a signal cut off), and nothing else: not that of a process
+    // still running, nor one made in another container or on another
+    // machine sharing the folder, nor one that is not ours.
+    const auto leftover = [&](const std::string& tag, pid_t pid, const char* name = "temparoka.dat") {
+        return '.' + QString(name) + ".new-" + QString::fromStdString(tag) + '-' + QString::number(pid) +
+               "-0123456789abcdef";
     };
+    writeBytes(native(folder.filePath(leftover(runTag(), child, "Ramalan minggu ini.pdf"))), "cut off");
+    writeBytes(native(folder.filePath(leftover(runTag(), child, "x.new-1-2-0123456789abcdef"))), "cut off");
     const std::string otherContainer = runTag().substr(0, runTag().find('-')) + "-1";
     const QStringList kept = {leftover(runTag(), getppid()), leftover(otherContainer, child),
                               leftover(std::string(32, 'b') + runTag().substr(32), child), leftover(runTag(), 999999)};
@@ -172,7 +175,7 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
     };
     struct Case {
         Situation situation;
-        const char* problem;  // "" for a save that goes through
+        const char* problem;  // "" for a save that goes through, else "<Indonesian>|<English>"
         bool inPlace;  // the same file, rather than a new one in its place
     };
     // clang-format off
@@ -180,8 +183,8 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
         {Situation::Ordinary, "", false},
         {Situation::FolderTakesNoNewFile, "", true},
         {Situation::SecondName, "", true},  // the other name must see the new record too
-        {Situation::ReadOnlyFile, "it is read-only", true},
-        {Situation::FolderTakesNoFileAndHasNone, "Permission denied", false},
+        {Situation::ReadOnlyFile, "berkas itu hanya dapat dibaca|it is read-only", true},
+        {Situation::FolderTakesNoFileAndHasNone, "tidak ada izin untuk menulis di sana|no permission to write there", false},
         {Situation::AnotherUsersFile, "", false},  // saved by root: it stays theirs
     };
     // clang-format on
@@ -225,7 +228,7 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
         readOnly.reset();
 
         SCOPED_TRACE(static_cast<int>(c.situation));
-        EXPECT_EQ(message, *c.problem ? "Cannot save " + file.path() + ": " + c.problem : "no error");
+        EXPECT_EQ(message, *c.problem ? recordNotSaved(file.path(), c.problem) : "no error");
         struct stat after {};
         ASSERT_EQ(stat(file.path().c_str(), &after) == 0, existed);
         EXPECT_EQ(QDir(folder.path()).entryList({"*temparoka*"}, QDir::Files | QDir::Hidden),
@@ -291,7 +294,8 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
     std::string whileHeld;
     stalled.setBeforeReplace([&] { whileHeld = saveError(other, waiting); });
     stalled.save(held);
-    EXPECT_EQ(whileHeld, "Cannot save " + path + ": another copy of the program is saving there and has not finished");
+    EXPECT_EQ(whileHeld, recordNotSaved(path, "salinan lain program ini sedang menyimpan di sana dan belum selesai|"
+                                              "another copy of the program is saving there and has not finished"));
     other.save(waiting);
     const PredictionRecord expectedBoth[] = {{2, 2, 2, 52}, {1, 5, 1, 52}};
     const Record both = *RecordFile(path).load().value();

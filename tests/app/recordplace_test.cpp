@@ -68,7 +68,8 @@ TEST(RecordFile, TheRecordLivesInTheDataFolderOnlyWhenTheProgramFolderCannotKeep
     RecordFile homeless(recordPlace("/usr/lib/", none));
     EXPECT_FALSE(homeless.load().value());
     EXPECT_EQ(saveError(homeless, Record{}),
-              "Cannot save the record: the program's folder cannot keep it, and no home folder is set");
+              "Catatan tidak dapat disimpan: folder program tidak dapat menyimpannya, dan tidak ada folder home yang "
+              "ditetapkan.\nCannot save the record: the program's folder cannot keep it, and no home folder is set.");
 
     Location readOnlyEmpty, readOnlyWithRecord;
     {

@@ -1,18 +1,25 @@
 // What the record file refuses: anything in its place that is not a
 // regular file, or a link that another user made, is neither read nor
-// replaced; and the new files of cut-off saves that are not ours to remove.
+// replaced; the new files of cut-off saves that are not ours to remove; and
+// the new file of a save that a signal ends.
 
 #include "app/recordfile.h"
+#include "common/safesave.h"
 #include "common/savetemporary.h"
 #include "support/recordfiles.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstring>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace temparoka;
@@ -76,19 +83,25 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
 {
     struct Case {
         Planted what;
-        const char* loadProblem;  // "" where the load counts it as no file
+        const char* loadProblem;  // "" where the load counts it as no file; else "<Indonesian>|<English>"
         const char* saveProblem;
     };
     // clang-format off
     const Case cases[] = {
-        {Planted::NamedPipe, "it is a named pipe, not a regular file", "it is a named pipe, not a regular file"},
-        {Planted::Folder, "it is a folder, not a regular file", "it is a folder, not a regular file"},
-        {Planted::Socket, "it is a socket, not a regular file", "it is a socket, not a regular file"},
-        {Planted::LinkToPipe, "it is a named pipe, not a regular file", "it is a link to a named pipe, not to a regular file"},
-        {Planted::LinkToFolder, "it is a folder, not a regular file", "it is a link to a folder, not to a regular file"},
-        {Planted::LinkToDevice, "it is a device, not a regular file", "it is a link to a device, not to a regular file"},
-        {Planted::DanglingLink, "", "it is a link that leads nowhere"},
-        {Planted::LinkOfAnotherUser, "", "it is a link that another user made"},
+        {Planted::NamedPipe, "itu pipa bernama, bukan berkas biasa|it is a named pipe, not a regular file",
+         "itu pipa bernama, bukan berkas biasa|it is a named pipe, not a regular file"},
+        {Planted::Folder, "itu folder, bukan berkas biasa|it is a folder, not a regular file",
+         "itu folder, bukan berkas biasa|it is a folder, not a regular file"},
+        {Planted::Socket, "itu soket, bukan berkas biasa|it is a socket, not a regular file",
+         "itu soket, bukan berkas biasa|it is a socket, not a regular file"},
+        {Planted::LinkToPipe, "itu pipa bernama, bukan berkas biasa|it is a named pipe, not a regular file",
+         "itu tautan ke pipa bernama, bukan ke berkas biasa|it is a link to a named pipe, not to a regular file"},
+        {Planted::LinkToFolder, "itu folder, bukan berkas biasa|it is a folder, not a regular file",
+         "itu tautan ke folder, bukan ke berkas biasa|it is a link to a folder, not to a regular file"},
+        {Planted::LinkToDevice, "itu perangkat, bukan berkas biasa|it is a device, not a regular file",
+         "itu tautan ke perangkat, bukan ke berkas biasa|it is a link to a device, not to a regular file"},
+        {Planted::DanglingLink, "", "itu tautan yang tidak mengarah ke mana pun|it is a link that leads nowhere"},
+        {Planted::LinkOfAnotherUser, "", "itu tautan buatan pengguna lain|it is a link that another user made"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -104,8 +117,12 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
         RecordFile file(path);
         const LoadedRecord loaded = file.load();  // a pipe read would block here for good
         EXPECT_FALSE(loaded.ok() && loaded.value());
-        EXPECT_EQ(loaded.problem(), *c.loadProblem ? "Cannot read the record file " + path + ": " + c.loadProblem : "");
-        EXPECT_EQ(saveError(file, Record{}), "Cannot save " + path + ": " + c.saveProblem);
+        const QStringList unread = QString(c.loadProblem).split('|');
+        EXPECT_EQ(loaded.problem(),
+                  *c.loadProblem ? "Berkas catatan " + path + " tidak dapat dibaca: " + unread[0].toStdString() +
+                                       ".\nCannot read the record file " + path + ": " + unread[1].toStdString() + "."
+                                 : "");
+        EXPECT_EQ(saveError(file, Record{}), recordNotSaved(path, c.saveProblem));
 
         struct stat after {};
         ASSERT_EQ(lstat(path.c_str(), &after), 0);
@@ -131,8 +148,8 @@ TEST(RecordFile, TemporaryNamesFitAndAreKnownOnlyAsOurOwnDeadSaves)
         const std::string a = temporaryName(target), b = temporaryName(target);
         EXPECT_LE(a.size(), 255u);
         EXPECT_NE(a, b);
-        EXPECT_TRUE(isLeftoverOf(a, target, tag, dead)) << a;
-        EXPECT_FALSE(isLeftoverOf(a, target, tag, running)) << a;
+        EXPECT_TRUE(isLeftoverOf(a, tag, dead)) << a;
+        EXPECT_FALSE(isLeftoverOf(a, tag, running)) << a;
     }
     const std::string ours = ".temparoka.dat.new-" + tag + "-4242-";
     struct Case {
@@ -146,13 +163,64 @@ TEST(RecordFile, TemporaryNamesFitAndAreKnownOnlyAsOurOwnDeadSaves)
         {".temparoka.dat.new-4242-0", false},  // an older version's: its pid says nothing
         {".temparoka.dat.new-" + tag.substr(0, tag.find('-')) + "-1-4242-0123456789abcdef",
          false},  // another container
-        {".other.dat.new-" + tag + "-4242-0123456789abcdef", false},
+        {".other.dat.new-" + tag + "-4242-0123456789abcdef", true},  // a save of another file
+        {".a.new-" + tag + "-1-0123456789abcdef.new-" + tag + "-4242-0123456789abcdef", true},  // of a name like ours
+        {"..new-" + tag + "-4242-0123456789abcdef", false},  // no name
+        {"other.dat.new-" + tag + "-4242-0123456789abcdef", false},  // not hidden
+        {".other.dat.new-" + tag + "--0123456789abcdef", false},  // no pid
+        {".other.dat.new-" + tag + "-0-0123456789abcdef", false},
+        {".other.dat.new-" + tag + "-42x-0123456789abcdef", false},
+        {".other.dat.new-" + tag + "-4242-0123456789abcdeg", false},
+        {".other.dat.new-" + tag + "-4242_0123456789abcdef", false},
         {"temparoka.dat", false},
+        {"", false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(isLeftoverOf(c.entry, name, tag, dead), c.leftover) << c.entry;
+        EXPECT_EQ(isLeftoverOf(c.entry, tag, dead), c.leftover) << c.entry;
     // A system that cannot tell its boot or pid namespace takes nothing for dead.
-    EXPECT_FALSE(isLeftoverOf(".temparoka.dat.new--4242-0123456789abcdef", name, "", dead));
+    EXPECT_FALSE(isLeftoverOf(".temparoka.dat.new--4242-0123456789abcdef", "", dead));
+}
+
+// A signal that ends the program while a save has its new file beside the
+// target (a logout, a shutdown, Ctrl+C) takes that file away and ends the
+// program as it would have; a signal the program was told to ignore stays
+// ignored, and the save goes through.
+TEST(SaveTemporary, ASignalThatEndsTheProgramMidSaveTakesTheNewFileAway)
+{
+    struct Case {
+        int signal;
+        bool ignored;
+    };
+    const Case cases[] = {{SIGTERM, false}, {SIGINT, false}, {SIGHUP, false}, {SIGHUP, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(strsignal(c.signal));
+        QTemporaryDir folder;
+        const std::string path = native(folder.filePath("Ramalan.pdf"));
+        writeBytes(path, "old");
+        const std::uint8_t bytes[] = {'n', 'e', 'w'};
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (c.ignored)
+                std::signal(c.signal, SIG_IGN);
+            const FileResult<> saved = replaceFile(path, bytes, NewFileAccess::Document, [&] {
+                // Its new file is there, complete, when the signal comes.
+                if (QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size() != 2)
+                    _exit(3);
+                raise(c.signal);
+            });
+            _exit(saved.ok() ? 0 : 4);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        if (c.ignored) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == c.signal) << status;
+        }
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Ramalan.pdf"});
+        EXPECT_EQ(fileBytes(path), c.ignored ? "new" : "old");
+    }
 }
 
 }  // namespace

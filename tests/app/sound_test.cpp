@@ -78,26 +78,37 @@ TEST(Sound, WhatCannotBePlayedIsRefusedWithTheFileAndTheCause)
 
     // clang-format off
     const std::pair<const char*, std::string> cases[] = {
-        {"missing.wav", "No such file or directory"},
-        {"empty.wav", ""},
-        {"text.wav", ""},
-        {"truncated.wav", ""},
-        {"pipe.wav", "it is a named pipe, not a regular file"},  // a read would wait for a writer
-        {"folder.wav", "it is a folder, not a regular file"},
-        {"1hz.wav", "its sample rate of 1 Hz cannot be played"},
-        {"10hz.wav", "its sample rate of 10 Hz cannot be played"},
-        {"3999hz.wav", "its sample rate of 3999 Hz cannot be played"},
-        {"9ch.wav", "its 9 channels cannot be played"},
-        {"flac.wav", "it is not a WAV sound"},
+        {"missing.wav", "berkas atau folder tidak ditemukan.|no such file or folder."},
+        // libsndfile's own words follow ours.
+        {"empty.wav", "isinya tidak dapat dibaca sebagai suara (|it cannot be read as a sound ("},
+        {"text.wav", "isinya tidak dapat dibaca sebagai suara (|it cannot be read as a sound ("},
+        {"truncated.wav", "isinya tidak dapat dibaca sebagai suara (|it cannot be read as a sound ("},
+        // A read would wait for a writer.
+        {"pipe.wav", "itu pipa bernama, bukan berkas biasa.|it is a named pipe, not a regular file."},
+        {"folder.wav", "itu folder, bukan berkas biasa.|it is a folder, not a regular file."},
+        {"1hz.wav", "laju sampelnya, 1 Hz, tidak dapat diputar.|its sample rate of 1 Hz cannot be played."},
+        {"10hz.wav", "laju sampelnya, 10 Hz, tidak dapat diputar.|its sample rate of 10 Hz cannot be played."},
+        {"3999hz.wav", "laju sampelnya, 3999 Hz, tidak dapat diputar.|its sample rate of 3999 Hz cannot be played."},
+        {"9ch.wav", "9 salurannya tidak dapat diputar.|its 9 channels cannot be played."},
+        {"flac.wav", "itu bukan suara WAV.|it is not a WAV sound."},
     };
     // clang-format on
     WavPlayer player;
     for (const auto& [name, cause] : cases) {
         const std::string message = playError(player, path(name));
-        const std::string start = "Cannot play the sound file " + path(name) + ": ";
-        EXPECT_EQ(message.substr(0, start.size()), start) << message;
-        EXPECT_GT(message.size(), start.size()) << name;  // the media system's text follows
-        EXPECT_EQ(message.substr(start.size()).find(cause), 0u) << message;
+        // Each line: its sentence, then the cause in its language.
+        const std::size_t bar = cause.find('|'), newline = message.find('\n');
+        ASSERT_NE(newline, std::string::npos) << message;
+        const std::string lines[] = {message.substr(0, newline), message.substr(newline + 1)};
+        const std::string starts[] = {"Berkas suara " + path(name) + " tidak dapat diputar: " + cause.substr(0, bar),
+                                      "Cannot play the sound file " + path(name) + ": " + cause.substr(bar + 1)};
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(lines[i].substr(0, starts[i].size()), starts[i]) << message;
+        // A detail in brackets is the same on both lines.
+        if (const std::size_t open = lines[0].find(" ("); open != std::string::npos) {
+            EXPECT_EQ(lines[0].substr(open), lines[1].substr(lines[1].find(" ("))) << message;
+            EXPECT_GT(lines[0].size(), open + 3) << message;
+        }
     }
 }
 
@@ -172,8 +183,10 @@ TEST(Sound, AMissingSoundFileInTheProgramFolderGoesToTheErrorBox)
     QTimer::singleShot(0, &form, [&form] { form.tonabspielen(); });
     processEvents();
     ASSERT_EQ(box.texts.size(), 1);
-    EXPECT_EQ(box.texts.front(),
-              "Cannot play the sound file " + folder.filePath("tmk.wav") + ": No such file or directory.");
+    EXPECT_EQ(box.texts.front(), "Berkas suara " + folder.filePath("tmk.wav") +
+                                     " tidak dapat diputar: berkas atau folder tidak ditemukan.\nCannot play the sound "
+                                     "file " +
+                                     folder.filePath("tmk.wav") + ": no such file or folder.");
 }
 
 }  // namespace

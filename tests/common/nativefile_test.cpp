@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <string>
 #include <variant>
 
@@ -22,18 +23,24 @@ TEST(FileResult, HoldsEitherAValueOrAFailure)
         FileResult<std::string> result;
         bool ok;
         std::string problem;
+        int error;
     };
     const Case cases[] = {
-        {"nothing said", {}, true, ""},
-        {"a value", std::string("text"), true, ""},
-        {"an empty value", std::string(), true, ""},
-        {"a failure", Failure{"Permission denied"}, false, "Permission denied"},
+        {"nothing said", {}, true, "", 0},
+        {"a value", std::string("text"), true, "", 0},
+        {"an empty value", std::string(), true, "", 0},
+        {"a failure", Failure{"it is read-only"}, false, "it is read-only", 0},
+        // The system's reason keeps its number, and words of our own.
+        {"the system's failure", systemFailure(EACCES), false, "no permission to open it", EACCES},
+        {"a failure passed on", FileResult<std::string>(FileResult<int>(systemFailure(ENOSPC)).failure()), false,
+         "the disk is full", ENOSPC},
         // Words missing do not turn a failure into success.
-        {"a failure without words", Failure{""}, false, "the system gave no reason"},
+        {"a failure without words", Failure{""}, false, "the system gave no reason", 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(c.result.ok(), c.ok) << c.name;
         EXPECT_EQ(c.result.problem(), c.problem) << c.name;
+        EXPECT_EQ(c.result.error(), c.error) << c.name;
         if (c.ok)
             EXPECT_NO_THROW((void)c.result.value()) << c.name;
         else

@@ -7,6 +7,7 @@
 #include "horoscope/DoubleImage.h"
 #include "record/record.h"
 #include "support/fakes.h"
+#include "support/recordfiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -171,7 +172,7 @@ TEST_F(WeeklyRun, AMissingSoundKeepsTheCardsOnShowAndTheDrawInMemory)
     const qint64 back = form->cards()[4]->Picture().cacheKey();
     QTest::mouseClick(form->cards()[4], Qt::LeftButton, {}, QPoint(30, 40));
     ASSERT_EQ(box.texts.size(), 1);
-    EXPECT_TRUE(box.texts.front().contains("No such file")) << box.texts.front().toStdString();
+    EXPECT_TRUE(box.texts.front().contains("no such file or folder")) << box.texts.front().toStdString();
     EXPECT_EQ(closer.shown, 0);
     EXPECT_EQ(viewText(), "earlier reading");  // nothing cleared or written
     EXPECT_NE(form->cards()[4]->Picture().cacheKey(), back);  // still face up
@@ -245,7 +246,8 @@ TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
         ASSERT_EQ(box.texts.size(), r.boxes) << r.what;
         EXPECT_EQ(closer.shown, r.readings) << r.what;
     }
-    EXPECT_EQ(box.texts[1], "Cannot save " + recordPath() + ": it is read-only.");
+    EXPECT_EQ(box.texts[1], QString::fromStdString(recordNotSaved(recordPath().toStdString(),
+                                                                  "berkas itu hanya dapat dibaca|it is read-only")));
     // What the owed save kept, and the read-only week after left alone.
     EXPECT_EQ(storedRecord()->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
     EXPECT_EQ(storedRecord()->wuerfe.back().card, 3);
@@ -296,15 +298,19 @@ TEST_F(WeeklyRun, ANamedPipeForARecordIsReportedOnceTheWindowIsUpAndNeverRead)
     EXPECT_TRUE(box.texts.isEmpty());
     processEvents();
     ASSERT_EQ(box.texts.size(), 1);
-    EXPECT_EQ(box.texts.front(),
-              "Cannot read the record file " + recordPath() + ": it is a named pipe, not a regular file.");
+    EXPECT_EQ(box.texts.front(), "Berkas catatan " + recordPath() +
+                                     " tidak dapat dibaca: itu pipa bernama, bukan berkas biasa.\nCannot read the "
+                                     "record file " +
+                                     recordPath() + ": it is a named pipe, not a regular file.");
     EXPECT_EQ(form->birthday(), kInitialBirthday);
 
     AutoClose closer(&output);
     form->losgehts->trigger();
     QTest::mouseClick(form->cards()[0], Qt::LeftButton, {}, QPoint(30, 40));
     ASSERT_EQ(box.texts.size(), 2);
-    EXPECT_EQ(box.texts.back(), "Cannot save " + recordPath() + ": it is a named pipe, not a regular file.");
+    EXPECT_EQ(box.texts.back(), QString::fromStdString(recordNotSaved(
+                                    recordPath().toStdString(),
+                                    "itu pipa bernama, bukan berkas biasa|it is a named pipe, not a regular file")));
     EXPECT_EQ(closer.shown, 0);
 }
 

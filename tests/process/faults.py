@@ -1,21 +1,27 @@
 #!/usr/bin/python3
 """The real program under faults: a strange sound file, named pipes, a file
 size limit, two copies sharing one record, a read-only folder, stray
-command-line options, other users' links and records. Each case starts a copy of the built program on its
+command-line options, other users' links and records, a signal in the
+middle of a save and a folder that cannot be synced. Each case starts a copy of the built program on its
 own Xvfb display and watches it from outside: its windows (xdotool), the
 error box's text (Ctrl+C, then xclip), its files, and whether it lives.
 
 Usage: faults.py <CaseName> <folder holding temparoka and tmk.wav>
 """
 import os
+import signal
 import struct
 import sys
 import wave
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import (AS_ROOT, MAIN, SEEN_PREDICTION, WEEK50, WEEK51, Harness, check, check_says,  # noqa: E402
-                     draw_key, draws, history, read_bytes, run_case, seeded_record)
+from harness import (AS_ROOT, MAIN, OUTPUT, SEEN_PREDICTION, WEEK50, WEEK51, Harness, check,  # noqa: E402
+                     check_says, draw_key, draws, history, read_bytes, run_case, seeded_record)
+from xvfb import wait_for  # noqa: E402
+
+# The faults in the middle of a save (save_faults.cpp), built with the suite.
+SAVE_FAULTS = os.environ.get('TEMPAROKA_SAVE_FAULTS', '')
 
 
 def write_wav(path, rate, frames=300):
@@ -66,7 +72,8 @@ def file_size_limit_gives_an_error_not_a_death(bindir):
         seeded = seeded_record(50)
         folder = h.program_folder(record=seeded)
         program = h.start(folder, prefix=('prlimit', '--fsize=400'))
-        h.reading_fails(program, h.window(MAIN, program), 'temparoka.dat', 'File too large')
+        h.reading_fails(program, h.window(MAIN, program), 'temparoka.dat', 'berkas terlalu besar',
+                        'the file is too large')
         h.still_alive(program)
         check(read_bytes(os.path.join(folder, 'temparoka.dat')) == seeded, 'the record file was changed')
         left = sorted(os.listdir(folder))
@@ -169,6 +176,36 @@ def other_users_links_and_records_are_left_alone(bindir):
         check(history(read_bytes(own))[-1] == SEEN_PREDICTION, "the reader's reading went elsewhere")
 
 
+def a_signal_mid_save_leaves_no_new_file_behind(bindir):
+    check(os.path.exists(SAVE_FAULTS), f'no save faults library at {SAVE_FAULTS!r}')
+    with Harness(bindir) as h:
+        held = os.path.join(h.root, 'held')
+        program = h.start(h.program_folder(record=seeded_record(50)), preload=[SAVE_FAULTS],
+                          env={'TEMPAROKA_HOLD_RENAME_TO': '.pdf', 'TEMPAROKA_HOLD_MARK': held})
+        h.keys(h.window(MAIN, program), 'Return')
+        target = h.ask_to_save_pdf(h.window(OUTPUT, program), program, 'Ramalan.pdf')
+        wait_for(lambda: os.path.exists(held), 'the save did not reach its rename')
+        kept = os.path.dirname(target)
+        new = os.listdir(kept)
+        check(len(new) == 1 and new[0].startswith('.Ramalan.pdf.new-'), f'the folder holds {new} mid-save')
+        os.kill(program.pid, signal.SIGTERM)  # a logout, a shutdown
+        program.wait(timeout=10)
+        check(program.returncode == -signal.SIGTERM, f'the program ended with {program.returncode}')
+        check(os.listdir(kept) == [], f'the folder holds {os.listdir(kept)} after the signal')
+
+
+def a_folder_sync_that_fails_is_told(bindir):
+    check(os.path.exists(SAVE_FAULTS), f'no save faults library at {SAVE_FAULTS!r}')
+    with Harness(bindir) as h:
+        folder = h.program_folder(record=seeded_record(50))
+        program = h.start(folder, preload=[SAVE_FAULTS], env={'TEMPAROKA_FAIL_FOLDER_SYNC': '1'})
+        h.reading_fails(program, h.window(MAIN, program), 'temparoka.dat', 'disk gagal membaca atau menulis',
+                        'the disk failed to read or write')
+        h.still_alive(program)
+        left = sorted(os.listdir(folder))
+        check(left == ['temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
+
+
 def command_line_options_are_ignored(bindir):
     with Harness(bindir) as h:
         program = h.start(h.program_folder(), '-reverse', '-qwindowtitle', 'X', '-platform', 'offscreen')
@@ -184,6 +221,8 @@ CASES = {
     'ReadOnlyProgramFolder': read_only_program_folder,
     'CommandLineOptionsAreIgnored': command_line_options_are_ignored,
     'OtherUsersLinksAndRecordsAreLeftAlone': other_users_links_and_records_are_left_alone,
+    'ASignalMidSaveLeavesNoNewFileBehind': a_signal_mid_save_leaves_no_new_file_behind,
+    'AFolderSyncThatFailsIsTold': a_folder_sync_that_fails_is_told,
 }
 
 

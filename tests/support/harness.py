@@ -174,7 +174,10 @@ class Harness:
                 f.write(record)
         return os.path.realpath(folder)
 
-    def start(self, folder, *args, faketime=WEEK50, prefix=()):
+    def start(self, folder, *args, faketime=WEEK50, prefix=(), preload=(), env=None):
+        """Starts the program in folder; preload names libraries loaded into
+        it besides the fake clock, env what it finds in its environment
+        besides the harness's own."""
         command = list(prefix)
         if self.as_nobody:
             command += ['setpriv', f'--reuid={NOBODY}', f'--regid={NOBODY}', '--clear-groups']
@@ -182,8 +185,9 @@ class Harness:
         # otherwise make the clock's shared memory as root, out of the
         # program's reach. setpriv, prlimit and env all exec, so this pid is
         # the program's.
-        command += ['env', f'LD_PRELOAD={xvfb.faketime_library()}', f'FAKETIME={faketime}',
-                    os.path.join(folder, 'temparoka'), *args]
+        extra = [f'{name}={value}' for name, value in (env or {}).items()]
+        command += ['env', f'LD_PRELOAD={" ".join([xvfb.faketime_library(), *preload])}', f'FAKETIME={faketime}',
+                    *extra, os.path.join(folder, 'temparoka'), *args]
         with self._log('temparoka') as log:
             popen = subprocess.Popen(command, cwd='/', env=self.env(), stdout=log, stderr=log)
         self.programs.append(popen)
@@ -224,10 +228,10 @@ class Harness:
     def keys(self, window, *keys):
         xvfb.keys(self.display, window, *keys)
 
-    def save_pdf(self, output, program, name):
-        """Saves the reading on show as a PDF with Ctrl+S, typing a path in a
-        folder of its own into the save dialog, and returns the PDF's text,
-        its words one space apart (the pages break lines where they like)."""
+    def ask_to_save_pdf(self, output, program, name):
+        """Asks for the reading on show to be saved as a PDF with Ctrl+S,
+        typing a path in a folder of its own into the save dialog; returns
+        the path once the dialog has closed."""
         target = os.path.join(self.root, 'kept', name)
         os.mkdir(os.path.dirname(target))
         self.own(os.path.dirname(target))
@@ -237,6 +241,13 @@ class Harness:
         run('xdotool', 'type', '--delay', '20', target, env=self.env())
         self.keys(dialog, 'Return')
         self.gone('^Simpan ramalan$', program)
+        return target
+
+    def save_pdf(self, output, program, name):
+        """Saves the reading on show as a PDF (ask_to_save_pdf) and returns
+        the PDF's text, its words one space apart (the pages break lines
+        where they like)."""
+        target = self.ask_to_save_pdf(output, program, name)
         wait_for(lambda: os.path.exists(target), f'{target} was not saved')
         text = subprocess.run(['pdftotext', target, '-'], capture_output=True, text=True, timeout=30).stdout
         return ' '.join(text.split())

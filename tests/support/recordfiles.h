@@ -46,6 +46,15 @@ inline std::string saveError(RecordFile& file, const Record& record)
     return "no error";
 }
 
+// What a failed save of the record to path says, its cause given as
+// "<in Indonesian>|<in English>".
+inline std::string recordNotSaved(const std::string& path, const std::string& cause)
+{
+    const std::size_t bar = cause.find('|');
+    return "Tidak dapat menyimpan " + path + ": " + cause.substr(0, bar) + ".\nCannot save " + path + ": " +
+           cause.substr(bar + 1) + ".";
+}
+
 inline Record recordWithBirthday(double birthday)
 {
     Record record;
