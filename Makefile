@@ -16,12 +16,12 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
                 libsndfile1-dev fonts-comic-neue fonts-urw-base35 fonts-texgyre
 # What the suite, the package checks, the format check, the benchmarks, the
 # fuzzers, the coverage report and the picture generator need on top; the
-# C library's German and Indonesian messages (locales-all) show that ours
-# do not follow the system's language.
+# C library's German and Indonesian messages (locales, whose sources the
+# suite compiles) show that ours do not follow the system's language.
 DEV_PACKAGES := libgtest-dev libgmock-dev libbenchmark-dev clang-14 libclang-rt-14-dev clang-format-14 \
                 xvfb xauth x11-utils xdotool xclip imagemagick faketime pulseaudio python3 \
                 desktop-file-utils appstream lintian file devscripts gcovr fonts-dejavu-core \
-                poppler-utils locales-all
+                poppler-utils locales
 
 SHELL := /bin/bash
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
