@@ -23,10 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::memcmp(bytes.data(), data, kRecordFileSize) != 0)
         std::abort();
 
-    // Today as the latest birthday: 7 December 2026.
-    constexpr std::int64_t today = 46363;
-    const BirthData restored = restoredBirthData(record->birthday, record->timeOfBirth, record->children, today);
-    if (!(restored.birthday >= kEarliestBirthday && restored.birthday <= today))
+    const BirthData restored = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
+    if (!(restored.birthday >= kEarliestBirthday && restored.birthday <= kLatestStoredBirthday))
         std::abort();
     if (!(restored.timeOfBirth >= 0.0 && restored.timeOfBirth < 1.0))
         std::abort();

@@ -183,13 +183,14 @@ void TForm1::loadRecord()
     if (!loaded.ok() || !loaded.value())
         return;
     const std::optional<Record>& record = loaded.value();
-    const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children,
-                                             dayNumberOfDate(ui->gebdat->maximumDate()));
+    const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
     {
-        // Restoring is not an edit: the change handlers stay out of it.
+        // Restoring is not an edit: the change handlers stay out of it. A
+        // birthday after today (saved before the clock was set back) is
+        // kept as it is: the field's range widens to hold it.
         const QSignalBlocker blockDate(ui->gebdat);
         const QSignalBlocker blockChildren(ui->SpinEdit1);
-        ui->gebdat->setDate(dateOfDayNumber(static_cast<qint64>(data.birthday)));
+        ui->gebdat->restoreDate(dateOfDayNumber(static_cast<qint64>(data.birthday)));
         ui->gebzeit->setValue(data.timeOfBirth);
         ui->SpinEdit1->setValue(data.children);
     }
@@ -284,9 +285,9 @@ void TForm1::hideEntryControls()
 
 void TForm1::latestBirthdayToday()
 {
-    // A clock set back pulls a later birthday back to today, as the field
-    // does with any date beyond its range; that is an edit like any other.
-    ui->gebdat->setMaximumDate(dateOfDayNumber(static_cast<qint64>(std::floor(m_services.clock->now()))));
+    // A clock set back changes what may be entered, never the birthday the
+    // field holds: its range still reaches that date.
+    ui->gebdat->setLatestEntry(dateOfDayNumber(static_cast<qint64>(std::floor(m_services.clock->now()))));
 }
 
 void TForm1::gebdatChange()

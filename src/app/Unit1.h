@@ -126,9 +126,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The birthday field takes dates up to today by the program's clock.
-    // The day moves on while the program runs, so every reading sets the
-    // bound again before it reads the birthday.
+    // The birthday field takes dates entered up to today by the program's
+    // clock. The day moves on while the program runs, so every reading sets
+    // the bound again before it reads the birthday; the birthday the field
+    // holds stays, however the clock moves.
     void latestBirthdayToday();
     void gebdatChange();
     void gebzeitChange();

@@ -1,9 +1,10 @@
 #include "common/birthfields.h"
 
-#include "common/clock.h"
+#include "common/errors.h"
 
-#include <QKeyEvent>
+#include <QCalendarWidget>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -65,33 +66,111 @@ void ChildrenSpinBox::fixup(QString& input) const
         input = textFromValue(boundedValueOf(input));
 }
 
-BirthDateEdit::BirthDateEdit(QWidget* parent) : QDateEdit(parent) {}
-
-bool BirthDateEdit::focusNextPrevChild(bool next)
+BirthDateEdit::BirthDateEdit(QWidget* parent) : TypedEntry<QDateEdit>(parent)
 {
-    // The stock field walks its parts on Tab before letting go; here Tab
-    // leaves at once, so the window's keyboard order holds.
-    return QWidget::focusNextPrevChild(next);
+    connect(this, &QDateEdit::dateChanged, this, &BirthDateEdit::narrowToLatestEntry);
 }
 
-void BirthDateEdit::keyPressEvent(QKeyEvent* event)
+void BirthDateEdit::setLatestEntry(QDate latest)
 {
-    if (stepBetweenSections(*this, *event))
-        event->accept();
-    else
-        QDateEdit::keyPressEvent(event);
+    m_latest = latest;
+    setMaximumDate(std::max(latest, date()));
 }
 
-bool stepBetweenSections(QDateTimeEdit& edit, const QKeyEvent& event)
+QDate BirthDateEdit::latestEntry() const
 {
-    const bool left = event.key() == Qt::Key_Left;
-    if ((!left && event.key() != Qt::Key_Right) || (event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    const int step = (left == (edit.layoutDirection() == Qt::LeftToRight)) ? -1 : 1;
-    const int index = std::clamp(edit.currentSectionIndex() + step, 0, edit.sectionCount() - 1);
-    edit.setCurrentSectionIndex(index);
-    edit.setSelectedSection(edit.currentSection());
-    return true;
+    return m_latest.isValid() ? m_latest : maximumDate();
+}
+
+void BirthDateEdit::restoreDate(QDate date)
+{
+    dropTyping();
+    setMaximumDate(std::max(latestEntry(), date));
+    setDate(date);
+}
+
+void BirthDateEdit::narrowToLatestEntry()
+{
+    // A later date held for the program is gone once the reader entered an
+    // earlier one; the range ends at the latest entry again.
+    if (m_latest.isValid() && date() <= m_latest && maximumDate() > m_latest)
+        setMaximumDate(m_latest);
+}
+
+std::string BirthDateEdit::textOf(QDate date) const
+{
+    return textFromDateTime(date.startOfDay()).toStdString();
+}
+
+std::string BirthDateEdit::takeTyped(const std::vector<int>& parts, const QString& typedText)
+{
+    int day = 0, month = 0, year = 0;
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
+        const int number = parts[static_cast<std::size_t>(i)];
+        switch (sectionAt(i)) {
+        case DaySection:
+            day = number;
+            break;
+        case MonthSection:
+            month = number;
+            break;
+        case YearSection:
+            year = number;
+            break;
+        default:
+            break;
+        }
+    }
+    const QDate typed(year, month, day);  // invalid unless the calendar has it
+    const std::string said = typedText.toStdString();
+    const std::string kept = textOf(date());
+    if (!typed.isValid())
+        return inBothLanguages("Tanggal " + said + " tidak ada di kalender; tanggal tetap " + kept,
+                               "There is no " + said + " in the calendar; the date stays " + kept);
+    if (typed == date())
+        return {};
+    if (typed < minimumDate() || typed > latestEntry()) {
+        const std::string earliest = textOf(minimumDate());
+        const std::string latest = textOf(latestEntry());
+        return inBothLanguages(
+            "Tanggal " + said + " di luar batas " + earliest + " sampai " + latest + "; tanggal tetap " + kept,
+            "The date " + said + " lies outside " + earliest + " to " + latest + "; the date stays " + kept);
+    }
+    setDate(typed);
+    return {};
+}
+
+void BirthDateEdit::stepBy(int steps)
+{
+    // Stepping stays inside the range, as Qt's stepping does; only while the
+    // field holds a date after the latest entry could a step land between
+    // the two, and such a step is not taken.
+    if (!finishTyping(true))
+        return;
+    if (maximumDate() <= latestEntry()) {
+        QDateEdit::stepBy(steps);
+        return;
+    }
+    const QDate before = date();
+    {
+        const QSignalBlocker quiet(this);
+        QDateEdit::stepBy(steps);
+        if (date() > latestEntry())
+            setDate(before);
+    }
+    if (date() != before)
+        emit dateChanged(date());
+}
+
+void BirthDateEdit::mousePressEvent(QMouseEvent* event)
+{
+    TypedEntry<QDateEdit>::mousePressEvent(event);
+    // The calendar takes the field's range when it opens: while the field
+    // holds a later date, the days after the latest entry cannot be picked.
+    if (QCalendarWidget* calendar = calendarWidget(); calendar && maximumDate() > latestEntry()) {
+        const QSignalBlocker quiet(calendar);
+        calendar->setMaximumDate(latestEntry());
+    }
 }
 
 }  // namespace temparoka

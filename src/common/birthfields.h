@@ -1,15 +1,16 @@
 #pragma once
 // The birth-data fields that behave unlike the stock controls. The children
 // field lets any whole number be typed and brings it to the nearest bound
-// when the reader leaves it, instead of refusing keystrokes; the date field
-// (and the time field, through stepBetweenSections) is one stop for Tab,
-// with Left and Right moving between day, month and year. The date field's
-// range ends today: the window moves it on as the days pass.
+// when the reader leaves it, instead of refusing keystrokes. The date field
+// takes a date as it is typed (see typedentry.h): one stop for Tab, Left
+// and Right moving between day, month and year. A date entered there ends
+// today, by the program's clock, and the window moves that on as the days
+// pass; a date the program gives it (the stored birthday) stays whatever
+// the clock says.
 
-#include <QDateEdit>
+#include "common/typedentry.h"
+
 #include <QSpinBox>
-
-class QKeyEvent;
 
 namespace temparoka {
 
@@ -31,19 +32,31 @@ private:
     int boundedValueOf(const QString& text) const;
 };
 
-class BirthDateEdit : public QDateEdit {
+class BirthDateEdit : public TypedEntry<QDateEdit> {
     Q_OBJECT
 
 public:
     explicit BirthDateEdit(QWidget* parent = nullptr);
 
-protected:
-    bool focusNextPrevChild(bool next) override;
-    void keyPressEvent(QKeyEvent* event) override;
-};
+    // The latest date the reader may type or pick. The field's own maximum
+    // is the later of this and the date it holds, so that moving this back
+    // (a clock set back) never changes the date.
+    void setLatestEntry(QDate latest);
+    QDate latestEntry() const;
+    // Sets a date the program kept, however late: the range widens to hold
+    // it until the reader enters another.
+    void restoreDate(QDate date);
 
-// Left and Right select the part before or after the current one, staying
-// put at either end. False for any other key, which the field handles itself.
-bool stepBetweenSections(QDateTimeEdit& edit, const QKeyEvent& event);
+protected:
+    std::string takeTyped(const std::vector<int>& parts, const QString& typedText) override;
+    void stepBy(int steps) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void narrowToLatestEntry();
+    std::string textOf(QDate date) const;
+
+    QDate m_latest;
+};
 
 }  // namespace temparoka

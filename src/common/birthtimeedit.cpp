@@ -1,8 +1,6 @@
 #include "common/birthtimeedit.h"
 
-#include "common/birthfields.h"
-
-#include <QKeyEvent>
+#include "common/errors.h"
 
 #include <cmath>
 
@@ -18,7 +16,7 @@ qint64 millisecondsOf(double dayFraction)
 }
 }  // namespace
 
-BirthTimeEdit::BirthTimeEdit(QWidget* parent) : QTimeEdit(parent)
+BirthTimeEdit::BirthTimeEdit(QWidget* parent) : TypedEntry<QTimeEdit>(parent)
 {
     setDisplayFormat(QStringLiteral("HH:mm"));
     connect(this, &QTimeEdit::timeChanged, this, &BirthTimeEdit::onTimeChanged);
@@ -26,25 +24,29 @@ BirthTimeEdit::BirthTimeEdit(QWidget* parent) : QTimeEdit(parent)
 
 void BirthTimeEdit::setValue(double dayFraction)
 {
+    dropTyping();
     m_value = dayFraction;
     m_settingValue = true;
     setTime(QTime::fromMSecsSinceStartOfDay(static_cast<int>(millisecondsOf(dayFraction) % kMsPerDay)));
     m_settingValue = false;
 }
 
-bool BirthTimeEdit::focusNextPrevChild(bool next)
+std::string BirthTimeEdit::takeTyped(const std::vector<int>& parts, const QString& typedText)
 {
-    // One stop for Tab, as the date field: the window's keyboard order goes
-    // from here straight to the children field.
-    return QWidget::focusNextPrevChild(next);
-}
-
-void BirthTimeEdit::keyPressEvent(QKeyEvent* event)
-{
-    if (stepBetweenSections(*this, *event))
-        event->accept();
-    else
-        QTimeEdit::keyPressEvent(event);
+    int hour = 0, minute = 0;
+    for (int i = 0; i < static_cast<int>(parts.size()); ++i)
+        (sectionAt(i) == HourSection ? hour : minute) = parts[static_cast<std::size_t>(i)];
+    if (!QTime::isValid(hour, minute, 0)) {
+        const std::string said = typedText.toStdString();
+        const std::string kept = textFromDateTime(dateTime()).toStdString();
+        return inBothLanguages("Waktu " + said + " tidak ada dalam sehari; waktu tetap " + kept,
+                               said + " is not a time of day; the time stays " + kept);
+    }
+    // The same hours and minutes again are no edit: the hidden seconds of
+    // a value set from the record stay as they were.
+    if (hour != time().hour() || minute != time().minute())
+        setTime(QTime(hour, minute));
+    return {};
 }
 
 void BirthTimeEdit::onTimeChanged(QTime time)

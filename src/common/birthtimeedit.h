@@ -3,14 +3,15 @@
 // its value is a full day fraction: the seconds it does not show survive
 // every edit (12:00:01 edited to 07:30 is 07:30:01), and a value set from
 // the record file is kept bit for bit until the user edits it, because the
-// weekly reading keys its stored draws on the exact value. Tab leaves it at
-// once; Left and Right move between hours and minutes.
+// weekly reading keys its stored draws on the exact value. A time is taken
+// as it is typed (see typedentry.h); Tab leaves the field at once, Left and
+// Right move between hours and minutes.
 
-#include <QTimeEdit>
+#include "common/typedentry.h"
 
 namespace temparoka {
 
-class BirthTimeEdit : public QTimeEdit {
+class BirthTimeEdit : public TypedEntry<QTimeEdit> {
     Q_OBJECT
 
 public:
@@ -20,13 +21,12 @@ public:
     // Sets the value without emitting valueEdited.
     void setValue(double dayFraction);
 
-protected:
-    bool focusNextPrevChild(bool next) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 signals:
     // The user changed the hours or minutes.
     void valueEdited(double dayFraction);
+
+protected:
+    std::string takeTyped(const std::vector<int>& parts, const QString& typedText) override;
 
 private:
     void onTimeChanged(QTime time);

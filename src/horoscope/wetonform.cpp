@@ -134,13 +134,14 @@ void Twetonform::showEvent(QShowEvent* event)
 {
     // The birthday field of the main window ends today; so does this one.
     const std::int64_t today = dayNumberOf(m_host.today());
-    ui->pasanganTanggal->setMaximumDate(dateOfDayNumber(today));
+    ui->pasanganTanggal->setLatestEntry(dateOfDayNumber(today));
     if (!m_partnerDateSet) {
         // A partner is often of about the reader's age: the field starts at
         // the reader's birthday as it is when the window first opens,
-        // rather than at an arbitrary year.
+        // rather than at an arbitrary year (and takes it whatever the clock
+        // says, as the main window does).
         const QSignalBlocker quiet(ui->pasanganTanggal);
-        ui->pasanganTanggal->setDate(dateOfDayNumber(reader().day));
+        ui->pasanganTanggal->restoreDate(dateOfDayNumber(reader().day));
         m_partnerDateSet = true;
     }
     refresh();

@@ -20,13 +20,12 @@ double noonForMidnight(double timeOfBirth)
     return timeOfBirth == 0.0 ? 0.5 : timeOfBirth;
 }
 
-BirthData restoredBirthData(double storedBirthday, double storedTime, std::int32_t storedChildren,
-                            std::int64_t latestBirthday)
+BirthData restoredBirthData(double storedBirthday, double storedTime, std::int32_t storedChildren)
 {
     BirthData data{kInitialBirthday, kInitialTimeOfBirth, 0};
     if (std::isfinite(storedBirthday)) {
         const double day = std::floor(storedBirthday);
-        if (day >= kEarliestBirthday && day <= static_cast<double>(latestBirthday))
+        if (day >= kEarliestBirthday && day <= static_cast<double>(kLatestStoredBirthday))
             data.birthday = day;
     }
     if (std::isfinite(storedTime) && storedTime >= 0.0 && storedTime < 1.0)

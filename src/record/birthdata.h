@@ -8,8 +8,11 @@
 namespace temparoka {
 
 // The earliest day the birthday picker takes: 1 January 1900. The latest
-// is today, by the program's clock.
+// the reader may enter is today, by the program's clock; a stored birthday
+// may lie later (saved before the clock was set back) and the picker shows
+// any up to 31 December 9999, its last four-digit year.
 inline constexpr std::int64_t kEarliestBirthday = 2;
+inline constexpr std::int64_t kLatestStoredBirthday = 2958465;
 
 // Range of the children field as the window defines it; the first change of
 // the birthday replaces the maximum with the age-dependent limit.
@@ -22,17 +25,16 @@ int childrenLimit(double today, double birthday);
 // A time of birth of exactly midnight becomes noon; any other stays.
 double noonForMidnight(double timeOfBirth);
 
-// The birth data the entry controls take from a stored record, the latest
-// birthday being today's day number. A value the control cannot hold (a
-// birthday after today, saved under a clock set wrong) keeps the control's
-// initial value; the children count is brought into the control's initial
-// range.
+// The birth data the entry controls take from a stored record. A value the
+// control cannot hold (a birthday before 1900 or past the year 9999, a time
+// outside the day) keeps the control's initial value; the children count
+// is brought into the control's initial range. The clock has no say: a
+// birthday after today is the reader's all the same.
 struct BirthData {
     double birthday;
     double timeOfBirth;
     int children;
 };
-BirthData restoredBirthData(double storedBirthday, double storedTime, std::int32_t storedChildren,
-                            std::int64_t latestBirthday);
+BirthData restoredBirthData(double storedBirthday, double storedTime, std::int32_t storedChildren);
 
 }  // namespace temparoka

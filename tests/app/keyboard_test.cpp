@@ -190,7 +190,7 @@ TEST_F(Keyboard, DigitsGoIntoThePartThatRightSelectedYearsUpToTodaysAndAChildOf2
     EXPECT_EQ(form->timeOfBirth(), (12 * 3600 + 45 * 60 + 1) / 86400.0);
 
     // A year up to today's (Monday 7 December 2026) is taken, a later one
-    // or one before 1900 is not.
+    // or one before 1900 is refused, and the reader is told.
     auto* date = control<QDateEdit>(*form, "gebdat");
     const QDate initial(1966, 5, 9);
     const std::pair<QString, QDate> years[] = {
@@ -198,6 +198,7 @@ TEST_F(Keyboard, DigitsGoIntoThePartThatRightSelectedYearsUpToTodaysAndAChildOf2
         {"1899", initial},           {"2015", QDate(2015, 5, 9)},
     };
     for (const auto& [year, taken] : years) {
+        ErrorBoxRecorder box;
         date->setDate(initial);
         tabTo(*form, "gebdat");
         press(Qt::Key_Right);
@@ -205,6 +206,7 @@ TEST_F(Keyboard, DigitsGoIntoThePartThatRightSelectedYearsUpToTodaysAndAChildOf2
         type(year);
         press(Qt::Key_Tab);
         EXPECT_EQ(form->birthday(), static_cast<double>(dayNumberOfDate(taken))) << year.toStdString();
+        EXPECT_EQ(box.texts.size(), taken == initial ? 1 : 0) << year.toStdString();
     }
     // A child of 2015, 11 calendar years old: band 2, which card 3 keeps.
     AutoClose reading(&output);

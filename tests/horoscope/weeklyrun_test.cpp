@@ -4,12 +4,14 @@
 #include "app/Unit1.h"
 #include "app/recordfile.h"
 #include "app/sound.h"
+#include "common/clock.h"
 #include "horoscope/DoubleImage.h"
 #include "record/record.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -123,23 +125,48 @@ TEST_F(WeeklyRun, TheReadingOpensWithTheCaretOnItsFirstLine)
     EXPECT_GT(viewText().size(), 200);  // a whole reading stood below the caret
 }
 
-TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestart)
+TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestartAlsoWithTheClockSetBackBeforeTheBirthday)
 {
-    {
-        const auto form = makeWindow();
+    // Monday 11 December 2000 lies in week 50 as Monday 7 December 2026 does.
+    const double setBack = static_cast<double>(dayNumberOfDate(QDate(2000, 12, 11))) + 0.625;
+    struct Case {
+        const char* what;
+        QDate birthday;  // entered before the first reading
+        double restartedAt;
+        PredictionRecord recorded;  // the newest prediction after the second reading
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"the same clock", QDate(1966, 5, 9), kMonday7December2026At15, {4, 2, 2, 50}},
+        // Born four years "after" today: a life stage below zero, the first band.
+        {"the clock set back before the birthday", QDate(2005, 3, 14), setBack, {1, 3, 1, 50}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        QFile::remove(recordPath());
+        clock->set(kMonday7December2026At15);
+        {
+            const auto form = makeWindow();
+            form->findChild<QDateEdit*>("gebdat")->setDate(c.birthday);
+            AutoClose closer(&output);
+            form->losgehts->trigger();
+            QTest::mouseClick(form->cards()[0], Qt::LeftButton, {}, QPoint(30, 40));
+            EXPECT_EQ(form->karte, 1) << c.what;
+        }
+        clock->set(c.restartedAt);
+        const auto restarted = makeWindow();
+        EXPECT_EQ(restarted->birthday(), static_cast<double>(dayNumberOfDate(c.birthday))) << c.what;
         AutoClose closer(&output);
-        form->losgehts->trigger();
-        QTest::mouseClick(form->cards()[0], Qt::LeftButton, {}, QPoint(30, 40));
-        EXPECT_EQ(form->karte, 1);
+        waits->clear();
+        restarted->losgehts->trigger();
+        EXPECT_TRUE(waits->empty()) << c.what << ": dealt anew";
+        EXPECT_EQ(restarted->karte, 1) << c.what;
+        EXPECT_EQ(closer.shown, 1) << c.what;
+        const std::optional<Record> stored = storedRecord();
+        ASSERT_TRUE(stored) << c.what;
+        EXPECT_EQ(stored->birthday, static_cast<double>(dayNumberOfDate(c.birthday))) << c.what;
+        EXPECT_EQ(stored->verlauf.back(), c.recorded) << c.what;
     }
-    const auto restarted = makeWindow();
-    AutoClose closer(&output);
-    waits->clear();
-    restarted->losgehts->trigger();
-    EXPECT_TRUE(waits->empty());
-    EXPECT_EQ(restarted->karte, 1);
-    EXPECT_EQ(closer.shown, 1);
-    EXPECT_EQ(storedRecord()->verlauf.back(), (PredictionRecord{4, 2, 2, 50}));
 }
 
 TEST_F(WeeklyRun, ThePromptFadesInStepByStep)

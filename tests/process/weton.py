@@ -4,8 +4,10 @@ weton window over the main window's birth data (9 May 1966, 12:00), a
 partner born 17 August 1945 at 10:00 is ticked and typed, Enter writes the
 reading, which is then saved as a PDF and read back with pdftotext, and
 the record file is not written; then a birth after sunset (20 December
-1983, 19:30) typed into the main window gives the next day's weton; and
-without its sound the reading gives the error box and the program goes on.
+1983, 19:30) typed into the main window gives the next day's weton, and a
+partner's 29 February is refused in a common year and taken in a leap
+year; and without its sound the reading gives the error box and the
+program goes on.
 
 Usage: weton.py <folder holding temparoka and tmk.wav>
 """
@@ -14,7 +16,7 @@ import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import BOX, MAIN, OUTPUT, Harness, check, run_script  # noqa: E402
+from harness import BOX, MAIN, OUTPUT, Harness, check, check_says, run_script  # noqa: E402
 
 WETON = '^Weton$'
 
@@ -61,6 +63,18 @@ def weton_by_keyboard(bindir):
                       'Rabu Legi', 'In the Javanese reckoning the day begins at sunset'):
             check(words in text, f'the reading after sunset lacks {words!r}: {text!r}')
         check('Pasangan' not in text, f'the unticked partner is in the reading: {text!r}')
+        h.keys(output, 'Escape')
+        h.gone(OUTPUT, program)
+        # A partner's 29 February of a common year is refused in both
+        # languages and the field keeps its date, ready to be typed again;
+        # the 29 February of 2000 is taken as typed: Selasa Kliwon.
+        h.keys(weton, 'space', 'Tab', *'29021989')
+        check_says(h.box_text(program), 'Tanggal 29/02/1989 tidak ada', 'There is no 29/02/1989',
+                   'tetap 20/12/1983', 'stays 20/12/1983')
+        h.keys(weton, *'29022000', 'Return')
+        output = h.window(OUTPUT, program)
+        text = h.copy(output, 'ctrl+a', 'ctrl+c')
+        check('Selasa Kliwon' in text, f'the partner born 29 February 2000 is not Selasa Kliwon: {text!r}')
         h.keys(output, 'Escape')
         h.gone(OUTPUT, program)
         h.keys(weton, 'Escape')

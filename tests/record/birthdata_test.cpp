@@ -41,7 +41,7 @@ TEST(NoonForMidnight, OnlyExactMidnightBecomesNoon)
     EXPECT_EQ(noonForMidnight(kInitialTimeOfBirth), kInitialTimeOfBirth);
 }
 
-TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValues)
+TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValuesWhateverTheClock)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
@@ -58,7 +58,9 @@ TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValues)
         {46363, 0.999, 10, 46363, 0.999, 10},          // today, 7 December 2026
         {30000.75, 0.25, 3, 30000, 0.25, 3},           // the picker takes the calendar day
         {1, 0.25, 3, kInitialBirthday, 0.25, 3},       // before 1 January 1900
-        {46364, 0.25, 3, kInitialBirthday, 0.25, 3},   // tomorrow
+        {46364, 0.25, 3, 46364, 0.25, 3},              // tomorrow: saved before the clock was set back
+        {2958465, 0.25, 3, 2958465, 0.25, 3},          // 31 December 9999, the last day the picker shows
+        {2958466, 0.25, 3, kInitialBirthday, 0.25, 3}, // 1 January 10000
         {42125, 0.25, 3, 42125, 0.25, 3},              // 2015: after the old limit of 11 October 2003
         {nan, nan, 3, kInitialBirthday, kInitialTimeOfBirth, 3},
         {inf, -inf, 3, kInitialBirthday, kInitialTimeOfBirth, 3},
@@ -70,7 +72,7 @@ TEST(RestoredBirthData, ValuesTheControlsCannotHoldKeepTheirInitialValues)
     };
     // clang-format on
     for (const Case& c : cases) {
-        const BirthData data = restoredBirthData(c.birthday, c.time, c.children, 46363);
+        const BirthData data = restoredBirthData(c.birthday, c.time, c.children);
         EXPECT_EQ(data.birthday, c.wantBirthday) << c.birthday;
         EXPECT_EQ(data.timeOfBirth, c.wantTime) << c.time;
         EXPECT_EQ(data.children, c.wantChildren) << c.children;
