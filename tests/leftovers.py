@@ -1,13 +1,15 @@
 #!/usr/bin/python3
 """Checks that the test suite leaves nothing behind, looking only at what
-this run started: every test has the run's own TMPDIR and notes the
-processes it starts in the run's registry (support/registry.py). `start`
-makes both afresh. `check`, after the last test, fails on a registered
-process still running (start time and all), any other process carrying this
-run's TMPDIR (a forked child, a spawned server), their fake-clock memory,
-and anything in the temporary folder; it ends and removes them.
+this run started: every test has the run's own TMPDIR and HOME and notes
+the processes it starts in the run's registry (support/registry.py).
+`start` makes all three afresh. `check`, after the last test, fails on a
+registered process still running (start time and all), any other process
+carrying this run's TMPDIR (a forked child, a spawned server), their
+fake-clock memory, and anything in the temporary folder; it ends and
+removes them. The home is kept until the next run, for a look at what the
+tests kept there.
 
-Usage: leftovers.py start|check <registry folder> <temporary folder>
+Usage: leftovers.py start|check <registry folder> <temporary folder> <home>
 """
 import os
 import shutil
@@ -43,11 +45,12 @@ def carrying(tmp):
             and registry.start_time(pid)]
 
 
-def start(folder, tmp):
+def start(folder, tmp, home):
     for handle in registry.registered(folder):  # of a run cut short
         registry.end(handle, grace=2)
-    remove(folder)
-    os.makedirs(folder)
+    for own in (folder, home):
+        remove(own)
+        os.makedirs(own)
     if os.path.lexists(tmp):
         if os.path.islink(tmp) or os.lstat(tmp).st_uid != os.geteuid():
             sys.exit(f'{tmp} is not this run\'s own folder; remove it')
@@ -56,7 +59,7 @@ def start(folder, tmp):
     os.chmod(tmp, 0o1777)  # like /tmp: tests run as root step down to another user
 
 
-def check(folder, tmp):
+def check(folder, tmp, _home):
     noted = registry.registered(folder)
     left = [h for h in noted if registry.running(h)]
     left += [h for h in carrying(tmp) if h not in left]
@@ -81,6 +84,6 @@ def check(folder, tmp):
 
 
 if __name__ == '__main__':
-    if len(sys.argv) != 4 or sys.argv[1] not in ('start', 'check'):
+    if len(sys.argv) != 5 or sys.argv[1] not in ('start', 'check'):
         sys.exit(__doc__)
     sys.exit((start if sys.argv[1] == 'start' else check)(*sys.argv[2:]))

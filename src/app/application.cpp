@@ -121,4 +121,9 @@ void showStandardErrorBox(const QString& title, const QString& text)
     box.exec();
 }
 
+void paintWithoutSharedMemory()
+{
+    qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 }  // namespace temparoka

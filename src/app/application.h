@@ -54,4 +54,13 @@ QTranslator* installQtTranslation();
 // The message box the program shows by default.
 void showStandardErrorBox(const QString& title, const QString& text);
 
+// Called before the application object is made: windows are then painted
+// through the display connection itself, never through memory shared with
+// the X server. That memory comes as a file descriptor which the X server
+// passes over the connection; with none free (the descriptor limit
+// reached) the system drops it, and the X library waits for it for ever,
+// so that the error box saying "Too many open files" would freeze the
+// program for good. Painting through the connection needs no descriptor.
+void paintWithoutSharedMemory();
+
 }  // namespace temparoka

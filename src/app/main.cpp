@@ -1,14 +1,18 @@
-// Temparoka's entry point: the application object, every window made once
-// in its order (the main window restores the record file while it is
-// built), then the message loop until the main window closes. Nothing is
-// saved on the way out; the sound device is released with the windows.
+// Temparoka's entry point: a look whether threads can be had at all, the
+// application object, every window made once in its order (the main window
+// restores the record file while it is built), then the message loop until
+// the main window closes. Nothing is saved on the way out; the sound device
+// is released with the windows.
 
 #include "app/application.h"
+#include "app/nothread.h"
 #include "app/program.h"
 
 #include <csignal>
+#include <cstdio>
 #include <exception>
 #include <memory>
+#include <string>
 
 int main(int, char** argv)
 {
@@ -16,10 +20,20 @@ int main(int, char** argv)
     // save; ignored, the write fails with "File too large" and the error box
     // says so.
     std::signal(SIGXFSZ, SIG_IGN);
+    if (!temparoka::threadsCanStart(temparoka::threadsTheProgramNeeds())) {
+        // The toolkit would wait for its threads for ever: say why without it,
+        // in a box and, for a terminal, on the error output.
+        const std::string why = temparoka::noThreadsMessage();
+        std::fprintf(stderr, "%s\n", why.c_str());
+        const QString title = temparoka::applicationTitleFrom(QString::fromLocal8Bit(argv[0]));
+        temparoka::showBoxWithoutThreads(title.toStdString(), why);
+        return 1;
+    }
     // The program takes no options, and the toolkit must not take its own
     // from the command line either: it gets the program's name alone.
     int argc = 1;
     char* arguments[] = {argv[0], nullptr};
+    temparoka::paintWithoutSharedMemory();
     temparoka::TApplication app(argc, arguments);
     // Before the first window: Qt's dialogs and menus then speak Indonesian
     // like the rest of the program. Without it they would merely stay English.

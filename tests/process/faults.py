@@ -1,14 +1,18 @@
 #!/usr/bin/python3
 """The real program under faults: a strange sound file, named pipes, a file
-size limit, two copies sharing one record, a read-only folder, stray
-command-line options, other users' links and records, a signal in the
-middle of a save and a folder that cannot be synced. Each case starts a copy of the built program on its
+size limit, no file descriptor left, no thread to be had, two copies
+sharing one record, a read-only folder, stray command-line options, other
+users' links and records, a signal in the middle of a save and a folder
+that cannot be synced. Each case starts a copy of the built program on its
 own Xvfb display and watches it from outside: its windows (xdotool), the
 error box's text (Ctrl+C, then xclip), its files, and whether it lives.
 
 Usage: faults.py <CaseName> <folder holding temparoka and tmk.wav>
 """
+import fcntl
+import itertools
 import os
+import resource
 import signal
 import struct
 import sys
@@ -16,9 +20,8 @@ import wave
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import (AS_ROOT, MAIN, OUTPUT, SEEN_PREDICTION, WEEK50, WEEK51, Harness, check,  # noqa: E402
-                     check_says, draw_key, draws, history, read_bytes, run_case, seeded_record)
-from xvfb import wait_for  # noqa: E402
+from harness import (AS_ROOT, BOX, MAIN, OUTPUT, SEEN_PREDICTION, WEEK50, WEEK51, Harness, check,  # noqa: E402
+                     check_says, draw_key, draws, history, read_bytes, run_case, seeded_record, wait_for)
 
 # The faults in the middle of a save (save_faults.cpp), built with the suite.
 SAVE_FAULTS = os.environ.get('TEMPAROKA_SAVE_FAULTS', '')
@@ -78,6 +81,69 @@ def file_size_limit_gives_an_error_not_a_death(bindir):
         check(read_bytes(os.path.join(folder, 'temparoka.dat')) == seeded, 'the record file was changed')
         left = sorted(os.listdir(folder))
         check(left == ['temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
+
+
+def descriptors(pid):
+    """The program's open file descriptors and what each names."""
+    found = {}
+    for name in os.listdir(f'/proc/{pid}/fd'):
+        try:
+            found[int(name)] = os.readlink(f'/proc/{pid}/fd/{name}')
+        except OSError:
+            pass  # closed meanwhile
+    return found
+
+
+def no_descriptor_left_for_the_error_box(bindir):
+    with Harness(bindir) as h:
+        folder = h.program_folder(record=seeded_record(50))
+        record = os.path.join(folder, 'temparoka.dat')
+        program = h.start(folder)
+        main = h.window(MAIN, program)
+        usual = resource.prlimit(program.pid, resource.RLIMIT_NOFILE)
+        # Another copy's save holds the folder's lock: the reading's save
+        # waits for it with the folder open, and meanwhile the program's
+        # limit is lowered so that no descriptor is left, not even once the
+        # save has failed and closed the folder again.
+        lock = os.open(folder, os.O_RDONLY | os.O_DIRECTORY | os.O_CLOEXEC)
+        try:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            h.keys(main, 'Return')
+            held = wait_for(lambda: [fd for fd, name in descriptors(program.pid).items() if name == folder],
+                            'the save did not wait for the folder lock')[0]
+            taken = descriptors(program.pid)
+            lowest_free = next(n for n in itertools.count() if n not in taken)
+            resource.prlimit(program.pid, resource.RLIMIT_NOFILE, (min(held, lowest_free), usual[1]))
+        finally:
+            os.close(lock)
+        box = h.window(BOX, program)
+        h.painted(box)
+        text = h.copy(box, 'ctrl+c')
+        check_says(text, record)
+        check('too many' in text.lower(), f'the error box does not say why: {text!r}')
+        h.keys(box, 'Return')
+        h.gone(BOX, program)
+        # With descriptors to be had again, the next reading is saved.
+        resource.prlimit(program.pid, resource.RLIMIT_NOFILE, usual)
+        h.read(program, main)
+        check(history(read_bytes(record))[-1] == SEEN_PREDICTION, 'the reading after the limit was raised is not saved')
+
+
+def no_thread_to_be_had_is_said_before_the_end(bindir):
+    # Root may start threads beyond any limit: the program runs as nobody then.
+    with Harness(bindir, as_nobody=True) as h:
+        seeded = seeded_record(50)
+        folder = h.program_folder(record=seeded)
+        program = h.start(folder, prefix=('prlimit', '--nproc=1:1'))
+        box = h.window(BOX, program)
+        h.painted(box, dark=0.005)
+        h.keys(box, 'Return')
+        wait_for(lambda: program.poll() is not None, 'the program did not end after its box was closed')
+        check(program.returncode == 1, f'the program ended with status {program.returncode}')
+        with open(h.logs[-1], errors='replace') as log:
+            said = log.read()
+        check_says(said, 'Program tidak dapat dimulai', 'The program cannot start', 'limit on the number of processes')
+        check(read_bytes(os.path.join(folder, 'temparoka.dat')) == seeded, 'the record file was changed')
 
 
 def two_copies_in_one_folder_keep_both_readings(bindir):
@@ -217,6 +283,8 @@ CASES = {
     'SoundWithAnUnplayableSampleRate': sound_with_an_unplayable_sample_rate,
     'NamedPipesAreRefused': named_pipes_are_refused,
     'FileSizeLimitGivesAnErrorNotADeath': file_size_limit_gives_an_error_not_a_death,
+    'NoDescriptorLeftForTheErrorBox': no_descriptor_left_for_the_error_box,
+    'NoThreadToBeHadIsSaidBeforeTheEnd': no_thread_to_be_had_is_said_before_the_end,
     'TwoCopiesInOneFolderKeepBothReadings': two_copies_in_one_folder_keep_both_readings,
     'ReadOnlyProgramFolder': read_only_program_folder,
     'CommandLineOptionsAreIgnored': command_line_options_are_ignored,

@@ -156,8 +156,8 @@ class Harness:
 
     def env(self):
         env = {k: v for k, v in os.environ.items()
-               if k not in ('QT_QPA_PLATFORM', 'XDG_DATA_HOME', 'XDG_CONFIG_HOME', 'LD_PRELOAD',
-                            'FAKETIME', 'PULSE_SERVER')}
+               if k not in ('QT_QPA_PLATFORM', 'XDG_DATA_HOME', 'XDG_CONFIG_HOME', 'XDG_CACHE_HOME',
+                            'XDG_STATE_HOME', 'LD_PRELOAD', 'FAKETIME', 'PULSE_SERVER')}
         # No session bus either: with a display and none given, libdbus would
         # start one through X for the program, which outlives the test.
         env.update(DISPLAY=self.display, HOME=self.home, XDG_RUNTIME_DIR=self.runtime,
@@ -178,9 +178,13 @@ class Harness:
         """Starts the program in folder; preload names libraries loaded into
         it besides the fake clock, env what it finds in its environment
         besides the harness's own."""
-        command = list(prefix)
+        command = []
         if self.as_nobody:
             command += ['setpriv', f'--reuid={NOBODY}', f'--regid={NOBODY}', '--clear-groups']
+        # A limit given in the prefix is set by the program's user: a limit
+        # on processes set before setpriv would be checked when it changes
+        # the user, and fail whenever that user runs anything else.
+        command += prefix
         # The fake clock is preloaded into the program alone: setpriv would
         # otherwise make the clock's shared memory as root, out of the
         # program's reach. setpriv, prlimit and env all exec, so this pid is
@@ -306,6 +310,27 @@ class Harness:
         output = self.window(OUTPUT, program)
         self.keys(output, 'Escape')
         self.gone(OUTPUT, program)
+
+    def shares_of_light_and_dark(self, window):
+        """The shares of light and of dark pixels in the window, as the X
+        server holds it: a window its program has not painted shows what
+        lay beneath it."""
+        picture = subprocess.run(['import', '-window', window, '-depth', '8', 'rgb:-'], capture_output=True,
+                                 timeout=30, env=self.env()).stdout
+        pixels = [picture[i:i + 3] for i in range(0, len(picture) - 2, 3)]
+        if not pixels:
+            return 0.0, 0.0
+        return (sum(min(p) >= 200 for p in pixels) / len(pixels),
+                sum(max(p) <= 80 for p in pixels) / len(pixels))
+
+    def painted(self, window, dark=0.0):
+        """Waits until the window shows a light face (a dialog's, or a
+        plain box's) over more than half of it, with more than `dark` of
+        it dark (its text)."""
+        def shown():
+            light, darker = self.shares_of_light_and_dark(window)
+            return light > 0.5 and darker > dark
+        wait_for(shown, f'window {window} was not painted')
 
     def still_alive(self, *programs):
         for program in programs:

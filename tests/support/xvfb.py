@@ -51,8 +51,13 @@ def start(size='1024x768', log=subprocess.DEVNULL):
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
         # -noreset: a server whose last client leaves resets, and refuses
-        # connections meanwhile; our probes come and go.
-        ['Xvfb', '-displayfd', str(write_end), '-screen', '0', f'{size}x24', '-nolisten', 'tcp', '-noreset'],
+        # connections meanwhile; our probes come and go. -nolisten unix:
+        # clients reach the server through its abstract socket alone, so
+        # that it makes no /tmp/.X11-unix, which would outlive the run (and
+        # belong to the user who ran it); with -displayfd it takes no lock
+        # file in /tmp either.
+        ['Xvfb', '-displayfd', str(write_end), '-screen', '0', f'{size}x24', '-nolisten', 'tcp', '-nolisten', 'unix',
+         '-noreset'],
         pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log)
     os.close(write_end)
     registry.register(server.pid)
