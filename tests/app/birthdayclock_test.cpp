@@ -9,6 +9,7 @@
 #include "horoscope/wetonform.h"
 #include "record/record.h"
 #include "support/fakes.h"
+#include "support/recordfiles.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -26,21 +27,6 @@ using namespace temparoka;
 using namespace temparoka::test;
 
 namespace {
-
-QByteArray bytesOf(const Record& record)
-{
-    const auto bytes = serialise(record);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
-template <typename T>
-T* control(const TForm1& form, const char* name)
-{
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no control " << name;
-    return found;
-}
 
 class BirthdayClock : public ::testing::Test, public MainWindowFixture {};
 

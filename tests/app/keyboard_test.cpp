@@ -46,15 +46,6 @@ protected:
         return form;
     }
 
-    template <typename T>
-    static T* control(const TForm1& form, const std::string& name)
-    {
-        T* found = form.findChild<T*>(QString::fromStdString(name));
-        if (!found)
-            ADD_FAILURE() << "no control " << name;
-        return found;
-    }
-
     // The window's own control holding the focus, not the line editor
     // inside a field.
     static std::string focused(const TForm1& form)

@@ -26,21 +26,6 @@ using namespace temparoka::test;
 
 namespace {
 
-QByteArray bytesOf(const Record& record)
-{
-    const auto bytes = serialise(record);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-}
-
-template <typename T>
-T* control(const TForm1& form, const char* name)
-{
-    T* found = form.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        ADD_FAILURE() << "no control " << name;
-    return found;
-}
-
 class MainWindow : public ::testing::Test, public MainWindowFixture {};
 
 TEST_F(MainWindow, StartsInEntryModeWithTheInitialBirthDataWhenThereIsNoFile)

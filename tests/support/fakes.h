@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace temparoka::test {
@@ -129,6 +130,16 @@ private:
 // A user who is not the one running the tests (nobody, or the id below it
 // when the suite runs as nobody): only root may give a file to them.
 uid_t anotherUser();
+
+// A window's control by its object name; a missing one fails the test.
+template <typename T>
+T* control(const QObject& window, const std::string& name)
+{
+    T* found = window.findChild<T*>(QString::fromStdString(name));
+    if (!found)
+        ADD_FAILURE() << "no control " << name;
+    return found;
+}
 
 // Processes pending events, so that posted events and timers run.
 void processEvents();

@@ -36,6 +36,13 @@ inline void writeBytes(const std::string& path, const QByteArray& bytes)
     raw.write(bytes);
 }
 
+// A record's 452 bytes, as a file holds them.
+inline QByteArray bytesOf(const Record& record)
+{
+    const auto bytes = serialise(record);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+}
+
 inline std::string saveError(RecordFile& file, const Record& record)
 {
     try {
