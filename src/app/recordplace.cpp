@@ -91,10 +91,14 @@ Location dataFolderFrom(const char* xdgDataHome, const char* home, const char* a
     return withSlash(folder) + ".local/share/temparoka/";
 }
 
+bool rootsOwn(const char* path)
+{
+    return path && path[0] == '/' && ownerOfNearest(path) == 0u;
+}
+
 Location dataFolderOf(uid_t user, const char* xdgDataHome, const char* home, const char* accountHome)
 {
     if (user == 0) {
-        const auto rootsOwn = [](const char* path) { return path && path[0] == '/' && ownerOfNearest(path) == 0u; };
         if (!rootsOwn(xdgDataHome))
             xdgDataHome = nullptr;
         if (!rootsOwn(home))

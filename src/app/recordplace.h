@@ -26,6 +26,10 @@ using Location = FileResult<std::string>;
 // bytes stay as the environment gives them. An empty, relative or root home
 // gives no folder: a record under "/" would be written into the system.
 Location dataFolderFrom(const char* xdgDataHome, const char* home, const char* accountHome);
+// Whether path is a full path that leads to a folder of the administrator's
+// own (or, where it does not exist yet, would be made in one): what root
+// takes from an environment that may be another user's.
+bool rootsOwn(const char* path);
 // The same for the given user: the administrator takes only folders of its
 // own from the environment (one run with another user's HOME kept, as
 // "sudo -E" does, would otherwise leave folders of root's in that user's
