@@ -6,6 +6,10 @@
 // file only once the new one is completely written, so a failed save leaves
 // the previous file as it was and no reading is lost. A record that its
 // owner made read-only is left as it is: the save fails and says so.
+// The record's folder is reached step by step, every folder on the way
+// judged (folderwalk.h), at every load and save; the folder found first is
+// kept open for the session, and a save into another folder that has
+// taken its place at that path is refused.
 
 #include "app/recordplace.h"
 #include "common/nativefile.h"
@@ -14,6 +18,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -50,15 +55,29 @@ public:
     // folder's lock; tests let another copy save there, as a copy that got
     // the lock first would.
     void setBeforeLock(std::function<void()> hook) { m_beforeLock = std::move(hook); }
-    // How long a save waits for another copy's save in the same folder.
+    // How long a save waits for another copy's save in the same folder,
+    // and how it passes the time between two looks (the window keeps
+    // painting meanwhile).
     void setLockPatience(std::chrono::milliseconds patience) { m_lockPatience = patience; }
+    void setLockWait(FolderLock::Wait wait) { m_lockWait = std::move(wait); }
 
 private:
+    // The record's folder, walked again; the first one found is kept, and
+    // a folder of another identity at that path later is refused.
+    FileResult<FoundFile> found(bool makeFolders);
+
     Location m_place;
+    // Kept open for the session: the folder's number then cannot be given
+    // to another folder while we compare by it.
+    std::shared_ptr<const OpenFolder> m_folder;
     std::optional<Record> m_base;
     std::function<void()> m_beforeReplace;
     std::function<void()> m_beforeLock;
     std::chrono::milliseconds m_lockPatience = kLockPatience;
+    FolderLock::Wait m_lockWait;
 };
+
+// The lock file that saves of the record take in its folder.
+inline constexpr char kRecordLockName[] = ".temparoka.lock";
 
 }  // namespace temparoka

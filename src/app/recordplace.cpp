@@ -1,11 +1,11 @@
 #include "app/recordplace.h"
 
+#include "common/folderwalk.h"
+
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
-#include <optional>
 
-#include <grp.h>
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,62 +14,22 @@ namespace temparoka {
 
 namespace {
 
-// Whether a group other than the reader's own private one (the group named
-// after the reader, with no other members, that Debian gives every user) or
-// other users may write in a folder.
-bool othersMayWrite(const struct stat& info)
-{
-    if (info.st_mode & S_IWOTH)
-        return true;
-    if (!(info.st_mode & S_IWGRP))
-        return false;
-    const group* own = ::getgrgid(info.st_gid);
-    const passwd* reader = ::getpwuid(::geteuid());
-    return !(own && reader && info.st_gid == reader->pw_gid && std::strcmp(own->gr_name, reader->pw_name) == 0 &&
-             (!own->gr_mem || !own->gr_mem[0]));
-}
-
-// The owner of path, or of the nearest folder above it that exists: whose
-// place a folder made there would be in.
-std::optional<uid_t> ownerOfNearest(std::string path)
-{
-    while (!path.empty()) {
-        struct stat info {};
-        if (::stat(path.c_str(), &info) == 0)
-            return info.st_uid;
-        if (errno != ENOENT && errno != ENOTDIR)
-            return std::nullopt;
-        while (!path.empty() && path.back() == '/')
-            path.pop_back();
-        path = folderOf(path);
-        if (path == "./")
-            return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-// The data folder, when it is the reader's alone (or not made yet, in a
-// folder that is not open to others).
+// The data folder, when it is the reader's alone, or is not made yet and
+// every folder on the way to it is one that nobody else can change.
 Location checkedDataFolder(const Location& folder)
 {
     if (!folder.ok())
         return folder;
     const std::string& path = folder.value();
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) {
-        if (info.st_uid != ::geteuid())
-            return Failure{"the data folder " + path + " belongs to another user"};
-        if (othersMayWrite(info))
-            return Failure{"others may write in the data folder " + path};
-        return folder;
-    }
-    const std::string above = folderOf(path.substr(0, path.size() - 1));
-    if (::stat(above.c_str(), &info) == 0) {
-        if (info.st_uid != ::geteuid() && info.st_uid != 0)
-            return Failure{"the folder " + above + " belongs to another user"};
-        if (othersMayWrite(info))
-            return Failure{"others may write in the folder " + above};
-    }
+    const FileResult<OpenFolder> found = openFolder(path, Trust::OwnFolders);
+    // Not made yet, or not to be looked into now: every save walks to it
+    // again, judging each folder, and says why when it cannot.
+    if (!found.ok())
+        return found.error() == ENOENT || found.error() == EACCES ? folder : Location(found.failure());
+    if (found.value().owner != ::geteuid())
+        return Failure{"the data folder " + path + " belongs to another user"};
+    if (othersMayWrite(found.value().group, found.value().mode))
+        return Failure{"others may write in the data folder " + path};
     return folder;
 }
 
@@ -93,7 +53,15 @@ Location dataFolderFrom(const char* xdgDataHome, const char* home, const char* a
 
 bool rootsOwn(const char* path)
 {
-    return path && path[0] == '/' && ownerOfNearest(path) == 0u;
+    if (!path || path[0] != '/')
+        return false;
+    // Walked as root walks its own folders: any folder on the way that is
+    // not root's, or that others may change, ends it.
+    const uid_t reader = ::geteuid();
+    if (reader != 0)
+        return false;
+    const FileResult<OpenFolder> found = openFolder(path, Trust::OwnFolders);
+    return found.ok() ? found.value().owner == 0 : found.error() == ENOENT;
 }
 
 Location dataFolderOf(uid_t user, const char* xdgDataHome, const char* home, const char* accountHome)
@@ -125,18 +93,19 @@ Location recordPlace(const std::string& programFolder, const Location& dataFolde
     };
     if (programFolder.starts_with("/usr/"))
         return inDataFolder();
-    struct stat folder {};
-    if (::stat(programFolder.c_str(), &folder) != 0 || (folder.st_uid != ::geteuid() && folder.st_uid != 0) ||
-        othersMayWrite(folder))
+    const FileResult<OpenFolder> folder = openFolder(programFolder, Trust::OwnFolders);
+    if (!folder.ok() || (folder.value().owner != ::geteuid() && folder.value().owner != 0) ||
+        othersMayWrite(folder.value().group, folder.value().mode))
         return inDataFolder();
     // What already stands beside the program is the record when it is the
     // reader's, even when it turns out unreadable: the reader is told,
     // rather than sent off to a second record elsewhere. Another user's
     // record (the administrator's, in a shared folder) is theirs.
+    const int fd = folder.value().fd.get();
     struct stat there {};
-    if (::lstat(beside.c_str(), &there) == 0)
+    if (::fstatat(fd, kRecordFileName, &there, AT_SYMLINK_NOFOLLOW) == 0)
         return there.st_uid == ::geteuid() ? Location(beside) : inDataFolder();
-    if (errno != ENOENT || folderWritable(programFolder))
+    if (errno != ENOENT || ::faccessat(fd, ".", W_OK | X_OK, AT_EACCESS) == 0)
         return beside;
     return inDataFolder();
 }

@@ -42,6 +42,15 @@ bool isPermissionProblem(int error)
     return error == EACCES || error == EPERM || error == EROFS;
 }
 
+// Whether a file that is there may take what we save: only our own, unless
+// we are the administrator, who keeps its owner. Another user's file that
+// turned up under the name (a shared folder lets anyone make one) would
+// otherwise be written into, and its owner would read what we saved.
+bool oursToWrite(const struct stat& info)
+{
+    return ::geteuid() == 0 || info.st_uid == ::geteuid();
+}
+
 // Writes the file itself, for when it cannot be replaced: every byte is
 // read back and compared before the file is synced, since the old contents
 // are gone once the first byte lands.
@@ -55,6 +64,8 @@ FileResult<> writeInPlace(int folder, const std::string& name, std::span<const s
         return systemFailure(errno);
     if (!S_ISREG(info.st_mode))
         return Failure{notRegular(info.st_mode)};
+    if (!oursToWrite(info))
+        return Failure{"it belongs to another user"};
     if (FileResult<> written = writeAll(file.get(), bytes, 0); !written.ok())
         return written;
     if (::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0)
@@ -116,48 +127,23 @@ bool takeOwner(int file, const struct stat& old)
 
 }  // namespace
 
-FileResult<SaveTarget> resolveSaveTarget(const std::string& path)
+FileResult<SaveTarget> resolveSaveTarget(const std::string& path, Trust trust)
 {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0) {
-        if (errno != ENOENT)
-            return systemFailure(errno);
-        return SaveTarget{path, false};
-    }
-    if (S_ISREG(info.st_mode))
-        return SaveTarget{path, true};
-    if (!S_ISLNK(info.st_mode))
-        return Failure{notRegular(info.st_mode)};
-    // Another user who can write in the folder could point a link of theirs
-    // at a file of the reader's: as the kernel does in shared folders, only
-    // our own links and the administrator's are followed.
-    if (info.st_uid != ::geteuid() && info.st_uid != 0)
-        return Failure{"it is a link that another user made"};
-    // A link is written through to the file it leads to, which is replaced
-    // as a whole; the link itself stays, so a record kept in a synced folder
-    // stays there.
-    const std::unique_ptr<char, decltype(&std::free)> resolved(::realpath(path.c_str(), nullptr), &std::free);
-    if (!resolved)
-        return errno == ENOENT ? Failure{"it is a link that leads nowhere"} : systemFailure(errno);
-    if (::stat(resolved.get(), &info) != 0)
-        return systemFailure(errno);
-    if (!S_ISREG(info.st_mode))
-        return Failure{"it is a link to " + kindOf(info.st_mode) + ", not to a regular file"};
-    return SaveTarget{resolved.get(), true};
+    return findFile(path, trust);
 }
 
-FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes, NewFileAccess access,
+FileResult<> replaceFile(const SaveTarget& target, std::span<const std::uint8_t> bytes, NewFileAccess access,
                          const std::function<void()>& beforeReplace)
 {
-    const std::string name = nameOf(target);
-    FileDescriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!folder.isOpen())
-        return systemFailure(errno);
+    const std::string& name = target.name;
+    const FileDescriptor& folder = target.folder.fd;
 
     struct stat old {};
     const bool exists = ::fstatat(folder.get(), name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(old.st_mode))
         return Failure{notRegular(old.st_mode)};
+    if (exists && !oursToWrite(old))
+        return Failure{"it belongs to another user"};
     if (exists && readOnlyForUs(folder.get(), name, old))
         return Failure{"it is read-only"};
     // Whatever file a save cut short was for, it is cleared by the next
@@ -231,18 +217,50 @@ FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> byt
     const FileResult<SaveTarget> target = resolveSaveTarget(path);
     if (!target.ok())
         return target.failure();
-    return replaceFile(target.value().path, bytes, access);
+    return replaceFile(target.value(), bytes, access);
 }
 
-FolderLock::FolderLock(const std::string& folder, std::chrono::milliseconds patience)
-    : m_folder(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+FolderLock::FolderLock(int folder, const std::string& lockName, const std::string& savedName,
+                       std::chrono::milliseconds patience, const Wait& wait)
 {
-    // A folder we cannot open is one no other copy can lock either.
-    if (!m_folder.isOpen())
+    const auto fail = [this](const Failure& failure) {
+        m_problem = failure.problem;
+        m_error = failure.error;
+    };
+    constexpr int kOpen = O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
+    m_lock = FileDescriptor(::openat(folder, lockName.c_str(), kOpen | O_CREAT, 0600));
+    if (!m_lock.isOpen() && isPermissionProblem(errno)) {
+        // A folder that takes no new file: no copy can replace a file in
+        // it either, only write one in place, and so the file is locked.
+        const int refused = errno;
+        m_lock = FileDescriptor(::openat(folder, lockName.c_str(), kOpen));
+        if (!m_lock.isOpen())
+            m_lock = FileDescriptor(::openat(folder, savedName.c_str(), kOpen));
+        if (!m_lock.isOpen()) {
+            fail(systemFailure(errno == ENOENT ? refused : errno));
+            return;
+        }
+    }
+    if (!m_lock.isOpen()) {
+        fail(systemFailure(errno));
         return;
+    }
+    struct stat info {};
+    if (::fstat(m_lock.get(), &info) != 0) {
+        fail(systemFailure(errno));
+        return;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        fail(Failure{"its lock file " + lockName + " is not a regular file"});
+        return;
+    }
+    if (!oursToWrite(info)) {
+        fail(Failure{"its lock file " + lockName + " belongs to another user"});
+        return;
+    }
     constexpr std::chrono::milliseconds step{20};
     for (auto waited = std::chrono::milliseconds(0);; waited += step) {
-        if (::flock(m_folder.get(), LOCK_EX | LOCK_NB) == 0) {
+        if (::flock(m_lock.get(), LOCK_EX | LOCK_NB) == 0) {
             m_locked = true;
             return;
         }
@@ -250,7 +268,10 @@ FolderLock::FolderLock(const std::string& folder, std::chrono::milliseconds pati
             return;  // a file system without locks
         if (waited >= patience)
             break;
-        std::this_thread::sleep_for(step);
+        if (wait)
+            wait(step);
+        else
+            std::this_thread::sleep_for(step);
     }
     m_problem = "another copy of the program is saving there and has not finished";
 }
@@ -258,7 +279,7 @@ FolderLock::FolderLock(const std::string& folder, std::chrono::milliseconds pati
 FolderLock::~FolderLock()
 {
     if (m_locked)
-        ::flock(m_folder.get(), LOCK_UN);
+        ::flock(m_lock.get(), LOCK_UN);
 }
 
 }  // namespace temparoka

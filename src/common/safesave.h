@@ -8,6 +8,7 @@
 // written at all. Each operation says how it went in a FileResult. This is
 // the only code of the program that opens a file for writing.
 
+#include "common/folderwalk.h"
 #include "common/nativefile.h"
 
 #include <chrono>
@@ -20,13 +21,12 @@ namespace temparoka {
 
 // Where a save to path must write: path itself, or, when path is a symbolic
 // link of ours (or of the administrator's), the regular file that it leads
-// to (the link stays). A failure when path names anything else, or a link
-// that another user put there.
-struct SaveTarget {
-    std::string path;
-    bool exists = false;
-};
-FileResult<SaveTarget> resolveSaveTarget(const std::string& path);
+// to, through links of ours alone (the links stay). Its folder is open, so
+// that the save happens in the folder that was looked at. A failure when
+// path names anything else, or a link that another user put anywhere in
+// the chain.
+using SaveTarget = FoundFile;
+FileResult<SaveTarget> resolveSaveTarget(const std::string& path, Trust trust = Trust::AnyFolder);
 
 // Who may read a file that a save creates (an existing file keeps its own
 // mode, owner and group): Private for personal data such as the record
@@ -34,7 +34,7 @@ FileResult<SaveTarget> resolveSaveTarget(const std::string& path);
 // the process's umask).
 enum class NewFileAccess { Private, Document };
 
-// Replaces the file at target (a path that resolveSaveTarget gave) with
+// Replaces the file at target (as resolveSaveTarget gave it) with
 // bytes: written to a new file of ours alone in the same folder, synced,
 // given the old file's (or the new file's) permissions and renamed over the
 // old one, so that the old file stays whole until the new one is complete.
@@ -42,11 +42,13 @@ enum class NewFileAccess { Private, Document };
 // where the file has other names (hard links) that must see the new bytes
 // too, or where a new file could not keep the old one's owner, the bytes
 // are written in place, read back and synced instead. A file whose
-// permissions forbid writing it is refused. New files that earlier saves of
+// permissions forbid writing it is refused, and so is another user's file
+// unless we are the administrator: what the reader keeps is never written
+// into a file that someone else can read. New files that earlier saves of
 // ours, cut short on this machine, left behind are removed on the way.
 // beforeReplace runs once the new file is complete, before it replaces the
 // old one.
-FileResult<> replaceFile(const std::string& target, std::span<const std::uint8_t> bytes, NewFileAccess access,
+FileResult<> replaceFile(const SaveTarget& target, std::span<const std::uint8_t> bytes, NewFileAccess access,
                          const std::function<void()>& beforeReplace = {});
 
 // The whole save of a file the reader named, for files that need no merge
@@ -58,25 +60,37 @@ FileResult<> saveFile(const std::string& path, std::span<const std::uint8_t> byt
 // stopped in the middle of its save does not freeze this one for good.
 inline constexpr std::chrono::milliseconds kLockPatience{5000};
 
-// Holds an exclusive lock on a folder while it lives, so that two copies of
-// the program do not read, merge and replace a file in it at the same time.
-// A lock that cannot be had within the patience given is a failure: going
-// on without it could let the other copy's save overwrite ours. Only a file
-// system that has no locks at all is saved to without one.
+// Holds an exclusive lock on a file of our own in a folder (lockName in it)
+// while it lives,
+// so that two copies of the program do not read, merge and replace a file
+// in it at the same time. The lock file (name, made readable by us alone,
+// never through a link) stays in the folder: removing it would let a copy
+// lock a file that another has just taken away. Nobody else can open it,
+// so nobody else can hold the lock. In a folder that takes no new file,
+// where a save can only write its file (savedName) in place, that file
+// itself is locked. A lock that cannot be had within the patience given is a
+// failure, as is a lock file that cannot be made or opened: going on
+// without the lock could let the other copy's save overwrite ours. Only a
+// file system that has no locks at all is saved to without one. wait
+// passes the time between two tries (a window keeps painting meanwhile).
 class FolderLock {
 public:
-    explicit FolderLock(const std::string& folder, std::chrono::milliseconds patience = kLockPatience);
+    using Wait = std::function<void(std::chrono::milliseconds)>;
+    FolderLock(int folder, const std::string& lockName, const std::string& savedName,
+               std::chrono::milliseconds patience = kLockPatience, const Wait& wait = {});
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
     // Empty when the save may go on; otherwise why not.
     const std::string& problem() const { return m_problem; }
+    int error() const { return m_error; }
 
 private:
-    FileDescriptor m_folder;
+    FileDescriptor m_lock;
     bool m_locked = false;
     std::string m_problem;
+    int m_error = 0;
 };
 
 }  // namespace temparoka

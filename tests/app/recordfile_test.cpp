@@ -49,7 +49,7 @@ TEST(RecordFile, MissingOrShortFilesAreNoRecordAndASaveReplacesThemWhole)
     record.children = 2;
     file.save(record);
     umask(mask);
-    EXPECT_EQ(modes, std::vector<mode_t>{0600});
+    EXPECT_EQ(modes, (std::vector<mode_t>{0600, 0600}));  // the lock file and the new record
     struct stat made {};
     ASSERT_EQ(stat(file.path().c_str(), &made), 0);
     EXPECT_EQ(made.st_mode & 07777, 0600u);
@@ -71,7 +71,8 @@ TEST(RecordFile, ASaveThatCannotWriteEverythingLeavesTheOldFileWhole)
     }
     EXPECT_EQ(message, recordNotSaved(file.path(), "berkas terlalu besar|the file is too large"));
     EXPECT_EQ(fileBytes(file.path()), before);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});  // no leftovers
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList({".temparoka.lock", "temparoka.dat"}));  // no leftovers
 }
 
 TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
@@ -126,7 +127,8 @@ TEST(RecordFile, ASaveCutOffBeforeTheReplaceLeavesTheOldFileWhole)
     file.save(later);
     EXPECT_EQ(file.load().value(), later);
     QStringList expected = geteuid() == 0 ? kept : kept.mid(0, 3);
-    expected << "temparoka.dat";
+    expected << "temparoka.dat"
+             << ".temparoka.lock";
     expected.sort();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
@@ -160,7 +162,12 @@ TEST(RecordFile, ALinkToARecordIsWrittenThroughAndStaysALink)
     file.save(recordWithBirthday(31000));
     EXPECT_TRUE(QFileInfo(QFile::decodeName(link.c_str())).isSymLink());
     EXPECT_EQ(RecordFile(native(target)).load().value(), recordWithBirthday(31000));
-    EXPECT_EQ(QDir(folder.filePath("synced")).entryList(QDir::Files | QDir::Hidden), QStringList{"temparoka.dat"});
+    // The lock is taken where the link is (the one in the synced folder is
+    // the first save's, made there directly), and nothing is left behind.
+    EXPECT_EQ(QDir(folder.filePath("synced")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({".temparoka.lock", "temparoka.dat"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList({".temparoka.lock", "temparoka.dat"}));
 }
 
 TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
@@ -231,7 +238,7 @@ TEST(RecordFile, EachKindOfFileAndFolderIsReplacedWrittenInPlaceOrLeftAlone)
         EXPECT_EQ(message, *c.problem ? recordNotSaved(file.path(), c.problem) : "no error");
         struct stat after {};
         ASSERT_EQ(stat(file.path().c_str(), &after) == 0, existed);
-        EXPECT_EQ(QDir(folder.path()).entryList({"*temparoka*"}, QDir::Files | QDir::Hidden),
+        EXPECT_EQ(QDir(folder.path()).entryList({"temparoka*"}, QDir::Files | QDir::Hidden),
                   existed ? QStringList{"temparoka.dat"} : QStringList{});
         if (!existed)
             continue;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -129,7 +131,10 @@ TEST(RecordFile, OnlyFoldersAndRecordsOfTheReadersOwnAreUsed)
          "the program's folder cannot keep it, and the data folder @temparoka/ belongs to another user"},
         {"a data folder others may write", 0, 0, 0777, Beside::Nothing, 0700, 0, 0777,
          "the program's folder cannot keep it, and others may write in the data folder @temparoka/"},
-        {"a data folder to be made in a shared folder", 0, 0, 0777, Beside::Nothing, 01777, 0, 0,
+        // Nobody can move away what the reader makes there: every save
+        // walks to it again and takes only the reader's own.
+        {"a data folder to be made in a shared folder", 0, 0, 0777, Beside::Nothing, 01777, 0, 0, "data"},
+        {"a data folder to be made in a folder anyone may write", 0, 0, 0777, Beside::Nothing, 0777, 0, 0,
          "the program's folder cannot keep it, and others may write in the folder @"},
     };
     // clang-format on
@@ -161,6 +166,86 @@ TEST(RecordFile, OnlyFoldersAndRecordsOfTheReadersOwnAreUsed)
         else
             EXPECT_EQ(place.problem(), expected.replace(expected.find('@'), 1, dataHome));
         setUp(programFolder, 0, 0, 0700);  // for QTemporaryDir to clear it
+    }
+}
+
+// What others do after the program has found the record's place: every
+// save walks to the folder again, judging each folder on the way as the
+// kernel sees it, and takes only the folder it found first.
+TEST(RecordFile, EverySaveWalksToItsFolderAgainAndTakesNoneButTheOneFound)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can act as other users";
+    const uid_t other = anotherUser();
+    struct Case {
+        const char* what;
+        std::string below;  // the record's folder, under the test's folder
+        std::function<void(const std::string&top)> before, after;  // before the first look, and after it
+        const char* problem;  // "" where the save goes through
+    };
+    const auto made = [](const std::string& path, uid_t owner, mode_t mode) {
+        ASSERT_EQ(mkdir(path.c_str(), mode), 0) << path;
+        ASSERT_EQ(chown(path.c_str(), owner, owner), 0);
+        ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    };
+    const auto linked = [](const std::string& target, const std::string& path, uid_t owner) {
+        ASSERT_EQ(symlink(target.c_str(), path.c_str()), 0);
+        ASSERT_EQ(lchown(path.c_str(), owner, owner), 0);
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"made in a shared folder", "shared/data/", [&](auto& t) { made(t + "shared", 0, 01777); }, {}, ""},
+        {"another user makes it first, after the start", "shared/data/",
+         [&](auto& t) { made(t + "shared", 0, 01777); },
+         [&](auto& t) { made(t + "shared/data", other, 0777); },
+         "the folder @shared/data/ belongs to another user"},
+        {"another user's link at its name, after the start", "shared/data/",
+         [&](auto& t) { made(t + "shared", 0, 01777); made(t + "theirs", other, 0777); },
+         [&](auto& t) { linked(t + "theirs", t + "shared/data", other); },
+         "@shared/data is a link that another user made"},
+        {"our link to a folder of another user's", "local/data/",
+         [&](auto& t) { made(t + "theirs", other, 0755); linked(t + "theirs", t + "local", geteuid()); },
+         [&](auto& t) { made(t + "theirs/data", other, 0755); },
+         "the folder @theirs/ belongs to another user"},
+        {"up out of a folder that is not there", "shared/missing/../../data/",
+         [&](auto& t) { made(t + "shared", 0, 01777); }, {},
+         "its path goes up out of @shared/missing/, which does not exist"},
+        {"a folder on the way that others may write", "open/data/",
+         [&](auto& t) { made(t + "open", 0, 0700); made(t + "open/data", 0, 0700); },
+         [&](auto& t) { ASSERT_EQ(chmod((t + "open").c_str(), 0777), 0); },
+         "others may write in the folder @open/"},
+        {"moved away, another in its place", "data/",
+         [&](auto& t) { made(t + "data", 0, 0700); },
+         [&](auto& t) { ASSERT_EQ(rename((t + "data").c_str(), (t + "moved").c_str()), 0); made(t + "data", 0, 0700); },
+         "the folder @data/ was replaced after the program started"},
+        {"removed by the reader, made again", "data/",
+         [&](auto& t) { made(t + "data", 0, 0700); },
+         [&](auto& t) { ASSERT_EQ(rmdir((t + "data").c_str()), 0); }, ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir folder;
+        const std::string top = native(folder.path()) + '/';
+        if (c.before)
+            c.before(top);
+        RecordFile file(top + c.below + "temparoka.dat");
+        const LoadedRecord loaded = file.load();  // the first look, as at start
+        EXPECT_FALSE(loaded.ok() && loaded.value());
+        if (c.after)
+            c.after(top);
+        std::string expected = c.problem;
+        if (const std::size_t at = expected.find('@'); at != std::string::npos)
+            expected.replace(at, 1, top);
+        const std::string message = saveError(file, recordWithBirthday(30000));
+        if (expected.empty()) {
+            EXPECT_EQ(message, "no error");
+        } else {
+            EXPECT_NE(message.find(expected), std::string::npos) << message;
+        }
+        // Nothing of the reader's went into another user's folder.
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(top + "theirs/data/temparoka.dat")));
+        EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(top + "shared/data/temparoka.dat")) && !expected.empty());
     }
 }
 

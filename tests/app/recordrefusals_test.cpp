@@ -94,11 +94,11 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
          "itu folder, bukan berkas biasa|it is a folder, not a regular file"},
         {Planted::Socket, "itu soket, bukan berkas biasa|it is a socket, not a regular file",
          "itu soket, bukan berkas biasa|it is a socket, not a regular file"},
-        {Planted::LinkToPipe, "itu pipa bernama, bukan berkas biasa|it is a named pipe, not a regular file",
+        {Planted::LinkToPipe, "itu tautan ke pipa bernama, bukan ke berkas biasa|it is a link to a named pipe, not to a regular file",
          "itu tautan ke pipa bernama, bukan ke berkas biasa|it is a link to a named pipe, not to a regular file"},
-        {Planted::LinkToFolder, "itu folder, bukan berkas biasa|it is a folder, not a regular file",
+        {Planted::LinkToFolder, "itu tautan ke folder, bukan ke berkas biasa|it is a link to a folder, not to a regular file",
          "itu tautan ke folder, bukan ke berkas biasa|it is a link to a folder, not to a regular file"},
-        {Planted::LinkToDevice, "itu perangkat, bukan berkas biasa|it is a device, not a regular file",
+        {Planted::LinkToDevice, "itu tautan ke perangkat, bukan ke berkas biasa|it is a link to a device, not to a regular file",
          "itu tautan ke perangkat, bukan ke berkas biasa|it is a link to a device, not to a regular file"},
         {Planted::DanglingLink, "", "itu tautan yang tidak mengarah ke mana pun|it is a link that leads nowhere"},
         {Planted::LinkOfAnotherUser, "", "itu tautan buatan pengguna lain|it is a link that another user made"},
@@ -203,12 +203,13 @@ TEST(SaveTemporary, ASignalThatEndsTheProgramMidSaveTakesTheNewFileAway)
         if (child == 0) {
             if (c.ignored)
                 std::signal(c.signal, SIG_IGN);
-            const FileResult<> saved = replaceFile(path, bytes, NewFileAccess::Document, [&] {
-                // Its new file is there, complete, when the signal comes.
-                if (QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size() != 2)
-                    _exit(3);
-                raise(c.signal);
-            });
+            const FileResult<> saved =
+                replaceFile(resolveSaveTarget(path).value(), bytes, NewFileAccess::Document, [&] {
+                    // Its new file is there, complete, when the signal comes.
+                    if (QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size() != 2)
+                        _exit(3);
+                    raise(c.signal);
+                });
             _exit(saved.ok() ? 0 : 4);
         }
         int status = 0;
