@@ -21,21 +21,5 @@ endif()
 
 # Two builds of the same sources give the same bytes: CPack gives every file
 # and archive member the time in SOURCE_DATE_EPOCH and leaves the time out of
-# the gzip headers. Unless the caller chose a time, it is the time of the
-# last commit, or, in sources without their history, of the changelog's
-# newest entry. Git is told to read the history even when the sources
-# belong to another user, as when a user builds a checkout made by root.
-if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
-    execute_process(
-        COMMAND git -c safe.directory=${CPACK_TEMPAROKA_SOURCE_DIR} -C ${CPACK_TEMPAROKA_SOURCE_DIR}
-                log -1 --format=%ct
-        RESULT_VARIABLE failed OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    if(failed OR NOT epoch MATCHES "^[0-9]+$")
-        file(STRINGS ${CPACK_TEMPAROKA_SOURCE_DIR}/packaging/changelog signatures REGEX "^ -- .*>  ")
-        list(GET signatures 0 newest)
-        string(REGEX REPLACE "^ -- .*>  " "" newest "${newest}")
-        execute_process(COMMAND date -d "${newest}" +%s
-            OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    endif()
-    set(ENV{SOURCE_DATE_EPOCH} ${epoch})
-endif()
+# the gzip headers. Which time that is, build-date.cmake decides.
+include(${CPACK_TEMPAROKA_SOURCE_DIR}/packaging/build-date.cmake)

@@ -8,9 +8,9 @@
 # hold, from a copy of the sources (files as new as a fresh clone's) in a
 # temporary folder, configured like the first, with its build folder where
 # the first one's lies from its sources (build/ inside them, usually), as in
-# a second clone. The first packs with the time cpack-config.cmake takes
-# from the history, the second with the last commit's time given outright,
-# as a copy without history needs.
+# a second clone. The first packs with the time build-date.cmake takes
+# (from the history, or the changelog), the second, whose copy has no
+# history, with that time given outright.
 #
 # Usage: reproducible.sh <build folder> <source folder>
 set -euo pipefail
@@ -33,13 +33,14 @@ while [[ "$BUILD/" != "${common%/}/"* ]]; do common=$(dirname "$common"); done
 copy="$WORK/tree${SOURCE#"${common%/}"}"
 second="$WORK/tree${BUILD#"${common%/}"}"
 mkdir -p "$copy"
-git=(git -c safe.directory="$SOURCE" -C "$SOURCE")
+# Git reads the list of files only in sources it takes for the runner's
+# own, and starts no program to watch them.
+epoch=$(env -u SOURCE_DATE_EPOCH cmake -DCPACK_TEMPAROKA_SOURCE_DIR="$SOURCE" -P "$SOURCE/packaging/build-date.cmake")
+git=(git -c core.fsmonitor=false -C "$SOURCE")
 if "${git[@]}" rev-parse 2>/dev/null; then
-    epoch=(SOURCE_DATE_EPOCH="$("${git[@]}" log -1 --format=%ct)")
     "${git[@]}" ls-files -z --cached --others --exclude-standard \
         | tar -C "$SOURCE" --null -T - --ignore-failed-read -cf - | tar -C "$copy" -xmf -
 else
-    epoch=()
     tar -C "$SOURCE" --exclude=./build --exclude='./build-*' --exclude="./${BUILD#"$SOURCE"/}" -cf - . \
         | tar -C "$copy" -xmf -
 fi
@@ -57,7 +58,7 @@ pack() {  # <build> <output folder> [environment]
         || { cat "$2.log"; fail "cpack failed in $1"; }
 }
 pack "$BUILD" "$WORK/first" -u SOURCE_DATE_EPOCH
-pack "$second" "$WORK/second" "${epoch[@]}"
+pack "$second" "$WORK/second" SOURCE_DATE_EPOCH="$epoch"
 
 # Which member differs, when the packages do: listings with owners, modes
 # and times, then each file's bytes.
