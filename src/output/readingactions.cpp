@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "output/pages.h"
+#include "output/printdialog.h"
 #include "output/readingdocument.h"
 #include "output/savedialog.h"
 
@@ -9,15 +10,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QPrintDialog>
 #include <QPrinter>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTextEdit>
 
@@ -27,54 +24,6 @@
 namespace temparoka {
 
 namespace {
-
-// Qt's print dialog opens the file named for printing to a file, to see
-// whether it may be written, before it closes; on a named pipe that open
-// waits for a reader for ever, and on a link that leads nowhere it makes
-// the file and then removes the link. So while the name names anything but
-// a regular file or nothing at all, its OK button waits.
-class PrintFileGuard : public QObject {
-public:
-    explicit PrintFileGuard(QPrintDialog* dialog)
-        : QObject(dialog), m_name(dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
-    {
-        auto* buttons = dialog->findChild<QDialogButtonBox*>();
-        m_ok = buttons ? buttons->button(QDialogButtonBox::Ok) : nullptr;
-        if (!m_name || !m_ok)
-            return;
-        connect(m_name, &QLineEdit::textChanged, this, &PrintFileGuard::update);
-        m_name->installEventFilter(this);
-        m_ok->installEventFilter(this);
-        update();
-    }
-
-private:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::EnabledChange)
-            update();
-        return QObject::eventFilter(watched, event);
-    }
-
-    void update()
-    {
-        const QFileInfo named(m_name->text());
-        const bool usable = !m_name->isEnabled() || named.isFile() || (!named.exists() && !named.isSymLink());
-        // Only what this guard disabled is enabled again: the dialog has
-        // reasons of its own to disable the button.
-        if (!usable && m_ok->isEnabled()) {
-            m_blocked = true;
-            m_ok->setEnabled(false);
-        } else if (usable && m_blocked) {
-            m_blocked = false;
-            m_ok->setEnabled(true);
-        }
-    }
-
-    QLineEdit* m_name;
-    QPushButton* m_ok = nullptr;
-    bool m_blocked = false;
-};
 
 QAction* command(QWidget* window, const char* caption, const char* hint, const QKeySequence& keys)
 {
@@ -144,15 +93,9 @@ void ReadingActions::printReading()
     printer.setPageLayout(readingPageLayout(systemPaperSize()));
     const QString name = QString::fromUtf8(readingFileName(document.reading()));
     printer.setDocName(name);
-    QPrintDialog dialog(&printer, m_window);
-    dialog.setWindowTitle(QStringLiteral("Cetak ramalan"));
     // Printing to a PDF file (all the dialog offers with no printer set up)
-    // proposes the reading's name in the folder a save would open. The name
-    // goes into the dialog's field, not to the printer, which would write
-    // the file itself.
-    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
-        file->setText(QDir(startFolder()).filePath(name + QStringLiteral(".pdf")));
-    new PrintFileGuard(&dialog);
+    // proposes the reading's name in the folder a save would open.
+    ReadingPrintDialog dialog(&printer, m_window, QDir(startFolder()).filePath(name + QStringLiteral(".pdf")));
     if (dialog.exec() != QDialog::Accepted)
         return;
     // A PDF file is made here and saved like any kept reading, on the pages

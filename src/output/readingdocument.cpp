@@ -34,14 +34,12 @@ constexpr qreal kMargin = 24;
 
 const char* const kNoMemoryToDraw = "there is not enough memory to draw the reading";
 
-// A kept reading that could not be saved, told in both languages like the
-// reading itself; the path as the system names it, in both.
-FileError notSaved(const std::string& path, const std::string& cause, int error = 0)
+}  // namespace
+
+FileError readingNotSaved(const std::string& path, const std::string& cause, int error)
 {
     return FileError(withCause("Ramalan tidak dapat disimpan di " + path, "Cannot save " + path, cause, error));
 }
-
-}  // namespace
 
 QFont readingFont()
 {
@@ -326,16 +324,16 @@ void saveEncoded(const Encoded& bytes, const QString& path)
 {
     const std::string target = QFile::encodeName(path).toStdString();
     if (!bytes.ok())
-        throw notSaved(target, bytes.problem(), bytes.error());
+        throw readingNotSaved(target, bytes.problem(), bytes.error());
     // Nothing is no reading: an encoding that gave nothing failed unseen.
     if (bytes.value().isEmpty())
-        throw notSaved(target, "there was nothing to write");
+        throw readingNotSaved(target, "there was nothing to write");
     const QByteArray& data = bytes.value();
     const FileResult<> saved = saveFile(
         target, {reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())},
         NewFileAccess::Document);
     if (!saved.ok())
-        throw notSaved(target, saved.problem(), saved.error());
+        throw readingNotSaved(target, saved.problem(), saved.error());
 }
 
 void saveReading(const ReadingDocument& document, const QString& path, DocumentFormat format)

@@ -5,6 +5,7 @@
 // window: saving (PDF, PNG, HTML, plain text), printing, copying as a
 // picture and the history all start from here.
 
+#include "common/errors.h"
 #include "common/nativefile.h"
 #include "output/reading.h"
 
@@ -110,6 +111,11 @@ private:
     Reading m_reading;
     std::unique_ptr<QTextDocument> m_document;
 };
+
+// A kept reading that could not be saved, or may not be saved there, told
+// in both languages like the reading itself; the path as the system names
+// it, in both.
+FileError readingNotSaved(const std::string& path, const std::string& cause, int error = 0);
 
 // Hands what an encoding gave to the file layer, which writes it beside
 // the target first and renames it over it, so that a failed save leaves no
