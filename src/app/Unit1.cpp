@@ -15,11 +15,13 @@
 #include "ui_Unit1.h"
 
 #include <QDialog>
+#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -173,6 +175,14 @@ void TForm1::loadDatabase()
 void TForm1::loadRecord()
 {
     m_recordFile = RecordFile(recordPlace(m_services.programFolder, m_services.dataFolder));
+    // While another copy of the program finishes its save, the window keeps
+    // painting and answering the desktop; the reader's keys and clicks wait,
+    // as they do while the cards are dealt.
+    m_recordFile.setLockWait([](std::chrono::milliseconds step) {
+        QEventLoop waiting;
+        QTimer::singleShot(step, &waiting, &QEventLoop::quit);
+        waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    });
     const LoadedRecord loaded = m_recordFile.load();
     if (!loaded.ok()) {
         // Said once the window is up, in the error box like any other error;

@@ -220,8 +220,8 @@ FileResult<FoundFile> findFileIn(OpenFolder folder, const std::string& name, Tru
             wanted = nameOf(wanted);
         }
         const std::string found = folder.path + wanted;
-        if (wanted.empty() || wanted == "." || wanted == ".." || wanted.find('/') != std::string::npos)
-            return systemFailure(EISDIR);
+        if (wanted.empty() || wanted == "." || wanted == "..")
+            return Failure{notRegular(S_IFDIR)};
         struct stat info {};
         if (::fstatat(folder.fd.get(), wanted.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)

@@ -18,10 +18,13 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <numeric>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -290,10 +293,17 @@ TEST_F(WeeklyRun, AFileReplacedWhileTheProgramRunsLosesNoReading)
     other.verlauf.back() = {2, 3, 1, 49};
     other.wuerfe.back() = {24300.25, 4};
     writeRecordBytes(QByteArray(reinterpret_cast<const char*>(serialise(other).data()), 452));
+    // It is still saving when this copy saves: the window goes on handling
+    // its events while it waits for the lock (a frozen one would never see
+    // the other copy let go here), and the save goes through.
+    const int held = open(QFile::encodeName(folder.filePath(".temparoka.lock")).constData(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(flock(held, LOCK_EX), 0);
+    QTimer::singleShot(200, [held] { flock(held, LOCK_UN); });
 
     AutoClose closer(&output);
     form->losgehts->trigger();
     QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
+    close(held);
     ASSERT_EQ(closer.shown, 1);
     const Record stored = *storedRecord();
     EXPECT_EQ(stored.verlauf[kHistorySize - 2], (PredictionRecord{2, 3, 1, 49}));
