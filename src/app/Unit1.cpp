@@ -54,7 +54,8 @@ MainWindowServices MainWindowServices::defaults()
                               folder.error(), Doing::Reading));
     // The record goes to the data folder only when the program folder cannot
     // keep it.
-    return {std::make_shared<SystemClock>(), std::move(folder.value()), std::make_shared<WavPlayer>(), sleepMonotonic,
+    auto sound = std::make_shared<WavPlayer>(folder.value());
+    return {std::make_shared<SystemClock>(), std::move(folder.value()), std::move(sound), sleepMonotonic,
             userDataFolder()};
 }
 

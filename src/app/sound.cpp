@@ -13,6 +13,8 @@
 #include <chrono>
 #include <thread>
 
+#include <fcntl.h>
+
 namespace temparoka {
 
 namespace {
@@ -68,7 +70,14 @@ struct WavPlayer::Playback {
     }
 };
 
-WavPlayer::WavPlayer() : m_playback(std::make_unique<Playback>()) {}
+WavPlayer::WavPlayer(const std::string& programFolder)
+    : m_playback(std::make_unique<Playback>()), m_folderPath(programFolder)
+{
+    // A folder that cannot be opened now is looked for by its path later,
+    // and says then why its sound cannot be played.
+    if (!programFolder.empty())
+        m_folder = FileDescriptor(::open(programFolder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
 
 WavPlayer::~WavPlayer()
 {
@@ -85,7 +94,8 @@ void WavPlayer::play(const std::string& path)
     // Like closing and reopening a device: the earlier sound is cut off even
     // when the new file turns out to be unplayable.
     m_playback->stop();
-    std::unique_ptr<SoundFile> file = SoundFile::open(path);
+    std::unique_ptr<SoundFile> file =
+        SoundFile::open(path, m_folder.isOpen() && folderOf(path) == m_folderPath ? m_folder.get() : -1);
 
     QAudioFormat format;
     format.setSampleRate(file->sampleRate());

@@ -29,9 +29,9 @@ MediaError soundFailure(const std::string& path, const std::string& cause, int e
                                 cause, error, Doing::Reading));
 }
 
-std::unique_ptr<SoundFile> SoundFile::open(const std::string& path)
+std::unique_ptr<SoundFile> SoundFile::open(const std::string& path, int folder)
 {
-    FileResult<FileDescriptor> file = openRegularFile(path);
+    FileResult<FileDescriptor> file = folder >= 0 ? openRegularFileAt(folder, nameOf(path)) : openRegularFile(path);
     if (!file.ok())
         refuse(path, file.problem(), file.error());
     if (!file.value().isOpen())

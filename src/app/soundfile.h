@@ -30,8 +30,9 @@ MediaError soundFailure(const std::string& path, const std::string& cause, int e
 
 class SoundFile {
 public:
-    // Throws the MediaError of soundFailure.
-    static std::unique_ptr<SoundFile> open(const std::string& path);
+    // Throws the MediaError of soundFailure. A path in folder (an open
+    // descriptor of the folder that path names) is opened through it.
+    static std::unique_ptr<SoundFile> open(const std::string& path, int folder = -1);
     // The same checks on a file that is already open (the fuzzer's way in);
     // path only names it in messages.
     static std::unique_ptr<SoundFile> open(FileDescriptor file, const std::string& path);

@@ -62,10 +62,15 @@ std::string notRegular(unsigned mode)
 
 FileResult<FileDescriptor> openRegularFile(const std::string& path)
 {
+    return openRegularFileAt(AT_FDCWD, path);
+}
+
+FileResult<FileDescriptor> openRegularFileAt(int folder, const std::string& path)
+{
     // Look before opening: opening a named pipe for reading waits for a
     // writer, and opening a device may do something to it.
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
+    if (::fstatat(folder, path.c_str(), &info, 0) != 0) {
         if (errno == ENOENT)
             return FileDescriptor();
         return systemFailure(errno);
@@ -74,7 +79,7 @@ FileResult<FileDescriptor> openRegularFile(const std::string& path)
         return Failure{notRegular(info.st_mode)};
     // Non-blocking all the same, in case something else was put there
     // since we looked.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    FileDescriptor file(::openat(folder, path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!file.isOpen()) {
         if (errno == ENOENT)
             return FileDescriptor();

@@ -89,6 +89,8 @@ std::string notRegular(unsigned mode);
 // nothing is there (or a link leads nowhere). Anything else that is there
 // but is not a regular file is a failure.
 FileResult<FileDescriptor> openRegularFile(const std::string& path);
+// The same for path in an open folder (a relative path), or AT_FDCWD.
+FileResult<FileDescriptor> openRegularFileAt(int folder, const std::string& path);
 
 // Reads up to limit bytes from the start of an open file.
 FileResult<std::string> readUpTo(int fd, std::size_t limit);

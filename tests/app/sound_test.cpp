@@ -3,7 +3,9 @@
 #include "app/soundfile.h"
 #include "common/errors.h"
 #include "support/fakes.h"
+#include "support/recordfiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -123,6 +125,17 @@ TEST(Sound, PlayableFilesPlayWithoutBlockingOrComplaining)
     WavPlayer player;
     EXPECT_EQ(playError(player, gong), "no error");
     EXPECT_EQ(playError(player, gong), "no error");  // again: cuts the first one off
+    // The program's folder moved away after the start, and another put in
+    // its place by someone who could: the sound still comes from the
+    // folder found at the start.
+    const QString folderPath = folder.path() + "/program";
+    ASSERT_TRUE(QDir().mkdir(folderPath));
+    writeSound(native(folderPath + "/tmk.wav"), 400);
+    WavPlayer pinned(native(folderPath) + '/');
+    ASSERT_TRUE(QDir().rename(folderPath, folder.path() + "/moved"));
+    ASSERT_TRUE(QDir().mkdir(folderPath));
+    writeBytes(native(folderPath + "/tmk.wav"), "not a sound");
+    EXPECT_EQ(playError(pinned, native(folderPath + "/tmk.wav")), "no error");
     for (const std::string& edge : edges)
         EXPECT_EQ(playError(player, edge), "no error") << edge;
 }
