@@ -25,6 +25,9 @@ int main(int argc, char** argv)
     qputenv("QT_SCALE_FACTOR", TEMPAROKA_TEST_SCALE_FACTOR);
 #endif
 
+    // Qt's settings as the program keeps them: in no file.
+    temparoka::keepQtSettingsOutOfFiles();
+
     ::testing::InitGoogleTest(&argc, argv);
     temparoka::TApplication app(argc, argv);
     return RUN_ALL_TESTS();

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -124,6 +125,26 @@ void showStandardErrorBox(const QString& title, const QString& text)
 void paintWithoutSharedMemory()
 {
     qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
+void keepQtSettingsOutOfFiles()
+{
+    // Qt's file dialog (ours, and the one the print dialog opens) keeps its
+    // state in QtProject.conf in the user's configuration folder, written
+    // when the dialog closes, outside the program's file layer: it makes the
+    // folder, takes a lock file beside it and follows a link placed there.
+    // The state is not worth a file: the program opens its dialogs in a
+    // folder of its own choosing. Qt has no settings that stay in memory (a
+    // settings format of one's own still names a file, makes its folder and
+    // locks it), so the settings' folders are put below /dev/null, a device
+    // that nobody, root included, can make anything in: reading finds no
+    // file, and writing fails where the folder would be made, before any
+    // lock file or file. The system's folders go too, so that no
+    // XDG_CONFIG_DIRS of another user's is read either.
+    const QString nowhere = QStringLiteral("/dev/null");
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, scope, nowhere);
 }
 
 }  // namespace temparoka

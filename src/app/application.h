@@ -63,4 +63,9 @@ void showStandardErrorBox(const QString& title, const QString& text);
 // program for good. Painting through the connection needs no descriptor.
 void paintWithoutSharedMemory();
 
+// Called before the application object is made, for every user: Qt's own
+// settings (the file dialog's last folder, history and column widths, which
+// it would write as each dialog closes) are never kept in a file.
+void keepQtSettingsOutOfFiles();
+
 }  // namespace temparoka

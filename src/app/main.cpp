@@ -1,11 +1,13 @@
-// Temparoka's entry point: a look whether threads can be had at all, the
-// application object, every window made once in its order (the main window
-// restores the record file while it is built), then the message loop until
-// the main window closes. Nothing is saved on the way out; the sound device
-// is released with the windows.
+// Temparoka's entry point: an environment of root's own when run as root,
+// a look whether threads can be had at all, the application object, every
+// window made once in its order (the main window restores the record file
+// while it is built), then the message loop until the main window closes.
+// Nothing is saved on the way out; the sound device is released with the
+// windows.
 
 #include "app/application.h"
 #include "app/nothread.h"
+#include "app/ownenvironment.h"
 #include "app/program.h"
 
 #include <csignal>
@@ -16,6 +18,9 @@
 
 int main(int, char** argv)
 {
+    // First, while no other thread can read the environment, and before
+    // anything that follows reads it.
+    temparoka::makeEnvironmentRootsOwn();
     // A file-size limit would otherwise end the program in the middle of a
     // save; ignored, the write fails with "File too large" and the error box
     // says so.
@@ -34,6 +39,7 @@ int main(int, char** argv)
     int argc = 1;
     char* arguments[] = {argv[0], nullptr};
     temparoka::paintWithoutSharedMemory();
+    temparoka::keepQtSettingsOutOfFiles();
     temparoka::TApplication app(argc, arguments);
     // Before the first window: Qt's dialogs and menus then speak Indonesian
     // like the rest of the program. Without it they would merely stay English.

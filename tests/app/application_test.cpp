@@ -5,9 +5,17 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
+
+#include <tuple>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -83,6 +91,46 @@ TEST(ErrorBox, ShowsFileNamesAsTheyAreNeverAsMarkup)
     });
     showStandardErrorBox("Temparoka", text);
     EXPECT_EQ(heard, text);
+}
+
+// Qt's file dialog writes its state as it closes, outside the file layer;
+// no settings of Qt's may reach a file, in any format or scope.
+TEST(QtSettings, AreKeptInNoFileAndTheFileDialogLeavesNone)
+{
+    keepQtSettingsOutOfFiles();
+    // Where Qt's own file was kept: no new one, and an old one untouched.
+    const QByteArray usual =
+        QFile::encodeName(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) + "/QtProject.conf";
+    const auto state = [&] {
+        struct stat info {};
+        const bool there = ::lstat(usual.constData(), &info) == 0;
+        return std::make_tuple(there, info.st_ino, info.st_mtim.tv_sec, info.st_mtim.tv_nsec, info.st_size);
+    };
+    const auto before = state();
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (int i = 0; i < 2; ++i) {
+        QFileDialog dialog(nullptr, QStringLiteral("Simpan"), folder.path());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        QTimer::singleShot(0, &dialog, &QDialog::reject);
+        dialog.exec();
+    }
+    EXPECT_EQ(state(), before);
+
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope}) {
+            QSettings settings(format, scope, QStringLiteral("QtProject"), QStringLiteral("temparoka"));
+            // Written only there: elsewhere, run as root, it would be the
+            // system's own folder.
+            if (!settings.fileName().startsWith(QStringLiteral("/dev/null/"))) {
+                ADD_FAILURE() << "Qt's settings are kept in " << settings.fileName().toStdString();
+                continue;
+            }
+            settings.setValue(QStringLiteral("FileDialog/lastVisited"), folder.path());
+            settings.sync();
+            EXPECT_EQ(settings.status(), QSettings::AccessError) << settings.fileName().toStdString();
+        }
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // secondary windows.
 
 #include "app/about.h"
+#include "app/ownenvironment.h"
 #include "app/product.h"
 #include "app/program.h"
 #include "app/spende.h"
@@ -18,6 +19,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -135,6 +140,71 @@ TEST_F(Startup, TheAppealHasFiveParagraphsEndingWithTheButton)
     EXPECT_TRUE(donation.controls().Memo1->isReadOnly());
     EXPECT_EQ(donation.controls().Label1->text(), "Support the Temparoka Horoscope ");
     EXPECT_EQ(donation.controls().BitBtn1->geometry(), QRect(10, 374, 158, 31));
+}
+
+// Root run with another user's environment: what it keeps. Here /root, /srv
+// and /tmp are root's, /home/u and every relative path another user's.
+TEST(RootsEnvironment, KeepsOnlyFoldersOfRootsOwnAndNothingElseOfAnotherUsers)
+{
+    using Env = std::vector<std::string>;
+    const OwnFolder rootsOwn = [](const std::string& path) {
+        return path.starts_with("/root") || path.starts_with("/srv") || path.starts_with("/tmp");
+    };
+    const std::string system = "PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin";
+    const std::string noBus = "DBUS_SESSION_BUS_ADDRESS=disabled:";
+    const struct {
+        const char* what;
+        Env given;
+        std::string rootHome;
+        Env kept;
+    } cases[] = {
+        // clang-format off
+        {"root's own, all of it stays",
+         {"HOME=/root", "XDG_CONFIG_HOME=/root/.config", "XDG_RUNTIME_DIR=/srv/run", "QT_PLUGIN_PATH=/home/u/p",
+          "PATH=/home/u/bin:/usr/bin", "LANG=/home/u/loc", "DBUS_SESSION_BUS_ADDRESS=unix:path=/x"},
+         "/root",
+         {"HOME=/root", "XDG_CONFIG_HOME=/root/.config", "XDG_RUNTIME_DIR=/srv/run", "QT_PLUGIN_PATH=/home/u/p",
+          "PATH=/home/u/bin:/usr/bin", "LANG=/home/u/loc", "DBUS_SESSION_BUS_ADDRESS=unix:path=/x"}},
+        {"as \"sudo -E\" keeps it",
+         {"HOME=/home/u", "XDG_CONFIG_HOME=/home/u/.config", "XDG_RUNTIME_DIR=/run/user/1000", "TMPDIR=/tmp",
+          "DISPLAY=:0", "XAUTHORITY=/home/u/.Xauthority", "QT_PLUGIN_PATH=/home/u/p", "QT_QPA_PLATFORMTHEME=gtk3",
+          "QT_QPA_PLATFORM=offscreen:configfile=/home/u/c", "QT_STYLE_OVERRIDE=kvantum", "QT_IM_MODULE=ibus",
+          "QML2_IMPORT_PATH=/home/u/q", "GST_PLUGIN_PATH=/home/u/g", "PULSE_COOKIE=/home/u/c",
+          "FONTCONFIG_FILE=/home/u/f", "XDG_DATA_DIRS=/home/u/share", "GTK_MODULES=x", "BROWSER=/home/u/b",
+          "LD_LIBRARY_PATH=/home/u/lib", "PATH=/home/u/bin:/usr/bin", "DBUS_SESSION_BUS_ADDRESS=unix:path=/x",
+          "LANG=id_ID.UTF-8", "LC_TIME=en_GB.UTF-8", "LANGUAGE=id:en", "TZ=Asia/Jakarta", "TERM=xterm",
+          "USER=root", "LOGNAME=root", "SUDO_USER=u"},
+         "/root",
+         {"HOME=/root", "TMPDIR=/tmp", "DISPLAY=:0", "XAUTHORITY=/home/u/.Xauthority", "LANG=id_ID.UTF-8",
+          "LC_TIME=en_GB.UTF-8", "LANGUAGE=id:en", "TZ=Asia/Jakarta", "TERM=xterm", "USER=root", "LOGNAME=root",
+          system, noBus}},
+        {"a sudo that sets HOME and keeps the rest",
+         {"HOME=/root", "XDG_DATA_HOME=/home/u/.local/share", "QT_PLUGIN_PATH=/home/u/p", "PATH=/usr/bin"},
+         "/root", {"HOME=/root", system, noBus}},
+        {"root's own data folder stays where its record is",
+         {"HOME=/home/u", "XDG_DATA_HOME=/srv/data", "XDG_CACHE_HOME=/home/u/.cache"},
+         "/root", {"HOME=/root", "XDG_DATA_HOME=/srv/data", system, noBus}},
+        {"another user's temporary folder alone says nothing of the rest",
+         {"HOME=/root", "TMPDIR=/home/u/tmp", "QT_PLUGIN_PATH=/srv/p"},
+         "/root", {"HOME=/root", "QT_PLUGIN_PATH=/srv/p"}},
+        {"languages and zones that name a file",
+         {"HOME=/home/u", "TZ=:/home/u/zone", "LC_ALL=/home/u/loc", "LC_CTYPE=../../home/u/loc",
+          "LANGUAGE=id:../../home/u", "LANG=C.UTF-8", "TZ=UTC"},
+         "/root", {"HOME=/root", "LANG=C.UTF-8", system, noBus}},
+        {"a name given twice counts as the process saw it: first",
+         {"HOME=/home/u", "HOME=/root", "DISPLAY=:0", "DISPLAY=:1", "=x", "NOVALUE"},
+         "/root", {"HOME=/root", "DISPLAY=:0", system, noBus}},
+        {"a relative home, and no account home to be had",
+         {"HOME=u", "DISPLAY=:0"},
+         "", {"DISPLAY=:0", system, noBus}},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        Env kept = rootsEnvironment(c.given, rootsOwn, c.rootHome), expected = c.kept;
+        std::sort(kept.begin(), kept.end());
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(kept, expected) << c.what;
+    }
 }
 
 }  // namespace

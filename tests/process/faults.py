@@ -3,16 +3,20 @@
 size limit, no file descriptor left, no thread to be had, two copies
 sharing one record, a read-only folder, stray command-line options, other
 users' links and records, a signal in the middle of a save and a folder
-that cannot be synced. Each case starts a copy of the built program on its
+that cannot be synced, and root run with another user's environment. Each case starts a copy of the built program on its
 own Xvfb display and watches it from outside: its windows (xdotool), the
 error box's text (Ctrl+C, then xclip), its files, and whether it lives.
 
 Usage: faults.py <CaseName> <folder holding temparoka and tmk.wav>
 """
+import datetime
 import fcntl
+import glob
 import itertools
 import os
+import pwd
 import resource
+import shutil
 import signal
 import struct
 import sys
@@ -20,7 +24,7 @@ import wave
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import (AS_ROOT, BOX, MAIN, OUTPUT, SEEN_PREDICTION, WEEK50, WEEK51, Harness, check,  # noqa: E402
+from harness import (AS_ROOT, BOX, MAIN, NOBODY, OUTPUT, SEEN_PREDICTION, WEEK50, WEEK51, Harness, check,  # noqa: E402
                      check_says, draw_key, draws, history, read_bytes, run_case, seeded_record, wait_for)
 
 # The faults in the middle of a save (save_faults.cpp), built with the suite.
@@ -272,6 +276,84 @@ def a_folder_sync_that_fails_is_told(bindir):
         check(left == ['temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
 
 
+def stamp(path):
+    """A file's kind, owner and the identity of its contents; None for none."""
+    if not os.path.lexists(path):
+        return None
+    info = os.lstat(path)
+    return info.st_mode, info.st_uid, info.st_ino, info.st_size, info.st_mtime_ns
+
+
+def tree(top):
+    """The stamp of every name below top."""
+    return {path: stamp(path) for folder, dirs, files in os.walk(top)
+            for path in (os.path.join(folder, n) for n in dirs + files)}
+
+
+def root_keeps_to_its_own_in_another_users_environment(bindir):
+    if not AS_ROOT:
+        print("only root can be run with another user's environment")
+        return
+    with Harness(bindir) as h:
+        # Another user's home, kept by "sudo -E" with their configuration
+        # folder: Qt's file dialog kept its state there, where the user has
+        # linked the name to a file of root's alone.
+        other = os.path.join(h.root, 'other')
+        config = os.path.join(other, '.config')
+        plugins = os.path.join(other, 'plugins')
+        os.makedirs(config)
+        secret = os.path.join(h.root, 'roots-only')
+        with open(secret, 'wb') as f:
+            f.write(b'root alone\n')
+        os.chmod(secret, 0o600)
+        os.symlink(secret, os.path.join(config, 'QtProject.conf'))
+        # A copy of Qt's own display plugin in a plugin folder of theirs:
+        # taken from there, it would be the one the program maps.
+        system_plugin = glob.glob('/usr/lib/*/qt6/plugins/platforms/libqxcb.so')
+        check(len(system_plugin) == 1, f"Qt's display plugin: {system_plugin}")
+        os.makedirs(os.path.join(plugins, 'platforms'))
+        shutil.copy(system_plugin[0], os.path.join(plugins, 'platforms'))
+        for path in [other, *tree(other)]:
+            os.lchown(path, NOBODY, NOBODY)
+        # Root's own folders for what root may keep (the fonts' cache...).
+        own = {name: os.path.join(h.root, name) for name in ('XDG_CACHE_HOME', 'XDG_DATA_HOME', 'XDG_STATE_HOME')}
+        for folder in own.values():
+            os.mkdir(folder, 0o700)
+        # Where Qt would keep its state for root: the suite's home, and the
+        # account's, where root's HOME leads once the other user's is gone.
+        roots = [os.path.join(home, '.config', 'QtProject.conf')
+                 for home in (os.environ.get('HOME', '/nonexistent'), pwd.getpwuid(0).pw_dir)]
+        before, there = tree(other), {path: stamp(path) for path in roots}
+
+        # The record holds this week's card also for the real clock, which
+        # an environment without the fake clock's variable falls back on.
+        week = datetime.date.today().isocalendar()[1]
+        program = h.start(h.program_folder(record=seeded_record(*sorted({50, week}))),
+                          env={'HOME': other, 'XDG_CONFIG_HOME': config, 'QT_PLUGIN_PATH': plugins, **own})
+        main = h.window(MAIN, program)
+        mapped = read_bytes(f'/proc/{program.pid}/maps').decode(errors='replace')
+        check(plugins not in mapped, "a plugin was loaded from the other user's folder")
+        h.keys(main, 'Return')
+        output = h.window(OUTPUT, program)
+        for keys, dialog in (('ctrl+s', '^Simpan ramalan$'), ('ctrl+p', '^Cetak ramalan$')):
+            h.keys(output, keys)
+            h.keys(h.window(dialog, program), 'Escape')
+            h.gone(dialog, program)
+        h.keys(output, 'Escape')
+        h.gone(OUTPUT, program)
+        h.keys(main, 'alt+k')
+        wait_for(lambda: program.poll() is not None, 'the program did not end')
+        check(program.returncode == 0, f'the program ended with status {program.returncode}')
+
+        check(read_bytes(secret) == b'root alone\n', "the link was written through to root's file")
+        after = tree(other)
+        check(after == before, f"the other user's home changed: {sorted(set(after.items()) ^ set(before.items()))}")
+        for path in roots:
+            check(stamp(path) == there[path], f'{path} was written')
+        made = [path for path in tree(h.root) if os.path.basename(path).startswith('QtProject')]
+        check(made == [os.path.join(config, 'QtProject.conf')], f"Qt's settings were kept in {made}")
+
+
 def command_line_options_are_ignored(bindir):
     with Harness(bindir) as h:
         program = h.start(h.program_folder(), '-reverse', '-qwindowtitle', 'X', '-platform', 'offscreen')
@@ -291,6 +373,7 @@ CASES = {
     'OtherUsersLinksAndRecordsAreLeftAlone': other_users_links_and_records_are_left_alone,
     'ASignalMidSaveLeavesNoNewFileBehind': a_signal_mid_save_leaves_no_new_file_behind,
     'AFolderSyncThatFailsIsTold': a_folder_sync_that_fails_is_told,
+    'RootKeepsToItsOwnInAnotherUsersEnvironment': root_keeps_to_its_own_in_another_users_environment,
 }
 
 
