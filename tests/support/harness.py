@@ -92,9 +92,10 @@ class Harness:
     """One Xvfb display, a temp home and runtime folder, program folders and
     the processes started on them; everything is ended and removed on exit."""
 
-    def __init__(self, bindir, as_nobody=False):
+    def __init__(self, bindir, as_nobody=False, user=(NOBODY, NOBODY)):
         self.bindir = bindir
         self.as_nobody = as_nobody and AS_ROOT
+        self.user = user  # the account the program runs as, when not root's
         self.root = tempfile.mkdtemp(prefix='temparoka-faults-')
         os.chmod(self.root, 0o755)  # the program's user must get in
         self.home = os.path.join(self.root, 'home')
@@ -114,7 +115,7 @@ class Harness:
         runs as."""
         if self.as_nobody:
             for path in [top] + [os.path.join(f, n) for f, ds, fs in os.walk(top) for n in ds + fs]:
-                os.chown(path, NOBODY, NOBODY)
+                os.chown(path, *self.user)
 
     def __enter__(self):
         try:
@@ -180,7 +181,7 @@ class Harness:
         besides the harness's own."""
         command = []
         if self.as_nobody:
-            command += ['setpriv', f'--reuid={NOBODY}', f'--regid={NOBODY}', '--clear-groups']
+            command += ['setpriv', f'--reuid={self.user[0]}', f'--regid={self.user[1]}', '--clear-groups']
         # A limit given in the prefix is set by the program's user: a limit
         # on processes set before setpriv would be checked when it changes
         # the user, and fail whenever that user runs anything else.
