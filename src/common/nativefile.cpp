@@ -120,30 +120,6 @@ std::string nameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool somethingAt(const std::string& path)
-{
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 || errno != ENOENT;
-}
-
-bool folderWritable(const std::string& folder)
-{
-    // The effective user is the one whose permissions a save meets.
-    return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
-}
-
-FileResult<> makeFolders(const std::string& folder)
-{
-    for (std::size_t end = folder.find('/', 1); end != std::string::npos; end = folder.find('/', end + 1)) {
-        const std::string part = folder.substr(0, end);
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
-            return systemFailure(errno);
-    }
-    if (!folder.empty() && folder.back() != '/' && ::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-        return systemFailure(errno);
-    return {};
-}
-
 FileResult<std::string> executableFolder()
 {
     // The link names the executable as the system does, whatever bytes its

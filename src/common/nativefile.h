@@ -99,13 +99,6 @@ FileResult<std::string> readUpTo(int fd, std::size_t limit);
 std::string folderOf(const std::string& path);
 std::string nameOf(const std::string& path);
 
-// Whether something (anything, even a dangling link) is at path.
-bool somethingAt(const std::string& path);
-// Whether the program may create files in folder.
-bool folderWritable(const std::string& folder);
-// Creates folder and the folders above it that are missing, each readable
-// by its owner only.
-FileResult<> makeFolders(const std::string& folder);
 
 // The folder of the running executable, ending in "/", as the system names
 // it, or why the system would not tell.

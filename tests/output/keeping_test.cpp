@@ -178,6 +178,16 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
             return Guard();
         };
     };
+    // Root, acting as another user for as long as it is kept.
+    struct AsAnotherUser {
+        AsAnotherUser() : dropped(geteuid() == 0 && seteuid(anotherUser()) == 0) {}
+        ~AsAnotherUser()
+        {
+            if (dropped && seteuid(0) != 0)
+                std::abort();
+        }
+        bool dropped;
+    };
     // The table keeps each case, its preparation too, to its own row.
     // clang-format off
     const Case cases[] = {
@@ -204,6 +214,11 @@ TEST(ReadingDocument, ASaveOntoAnythingButAWritableFileIsRefusedAndChangesNothin
          [&](const std::string& t) { file(0644)(t); EXPECT_EQ(chown(t.c_str(), anotherUser(), anotherUser()), root ? 0 : -1); return Guard(); },
          pdf, nullptr,
          [&](const std::string& t) { struct stat info {}; stat(t.c_str(), &info); EXPECT_EQ(info.st_uid, root ? anotherUser() : geteuid()); }},
+        // Another user's file, open to all, turns up at the name: the
+        // reading is not written into it (root alone keeps its owner).
+        {"file of another user, open to all",
+         [&](const std::string& t) { file(0666)(t); chmod(folderOf(t).c_str(), 0777); return Guard(std::make_shared<AsAnotherUser>()); },
+         pdf, root ? "berkas itu milik pengguna lain|it belongs to another user" : nullptr},
         {"name of 255 bytes", [](const std::string&) { return Guard(); }, pdf, nullptr, {}, true},
     };
     // clang-format on

@@ -84,7 +84,7 @@ def file_size_limit_gives_an_error_not_a_death(bindir):
         h.still_alive(program)
         check(read_bytes(os.path.join(folder, 'temparoka.dat')) == seeded, 'the record file was changed')
         left = sorted(os.listdir(folder))
-        check(left == ['temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
+        check(left == ['.temparoka.lock', 'temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
 
 
 def descriptors(pid):
@@ -106,14 +106,15 @@ def no_descriptor_left_for_the_error_box(bindir):
         main = h.window(MAIN, program)
         usual = resource.prlimit(program.pid, resource.RLIMIT_NOFILE)
         # Another copy's save holds the folder's lock: the reading's save
-        # waits for it with the folder open, and meanwhile the program's
+        # waits for it with the lock file open, and meanwhile the program's
         # limit is lowered so that no descriptor is left, not even once the
-        # save has failed and closed the folder again.
-        lock = os.open(folder, os.O_RDONLY | os.O_DIRECTORY | os.O_CLOEXEC)
+        # save has failed and closed the lock file again.
+        lock_file = os.path.join(folder, '.temparoka.lock')
+        lock = os.open(lock_file, os.O_RDWR | os.O_CREAT | os.O_CLOEXEC, 0o600)
         try:
             fcntl.flock(lock, fcntl.LOCK_EX)
             h.keys(main, 'Return')
-            held = wait_for(lambda: [fd for fd, name in descriptors(program.pid).items() if name == folder],
+            held = wait_for(lambda: [fd for fd, name in descriptors(program.pid).items() if name == lock_file],
                             'the save did not wait for the folder lock')[0]
             taken = descriptors(program.pid)
             lowest_free = next(n for n in itertools.count() if n not in taken)
@@ -273,7 +274,7 @@ def a_folder_sync_that_fails_is_told(bindir):
                         'the disk failed to read or write')
         h.still_alive(program)
         left = sorted(os.listdir(folder))
-        check(left == ['temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
+        check(left == ['.temparoka.lock', 'temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
 
 
 def stamp(path):
