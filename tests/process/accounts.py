@@ -16,7 +16,7 @@ import sys
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
 from harness import (AS_ROOT, MAIN, NOBODY, SEEN_PREDICTION, Harness, check, check_says, history,  # noqa: E402
-                     read_bytes, run_case, seeded_record)
+                     read_bytes, run_named, seeded_record)
 import registry  # noqa: E402
 import xvfb  # noqa: E402
 
@@ -112,11 +112,5 @@ def others_cannot_reach_the_record_once_the_program_runs(bindir):
 CASES = {'OthersCannotReachTheRecordOnceTheProgramRuns': others_cannot_reach_the_record_once_the_program_runs}
 
 
-def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in CASES:
-        sys.exit(f'usage: {sys.argv[0]} <{"|".join(CASES)}> <program folder>')
-    run_case(sys.argv[1], CASES[sys.argv[1]], sys.argv[2])
-
-
 if __name__ == '__main__':
-    main()
+    run_named(CASES)

@@ -25,7 +25,7 @@ import wave
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
 from harness import (AS_ROOT, BOX, MAIN, NOBODY, OUTPUT, SEEN_PREDICTION, WEEK50, WEEK51, Harness, check,  # noqa: E402
-                     check_says, draw_key, draws, history, read_bytes, run_case, seeded_record, wait_for)
+                     check_says, draw_key, draws, history, read_bytes, run_named, seeded_record, wait_for)
 
 # The faults in the middle of a save (save_faults.cpp), built with the suite.
 SAVE_FAULTS = os.environ.get('TEMPAROKA_SAVE_FAULTS', '')
@@ -378,11 +378,5 @@ CASES = {
 }
 
 
-def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in CASES:
-        sys.exit(f'usage: {sys.argv[0]} <{"|".join(CASES)}> <program folder>')
-    run_case(sys.argv[1], CASES[sys.argv[1]], sys.argv[2])
-
-
 if __name__ == '__main__':
-    main()
+    run_named(CASES)

@@ -362,3 +362,11 @@ def run_script(name, case):
     if len(sys.argv) != 2:
         sys.exit(f'usage: {sys.argv[0]} <program folder>')
     run_case(name, case, sys.argv[1])
+
+
+def run_named(cases):
+    """The whole of a script that runs the case named by its first argument
+    on the program folder given as its second."""
+    if len(sys.argv) != 3 or sys.argv[1] not in cases:
+        sys.exit(f'usage: {sys.argv[0]} <{"|".join(cases)}> <program folder>')
+    run_case(sys.argv[1], cases[sys.argv[1]], sys.argv[2])
