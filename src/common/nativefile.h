@@ -99,7 +99,6 @@ FileResult<std::string> readUpTo(int fd, std::size_t limit);
 std::string folderOf(const std::string& path);
 std::string nameOf(const std::string& path);
 
-
 // The folder of the running executable, ending in "/", as the system names
 // it, or why the system would not tell.
 FileResult<std::string> executableFolder();
