@@ -242,7 +242,9 @@ FolderLock::FolderLock(int folder, const std::string& lockName, const std::strin
         }
     }
     if (!m_lock.isOpen()) {
-        fail(systemFailure(errno));
+        // A link or a folder planted at the lock's name is not a lock file.
+        fail(errno == ELOOP || errno == EISDIR ? Failure{"its lock file " + lockName + " is not a regular file"}
+                                               : systemFailure(errno));
         return;
     }
     struct stat info {};

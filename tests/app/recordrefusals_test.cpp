@@ -135,6 +135,23 @@ TEST(RecordFile, WhatIsNotARegularFileIsNeitherReadNorReplaced)
     struct stat zero {};
     ASSERT_EQ(stat("/dev/zero", &zero), 0);
     EXPECT_TRUE(S_ISCHR(zero.st_mode));
+
+    // The same things at the lock file's name: the save says so and leaves
+    // the record as it was; nothing planted there is opened, let alone held.
+    const char* notALock = "berkas kuncinya, .temparoka.lock, bukan berkas biasa|"
+                           "its lock file .temparoka.lock is not a regular file";
+    for (const Planted what : {Planted::NamedPipe, Planted::Folder, Planted::LinkToDevice, Planted::LinkToPipe,
+                               Planted::LinkOfAnotherUser}) {
+        SCOPED_TRACE(static_cast<int>(what));
+        QTemporaryDir folder;
+        const std::string path = native(folder.filePath("temparoka.dat"));
+        const QByteArray record = bytesOf(recordWithBirthday(30000));
+        writeBytes(path, record);
+        plant(what, folder.path(), native(folder.filePath(".temparoka.lock")));
+        RecordFile file(path);
+        EXPECT_EQ(saveError(file, recordWithBirthday(31000)), recordNotSaved(path, notALock));
+        EXPECT_EQ(fileBytes(path), record);
+    }
 }
 
 TEST(RecordFile, TemporaryNamesFitAndAreKnownOnlyAsOurOwnDeadSaves)
