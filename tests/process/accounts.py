@@ -64,12 +64,13 @@ def others_cannot_reach_the_record_once_the_program_runs(bindir):
 
         # The program's folder is the reader's and its group may write: the
         # second account is in that group, so the record is not kept there.
-        folder = h.program_folder('grouped')
+        folder = h.program_folder('grouped', record=seeded_record(50))
         h.own(folder)
         os.chmod(folder, 0o775)
+        beside = read_bytes(os.path.join(folder, 'temparoka.dat'))
         program = h.start(folder)
         h.read(program, h.window(MAIN, program))
-        check(not os.path.exists(os.path.join(folder, 'temparoka.dat')), "a record went into the group's folder")
+        check(read_bytes(os.path.join(folder, 'temparoka.dat')) == beside, "the reading went into the group's folder")
         check(history(read_bytes(kept))[-1] == SEEN_PREDICTION, 'the reading did not reach the data folder')
 
         # Nobody, who may open the reader's program folder, locks it for a
