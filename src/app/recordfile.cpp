@@ -57,10 +57,8 @@ FileResult<FoundFile> RecordFile::found(bool makeFolders)
         return folder.failure();
     // Where the record lives, nobody else may write either.
     const OpenFolder& here = folder.value();
-    if (here.owner != ::geteuid() && here.owner != 0)
-        return Failure{"the folder " + here.path + " belongs to another user"};
-    if (othersMayWrite(here.group, here.mode))
-        return Failure{"others may write in the folder " + here.path};
+    if (FileResult<> closed = closedToOthers(here); !closed.ok())
+        return closed.failure();
     if (m_folder && (m_folder->device != here.device || m_folder->inode != here.inode)) {
         // The reader may have removed the folder: it is made again. One
         // that is still there elsewhere was moved away, and what stands at

@@ -94,8 +94,7 @@ Location recordPlace(const std::string& programFolder, const Location& dataFolde
     if (programFolder.starts_with("/usr/"))
         return inDataFolder();
     const FileResult<OpenFolder> folder = openFolder(programFolder, Trust::OwnFolders);
-    if (!folder.ok() || (folder.value().owner != ::geteuid() && folder.value().owner != 0) ||
-        othersMayWrite(folder.value().group, folder.value().mode))
+    if (!folder.ok() || !closedToOthers(folder.value()).ok())
         return inDataFolder();
     // What already stands beside the program is the record when it is the
     // reader's, even when it turns out unreadable: the reader is told,

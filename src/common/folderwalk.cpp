@@ -62,16 +62,15 @@ std::optional<Step> opened(int fd, std::string path)
     return step;
 }
 
-// Whether a walk of the record's folders may go on from here into a name
-// in it: the folder is the reader's or the administrator's, and nobody
-// else can move what is in it, unless the sticky bit keeps them to their
-// own entries.
-FileResult<> mayPass(const Step& folder)
+// The folder is the reader's or the administrator's, and nobody else can
+// move what is in it; passing through, the sticky bit will do, since it
+// keeps others to their own entries.
+FileResult<> closedToOthers(const std::string& path, const struct stat& info, bool passing)
 {
-    if (!trustedOwner(folder.info.st_uid))
-        return Failure{"the folder " + folder.path + " belongs to another user"};
-    if (othersMayWrite(folder.info.st_gid, folder.info.st_mode) && !(folder.info.st_mode & S_ISVTX))
-        return Failure{"others may write in the folder " + folder.path};
+    if (!trustedOwner(info.st_uid))
+        return Failure{"the folder " + path + " belongs to another user"};
+    if (othersMayWrite(info.st_gid, info.st_mode) && !(passing && (info.st_mode & S_ISVTX)))
+        return Failure{"others may write in the folder " + path};
     return {};
 }
 
@@ -119,6 +118,15 @@ bool othersMayWrite(gid_t group, mode_t mode)
     return (mode & S_IWOTH) || ((mode & S_IWGRP) && !onlyTheReaderIn(group));
 }
 
+FileResult<> closedToOthers(const OpenFolder& folder)
+{
+    struct stat info {};
+    info.st_uid = folder.owner;
+    info.st_gid = folder.group;
+    info.st_mode = folder.mode;
+    return closedToOthers(folder.path, info, false);
+}
+
 FileResult<OpenFolder> openFolder(const std::string& path, Trust trust, bool make)
 {
     std::deque<std::string> rest = namesOf(path);
@@ -154,7 +162,7 @@ FileResult<OpenFolder> openFolder(const std::string& path, Trust trust, bool mak
         }
         const Step& here = chain.back();
         if (trust == Trust::OwnFolders) {
-            if (FileResult<> passed = mayPass(here); !passed.ok())
+            if (FileResult<> passed = closedToOthers(here.path, here.info, true); !passed.ok())
                 return passed.failure();
         }
         struct stat info {};

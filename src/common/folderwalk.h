@@ -51,6 +51,11 @@ FileResult<OpenFolder> openFolder(const std::string& path, Trust trust, bool mak
 // group and mode: others, or a group that anyone but the reader is in.
 bool othersMayWrite(gid_t group, mode_t mode);
 
+// Whether a folder is fit to hold the record: the reader's or the
+// administrator's, and nobody else may write in it (the sticky bit is not
+// enough here); a failure naming the folder says which is not so.
+FileResult<> closedToOthers(const OpenFolder& folder);
+
 // Whether nobody but the reader is in group: it is the reader's own group,
 // named after the reader, lists no other member, and is no other account's
 // primary group (a user made with the reader's group as theirs is in it
