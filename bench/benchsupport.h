@@ -2,8 +2,8 @@
 // What the benchmarks share: a quiet sound, a reader who closes every
 // dialog the moment it opens, and a clock held at Monday 7 December 2026.
 
-#include "app/sound.h"
-#include "common/clock.h"
+#include "ui/shared/clock.h"
+#include "ui/shared/sound.h"
 
 #include <QDialog>
 #include <QEvent>

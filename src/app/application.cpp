@@ -1,7 +1,7 @@
 #include "app/application.h"
 
-#include "common/errors.h"
-#include "common/look.h"
+#include "core/errors.h"
+#include "ui/shared/look.h"
 
 #include <QClipboard>
 #include <QFileInfo>

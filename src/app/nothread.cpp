@@ -1,6 +1,6 @@
 #include "app/nothread.h"
 
-#include "common/errors.h"
+#include "core/errors.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>

@@ -1,6 +1,6 @@
 #include "app/ownenvironment.h"
 
-#include "app/recordplace.h"
+#include "files/recordplace.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,14 +1,14 @@
 #include "app/program.h"
 
-#include "app/about.h"
-#include "app/spende.h"
-#include "dream/flussform.h"
-#include "dream/todfrage.h"
-#include "dream/traumform.h"
-#include "dream/zahnfrage.h"
-#include "horoscope/wetonform.h"
-#include "output/ausgabeform.h"
-#include "output/riwayat.h"
+#include "ui/about/about.h"
+#include "ui/about/spende.h"
+#include "ui/dream/flussform.h"
+#include "ui/dream/todfrage.h"
+#include "ui/dream/traumform.h"
+#include "ui/dream/zahnfrage.h"
+#include "ui/output/ausgabeform.h"
+#include "ui/output/riwayat.h"
+#include "ui/weton/wetonform.h"
 
 namespace temparoka {
 

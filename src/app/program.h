@@ -7,7 +7,7 @@
 // earlier readings, which both the main and the output window open; last
 // the weton window.
 
-#include "app/Unit1.h"
+#include "ui/main/Unit1.h"
 
 #include <QList>
 

@@ -2,16 +2,16 @@
 // name (its caption, or what it shows) and, where it has a hint, the hint
 // as its description, in every window the program makes.
 
-#include "app/about.h"
 #include "app/program.h"
-#include "app/spende.h"
-#include "dream/flussform.h"
-#include "dream/todfrage.h"
-#include "dream/traumform.h"
-#include "dream/zahnfrage.h"
-#include "horoscope/DoubleImage.h"
-#include "output/ausgabeform.h"
 #include "support/fakes.h"
+#include "ui/about/about.h"
+#include "ui/about/spende.h"
+#include "ui/dream/flussform.h"
+#include "ui/dream/todfrage.h"
+#include "ui/dream/traumform.h"
+#include "ui/dream/zahnfrage.h"
+#include "ui/main/cardimage.h"
+#include "ui/output/ausgabeform.h"
 
 #include <QAccessible>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 #include "app/application.h"
-#include "common/errors.h"
+#include "core/errors.h"
 #include "support/fakes.h"
 
 #include <QAccessible>

@@ -5,15 +5,15 @@
 // (check boxes, choices and group titles) are of one size. The donation
 // window's title and appeal keep the sizes the window was laid out for.
 
-#include "app/about.h"
 #include "app/program.h"
-#include "app/spende.h"
-#include "dream/flussform.h"
-#include "dream/todfrage.h"
-#include "dream/traumform.h"
-#include "dream/zahnfrage.h"
-#include "output/ausgabeform.h"
 #include "support/fakes.h"
+#include "ui/about/about.h"
+#include "ui/about/spende.h"
+#include "ui/dream/flussform.h"
+#include "ui/dream/todfrage.h"
+#include "ui/dream/traumform.h"
+#include "ui/dream/zahnfrage.h"
+#include "ui/output/ausgabeform.h"
 #include "ui_spende.h"
 #include "ui_traumform.h"
 

@@ -3,13 +3,13 @@
 // field that takes any typed number and corrects it on the way out; and
 // Enter on the buttons of the windows a reading opens.
 
-#include "app/Unit1.h"
 #include "app/program.h"
-#include "app/spende.h"
-#include "common/birthtimeedit.h"
-#include "common/calendar.h"
-#include "output/riwayat.h"
+#include "core/calendar.h"
 #include "support/fakes.h"
+#include "ui/about/spende.h"
+#include "ui/main/Unit1.h"
+#include "ui/output/riwayat.h"
+#include "ui/shared/birthtimeedit.h"
 
 #include <QApplication>
 #include <QDateEdit>

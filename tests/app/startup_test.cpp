@@ -1,14 +1,14 @@
 // Start-up as a whole: every window once, in its order, and the two small
 // secondary windows.
 
-#include "app/about.h"
 #include "app/ownenvironment.h"
-#include "app/product.h"
 #include "app/program.h"
-#include "app/spende.h"
-#include "dream/traumform.h"
-#include "output/ausgabeform.h"
 #include "support/fakes.h"
+#include "ui/about/about.h"
+#include "ui/about/product.h"
+#include "ui/about/spende.h"
+#include "ui/dream/traumform.h"
+#include "ui/output/ausgabeform.h"
 #include "ui_about.h"
 #include "ui_spende.h"
 

@@ -3,8 +3,8 @@
 // print dialog and the context menus show it.
 
 #include "app/application.h"
-#include "common/birthfields.h"
-#include "output/ausgabeform.h"
+#include "ui/output/ausgabeform.h"
+#include "ui/shared/birthfields.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,14 +3,14 @@
 // the dream tests share it: ticking motifs, reading with the output window
 // closed at once, and the lines the reading wrote.
 
-#include "app/Unit1.h"
-#include "app/sound.h"
-#include "common/radiogroup.h"
-#include "dream/flussform.h"
-#include "dream/todfrage.h"
-#include "dream/traumform.h"
-#include "dream/zahnfrage.h"
 #include "support/fakes.h"
+#include "ui/dream/flussform.h"
+#include "ui/dream/todfrage.h"
+#include "ui/dream/traumform.h"
+#include "ui/dream/zahnfrage.h"
+#include "ui/main/Unit1.h"
+#include "ui/shared/radiogroup.h"
+#include "ui/shared/sound.h"
 #include "ui_flussform.h"
 #include "ui_todfrage.h"
 #include "ui_traumform.h"

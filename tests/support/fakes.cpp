@@ -1,6 +1,6 @@
 #include "support/fakes.h"
 
-#include "app/recordfile.h"
+#include "files/recordfile.h"
 
 #include <QCoreApplication>
 #include <QEvent>

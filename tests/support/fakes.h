@@ -1,11 +1,11 @@
 #pragma once
 // Stand-ins for the outside world that the windows take through their seams.
 
-#include "app/Unit1.h"
 #include "app/application.h"
-#include "app/sound.h"
-#include "common/clock.h"
-#include "output/ausgabeform.h"
+#include "ui/main/Unit1.h"
+#include "ui/output/ausgabeform.h"
+#include "ui/shared/clock.h"
+#include "ui/shared/sound.h"
 
 #include <QFile>
 #include <QStringList>

@@ -2,8 +2,8 @@
 // Small tools the record file tests share: paths as the system's bytes,
 // whole files read and written, and the text of a save that fails.
 
-#include "app/recordfile.h"
-#include "common/errors.h"
+#include "core/errors.h"
+#include "files/recordfile.h"
 
 #include <QByteArray>
 #include <QFile>

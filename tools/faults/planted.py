@@ -25,25 +25,25 @@ class Fault(NamedTuple):
     new: str
 
 
-WEEKLY = 'horoscope/weekly.cpp'
-RANDOM = 'common/random.cpp'
-DEAL = 'horoscope/carddeal.cpp'
-TABLE = 'horoscope/predictiontable.cpp'
-RECORD = 'record/record.cpp'
-WRITER = 'output/writer.cpp'
-DREAM = 'dream/dreamrules.cpp'
-WINDOW = 'app/weeklyreading.cpp'
-SAVING = 'common/safesave.cpp'
-RECORD_FILE = 'app/recordfile.cpp'
-RECORD_PLACE = 'app/recordplace.cpp'
-TEMPORARY = 'common/savetemporary.cpp'
-HISTORY = 'horoscope/history.cpp'
-READING = 'output/reading.cpp'
-DOCUMENT = 'output/readingdocument.cpp'
-ACTIONS = 'output/readingactions.cpp'
-SAVE_DIALOG = 'output/savedialog.cpp'
-PAGES = 'output/pages.cpp'
-PNG_WRITER = 'output/pngwriter.cpp'
+WEEKLY = 'core/weekly.cpp'
+RANDOM = 'core/random.cpp'
+DEAL = 'core/carddeal.cpp'
+TABLE = 'core/predictiontable.cpp'
+RECORD = 'core/record.cpp'
+WRITER = 'core/writer.cpp'
+DREAM = 'core/dreamrules.cpp'
+WINDOW = 'ui/main/weeklyreading.cpp'
+SAVING = 'files/safesave.cpp'
+RECORD_FILE = 'files/recordfile.cpp'
+RECORD_PLACE = 'files/recordplace.cpp'
+TEMPORARY = 'files/savetemporary.cpp'
+HISTORY = 'core/history.cpp'
+READING = 'core/reading.cpp'
+DOCUMENT = 'export/readingdocument.cpp'
+ACTIONS = 'ui/output/readingactions.cpp'
+SAVE_DIALOG = 'ui/output/savedialog.cpp'
+PAGES = 'export/pages.cpp'
+PNG_WRITER = 'export/pngwriter.cpp'
 
 # The end of the dream rules after their table, which one fault moves a rule
 # across.
@@ -110,8 +110,8 @@ FAULTS = [
           '        const int room = card == 4 ? windowWidth - 100 : windowWidth - 200;\n'
           '        places[card].left = static_cast<int>(std::trunc(random.real() * room + 20));\n'
           '        places[card].top = static_cast<int>(std::trunc(random.real() * (windowHeight - 200) + 20));\n'),
-    Fault('fade-step-17', 'horoscope/carddeal.h', 'kFadeStep = 15;', 'kFadeStep = 17;'),
-    Fault('drawkey-double-sum', 'horoscope/drawkey.cpp',
+    Fault('fade-step-17', 'core/carddeal.h', 'kFadeStep = 15;', 'kFadeStep = 17;'),
+    Fault('drawkey-double-sum', 'core/drawkey.cpp',
           'long double sum = static_cast<long double>(birthday) + timeOfBirth;', 'double sum = birthday + timeOfBirth;'),
 
     # prediction table: loading the texts and counting a cell's variants
@@ -180,7 +180,7 @@ FAULTS = [
           '            return Failure{"the data folder " + path + " belongs to another user"};\n', ''),
 
     # error box: the full stop added to a message
-    Fault('errorbox-signed-char', 'common/errors.cpp',
+    Fault('errorbox-signed-char', 'core/errors.cpp',
           "static_cast<unsigned char>(text.back()) > '.'", "text.back() > '.'"),
 
     # writers: the opening, the blocks and the pairs in the output window
@@ -243,13 +243,13 @@ FAULTS = [
     Fault('always-save', WINDOW, '    else if (m_saveOwed)\n        retryOwedSave();', '    else\n        retryOwedSave();'),
     Fault('failed-retry-told-every-time', WINDOW, '        m_owedSaveFailureTold = true;\n', ''),
     Fault('ctrl-h-fires-during-the-deal', WINDOW, '        if (type == QEvent::ShortcutOverride)\n            event->accept();\n', ''),
-    Fault('failed-retry-told-only-once-ever', 'app/Unit1.cpp', '    m_owedSaveFailureTold = false;\n', ''),
+    Fault('failed-retry-told-only-once-ever', 'ui/main/Unit1.cpp', '    m_owedSaveFailureTold = false;\n', ''),
     Fault('birthday-limit-not-moved-on', WINDOW, '    const bool byMouse = m_ramalanClicks->take();\n    latestBirthdayToday();\n',
           '    const bool byMouse = m_ramalanClicks->take();\n'),
     Fault('frame-hidden-after-a-deal-by-keys', WINDOW,
           '                m_byMouse = m_button->isDown() &&\n                            m_button->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());',
           '                m_byMouse = true;'),
-    Fault('todays-birthday-refused', 'record/birthdata.cpp', 'day <= static_cast<double>(latestBirthday)',
+    Fault('todays-birthday-refused', 'core/birthdata.cpp', 'day <= static_cast<double>(latestBirthday)',
           'day < static_cast<double>(latestBirthday)'),
     Fault('click-wait-0.5', WINDOW, 'warten(0.3);', 'warten(0.5);'),
     Fault('deal-first-wait-missing', WINDOW, '    warten(0.5);\n    const auto all', '    const auto all'),
@@ -279,12 +279,12 @@ FAULTS = [
     Fault('quoted-name-split', SAVE_DIALOG, "if (typed.contains(QLatin1Char('\"')))", "if (typed.startsWith(QLatin1Char('\"')))"),
     Fault('failed-encoding-saved', DOCUMENT, '    if (!bytes.ok())\n        throw notSaved(target, bytes.problem());\n', ''),
     Fault('kept-reading-save-result-ignored', DOCUMENT, '    if (!saved.ok())\n        throw notSaved(target, saved.problem());\n', ''),
-    Fault('reading-pane-narrower-than-the-reading', 'output/riwayat.cpp', '    ui->isi->setFixedWidth(kReadingViewWidth);',
+    Fault('reading-pane-narrower-than-the-reading', 'ui/output/riwayat.cpp', '    ui->isi->setFixedWidth(kReadingViewWidth);',
           '    ui->isi->setMinimumWidth(425);'),
-    Fault('cause-detail-dropped', 'common/errors.cpp',
+    Fault('cause-detail-dropped', 'core/errors.cpp',
           '            return {found->second.indonesian + detail, found->second.english + detail};',
           '            return found->second;'),
-    Fault('indonesian-line-unfinished', 'common/errors.cpp', "    return errorBoxText(indonesian) + '\\n' + errorBoxText(english);",
+    Fault('indonesian-line-unfinished', 'core/errors.cpp', "    return errorBoxText(indonesian) + '\\n' + errorBoxText(english);",
           "    return indonesian + '\\n' + errorBoxText(english);"),
     Fault('page-break-after-the-cut', PAGES, '        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);',
           '        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);'),
@@ -292,10 +292,10 @@ FAULTS = [
           '        if (!open || kind == LineKind::Indonesian) {'),
     Fault('png-says-96-dpi', DOCUMENT, '    const int dotsPerMetre = qRound(kPageResolution * pixelRatio / 0.0254);',
           '    const int dotsPerMetre = qRound(kPageResolution / 0.0254);'),
-    Fault('sunset-only-after-six', 'horoscope/weton.cpp', '*timeOfBirth >= kSunset ?', '*timeOfBirth > kSunset ?'),
-    Fault('partner-neptu-taken-for-the-readers', 'horoscope/wetonreading.cpp',
+    Fault('sunset-only-after-six', 'core/weton.cpp', '*timeOfBirth >= kSunset ?', '*timeOfBirth > kSunset ?'),
+    Fault('partner-neptu-taken-for-the-readers', 'core/wetonreading.cpp',
           '        const int sum = neptu(mine) + neptu(theirs);', '        const int sum = neptu(mine) + neptu(mine);'),
-    Fault('weton-time-of-birth-ignored', 'horoscope/wetonform.cpp', '        birth.minute = minuteOf(*time);\n', ''),
+    Fault('weton-time-of-birth-ignored', 'ui/weton/wetonform.cpp', '        birth.minute = minuteOf(*time);\n', ''),
     Fault('png-first-half-ends-the-stream', PNG_WRITER, 'half.last ? Z_FINISH : Z_SYNC_FLUSH', 'Z_FINISH'),
     Fault('png-checksum-of-the-second-half-misjoined', PNG_WRITER,
           'adler32_combine(halves[0].adler, halves[1].adler, secondLength)',

@@ -1,0 +1,103 @@
+#pragma once
+// A reading as something to keep: what it is (the week's horoscope, a dream,
+// or an earlier week from the history), when it was read, the card taken,
+// and its lines with the colour and weight each was written in. The output
+// window records one as the readings write into it; saving, printing,
+// copying and the history all build their document from it, so they show
+// the same thing. Pure data and text rules, no window.
+
+#include "core/writer.h"
+
+#include <string>
+#include <vector>
+
+namespace temparoka {
+
+struct ReadingLine {
+    std::string text;
+    TextColour colour = TextColour::Black;
+    bool bold = false;
+    bool operator==(const ReadingLine&) const = default;
+};
+
+enum class ReadingKind { Weekly, Dream, Earlier, Weton };
+
+// The card a weekly reading was drawn with: its face picture (a resource
+// name) and what it is called in both languages.
+struct ReadingCard {
+    int number = 0;
+    std::string picture;
+    std::string indonesian;
+    std::string english;
+    bool operator==(const ReadingCard&) const = default;
+};
+
+struct Reading {
+    ReadingKind kind = ReadingKind::Weekly;
+    // The day it was read, as a date value; for an earlier week only its
+    // ISO week and week-year are known.
+    double day = 0.0;
+    int week = 0;
+    int weekYear = 0;
+    ReadingCard card;  // number 0: no card
+    std::vector<ReadingLine> lines;
+
+    // The week's horoscope, a dream or a weton, read on `day`.
+    static Reading weekly(double day, ReadingCard card = {});
+    static Reading dream(double day);
+    static Reading weton(double day);
+};
+
+// Records what a reading writes, in the colour and weight then in force.
+// Clearing keeps them, as the output window's view does.
+class ReadingRecorder : public TextWriter {
+public:
+    void clear() override { m_lines.clear(); }
+    void setColour(TextColour colour) override { m_colour = colour; }
+    void setBold(bool bold) override { m_bold = bold; }
+    void appendLine(std::string_view line) override { m_lines.push_back({std::string(line), m_colour, m_bold}); }
+
+    const std::vector<ReadingLine>& lines() const { return m_lines; }
+    TextColour colour() const { return m_colour; }
+    bool bold() const { return m_bold; }
+
+private:
+    std::vector<ReadingLine> m_lines;
+    TextColour m_colour = TextColour::Black;
+    bool m_bold = false;
+};
+
+// The heading of a kept reading, Indonesian and English: "Ramalan
+// Temparoka — Minggu ke-50, 2026", "Tafsir Mimpi Temparoka — 8 Desember
+// 2026" or "Weton Temparoka — 8 Desember 2026".
+struct ReadingTitle {
+    std::string indonesian;
+    std::string english;
+};
+ReadingTitle readingTitle(const Reading& reading);
+
+// A file name without its extension: "Ramalan Temparoka 2026-W50",
+// "Tafsir Mimpi Temparoka 2026-12-08" or "Weton Temparoka 2026-12-08".
+std::string readingFileName(const Reading& reading);
+
+// The reading as plain text: the title in both languages, the card, a
+// blank line and the reading's lines. Lines end in "\n".
+std::string readingPlainText(const Reading& reading);
+
+// An entry of the prediction history, ready to be listed and kept.
+struct EarlierReading {
+    int week = 0;
+    bool lastYear = false;  // its week number lies after this week's
+    std::string firstLine;  // the first line of its Indonesian text
+    Reading reading;
+};
+
+// How the history names an entry: its week, "Minggu ke-50" or "Minggu
+// ke-51 (tahun lalu)"; with its first line, "Minggu ke-50 — ..." in
+// Indonesian; and "Week 50" with "last year" where it applies, for screen
+// readers.
+std::string earlierHeading(const EarlierReading& entry);
+std::string earlierCaption(const EarlierReading& entry);
+std::string earlierDescription(const EarlierReading& entry);
+
+}  // namespace temparoka

@@ -1,0 +1,32 @@
+#pragma once
+// The weton reading as it is written: the reader's weton and neptu, how the
+// sunset rule was applied, and, with a partner, the partner's weton, the
+// sum of both neptu and what their match traditionally says. Indonesian
+// first, English after it, as every reading. Pure text rules, no Qt.
+
+#include "core/weton.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace temparoka {
+
+class TextWriter;
+
+// A birth as the window holds it: the calendar day, and the minute of the
+// day (0 to 1439) when the time is known.
+struct Birth {
+    std::int64_t day = 0;
+    std::optional<int> minute;
+};
+
+Weton wetonOf(const Birth& birth);
+
+// "Senin Legi".
+std::string wetonName(Weton weton);
+
+// The reading into the writer, after the writer was cleared.
+void wetonReading(TextWriter& writer, const Birth& reader, const std::optional<Birth>& partner);
+
+}  // namespace temparoka

@@ -1,0 +1,140 @@
+#include "files/jpeg.h"
+
+#include "core/errors.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+
+namespace temparoka {
+
+namespace {
+
+constexpr JDIMENSION kMaxSide = 8192;
+
+// libjpeg reports errors through a callback that must not return; we jump
+// back to decodeJpeg with the message saved. Nothing with a destructor may
+// live across the setjmp, so the decoding itself is plain C-style code.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jumpBack;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void onError(j_common_ptr info)
+{
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    info->err->format_message(info, manager->message);
+    std::longjmp(manager->jumpBack, 1);
+}
+
+// Warnings (level -1) mean a damaged file; we treat the first as an error.
+// Trace messages (levels 0 and up) are ignored.
+void onMessage(j_common_ptr info, int level)
+{
+    if (level < 0)
+        onError(info);
+}
+
+// Returns false with manager.message filled when libjpeg gave up.
+bool decodeInto(const unsigned char* data, unsigned long size, ErrorManager& manager, jpeg_decompress_struct& info,
+                QImage* image)
+{
+    if (setjmp(manager.jumpBack)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    // A damaged header can announce a picture of gigabytes; ours are small.
+    if (info.image_width > kMaxSide || info.image_height > kMaxSide) {
+        std::snprintf(manager.message, sizeof manager.message, "Picture too large (%u x %u)", info.image_width,
+                      info.image_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    info.out_color_space = JCS_EXT_BGRX;  // QImage::Format_RGB32 on little-endian
+    jpeg_start_decompress(&info);
+    *image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB32);
+    if (image->isNull()) {
+        std::snprintf(manager.message, sizeof manager.message, "Picture too large (%u x %u)", info.output_width,
+                      info.output_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image->scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+}  // namespace
+
+QImage decodeJpeg(const QByteArray& bytes)
+{
+    ErrorManager manager{};
+    jpeg_decompress_struct info{};
+    info.err = jpeg_std_error(&manager.base);
+    manager.base.error_exit = onError;
+    manager.base.emit_message = onMessage;
+
+    QImage image;
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    if (!decodeInto(data, static_cast<unsigned long>(bytes.size()), manager, info, &image))
+        throw PictureError(manager.message);
+    return image;
+}
+
+namespace {
+
+QImage decodePicture(const QString& resourcePath)
+{
+    QFile file(resourcePath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw PictureError("Cannot read picture " + resourcePath.toStdString());
+    const QByteArray bytes = file.readAll();
+    if (resourcePath.endsWith(".jpg", Qt::CaseInsensitive))
+        return decodeJpeg(bytes);
+    QImage image;
+    if (!image.loadFromData(bytes))
+        throw PictureError("Cannot decode picture " + resourcePath.toStdString());
+    return image;
+}
+
+}  // namespace
+
+QString doubleSizePath(const QString& resourcePath)
+{
+    const qsizetype dot = resourcePath.lastIndexOf(QLatin1Char('.'));
+    const qsizetype slash = resourcePath.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash)
+        return resourcePath + QStringLiteral("@2x");
+    return resourcePath.left(dot) + QStringLiteral("@2x") + resourcePath.mid(dot);
+}
+
+QImage loadPicture(const QString& resourcePath, double pixelRatio)
+{
+    if (pixelRatio > 1.0) {
+        const QString dense = doubleSizePath(resourcePath);
+        if (QFile::exists(dense)) {
+            QImage image = decodePicture(dense);
+            image.setDevicePixelRatio(2.0);
+            return image;
+        }
+    }
+    return decodePicture(resourcePath);
+}
+
+QImage loadPicture(const QString& resourcePath)
+{
+    return loadPicture(resourcePath, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+}  // namespace temparoka

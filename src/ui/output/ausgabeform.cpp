@@ -1,0 +1,107 @@
+#include "ui/output/ausgabeform.h"
+
+#include "export/readingdocument.h"
+#include "ui/output/readingactions.h"
+#include "ui/shared/keys.h"
+#include "ui/shared/look.h"
+#include "ui_ausgabeform.h"
+
+#include <QAction>
+#include <QTextCursor>
+
+namespace temparoka {
+
+Tausform::Tausform(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Tausform>()),
+      m_actions(new ReadingActions(this, [this] { return reading(); })), m_history(earlierReadingsCommand(this))
+{
+    ui->setupUi(this);
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(pixelFont(11));
+    ui->SpendeKnopf->setFont(pixelFont(11, true));
+    showAsReading(ui->ausfenster);
+    // Read aloud as the reading, in both languages, Indonesian first.
+    ui->ausfenster->setAccessibleName(QStringLiteral("Ramalan"));
+    ui->ausfenster->setAccessibleDescription(QStringLiteral("Your reading, in Indonesian and then in English"));
+
+    // Neither button is the window's default: Enter presses the one that
+    // has the focus, as Space does.
+    enterPressesFocusedButton(this);
+
+    m_actions->offerInMenu(ui->ausfenster, {m_history});
+
+    connect(ui->SpendeKnopf, &QPushButton::clicked, this, &Tausform::SpendeKnopfClick);
+    connect(ui->simpan, &QPushButton::clicked, m_actions->save(), &QAction::trigger);
+    connect(ui->cetak, &QPushButton::clicked, m_actions->print(), &QAction::trigger);
+    connect(ui->riwayat, &QPushButton::clicked, m_history, &QAction::trigger);
+    connect(m_history, &QAction::triggered, this, [this] {
+        if (m_showHistory)
+            m_showHistory();
+    });
+    connect(ui->ende, &QPushButton::clicked, this, &Tausform::endeClick);
+}
+
+Tausform::~Tausform() = default;
+
+QTextEdit* Tausform::ausfenster() const
+{
+    return ui->ausfenster;
+}
+
+void Tausform::clear()
+{
+    ui->ausfenster->clear();
+    m_recorder.clear();
+    m_heading = Reading{};
+}
+
+void Tausform::setColour(TextColour colour)
+{
+    m_recorder.setColour(colour);
+}
+
+void Tausform::setBold(bool bold)
+{
+    m_recorder.setBold(bold);
+}
+
+void Tausform::appendLine(std::string_view line)
+{
+    const bool first = m_recorder.lines().empty();
+    m_recorder.appendLine(line);
+    QTextCursor cursor(ui->ausfenster->document());
+    cursor.movePosition(QTextCursor::End);
+    appendReadingLine(cursor, m_recorder.lines().back(), first);
+}
+
+void Tausform::caretToStart()
+{
+    ui->ausfenster->moveCursor(QTextCursor::Start);
+}
+
+void Tausform::setReadingKind(const Reading& heading)
+{
+    m_heading = heading;
+    m_heading.lines.clear();
+}
+
+Reading Tausform::reading() const
+{
+    Reading shown = m_heading;
+    shown.lines = m_recorder.lines();
+    return shown;
+}
+
+void Tausform::SpendeKnopfClick()
+{
+    if (m_donationWindow)
+        m_donationWindow->exec();
+}
+
+void Tausform::endeClick()
+{
+    reject();
+}
+
+}  // namespace temparoka

@@ -1,0 +1,194 @@
+#include "ui/weton/wetonform.h"
+
+#include "core/calendar.h"
+#include "files/jpeg.h"
+#include "ui/output/ausgabeform.h"
+#include "ui/shared/captionfit.h"
+#include "ui/shared/clock.h"
+#include "ui/shared/keys.h"
+#include "ui/shared/look.h"
+#include "ui/weton/wetonhost.h"
+#include "ui_wetonform.h"
+
+#include <QShowEvent>
+
+#include <cmath>
+
+namespace temparoka {
+
+namespace {
+
+const QColor kGold(232, 190, 92);
+
+// A time of day as the minute it falls in. Seconds the field does not show
+// stay out of it; a hair below a whole minute still counts as that minute.
+int minuteOf(double dayFraction)
+{
+    return static_cast<int>(std::floor(dayFraction * 1440.0 + 1e-6)) % 1440;
+}
+
+QString dateOf(const Birth& birth)
+{
+    QString text = QString::fromStdString(dayInWords(birth.day).indonesian);
+    if (!birth.minute)
+        return text + QStringLiteral(", waktu lahir tidak diketahui");
+    return text + QStringLiteral(", pukul %1:%2")
+                      .arg(*birth.minute / 60, 2, 10, QLatin1Char('0'))
+                      .arg(*birth.minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString wetonAndNeptu(Weton weton)
+{
+    return QString::fromStdString(wetonName(weton)) + QStringLiteral(", neptu %1").arg(neptu(weton));
+}
+
+}  // namespace
+
+Twetonform::Twetonform(WetonHost& host, Tausform& outputWindow, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Twetonform>()), m_host(host), m_output(outputWindow)
+{
+    ui->setupUi(this);
+    fixDialogSize(this);
+    paintBlackBackground(this);
+    setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_program.png")));
+    ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/icon_program.png")));
+    applyLook();
+
+    ui->pasanganWaktu->setValue(0.5);
+    ui->pasanganTanggal->setDate(dateOfDayNumber(reader().day));
+    // The captions name the fields for screen readers too; the "tidak tahu"
+    // box says which time it stands for.
+    ui->tanggalLabel->setBuddy(ui->pasanganTanggal);
+    ui->waktuLabel->setBuddy(ui->pasanganWaktu);
+    ui->pasanganTidaktahu->setAccessibleName(QStringLiteral("Waktu lahir pasangan: tidak tahu"));
+
+    connect(ui->pasangan, &QCheckBox::toggled, this, &Twetonform::partnerTicked);
+    connect(ui->pasanganTanggal, &QDateEdit::dateChanged, this, &Twetonform::refresh);
+    connect(ui->pasanganWaktu, &BirthTimeEdit::valueEdited, this, &Twetonform::refresh);
+    connect(ui->pasanganTidaktahu, &QCheckBox::toggled, this, [this](bool unknown) {
+        ui->pasanganWaktu->setEnabled(ui->pasangan->isChecked() && !unknown);
+        refresh();
+    });
+    connect(ui->baca, &QPushButton::clicked, this, &Twetonform::bacaClick);
+    connect(ui->tutup, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter on a field reads the weton; on a focused button it presses that
+    // button.
+    ui->baca->setDefault(true);
+    enterPressesFocusedButton(this);
+    focusFirstOnShow(this, ui->pasangan);
+    partnerTicked();
+}
+
+Twetonform::~Twetonform() = default;
+
+void Twetonform::applyLook()
+{
+    for (QWidget* label : std::initializer_list<QWidget*>{ui->lahirLabel, ui->tanggalLabel, ui->waktuLabel, ui->hariIni,
+                                                          ui->pasangan, ui->pasanganTidaktahu})
+        paintWhiteOnBlack(label, 13);
+    for (QWidget* label : std::initializer_list<QWidget*>{ui->lahirAnda, ui->jodoh})
+        paintWhiteOnBlack(label, 13, true);
+    paintWhiteOnBlack(ui->judul, 18, true);
+    paintWhiteOnBlack(ui->wetonAnda, 16, true);
+    paintWhiteOnBlack(ui->wetonPasangan, 14, true);
+    for (QWidget* gold : std::initializer_list<QWidget*>{ui->judul, ui->wetonAnda, ui->wetonPasangan}) {
+        QPalette palette = gold->palette();
+        palette.setColor(QPalette::WindowText, kGold);
+        gold->setPalette(palette);
+    }
+    // The partner's captions grey out with their fields while no partner is
+    // ticked.
+    for (QWidget* partnerCaption :
+         std::initializer_list<QWidget*>{ui->tanggalLabel, ui->waktuLabel, ui->pasanganTidaktahu}) {
+        QPalette palette = partnerCaption->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(120, 120, 120));
+        palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+        partnerCaption->setPalette(palette);
+    }
+    for (QWidget* input : std::initializer_list<QWidget*>{ui->pasanganTanggal, ui->pasanganWaktu})
+        input->setFont(pixelFont(13, true));
+    for (QWidget* button : std::initializer_list<QWidget*>{ui->baca, ui->tutup})
+        paintDarkButton(button, 13, button == ui->baca);
+    fitCaptions(this);
+}
+
+Birth Twetonform::reader() const
+{
+    Birth birth{dayNumberOf(m_host.birthday()), std::nullopt};
+    if (const std::optional<double> time = m_host.knownTimeOfBirth())
+        birth.minute = minuteOf(*time);
+    return birth;
+}
+
+std::optional<Birth> Twetonform::partner() const
+{
+    if (!ui->pasangan->isChecked())
+        return std::nullopt;
+    Birth birth{dayNumberOfDate(ui->pasanganTanggal->date()), std::nullopt};
+    if (!ui->pasanganTidaktahu->isChecked())
+        birth.minute = minuteOf(ui->pasanganWaktu->value());
+    return birth;
+}
+
+void Twetonform::showEvent(QShowEvent* event)
+{
+    // The birthday field of the main window ends today; so does this one.
+    const std::int64_t today = dayNumberOf(m_host.today());
+    ui->pasanganTanggal->setLatestEntry(dateOfDayNumber(today));
+    if (!m_partnerDateSet) {
+        // A partner is often of about the reader's age: the field starts at
+        // the reader's birthday as it is when the window first opens,
+        // rather than at an arbitrary year (and takes it whatever the clock
+        // says, as the main window does).
+        const QSignalBlocker quiet(ui->pasanganTanggal);
+        ui->pasanganTanggal->restoreDate(dateOfDayNumber(reader().day));
+        m_partnerDateSet = true;
+    }
+    refresh();
+    QDialog::showEvent(event);
+}
+
+void Twetonform::partnerTicked()
+{
+    const bool on = ui->pasangan->isChecked();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{ui->tanggalLabel, ui->pasanganTanggal, ui->waktuLabel, ui->pasanganTidaktahu})
+        control->setEnabled(on);
+    ui->pasanganWaktu->setEnabled(on && !ui->pasanganTidaktahu->isChecked());
+    refresh();
+}
+
+void Twetonform::refresh()
+{
+    const Birth mine = reader();
+    ui->lahirAnda->setText(dateOf(mine));
+    ui->wetonAnda->setText(wetonAndNeptu(wetonOf(mine)));
+    const Weton today = wetonOfDay(dayNumberOf(m_host.today()));
+    ui->hariIni->setText(QStringLiteral("Hari ini: ") + QString::fromStdString(wetonName(today)));
+
+    const std::optional<Birth> theirs = partner();
+    if (!theirs) {
+        ui->wetonPasangan->clear();
+        ui->jodoh->clear();
+        return;
+    }
+    const int sum = neptu(wetonOf(mine)) + neptu(wetonOf(*theirs));
+    ui->wetonPasangan->setText(wetonAndNeptu(wetonOf(*theirs)));
+    ui->jodoh->setText(QStringLiteral("Jodoh: %1 + %2 = %3, %4")
+                           .arg(neptu(wetonOf(mine)))
+                           .arg(neptu(wetonOf(*theirs)))
+                           .arg(sum)
+                           .arg(QString::fromLatin1(nameOf(jodohOf(sum)))));
+}
+
+void Twetonform::bacaClick()
+{
+    m_host.tonabspielen();
+    m_output.clear();
+    m_output.setReadingKind(Reading::weton(m_host.today()));
+    m_output.setBold(false);
+    wetonReading(m_output, reader(), partner());
+    m_output.exec();
+}
+
+}  // namespace temparoka
