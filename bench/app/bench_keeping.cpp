@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/program.h"
+#include "core/weekly.h"
 #include "core/writer.h"
 #include "export/readingdocument.h"
 #include "summary.h"
@@ -23,7 +24,7 @@ constexpr double kTuesday = 46364.5;  // 8 December 2026
 // of Indonesian lines and their English.
 Reading weekly()
 {
-    ReadingRecorder written;
+    ReadingWriter written;
     weeklyOpening(written, 318);
     std::vector<std::string> block;
     for (int i = 0; i < 8; ++i)
@@ -33,7 +34,7 @@ Reading weekly()
         block.push_back("This week brings good news from an old friend, number " + std::to_string(i) + ".");
     block.push_back("]");
     blockausgabe(written, block);
-    Reading reading = Reading::weekly(kTuesday, TForm1::cardFace(1));
+    Reading reading = Reading::weekly(kTuesday, cardFace(1));
     reading.lines = written.lines();
     return reading;
 }
@@ -41,7 +42,7 @@ Reading weekly()
 // All fifteen motifs and the closing pair, sentences of one to three lines.
 Reading dream()
 {
-    ReadingRecorder written;
+    ReadingWriter written;
     const std::string id = " Itu pertanda yang harus diperhatikan dengan sungguh-sungguh oleh Anda dan keluarga.";
     const std::string en = " That is a sign that you and your family should heed with great care indeed.";
     for (int i = 0; i < 16; ++i) {

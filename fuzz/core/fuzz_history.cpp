@@ -36,7 +36,7 @@ const PredictionTable& shippedTable()
 
 std::vector<ReadingLine> written(const TextBlock& block)
 {
-    ReadingRecorder recorder;
+    ReadingWriter recorder;
     blockausgabe(recorder, block);
     return recorder.lines();
 }

@@ -111,7 +111,7 @@ Case caseFrom(fuzz::FuzzInput& input)
         const std::uint8_t form = input.byte();
         const std::size_t length = input.byte() * ((form & 4) ? 16u : 1u);
         reading.lines.push_back(
-            {input.text(length), (form & 1) ? TextColour::Blue : TextColour::Black, (form & 2) != 0});
+            {input.text(length), (form & 1) ? Language::English : Language::Indonesian, (form & 2) != 0});
     }
     return c;
 }

@@ -1,6 +1,7 @@
 #include "core/dreamrules.h"
 
 #include "core/random.h"
+#include "core/writer.h"
 
 namespace temparoka {
 
@@ -108,6 +109,22 @@ DreamReading readDream(const DreamAnswers& a, Random& random)
 
     if (const std::optional<int> k = schlusssatz(reading.summe, a.colour, a.feeling, random))
         reading.closing = closingPair(*k);
+    return reading;
+}
+
+Reading dreamAsReading(const DreamReading& dream, double day, Pen pen)
+{
+    Reading reading = Reading::dream(day);
+    ReadingWriter writer(pen);
+    writer.setBold(false);
+    for (const SentencePair& pair : dream.pairs)
+        paarausgabe(writer, pair.id, pair.en);
+    if (dream.closing) {
+        writer.appendLine("");
+        paarausgabe(writer, dream.closing->id, dream.closing->en);
+    }
+    reading.pen = writer.pen();
+    reading.lines = writer.takeLines();
     return reading;
 }
 

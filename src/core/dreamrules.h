@@ -5,6 +5,7 @@
 // feeling, and a closing pair is picked by the program's generator seeded
 // from the tally, so the same answers always give the same reading.
 
+#include "core/reading.h"
 #include "core/sentences.h"
 
 #include <cstdint>
@@ -42,5 +43,9 @@ void gefuehlsatz(DreamReading& reading, const FeelingSet& set, int feeling);
 std::optional<int> schlusssatz(std::int32_t summe, int colour, int feeling, Random& random);
 
 DreamReading readDream(const DreamAnswers& answers, Random& random);
+
+// The dream as it is read out on day: in normal weight, one pair after the
+// other, and after a blank line the closing pair (none when no rule fired).
+Reading dreamAsReading(const DreamReading& dream, double day, Pen pen);
 
 }  // namespace temparoka

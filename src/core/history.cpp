@@ -21,9 +21,9 @@ std::vector<EarlierReading> earlierReadings(const PredictionHistory& history, co
         earlier.reading.kind = ReadingKind::Earlier;
         earlier.reading.week = entry->week;
         earlier.reading.weekYear = earlier.lastYear ? thisYear - 1 : thisYear;
-        ReadingRecorder recorder;
-        blockausgabe(recorder, block);
-        earlier.reading.lines = recorder.lines();
+        ReadingWriter writer;
+        blockausgabe(writer, block);
+        earlier.reading.lines = writer.takeLines();
         for (const ReadingLine& line : earlier.reading.lines)
             if (!line.text.empty()) {
                 earlier.firstLine = line.text;

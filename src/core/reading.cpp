@@ -31,17 +31,17 @@ std::string countedWeek(int week)
 
 Reading Reading::weekly(double day, ReadingCard card)
 {
-    return {ReadingKind::Weekly, day, isoWeek(day), isoWeekYear(day), std::move(card), {}};
+    return {ReadingKind::Weekly, day, isoWeek(day), isoWeekYear(day), std::move(card), {}, {}};
 }
 
 Reading Reading::dream(double day)
 {
-    return {ReadingKind::Dream, day, isoWeek(day), isoWeekYear(day), {}, {}};
+    return {ReadingKind::Dream, day, isoWeek(day), isoWeekYear(day), {}, {}, {}};
 }
 
 Reading Reading::weton(double day)
 {
-    return {ReadingKind::Weton, day, isoWeek(day), isoWeekYear(day), {}, {}};
+    return {ReadingKind::Weton, day, isoWeek(day), isoWeekYear(day), {}, {}, {}};
 }
 
 ReadingTitle readingTitle(const Reading& reading)

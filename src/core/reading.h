@@ -1,10 +1,10 @@
 #pragma once
-// A reading as something to keep: what it is (the week's horoscope, a dream,
+// A reading as a value: what it is (the week's horoscope, a dream, a weton,
 // or an earlier week from the history), when it was read, the card taken,
-// and its lines with the colour and weight each was written in. The output
-// window records one as the readings write into it; saving, printing,
-// copying and the history all build their document from it, so they show
-// the same thing. Pure data and text rules, no window.
+// and its lines with the language and weight each was written in. Each
+// reading is computed as one by the rules; the windows only show it, and
+// saving, printing, copying and the history only encode it, so they all
+// show the same thing. Pure data and text rules, no Qt.
 
 #include "core/writer.h"
 
@@ -12,13 +12,6 @@
 #include <vector>
 
 namespace temparoka {
-
-struct ReadingLine {
-    std::string text;
-    TextColour colour = TextColour::Black;
-    bool bold = false;
-    bool operator==(const ReadingLine&) const = default;
-};
 
 enum class ReadingKind { Weekly, Dream, Earlier, Weton };
 
@@ -41,30 +34,13 @@ struct Reading {
     int weekYear = 0;
     ReadingCard card;  // number 0: no card
     std::vector<ReadingLine> lines;
+    // The pen its last line left in force, which the next reading starts with.
+    Pen pen;
 
     // The week's horoscope, a dream or a weton, read on `day`.
     static Reading weekly(double day, ReadingCard card = {});
     static Reading dream(double day);
     static Reading weton(double day);
-};
-
-// Records what a reading writes, in the colour and weight then in force.
-// Clearing keeps them, as the output window's view does.
-class ReadingRecorder : public TextWriter {
-public:
-    void clear() override { m_lines.clear(); }
-    void setColour(TextColour colour) override { m_colour = colour; }
-    void setBold(bool bold) override { m_bold = bold; }
-    void appendLine(std::string_view line) override { m_lines.push_back({std::string(line), m_colour, m_bold}); }
-
-    const std::vector<ReadingLine>& lines() const { return m_lines; }
-    TextColour colour() const { return m_colour; }
-    bool bold() const { return m_bold; }
-
-private:
-    std::vector<ReadingLine> m_lines;
-    TextColour m_colour = TextColour::Black;
-    bool m_bold = false;
 };
 
 // The heading of a kept reading, Indonesian and English: "Ramalan

@@ -2,8 +2,10 @@
 
 #include "core/calendar.h"
 #include "core/random.h"
+#include "core/writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -11,6 +13,16 @@ namespace temparoka {
 
 namespace {
 constexpr double kSynodicMonth = 29.530588;
+
+// Each card's face, in card order: the picture and what the card is called,
+// in Indonesian and in English.
+const std::array<ReadingCard, 5> kCardFaces = {{
+    {1, ":/pictures/card_ks.jpg", "Raja Sekop", "King of spades"},
+    {2, ":/pictures/card_3d.jpg", "Tiga Wajik", "Three of diamonds"},
+    {3, ":/pictures/card_qc.jpg", "Ratu Keriting", "Queen of clubs"},
+    {4, ":/pictures/card_as.jpg", "As Sekop", "Ace of spades"},
+    {5, ":/pictures/card_jh.jpg", "Jack Hati", "Jack of hearts"},
+}};
 }  // namespace
 
 int zyklus(long long a)
@@ -86,6 +98,24 @@ TextKey chooseKey(const WeeklyRequest& request, const PredictionHistory& history
             break;
     }
     return key;
+}
+
+ReadingCard cardFace(int card)
+{
+    if (card < 1 || card > static_cast<int>(kCardFaces.size()))
+        return {};
+    return kCardFaces[static_cast<std::size_t>(card - 1)];
+}
+
+Reading weeklyReading(const WeeklyRequest& request, const TextBlock& prediction, Pen pen)
+{
+    Reading reading = Reading::weekly(request.today, cardFace(request.card));
+    ReadingWriter writer(pen);
+    weeklyOpening(writer, lunarMonths(request));
+    blockausgabe(writer, prediction);
+    reading.pen = writer.pen();
+    reading.lines = writer.takeLines();
+    return reading;
 }
 
 }  // namespace temparoka

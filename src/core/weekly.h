@@ -6,6 +6,7 @@
 // in an earlier week is refused while it stands in the history.
 
 #include "core/predictiontable.h"
+#include "core/reading.h"
 #include "core/record.h"
 
 namespace temparoka {
@@ -47,5 +48,14 @@ TextKey auswahl(const WeeklyRequest& request, int versuch, const PredictionTable
 inline constexpr int kMaxAttempts = 1000;
 TextKey chooseKey(const WeeklyRequest& request, const PredictionHistory& history, const PredictionTable& table,
                   Random& random);
+
+// A card's face picture (a resource name) and what it is called in both
+// languages, card 1 to 5; no card (number 0) otherwise.
+ReadingCard cardFace(int card);
+
+// The week's reading for the request's card: the opening with the months
+// since birth, a blank line, then the chosen prediction's block, each line
+// in the pen in force, starting with the one the reading before left.
+Reading weeklyReading(const WeeklyRequest& request, const TextBlock& prediction, Pen pen);
 
 }  // namespace temparoka

@@ -136,7 +136,7 @@ Words neptuWords(Weton weton, const Words& whose)
             whose.english + " " + sum + ": " + day + " plus " + market + "."};
 }
 
-void heading(TextWriter& writer, const Words& words)
+void heading(ReadingWriter& writer, const Words& words)
 {
     writer.setBold(true);
     paarausgabe(writer, words.indonesian, words.english);
@@ -162,8 +162,11 @@ std::string wetonName(Weton weton)
     return std::string(nameOf(weton.weekday)) + " " + std::string(nameOf(weton.pasaran));
 }
 
-void wetonReading(TextWriter& writer, const Birth& reader, const std::optional<Birth>& partner)
+Reading wetonReading(double day, const Birth& reader, const std::optional<Birth>& partner, Pen pen)
 {
+    Reading reading = Reading::weton(day);
+    ReadingWriter writer(pen);
+    writer.setBold(false);
     const Weton mine = wetonOf(reader);
     heading(writer, {"Weton Anda", "Your weton"});
     Words born = birthWords(reader, kReader);
@@ -204,6 +207,9 @@ void wetonReading(TextWriter& writer, const Birth& reader, const std::optional<B
 
     writer.appendLine("");
     paarausgabe(writer, "Ramalan ini hanya hiburan.", "This reading is for entertainment only.");
+    reading.pen = writer.pen();
+    reading.lines = writer.takeLines();
+    return reading;
 }
 
 }  // namespace temparoka

@@ -4,6 +4,7 @@
 // sum of both neptu and what their match traditionally says. Indonesian
 // first, English after it, as every reading. Pure text rules, no Qt.
 
+#include "core/reading.h"
 #include "core/weton.h"
 
 #include <cstdint>
@@ -11,8 +12,6 @@
 #include <string>
 
 namespace temparoka {
-
-class TextWriter;
 
 // A birth as the window holds it: the calendar day, and the minute of the
 // day (0 to 1439) when the time is known.
@@ -26,7 +25,9 @@ Weton wetonOf(const Birth& birth);
 // "Senin Legi".
 std::string wetonName(Weton weton);
 
-// The reading into the writer, after the writer was cleared.
-void wetonReading(TextWriter& writer, const Birth& reader, const std::optional<Birth>& partner);
+// The weton reading of day: the reader's weton, and the partner's and their
+// match when there is a partner; in normal weight, from the pen the
+// reading before left.
+Reading wetonReading(double day, const Birth& reader, const std::optional<Birth>& partner, Pen pen);
 
 }  // namespace temparoka

@@ -2,13 +2,13 @@
 
 namespace temparoka {
 
-void blockausgabe(TextWriter& writer, const std::vector<std::string>& block)
+void blockausgabe(ReadingWriter& writer, const std::vector<std::string>& block)
 {
     for (const std::string& line : block) {
         const bool opens = line.find('[') != std::string::npos;
         const bool closes = line.find(']') != std::string::npos;
         if (opens) {
-            writer.setColour(TextColour::Blue);
+            writer.setLanguage(Language::English);
             writer.appendLine("");
             if (line != "[")
                 writer.appendLine(line);
@@ -17,25 +17,25 @@ void blockausgabe(TextWriter& writer, const std::vector<std::string>& block)
             // A line holding both brackets has just been written above.
             if (line != "]" && !opens)
                 writer.appendLine(line);
-            writer.setColour(TextColour::Black);
+            writer.setLanguage(Language::Indonesian);
         }
         if (!opens && !closes)
             writer.appendLine(line);
     }
 }
 
-void paarausgabe(TextWriter& writer, std::string_view indonesian, std::string_view english)
+void paarausgabe(ReadingWriter& writer, std::string_view indonesian, std::string_view english)
 {
-    writer.setColour(TextColour::Black);
+    writer.setLanguage(Language::Indonesian);
     if (!indonesian.empty())
         writer.appendLine(indonesian);
-    writer.setColour(TextColour::Blue);
+    writer.setLanguage(Language::English);
     if (!english.empty())
         writer.appendLine(english);
-    writer.setColour(TextColour::Black);
+    writer.setLanguage(Language::Indonesian);
 }
 
-void weeklyOpening(TextWriter& writer, long long months)
+void weeklyOpening(ReadingWriter& writer, long long months)
 {
     const std::string count = std::to_string(months);
     writer.setBold(true);
@@ -43,13 +43,13 @@ void weeklyOpening(TextWriter& writer, long long months)
     writer.setBold(false);
     writer.appendLine(count + " bulan sudah lewat sejak Anda lahir");
     writer.appendLine("Ini ramalan saya untuk minggu depan");
-    writer.setColour(TextColour::Blue);
+    writer.setLanguage(Language::English);
     writer.setBold(true);
     writer.appendLine("Temparoka sees:");
     writer.setBold(false);
     writer.appendLine(count + " full moon have passed since you were born");
     writer.appendLine("These are my predictions for the next week");
-    writer.setColour(TextColour::Black);
+    writer.setLanguage(Language::Indonesian);
     writer.appendLine("");
 }
 

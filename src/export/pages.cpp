@@ -1,5 +1,6 @@
 #include "export/pages.h"
 
+#include "export/readinglook.h"
 #include "files/nativefile.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -70,12 +71,11 @@ enum class LineKind { Separator, Indonesian, English };
 LineKind kindOf(const QTextBlock& block)
 {
     const QString text = block.text();
-    // A blank line in black parts what is written; the card's picture
-    // stands on its own; a blank blue line opens a block's English.
+    // A blank Indonesian line parts what is written; the card's picture
+    // stands on its own; a blank English line opens a block's English.
     if (text.contains(QChar::ObjectReplacementCharacter))
         return LineKind::Separator;
-    const bool blue = block.charFormat().foreground().color() == QColor(0, 0, 255);
-    if (blue)
+    if (languageOf(block) == Language::English)
         return LineKind::English;
     return text.isEmpty() ? LineKind::Separator : LineKind::Indonesian;
 }

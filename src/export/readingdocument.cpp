@@ -90,7 +90,7 @@ void ReadingDocument::build(QTextDocument& document) const
     QTextCursor cursor(&document);
     QTextCharFormat heading;
     heading.setFont(pixelFont(22, true, readingFamily()));
-    heading.setForeground(colourOf(TextColour::Black));
+    heading.setForeground(colourOf(Language::Indonesian));
     // A heading, not only large type: a web page and a screen reader
     // show it as the page's title.
     QTextBlockFormat headingBlock;
@@ -98,7 +98,7 @@ void ReadingDocument::build(QTextDocument& document) const
     cursor.setBlockFormat(headingBlock);
     cursor.setBlockCharFormat(heading);
     cursor.insertText(QString::fromStdString(title.indonesian), heading);
-    appendReadingLine(cursor, {title.english, TextColour::Blue, false}, false);
+    appendReadingLine(cursor, {title.english, Language::English, false}, false);
 
     const ReadingCard& card = m_reading.card;
     if (card.number != 0) {
@@ -117,10 +117,10 @@ void ReadingDocument::build(QTextDocument& document) const
         picture.setWidth(face.deviceIndependentSize().width());
         picture.setHeight(face.deviceIndependentSize().height());
         cursor.insertImage(picture);
-        appendReadingLine(cursor, {"Kartu Anda: " + card.indonesian, TextColour::Black, false}, false);
-        appendReadingLine(cursor, {"Your card: " + card.english, TextColour::Blue, false}, false);
+        appendReadingLine(cursor, {"Kartu Anda: " + card.indonesian, Language::Indonesian, false}, false);
+        appendReadingLine(cursor, {"Your card: " + card.english, Language::English, false}, false);
     }
-    appendReadingLine(cursor, {"", TextColour::Black, false}, false);
+    appendReadingLine(cursor, {"", Language::Indonesian, false}, false);
     for (const ReadingLine& line : m_reading.lines)
         appendReadingLine(cursor, line, false);
 }

@@ -1,5 +1,6 @@
 #include "export/readinglook.h"
 
+#include <QTextBlock>
 #include <QTextCursor>
 
 namespace temparoka {
@@ -22,20 +23,28 @@ QFont readingFont()
     return font;
 }
 
-QColor colourOf(TextColour colour)
+QColor colourOf(Language language)
 {
-    return colour == TextColour::Blue ? QColor(0, 0, 255) : QColor(0, 0, 0);
+    return language == Language::English ? QColor(0, 0, 255) : QColor(0, 0, 0);
+}
+
+Language languageOf(const QTextBlock& block)
+{
+    return block.blockFormat().intProperty(kLanguageProperty) == static_cast<int>(Language::English)
+               ? Language::English
+               : Language::Indonesian;
 }
 
 void appendReadingLine(QTextCursor& cursor, const ReadingLine& line, bool first)
 {
     QTextCharFormat format;
-    format.setForeground(colourOf(line.colour));
+    format.setForeground(colourOf(line.language));
     format.setFontWeight(line.bold ? QFont::Bold : QFont::Normal);
     // A fifth more than the font's own line height: the descenders of one
     // line no longer touch the next line's capitals.
     QTextBlockFormat spaced;
     spaced.setLineHeight(120, QTextBlockFormat::ProportionalHeight);
+    spaced.setProperty(kLanguageProperty, static_cast<int>(line.language));
     if (first)
         cursor.setBlockFormat(spaced);
     else

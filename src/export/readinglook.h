@@ -9,7 +9,9 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QTextFormat>
 
+class QTextBlock;
 class QTextCursor;
 
 namespace temparoka {
@@ -30,10 +32,18 @@ QFont pixelFont(int pixels, bool bold = false, const QString& family = QStringLi
 // output window does.
 constexpr int kReadingViewWidth = 673;
 
-// The reading's font and its two colours: one place for the output
-// window, the history and every kept copy.
+// The reading's font and the colours of its two languages, Indonesian
+// black and English blue: the one place that gives a language its look,
+// for the output window, the history and every kept copy.
 QFont readingFont();
-QColor colourOf(TextColour colour);
+QColor colourOf(Language language);
+
+// Each line's paragraph carries its language, so that what is laid out
+// from the text (the pages) knows it without reading a colour back. A
+// paragraph of no line of the reading (a title, the card) counts as
+// Indonesian.
+inline constexpr int kLanguageProperty = QTextFormat::UserProperty + 1;
+Language languageOf(const QTextBlock& block);
 
 // Appends a line to a text as the output window shows it: a new paragraph
 // (except for the very first line) whose own format gives a blank line its

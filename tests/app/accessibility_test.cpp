@@ -87,8 +87,7 @@ TEST_F(Accessibility, TheReadingCanBeReadThroughTheTextInterface)
 {
     Program program(services());
     Tausform& output = program.ausform();
-    output.clear();
-    output.appendLine("Temparoka melihat:");
+    output.setReading(readingOf({"Temparoka melihat:"}));
     QAccessibleInterface* view = QAccessible::queryAccessibleInterface(output.ausfenster());
     ASSERT_TRUE(view->textInterface());
     EXPECT_EQ(view->text(QAccessible::Name), "Ramalan");

@@ -63,7 +63,7 @@ TEST(History, TitlesAndFileNamesNameTheWeekOrTheDay)
         EXPECT_EQ(readingFileName(c.reading), c.file);
     }
     Reading weekly = Reading::weekly(kTuesday8December2026, {3, "q.jpg", "Ratu Keriting", "Queen of clubs"});
-    weekly.lines = {{"Satu", TextColour::Black, true}, {"One", TextColour::Blue, false}};
+    weekly.lines = {{"Satu", Language::Indonesian, true}, {"One", Language::English, false}};
     EXPECT_EQ(readingPlainText(weekly),
               "Ramalan Temparoka \u2014 Minggu ke-50, 2026\nTemparoka's reading \u2014 week 50, 2026\n"
               "Kartu Anda: Ratu Keriting / Your card: Queen of clubs\n\nSatu\nOne\n");

@@ -234,4 +234,17 @@ TEST(Weekly, ChoiceEndsWhenEveryReachableTextIsRefused)
     EXPECT_EQ(key, auswahl(request, kMaxAttempts - 1, table, random));
 }
 
+TEST(WeeklyReading, StartsWithThePenTheLastReadingLeft)
+{
+    const WeeklyRequest request{24236, 0.5, 0, 3, 46363.625};
+    const Reading unclosed = weeklyReading(request, {"id", "[", "en"}, {});
+    EXPECT_EQ(unclosed.pen, (Pen{Language::English, false}));  // no "]": English stays in force
+    EXPECT_EQ(unclosed.card.indonesian, "Ratu Keriting");
+    EXPECT_EQ(unclosed.week, 50);
+    const Reading next = weeklyReading(request, {"id", "[", "en", "]"}, unclosed.pen);
+    EXPECT_EQ(next.lines.front(), (ReadingLine{"Temparoka melihat:", Language::English, true}));
+    EXPECT_EQ(next.lines[1], (ReadingLine{"749 bulan sudah lewat sejak Anda lahir", Language::English, false}));
+    EXPECT_EQ(next.pen, Pen{});
+}
+
 }  // namespace

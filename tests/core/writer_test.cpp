@@ -8,7 +8,7 @@ using namespace temparoka;
 namespace temparoka {
 void PrintTo(const ReadingLine& line, std::ostream* out)
 {
-    *out << '"' << line.text << "\" " << (line.colour == TextColour::Blue ? "blue" : "black")
+    *out << '"' << line.text << "\" " << (line.language == Language::English ? "English" : "Indonesian")
          << (line.bold ? " bold" : "");
 }
 }  // namespace temparoka
@@ -16,10 +16,10 @@ void PrintTo(const ReadingLine& line, std::ostream* out)
 namespace {
 
 using Line = ReadingLine;
-using RecordingWriter = ReadingRecorder;
+using RecordingWriter = ReadingWriter;
 
-constexpr TextColour K = TextColour::Black;
-constexpr TextColour B = TextColour::Blue;
+constexpr Language K = Language::Indonesian;
+constexpr Language B = Language::English;
 
 TEST(Writer, BlockausgabeEdgeCases)
 {
@@ -27,7 +27,7 @@ TEST(Writer, BlockausgabeEdgeCases)
         const char* what;
         std::vector<std::string> block;
         std::vector<Line> expected;
-        TextColour after;
+        Language after;
     };
     // clang-format off
     const Case cases[] = {
@@ -48,7 +48,7 @@ TEST(Writer, BlockausgabeEdgeCases)
         RecordingWriter writer;
         blockausgabe(writer, c.block);
         EXPECT_EQ(writer.lines(), c.expected) << c.what;
-        EXPECT_EQ(writer.colour(), c.after) << c.what;
+        EXPECT_EQ(writer.pen().language, c.after) << c.what;
     }
 }
 
@@ -68,10 +68,10 @@ TEST(Writer, PaarausgabeWritesBlackThenBlueAndEndsInBlack)
     // clang-format on
     for (const Case& c : cases) {
         RecordingWriter writer;
-        writer.setColour(B);
+        writer.setLanguage(B);
         paarausgabe(writer, c.id, c.en);
         EXPECT_EQ(writer.lines(), c.expected) << c.id << "/" << c.en;
-        EXPECT_EQ(writer.colour(), K);
+        EXPECT_EQ(writer.pen().language, K);
     }
 }
 
@@ -89,7 +89,7 @@ TEST(Writer, WeeklyOpeningHasBoldHeadingsAndTheSameCountTwice)
         {"", K, false},
     };
     EXPECT_EQ(writer.lines(), expected);
-    EXPECT_FALSE(writer.bold());
+    EXPECT_FALSE(writer.pen().bold);
 
     RecordingWriter negative;
     weeklyOpening(negative, -2);

@@ -2,6 +2,7 @@
 // screen reader and an image viewer learn from them beyond the text.
 
 #include "app/program.h"
+#include "core/weekly.h"
 #include "export/readingdocument.h"
 
 #include <QBuffer>
@@ -20,8 +21,8 @@ constexpr double kTuesday = 46364.5;  // 8 December 2026, ISO week 50
 
 Reading weeklyReading()
 {
-    Reading reading = Reading::weekly(kTuesday, TForm1::cardFace(1));
-    reading.lines = {{"Satu", TextColour::Black, false}, {"One", TextColour::Blue, false}};
+    Reading reading = Reading::weekly(kTuesday, cardFace(1));
+    reading.lines = {{"Satu", Language::Indonesian, false}, {"One", Language::English, false}};
     return reading;
 }
 

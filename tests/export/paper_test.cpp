@@ -38,8 +38,8 @@ Reading longDream(int pairs)
             id += more;
             en += moreEn;
         }
-        dream.lines.push_back({id, TextColour::Black, false});
-        dream.lines.push_back({en, TextColour::Blue, false});
+        dream.lines.push_back({id, Language::Indonesian, false});
+        dream.lines.push_back({en, Language::English, false});
     }
     return dream;
 }
@@ -108,10 +108,10 @@ TEST(ReadingPages, AHeadingStaysWithTheTextOfABlockTallerThanAPage)
     for (int before = 40; before < 70; ++before) {
         Reading reading = Reading::dream(kTuesday);
         for (int line = 0; line < before; ++line)
-            reading.lines.push_back({"Before", TextColour::Blue, false});
-        reading.lines.push_back({"", TextColour::Black, false});
-        reading.lines.push_back({"Temparoka melihat:", TextColour::Black, true});
-        for (const TextColour colour : {TextColour::Black, TextColour::Blue})
+            reading.lines.push_back({"Before", Language::English, false});
+        reading.lines.push_back({"", Language::Indonesian, false});
+        reading.lines.push_back({"Temparoka melihat:", Language::Indonesian, true});
+        for (const Language colour : {Language::Indonesian, Language::English})
             for (int line = 0; line < 60; ++line)
                 reading.lines.push_back({"Baris " + std::to_string(line), colour, false});
         const std::unique_ptr<QTextDocument> pages =
@@ -170,8 +170,9 @@ TEST(ReadingPages, EachPageOfThePdfBeginsWithAPairsIndonesian)
 TEST(KeepingAReading, ACopyOffersThePictureTheWebPageAndThePlainText)
 {
     Tausform window;
-    window.setReadingKind(Reading::dream(kTuesday));
-    paarausgabe(window, "Akan ada bahaya.", "There will be danger.");
+    Reading reading = Reading::dream(kTuesday);
+    reading.lines = {{"Akan ada bahaya.", Language::Indonesian}, {"There will be danger.", Language::English}};
+    window.setReading(reading);
     window.actions().copyPicture()->trigger();
     const QMimeData* copied = QApplication::clipboard()->mimeData();
     ASSERT_NE(copied, nullptr);

@@ -119,6 +119,14 @@ uid_t anotherUser()
     return geteuid() == kUnprivilegedUser ? kUnprivilegedUser - 1 : kUnprivilegedUser;
 }
 
+Reading readingOf(std::vector<std::string> lines)
+{
+    Reading reading = Reading::dream(kMonday7December2026At15);
+    for (std::string& line : lines)
+        reading.lines.push_back({std::move(line)});
+    return reading;
+}
+
 void processEvents()
 {
     QCoreApplication::sendPostedEvents();

@@ -141,6 +141,9 @@ T* control(const QObject& window, const std::string& name)
     return found;
 }
 
+// A dream reading of the given Indonesian lines, as if one had been read.
+Reading readingOf(std::vector<std::string> lines);
+
 // Processes pending events, so that posted events and timers run.
 void processEvents();
 

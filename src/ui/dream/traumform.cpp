@@ -173,24 +173,15 @@ void Ttraumfenster::Button1Click()
 {
     m_main.tonabspielen();
     summe = 0;
-    m_output.clear();
-    m_output.setReadingKind(Reading::dream(m_main.today()));
-    m_output.setBold(false);
     // The death dialog is asked during the reading, every time death is ticked.
     if (ui->tod->isChecked()) {
         if (!m_death)
             throw Error("The death dialog has not been created");
         m_death->exec();
     }
-    const DreamReading reading = readDream(answers(), programRandom());
-    summe = reading.summe;
-    for (const SentencePair& pair : reading.pairs)
-        paarausgabe(m_output, pair.id, pair.en);
-    if (reading.closing) {
-        m_output.appendLine("");
-        paarausgabe(m_output, reading.closing->id, reading.closing->en);
-    }
-    m_output.exec();
+    const DreamReading dream = readDream(answers(), programRandom());
+    summe = dream.summe;
+    m_output.showReading(dreamAsReading(dream, m_main.today(), m_output.pen()));
     accept();
 }
 

@@ -3,6 +3,7 @@
 #include "core/birthdata.h"
 #include "core/calendar.h"
 #include "core/errors.h"
+#include "core/weekly.h"
 #include "files/jpeg.h"
 #include "files/nativefile.h"
 #include "ui/main/cardimage.h"

@@ -89,8 +89,6 @@ public:
     // Lists the prediction history's readings, newest first, in the earlier
     // readings window; reads the record and changes nothing.
     void showHistory();
-    // A card's face picture and names, card 1 to 5 (no card otherwise).
-    static ReadingCard cardFace(int card);
     // Opens a new draw: hides the entry, fades the prompt in, deals the
     // cards. The golden frame waits for keys after a deal by mouse.
     void wuerfeln(bool byMouse = false);

@@ -30,16 +30,6 @@
 namespace temparoka {
 
 namespace {
-// Each card's face, in card order, and what a screen reader calls it: in
-// Indonesian, with the English as its description.
-const std::array<ReadingCard, 5> kCardFaces = {{
-    {1, ":/pictures/card_ks.jpg", "Raja Sekop", "King of spades"},
-    {2, ":/pictures/card_3d.jpg", "Tiga Wajik", "Three of diamonds"},
-    {3, ":/pictures/card_qc.jpg", "Ratu Keriting", "Queen of clubs"},
-    {4, ":/pictures/card_as.jpg", "As Sekop", "Ace of spades"},
-    {5, ":/pictures/card_jh.jpg", "Jack Hati", "Jack of hearts"},
-}};
-
 // The frame the window's definition was drawn with: a border of 4 pixels
 // on every side and a title bar of 24. The deal spreads the cards over the
 // window's size with that frame, whatever frame the desktop draws.
@@ -233,10 +223,6 @@ void TForm1::vorhersage()
 
     if (!m_outputWindow)
         throw Error("The output window has not been created");
-    Tausform& output = *m_outputWindow;
-    output.clear();
-    output.setReadingKind(Reading::weekly(now, cardFace(karte)));
-    weeklyOpening(output, lunarMonths(request));
 
     const TextKey key = chooseKey(request, verlauf, table, programRandom());
     // A new prediction is saved before it is read, or not read at all; a
@@ -246,9 +232,8 @@ void TForm1::vorhersage()
     else if (m_saveOwed)
         retryOwedSave();
 
-    blockausgabe(output, table.cell(key.band, key.quality, key.variant));
-    output.caretToStart();
-    output.exec();
+    m_outputWindow->showReading(
+        weeklyReading(request, table.cell(key.band, key.quality, key.variant), m_outputWindow->pen()));
     enterEntryMode();
 }
 
@@ -270,13 +255,6 @@ void TForm1::retryOwedSave()
             throw;
         m_owedSaveFailureTold = true;
     }
-}
-
-ReadingCard TForm1::cardFace(int card)
-{
-    if (card < 1 || card > static_cast<int>(kCardFaces.size()))
-        return {};
-    return kCardFaces[static_cast<std::size_t>(card - 1)];
 }
 
 double TForm1::today() const

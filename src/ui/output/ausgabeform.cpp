@@ -49,48 +49,23 @@ QTextEdit* Tausform::ausfenster() const
     return ui->ausfenster;
 }
 
-void Tausform::clear()
+void Tausform::showReading(const Reading& reading)
 {
+    setReading(reading);
+    exec();
+}
+
+void Tausform::setReading(const Reading& reading)
+{
+    m_reading = reading;
     ui->ausfenster->clear();
-    m_recorder.clear();
-    m_heading = Reading{};
-}
-
-void Tausform::setColour(TextColour colour)
-{
-    m_recorder.setColour(colour);
-}
-
-void Tausform::setBold(bool bold)
-{
-    m_recorder.setBold(bold);
-}
-
-void Tausform::appendLine(std::string_view line)
-{
-    const bool first = m_recorder.lines().empty();
-    m_recorder.appendLine(line);
     QTextCursor cursor(ui->ausfenster->document());
-    cursor.movePosition(QTextCursor::End);
-    appendReadingLine(cursor, m_recorder.lines().back(), first);
-}
-
-void Tausform::caretToStart()
-{
-    ui->ausfenster->moveCursor(QTextCursor::Start);
-}
-
-void Tausform::setReadingKind(const Reading& heading)
-{
-    m_heading = heading;
-    m_heading.lines.clear();
-}
-
-Reading Tausform::reading() const
-{
-    Reading shown = m_heading;
-    shown.lines = m_recorder.lines();
-    return shown;
+    for (const ReadingLine& line : m_reading.lines) {
+        cursor.movePosition(QTextCursor::End);
+        appendReadingLine(cursor, line, &line == &m_reading.lines.front());
+    }
+    if (m_reading.kind == ReadingKind::Weekly)
+        ui->ausfenster->moveCursor(QTextCursor::Start);
 }
 
 void Tausform::SpendeKnopfClick()

@@ -1,14 +1,11 @@
 #pragma once
-// The output window: one read-only rich-text view that every reading clears,
-// writes into and shows modally. It is also the TextWriter the readings
-// write through: the view keeps a current colour and weight that each
-// appended line takes, and clearing leaves them as they were. Readers can
-// select and copy their reading; the copy keeps its colours. What is
-// written is also kept as a Reading, so that the reader can save, print or
-// copy it as a picture, and the earlier weeks are a key away.
+// The output window: one read-only rich-text view that shows each reading
+// modally, as the rules computed it. Readers can select and copy their
+// reading; the copy keeps its colours. The reading on show is kept as it
+// came, so that the reader can save, print or copy it as a picture, and the
+// earlier weeks are a key away.
 
 #include "core/reading.h"
-#include "core/writer.h"
 
 #include <QDialog>
 
@@ -26,7 +23,7 @@ namespace temparoka {
 
 class ReadingActions;
 
-class Tausform : public QDialog, public TextWriter {
+class Tausform : public QDialog {
     Q_OBJECT
 
 public:
@@ -35,19 +32,16 @@ public:
 
     QTextEdit* ausfenster() const;
 
-    void clear() override;
-    void setColour(TextColour colour) override;
-    void setBold(bool bold) override;
-    void appendLine(std::string_view line) override;
-
-    // Puts the caret at the start, so the window opens on the first line.
-    void caretToStart();
-
-    // What the text being written is: a reading tells this after clearing
-    // (its kind, day and card; the lines are recorded as they come).
-    void setReadingKind(const Reading& heading);
+    // Puts the reading in the view in place of the last one; a weekly
+    // reading opens on its first line. Then shows the window modally and
+    // returns once the reader has closed it.
+    void showReading(const Reading& reading);
+    // The same without showing the window.
+    void setReading(const Reading& reading);
     // The reading on show, as it is kept.
-    Reading reading() const;
+    const Reading& reading() const { return m_reading; }
+    // The pen the last reading left, which the next one starts with.
+    Pen pen() const { return m_reading.pen; }
 
     // The donation window the "Support Temparoka" button opens, once it exists.
     void setDonationWindow(QDialog* window) { m_donationWindow = window; }
@@ -61,8 +55,7 @@ private:
     void endeClick();
 
     std::unique_ptr<Ui::Tausform> ui;
-    ReadingRecorder m_recorder;
-    Reading m_heading;
+    Reading m_reading;
     ReadingActions* m_actions;
     QAction* m_history;
     QDialog* m_donationWindow = nullptr;

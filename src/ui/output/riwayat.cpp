@@ -99,8 +99,8 @@ void Triwayat::showEntry(int row)
     ui->simpan->setEnabled(any);
     ui->cetak->setEnabled(any);
     const std::vector<ReadingLine> nothingYet = {
-        {"Belum ada ramalan mingguan yang tersimpan.", TextColour::Black, false},
-        {"No weekly readings have been kept yet.", TextColour::Blue, false},
+        {"Belum ada ramalan mingguan yang tersimpan.", Language::Indonesian, false},
+        {"No weekly readings have been kept yet.", Language::English, false},
     };
     const std::vector<ReadingLine>& lines = any ? m_entries[static_cast<std::size_t>(row)].reading.lines : nothingYet;
     QTextCursor cursor(ui->isi->document());

@@ -184,11 +184,7 @@ void Twetonform::refresh()
 void Twetonform::bacaClick()
 {
     m_host.tonabspielen();
-    m_output.clear();
-    m_output.setReadingKind(Reading::weton(m_host.today()));
-    m_output.setBold(false);
-    wetonReading(m_output, reader(), partner());
-    m_output.exec();
+    m_output.showReading(wetonReading(m_host.today(), reader(), partner(), m_output.pen()));
 }
 
 }  // namespace temparoka

@@ -245,7 +245,7 @@ TEST_F(DreamKeyboard, EscapeClosesEveryDialogAndKeepsTheAnswers)
     tooth.controls().zahnunten->setChecked(true);
     ui().anak->setChecked(true);
     ui().farbe->setItemIndex(0);
-    output.appendLine("an earlier reading");
+    output.setReading(readingOf({"an earlier reading"}));
     for (QWidget* window : std::initializer_list<QWidget*>{&death, &river, &tooth, &dream, &output}) {
         SCOPED_TRACE(window->objectName().toStdString());
         showActive(window);

@@ -94,7 +94,7 @@ TEST_F(DreamWindow, TheSameReadingInBothLanguagesAndTwice)
 
 TEST_F(DreamWindow, NothingTickedShowsAnEmptyView)
 {
-    output.appendLine("an earlier reading");
+    output.setReading(readingOf({"an earlier reading"}));
     read();
     EXPECT_EQ(readingsShown, 1);
     EXPECT_TRUE(lines().isEmpty());
@@ -126,7 +126,7 @@ TEST_F(DreamWindow, AMissingSoundLeavesTheOutputAloneAndTheWindowOpen)
     auto realSound = std::make_unique<TForm1>(
         MainWindowServices{clock, nativeFolder(folder), std::make_shared<WavPlayer>(), [](double) {}});
     Ttraumfenster window(*realSound, output);
-    output.appendLine("an earlier reading");
+    output.setReading(readingOf({"an earlier reading"}));
     window.show();
     AutoClose closer(&output);
     QTest::mouseClick(window.controls().Button1, Qt::LeftButton);

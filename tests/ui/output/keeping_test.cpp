@@ -4,6 +4,7 @@
 
 #include "app/program.h"
 #include "core/errors.h"
+#include "core/weekly.h"
 #include "export/readingdocument.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
@@ -38,11 +39,11 @@ constexpr double kTuesday = 46364.5;  // 8 December 2026, ISO week 50
 
 Reading weeklyReading()
 {
-    Reading reading = Reading::weekly(kTuesday, TForm1::cardFace(1));
-    reading.lines = {{"Temparoka melihat:", TextColour::Black, true},
-                     {"Satu", TextColour::Black, false},
-                     {"", TextColour::Blue, false},
-                     {"One", TextColour::Blue, false}};
+    Reading reading = Reading::weekly(kTuesday, cardFace(1));
+    reading.lines = {{"Temparoka melihat:", Language::Indonesian, true},
+                     {"Satu", Language::Indonesian, false},
+                     {"", Language::English, false},
+                     {"One", Language::English, false}};
     return reading;
 }
 
@@ -64,7 +65,8 @@ QStringList paragraphs(const QTextDocument& document)
 TEST(ReadingDocument, HoldsTheTitleTheCardAndEachLineInItsColour)
 {
     Reading dream = Reading::dream(kTuesday);
-    dream.lines = {{"Akan ada bahaya.", TextColour::Black, false}, {"There will be danger.", TextColour::Blue, false}};
+    dream.lines = {{"Akan ada bahaya.", Language::Indonesian, false},
+                   {"There will be danger.", Language::English, false}};
     Reading earlier = weeklyReading();
     earlier.kind = ReadingKind::Earlier;
     earlier.card = {};
@@ -287,9 +289,9 @@ TEST(KeepingAReading, SavePrintAndCopyWorkInBothReadings)
     Tausform window;
     QTemporaryDir folder;
     for (const Reading& reading : {weeklyReading(), Reading::dream(kTuesday)}) {
-        window.clear();
-        window.setReadingKind(reading);
-        paarausgabe(window, "Satu", "One");
+        Reading shown = reading;
+        shown.lines = {{"Satu", Language::Indonesian}, {"One", Language::English}};
+        window.setReading(shown);
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         const QString name = QString::fromStdString(readingFileName(reading));

@@ -1,3 +1,4 @@
+#include "core/writer.h"
 #include "support/fakes.h"
 #include "ui/output/ausgabeform.h"
 #include "ui/output/riwayat.h"
@@ -16,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 using namespace temparoka;
 using namespace temparoka::test;
@@ -49,13 +51,25 @@ std::vector<ShownLine> shownLines(const Tausform& window)
 
 const QColor kBlack(0, 0, 0), kBlue(0, 0, 255);
 
-TEST(OutputWindow, BlocksAndPairsShowInTheirColoursAndWeights)
+// A reading as the rules write it, Indonesian from the pen given.
+Reading written(const std::function<void(ReadingWriter&)>& write, Pen pen = {})
+{
+    ReadingWriter writer(pen);
+    write(writer);
+    Reading reading = Reading::dream(46364);
+    reading.lines = writer.takeLines();
+    reading.pen = writer.pen();
+    return reading;
+}
+
+TEST(OutputWindow, ShowsEachLineInItsLanguagesColourAndItsWeight)
 {
     Tausform window;
-    window.clear();
-    weeklyOpening(window, 749);
-    blockausgabe(window, {"Satu", "", "[", "One", "", "]"});
-    paarausgabe(window, "", "English only");
+    window.setReading(written([](ReadingWriter& writer) {
+        weeklyOpening(writer, 749);
+        blockausgabe(writer, {"Satu", "", "[", "One", "", "]"});
+        paarausgabe(writer, "", "English only");
+    }));
     const std::vector<ShownLine> expected = {
         {"Temparoka melihat:", kBlack, true},
         {"749 bulan sudah lewat sejak Anda lahir", kBlack, false},
@@ -72,24 +86,18 @@ TEST(OutputWindow, BlocksAndPairsShowInTheirColoursAndWeights)
         {"English only", kBlue, false},
     };
     EXPECT_EQ(shownLines(window), expected);
-}
-
-TEST(OutputWindow, ClearingKeepsTheCurrentColourAndStyle)
-{
-    Tausform window;
-    blockausgabe(window, {"id", "[", "en"});  // no "]": blue stays in force
-    window.setBold(true);
-    window.clear();
-    window.appendLine("after");
+    // The next reading replaces it, and starts with the pen it left.
+    window.setReading(written([](ReadingWriter& writer) { blockausgabe(writer, {"id", "[", "en"}); }));
+    EXPECT_EQ(window.pen(), (Pen{Language::English, false}));
+    window.setReading(written([](ReadingWriter& writer) { writer.appendLine("after"); }, {Language::English, true}));
     EXPECT_EQ(shownLines(window), (std::vector<ShownLine>{{"after", kBlue, true}}));
-    window.setBold(false);
-    window.setColour(TextColour::Black);
 }
 
 TEST(OutputWindow, ReadersCanCopyTheirReadingWithItsColours)
 {
     Tausform window;
-    paarausgabe(window, "Akan ada bahaya.", "There will be danger.");
+    window.setReading(
+        written([](ReadingWriter& writer) { paarausgabe(writer, "Akan ada bahaya.", "There will be danger."); }));
     window.show();
     EXPECT_TRUE(window.ausfenster()->isReadOnly());
     QTest::keyClick(window.ausfenster(), Qt::Key_A, Qt::ControlModifier);
@@ -109,10 +117,12 @@ TEST(OutputWindow, AnEarlierReadingLooksAsItDidWhenItWasRead)
     const std::string first = "Rezeki tidak akan tertukar. Tetaplah bekerja dengan tekun, dan minggu depan Anda akan "
                               "menerima sesuatu yang sudah lama Anda tunggu.";
     Tausform output;
-    blockausgabe(output, {first, "", "Asmara: Senyum kecil membuka pintu.", "[",
-                          "Your fortune will not be mixed up. Keep working hard, and next week you will receive "
-                          "something you have long been waiting for.",
-                          "]"});
+    output.setReading(written([&](ReadingWriter& writer) {
+        blockausgabe(writer, {first, "", "Asmara: Senyum kecil membuka pintu.", "[",
+                              "Your fortune will not be mixed up. Keep working hard, and next week you will receive "
+                              "something you have long been waiting for.",
+                              "]"});
+    }));
     EarlierReading entry{48, true, first, output.reading()};
     Triwayat earlier;
     earlier.setReadings({entry});

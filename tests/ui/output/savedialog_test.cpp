@@ -215,7 +215,7 @@ TEST(PrintDialog, ChecksTheFileWhenOkIsPressedAndPrintsOnlyWhatASaveMayWrite)
     // clang-format on
     Keeper keeper;
     for (int line = 0; line < 120; ++line)
-        keeper.reading.lines.push_back({"Akan ada bahaya.", TextColour::Black, false});
+        keeper.reading.lines.push_back({"Akan ada bahaya.", Language::Indonesian, false});
     const auto pagesOf = [](const QByteArray& pdf) {
         return QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b"));
     };
