@@ -1,9 +1,10 @@
 #pragma once
 // The application object. It names the program after its executable, sets
-// the font substitutions the windows' fonts rely on, and is the one place
-// where errors are caught: an exception that escapes an event handler ends
-// that handler and is shown in the standard error box, and the program goes
-// on with the next event.
+// the font substitutions the windows' fonts rely on, and shows the error
+// box. Every user command reports its own failures there
+// (reportingFailures); an exception that still escapes an event handler is
+// a slip of ours, which notify shows in the same box as a last resort, and
+// the program goes on with the next event.
 
 #include <QApplication>
 #include <QString>

@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "core/errors.h"
+
 #include "ui/about/about.h"
 #include "ui/about/spende.h"
 #include "ui/dream/flussform.h"
@@ -18,6 +20,7 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
         if (created)
             created(window);
     };
+    const ReadingServices reading = services.readingServices();
     m_form1 = std::make_unique<TForm1>(std::move(services));
     made(m_form1.get());
     m_aboutBox = std::make_unique<TAboutBox>();
@@ -26,7 +29,7 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     made(m_ausform.get());
     // The dream window opens centred over the main window, and the dialogs
     // over the dream window; the others are centred on the desktop.
-    m_traumfenster = std::make_unique<Ttraumfenster>(*m_form1, *m_ausform, m_form1.get());
+    m_traumfenster = std::make_unique<Ttraumfenster>(reading, *m_ausform, m_form1.get());
     made(m_traumfenster.get());
     m_spendeForm = std::make_unique<TSpendeForm>();
     made(m_spendeForm.get());
@@ -39,8 +42,9 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     m_riwayat = std::make_unique<Triwayat>();
     made(m_riwayat.get());
     // Over the main window, like the dream window.
-    m_wetonform = std::make_unique<Twetonform>(*m_form1, *m_ausform, m_form1.get());
+    m_wetonform = std::make_unique<Twetonform>(reading, *m_ausform, m_form1.get());
     made(m_wetonform.get());
+    m_wetonform->setBirthData(m_form1->birthData());
 
     m_form1->setAboutBox(m_aboutBox.get());
     m_form1->setOutputWindow(m_ausform.get());
@@ -48,7 +52,7 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     m_form1->setWetonWindow(m_wetonform.get());
     m_ausform->setDonationWindow(m_spendeForm.get());
     m_form1->setHistoryWindow(m_riwayat.get());
-    m_ausform->setHistoryCommand([form1 = m_form1.get()] { form1->showHistory(); });
+    m_ausform->setHistoryCommand([form1 = m_form1.get()] { reportingFailures([form1] { form1->showHistory(); }); });
     m_traumfenster->setDialogs(m_tfrage.get(), m_flussfrage.get(), m_zahnform.get());
 }
 

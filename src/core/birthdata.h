@@ -31,9 +31,10 @@ double noonForMidnight(double timeOfBirth);
 // is brought into the control's initial range. The clock has no say: a
 // birthday after today is the reader's all the same.
 struct BirthData {
-    double birthday;
-    double timeOfBirth;
-    int children;
+    double birthday = 0;  // day number
+    double timeOfBirth = 0;  // day fraction; the initial value when not known
+    int children = 0;
+    bool timeKnown = true;  // false while the reader says "tidak tahu"
 };
 BirthData restoredBirthData(double storedBirthday, double storedTime, std::int32_t storedChildren);
 

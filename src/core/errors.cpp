@@ -37,6 +37,16 @@ bool showErrorBox(const std::string& text)
     return true;
 }
 
+void reportingFailures(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const Error& failure) {
+        if (!showErrorBox(failure.what()))
+            throw;
+    }
+}
+
 std::string errorBoxText(const std::string& text)
 {
     if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')

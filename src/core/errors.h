@@ -1,10 +1,8 @@
 #pragma once
-// Error types. Each carries the text the user reads in the error box; the
-// application object turns any of them that a handler lets escape into that
-// box. Nothing else in the program catches them, but for the few commands
-// that must go on after a failure (the weekly reading's retry of a save
-// that failed before, the commands that keep a reading), which show the
-// same box themselves.
+// Error types. Each carries the text the user reads in the error box. A
+// user command that fails reports it there itself (reportingFailures), and
+// the program goes on; the application object catches only what no
+// command expected, as a last resort.
 
 #include <functional>
 #include <stdexcept>
@@ -80,12 +78,18 @@ public:
 // character sorts after "." (so ".", "!" and ")" endings stay as they are).
 std::string errorBoxText(const std::string& text);
 
-// The standard error box, for the commands that must not let a failure out
-// of their slot (Qt leaves an exception through a slot undefined): they
-// catch it and show it here themselves. The application object installs the
-// box while it lives; showErrorBox says whether there was one to show it.
+// The standard error box. The application object installs it while it
+// lives; showErrorBox says whether there was one to show the text.
 using ErrorBoxShower = std::function<void(const std::string& text)>;
 void installErrorBox(ErrorBoxShower box);
 bool showErrorBox(const std::string& text);
+
+// Runs a user command (a reading, a save, a window it opens) where it is
+// asked for, and reports what it failed with in the error box: the failure
+// ends the command there, and the program goes on with the next event.
+// Every command runs through here, so that no failure leaves a slot of the
+// toolkit as an exception (which the toolkit leaves undefined). Without an
+// error box to show it, the failure is passed on rather than lost.
+void reportingFailures(const std::function<void()>& command);
 
 }  // namespace temparoka

@@ -29,7 +29,7 @@ namespace temparoka::test {
 
 class DreamWindow : public ::testing::Test, public MainWindowFixture {
 protected:
-    DreamWindow() : form(makeWindow()), dream(*form, output), river(death), tooth(death)
+    DreamWindow() : form(makeWindow()), dream(services().readingServices(), output), river(death), tooth(death)
     {
         dream.setDialogs(&death, &river, &tooth);
     }

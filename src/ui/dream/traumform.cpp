@@ -5,7 +5,6 @@
 #include "core/errors.h"
 #include "core/random.h"
 #include "files/jpeg.h"
-#include "ui/dream/dreamhost.h"
 #include "ui/dream/flussform.h"
 #include "ui/dream/todfrage.h"
 #include "ui/dream/zahnfrage.h"
@@ -26,8 +25,9 @@ const char* const kShowHint = "showHint";
 
 }  // namespace
 
-Ttraumfenster::Ttraumfenster(DreamHost& host, Tausform& outputWindow, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Ttraumfenster>()), m_main(host), m_output(outputWindow)
+Ttraumfenster::Ttraumfenster(ReadingServices services, Tausform& outputWindow, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Ttraumfenster>()), m_services(std::move(services)),
+      m_output(outputWindow)
 {
     ui->setupUi(this);
     fixDialogSize(this);
@@ -51,7 +51,9 @@ Ttraumfenster::Ttraumfenster(DreamHost& host, Tausform& outputWindow, QWidget* p
                     QStringLiteral("happy")};
     farbtexte = {QStringLiteral("in colour"), QStringLiteral("black and white"), QStringLiteral("don't know")};
 
-    connect(ui->Button1, &QPushButton::clicked, this, &Ttraumfenster::Button1Click);
+    // A reading that fails (no sound) says why in the error box and ends
+    // there; the window stays open.
+    connect(ui->Button1, &QPushButton::clicked, this, [this] { reportingFailures([this] { Button1Click(); }); });
     connect(ui->trans, &QPushButton::clicked, this, &Ttraumfenster::transClick);
     connect(ui->laut, &QCheckBox::clicked, this, &Ttraumfenster::lautClick);
     connect(ui->gigicheck, &QCheckBox::clicked, this, &Ttraumfenster::gigicheckClick);
@@ -153,7 +155,7 @@ DreamAnswers Ttraumfenster::answers() const
     a.fallen = ui->fallen->isChecked();
     a.auffuehrung = ui->auffuehrung->isChecked();
     a.gigicheck = ui->gigicheck->isChecked();
-    a.birthYear = calendarYear(m_main.birthday());
+    a.birthYear = calendarYear(m_birth.birthday);
     if (m_death) {
         a.kanal = m_death->known();
         a.hidup = m_death->stillAlive();
@@ -171,7 +173,7 @@ DreamAnswers Ttraumfenster::answers() const
 
 void Ttraumfenster::Button1Click()
 {
-    m_main.tonabspielen();
+    m_services.playReadingSound();
     summe = 0;
     // The death dialog is asked during the reading, every time death is ticked.
     if (ui->tod->isChecked()) {
@@ -181,7 +183,7 @@ void Ttraumfenster::Button1Click()
     }
     const DreamReading dream = readDream(answers(), programRandom());
     summe = dream.summe;
-    m_output.showReading(dreamAsReading(dream, m_main.today(), m_output.pen()));
+    m_output.showReading(dreamAsReading(dream, m_services.today(), m_output.pen()));
     accept();
 }
 

@@ -7,6 +7,9 @@
 // button swaps every caption with its hint, switching between Indonesian
 // and English; the answers stay as they are in either language.
 
+#include "core/birthdata.h"
+#include "ui/shared/readingservices.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -24,15 +27,17 @@ class TTfrage;
 class Tflussfrage;
 class Tzahnform;
 struct DreamAnswers;
-class DreamHost;
 
 class Ttraumfenster : public QDialog {
     Q_OBJECT
 
 public:
-    Ttraumfenster(DreamHost& host, Tausform& outputWindow, QWidget* parent = nullptr);
+    Ttraumfenster(ReadingServices services, Tausform& outputWindow, QWidget* parent = nullptr);
     ~Ttraumfenster() override;
 
+    // The reader's birth data as the main window holds it when it opens
+    // this window.
+    void setBirthData(const BirthData& birth) { m_birth = birth; }
     // The clarification dialogs are made after this window.
     void setDialogs(TTfrage* death, Tflussfrage* river, Tzahnform* tooth);
 
@@ -52,7 +57,8 @@ private:
     void applyLook();
 
     std::unique_ptr<Ui::Ttraumfenster> ui;
-    DreamHost& m_main;
+    ReadingServices m_services;
+    BirthData m_birth;
     Tausform& m_output;
     TTfrage* m_death = nullptr;
     Tflussfrage* m_river = nullptr;

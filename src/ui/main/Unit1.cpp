@@ -6,6 +6,7 @@
 #include "core/weekly.h"
 #include "files/jpeg.h"
 #include "files/nativefile.h"
+#include "ui/dream/traumform.h"
 #include "ui/main/cardimage.h"
 #include "ui/output/readingactions.h"
 #include "ui/shared/captionfit.h"
@@ -13,6 +14,7 @@
 #include "ui/shared/keys.h"
 #include "ui/shared/look.h"
 #include "ui/shared/sound.h"
+#include "ui/weton/wetonform.h"
 #include "ui_Unit1.h"
 
 #include <QDialog>
@@ -32,7 +34,6 @@
 namespace temparoka {
 
 namespace {
-constexpr char kSoundFileName[] = "tmk.wav";
 
 // Sleeps on the monotonic clock: a wait begun just before midnight, or while
 // the wall clock is set, still ends after the given time.
@@ -85,11 +86,13 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     connect(ui->Wetonknopf, &QPushButton::clicked, this, &TForm1::wetonClick);
     connect(ui->Keluar, &QPushButton::clicked, FileExit1, &QAction::trigger);
     connect(ui->ueber, &QPushButton::clicked, this, &TForm1::ueberClick);
-    connect(ui->sanskr1, &TDoubleImage::clicked, this, &TForm1::sanskr1Click);
-    connect(ui->sanskr2, &TDoubleImage::clicked, this, &TForm1::sanskr2Click);
-    connect(ui->sanskr3, &TDoubleImage::clicked, this, &TForm1::sanskr3Click);
-    connect(ui->sanskr4, &TDoubleImage::clicked, this, &TForm1::sanskr4Click);
-    connect(ui->sanskr5, &TDoubleImage::clicked, this, &TForm1::sanskr5Click);
+    // A reading that fails (no sound, no save) says why in the error box and
+    // ends there; the card taken stays face up.
+    connect(ui->sanskr1, &TDoubleImage::clicked, this, [this] { reportingFailures([this] { sanskr1Click(); }); });
+    connect(ui->sanskr2, &TDoubleImage::clicked, this, [this] { reportingFailures([this] { sanskr2Click(); }); });
+    connect(ui->sanskr3, &TDoubleImage::clicked, this, [this] { reportingFailures([this] { sanskr3Click(); }); });
+    connect(ui->sanskr4, &TDoubleImage::clicked, this, [this] { reportingFailures([this] { sanskr4Click(); }); });
+    connect(ui->sanskr5, &TDoubleImage::clicked, this, [this] { reportingFailures([this] { sanskr5Click(); }); });
     enterPressesFocusedButton(this);
     // After the rule above: a filter installed later sees Enter on
     // "&Ramalan" before that rule takes it.
@@ -106,7 +109,7 @@ void TForm1::createActions()
 {
     losgehts = new QAction(QStringLiteral("Ramalan"), this);
     losgehts->setObjectName(QStringLiteral("losgehts"));
-    connect(losgehts, &QAction::triggered, this, &TForm1::losgehtsExecute);
+    connect(losgehts, &QAction::triggered, this, [this] { reportingFailures([this] { losgehtsExecute(); }); });
 
     notknow = new QAction(QStringLiteral("notknow"), this);
     notknow->setObjectName(QStringLiteral("notknow"));
@@ -120,7 +123,7 @@ void TForm1::createActions()
 
     riwayat = earlierReadingsCommand(this);
     riwayat->setObjectName(QStringLiteral("riwayat"));
-    connect(riwayat, &QAction::triggered, this, &TForm1::showHistory);
+    connect(riwayat, &QAction::triggered, this, [this] { reportingFailures([this] { showHistory(); }); });
 }
 
 void TForm1::applyLook()
@@ -190,7 +193,7 @@ void TForm1::loadRecord()
         // Said once the window is up, in the error box like any other error;
         // the program goes on with the initial birth data.
         QMetaObject::invokeMethod(
-            this, [problem = loaded.problem()] { throw FileError(problem); }, Qt::QueuedConnection);
+            this, [problem = loaded.problem()] { showErrorBox(problem); }, Qt::QueuedConnection);
     }
     if (!loaded.ok() || !loaded.value())
         return;
@@ -210,6 +213,11 @@ void TForm1::loadRecord()
     wuerfe = record->wuerfe;
 }
 
+BirthData TForm1::birthData() const
+{
+    return {birthday(), timeOfBirth(), children(), !ui->Tidaktahu->isChecked()};
+}
+
 double TForm1::birthday() const
 {
     return static_cast<double>(dayNumberOfDate(ui->gebdat->date()));
@@ -218,13 +226,6 @@ double TForm1::birthday() const
 double TForm1::timeOfBirth() const
 {
     return ui->gebzeit->value();
-}
-
-std::optional<double> TForm1::knownTimeOfBirth() const
-{
-    if (ui->Tidaktahu->isChecked())
-        return std::nullopt;
-    return timeOfBirth();
 }
 
 int TForm1::children() const
@@ -254,7 +255,7 @@ void TForm1::wurfspeichern()
 
 void TForm1::tonabspielen()
 {
-    m_services.sound->play(m_services.programFolder + kSoundFileName);
+    m_services.readingServices().playReadingSound();
 }
 
 std::array<TDoubleImage*, 5> TForm1::cards() const
@@ -340,18 +341,22 @@ void TForm1::kindNWClick()
 
 void TForm1::Button2Click()
 {
-    // The dream reading reads the birthday from here when it begins; the
-    // field cannot change while the dream window is open.
+    // The dream reading takes the birthday as it is now; the field cannot
+    // change while the dream window is open.
     latestBirthdayToday();
-    if (m_dreamWindow)
+    if (m_dreamWindow) {
+        m_dreamWindow->setBirthData(birthData());
         m_dreamWindow->exec();
+    }
 }
 
 void TForm1::wetonClick()
 {
     latestBirthdayToday();
-    if (m_wetonWindow)
+    if (m_wetonWindow) {
+        m_wetonWindow->setBirthData(birthData());
         m_wetonWindow->exec();
+    }
 }
 
 void TForm1::ueberClick()

@@ -2,15 +2,15 @@
 // The main window: the birth-data entry, the four commands, and the stage of
 // the card draw. It owns the reader's record (prediction history and draw
 // list), loads it from the record file while it is built and saves it when
-// a reading records a new prediction. Other windows read the birth data from
-// here at the moment they need it.
+// a reading records a new prediction. The dream and weton windows are handed
+// the birth data, as one value, when they are opened.
 
+#include "core/birthdata.h"
 #include "core/predictiontable.h"
 #include "core/reading.h"
 #include "core/record.h"
 #include "files/recordfile.h"
-#include "ui/dream/dreamhost.h"
-#include "ui/weton/wetonhost.h"
+#include "ui/shared/readingservices.h"
 
 #include <QAction>
 #include <QWidget>
@@ -35,6 +35,8 @@ class SoundPlayer;
 class Tausform;
 class TDoubleImage;
 class Triwayat;
+class Ttraumfenster;
+class Twetonform;
 
 // What the main window takes from the outside world. The program uses the
 // defaults; tests pass their own clock, folder and sound.
@@ -53,9 +55,11 @@ struct MainWindowServices {
     // The system clock, the executable's own folder, the real sound, a
     // sleep on the monotonic clock and the user's data folder.
     static MainWindowServices defaults();
+    // What the windows that read take of them.
+    ReadingServices readingServices() const { return {clock, programFolder, sound}; }
 };
 
-class TForm1 : public QWidget, public DreamHost, public WetonHost {
+class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
@@ -63,10 +67,9 @@ public:
     ~TForm1() override;
 
     // Birth data as the controls hold it now.
-    double birthday() const override;
-    double today() const override;
+    BirthData birthData() const;
+    double birthday() const;
     double timeOfBirth() const;
-    std::optional<double> knownTimeOfBirth() const override;
     int children() const;
 
     // The reader's record; index 0 is the oldest entry.
@@ -81,7 +84,7 @@ public:
     // Appends (wurfwert, karte) to the draw list, in memory only.
     void wurfspeichern();
     // Starts the reading sound from the program folder; throws MediaError.
-    void tonabspielen() override;
+    void tonabspielen();
 
     // The weekly reading for the card in karte, shown in the output window;
     // returns to entry mode once the reader has closed it.
@@ -108,8 +111,8 @@ public:
     std::array<TDoubleImage*, 5> cards() const;
 
     // The windows the commands open, once they exist.
-    void setDreamWindow(QDialog* window) { m_dreamWindow = window; }
-    void setWetonWindow(QDialog* window) { m_wetonWindow = window; }
+    void setDreamWindow(Ttraumfenster* window) { m_dreamWindow = window; }
+    void setWetonWindow(Twetonform* window) { m_wetonWindow = window; }
     void setAboutBox(QDialog* box) { m_aboutBox = box; }
     void setOutputWindow(Tausform* window) { m_outputWindow = window; }
     void setHistoryWindow(Triwayat* window) { m_historyWindow = window; }
@@ -160,8 +163,8 @@ private:
 
     std::unique_ptr<Ui::TForm1> ui;
     MainWindowServices m_services;
-    QDialog* m_dreamWindow = nullptr;
-    QDialog* m_wetonWindow = nullptr;
+    Ttraumfenster* m_dreamWindow = nullptr;
+    Twetonform* m_wetonWindow = nullptr;
     QDialog* m_aboutBox = nullptr;
     Tausform* m_outputWindow = nullptr;
     Triwayat* m_historyWindow = nullptr;

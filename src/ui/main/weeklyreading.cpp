@@ -257,16 +257,11 @@ void TForm1::retryOwedSave()
     }
 }
 
-double TForm1::today() const
-{
-    return m_services.clock->now();
-}
-
 void TForm1::showHistory()
 {
     if (!m_historyWindow)
         throw Error("The earlier readings window has not been created");
-    m_historyWindow->showReadings(earlierReadings(verlauf, texte(), today()));
+    m_historyWindow->showReadings(earlierReadings(verlauf, texte(), m_services.clock->now()));
 }
 
 }  // namespace temparoka

@@ -42,21 +42,11 @@ ReadingActions::ReadingActions(QWidget* window, std::function<Reading()> reading
       m_print(command(window, "&Cetak...", "Print the reading", QKeySequence::Print)),
       m_copyPicture(command(window, "Salin sebagai gambar", "Copy the reading as a picture", {}))
 {
-    connect(m_save, &QAction::triggered, this, [this] { reportFailures(&ReadingActions::saveReading); });
-    connect(m_print, &QAction::triggered, this, [this] { reportFailures(&ReadingActions::printReading); });
-    connect(m_copyPicture, &QAction::triggered, this, [this] { reportFailures(&ReadingActions::copyAsPicture); });
-}
-
-void ReadingActions::reportFailures(void (ReadingActions::*command)())
-{
-    // Qt leaves an exception through a slot undefined: a failure to keep a
-    // reading is shown here, and the window goes on.
-    try {
-        (this->*command)();
-    } catch (const std::exception& failure) {
-        if (!showErrorBox(failure.what()))
-            throw;
-    }
+    // A reading that cannot be kept says why in the error box, and the
+    // window goes on.
+    connect(m_save, &QAction::triggered, this, [this] { reportingFailures([this] { saveReading(); }); });
+    connect(m_print, &QAction::triggered, this, [this] { reportingFailures([this] { printReading(); }); });
+    connect(m_copyPicture, &QAction::triggered, this, [this] { reportingFailures([this] { copyAsPicture(); }); });
 }
 
 QAction* earlierReadingsCommand(QWidget* window)

@@ -46,9 +46,6 @@ private:
     void saveReading();
     void printReading();
     void copyAsPicture();
-    // Runs a command and shows what it throws in the error box itself,
-    // since an exception must not leave a slot.
-    void reportFailures(void (ReadingActions::*command)());
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     QWidget* m_window;

@@ -1,13 +1,13 @@
 #include "ui/weton/wetonform.h"
 
 #include "core/calendar.h"
+#include "core/errors.h"
 #include "files/jpeg.h"
 #include "ui/output/ausgabeform.h"
 #include "ui/shared/captionfit.h"
 #include "ui/shared/clock.h"
 #include "ui/shared/keys.h"
 #include "ui/shared/look.h"
-#include "ui/weton/wetonhost.h"
 #include "ui_wetonform.h"
 
 #include <QShowEvent>
@@ -44,8 +44,8 @@ QString wetonAndNeptu(Weton weton)
 
 }  // namespace
 
-Twetonform::Twetonform(WetonHost& host, Tausform& outputWindow, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Twetonform>()), m_host(host), m_output(outputWindow)
+Twetonform::Twetonform(ReadingServices services, Tausform& outputWindow, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::Twetonform>()), m_services(std::move(services)), m_output(outputWindow)
 {
     ui->setupUi(this);
     fixDialogSize(this);
@@ -69,7 +69,8 @@ Twetonform::Twetonform(WetonHost& host, Tausform& outputWindow, QWidget* parent)
         ui->pasanganWaktu->setEnabled(ui->pasangan->isChecked() && !unknown);
         refresh();
     });
-    connect(ui->baca, &QPushButton::clicked, this, &Twetonform::bacaClick);
+    // A reading that fails (no sound) says why in the error box and ends there.
+    connect(ui->baca, &QPushButton::clicked, this, [this] { reportingFailures([this] { bacaClick(); }); });
     connect(ui->tutup, &QPushButton::clicked, this, &QDialog::reject);
     // Enter on a field reads the weton; on a focused button it presses that
     // button.
@@ -112,11 +113,23 @@ void Twetonform::applyLook()
     fitCaptions(this);
 }
 
+void Twetonform::setBirthData(const BirthData& birth)
+{
+    m_birth = birth;
+    // Until the window first opens, the partner's date stands at the
+    // reader's birthday (see showEvent).
+    if (!m_partnerDateSet) {
+        const QSignalBlocker quiet(ui->pasanganTanggal);
+        ui->pasanganTanggal->setDate(dateOfDayNumber(reader().day));
+    }
+    refresh();
+}
+
 Birth Twetonform::reader() const
 {
-    Birth birth{dayNumberOf(m_host.birthday()), std::nullopt};
-    if (const std::optional<double> time = m_host.knownTimeOfBirth())
-        birth.minute = minuteOf(*time);
+    Birth birth{dayNumberOf(m_birth.birthday), std::nullopt};
+    if (m_birth.timeKnown)
+        birth.minute = minuteOf(m_birth.timeOfBirth);
     return birth;
 }
 
@@ -133,7 +146,7 @@ std::optional<Birth> Twetonform::partner() const
 void Twetonform::showEvent(QShowEvent* event)
 {
     // The birthday field of the main window ends today; so does this one.
-    const std::int64_t today = dayNumberOf(m_host.today());
+    const std::int64_t today = dayNumberOf(m_services.today());
     ui->pasanganTanggal->setLatestEntry(dateOfDayNumber(today));
     if (!m_partnerDateSet) {
         // A partner is often of about the reader's age: the field starts at
@@ -163,7 +176,7 @@ void Twetonform::refresh()
     const Birth mine = reader();
     ui->lahirAnda->setText(dateOf(mine));
     ui->wetonAnda->setText(wetonAndNeptu(wetonOf(mine)));
-    const Weton today = wetonOfDay(dayNumberOf(m_host.today()));
+    const Weton today = wetonOfDay(dayNumberOf(m_services.today()));
     ui->hariIni->setText(QStringLiteral("Hari ini: ") + QString::fromStdString(wetonName(today)));
 
     const std::optional<Birth> theirs = partner();
@@ -183,8 +196,8 @@ void Twetonform::refresh()
 
 void Twetonform::bacaClick()
 {
-    m_host.tonabspielen();
-    m_output.showReading(wetonReading(m_host.today(), reader(), partner(), m_output.pen()));
+    m_services.playReadingSound();
+    m_output.showReading(wetonReading(m_services.today(), reader(), partner(), m_output.pen()));
 }
 
 }  // namespace temparoka

@@ -6,7 +6,9 @@
 // output window. The partner's birth stays while the program runs; nothing
 // of it is saved.
 
+#include "core/birthdata.h"
 #include "core/wetonreading.h"
+#include "ui/shared/readingservices.h"
 
 #include <QDialog>
 
@@ -20,17 +22,19 @@ class Twetonform;
 namespace temparoka {
 
 class Tausform;
-class WetonHost;
 
 class Twetonform : public QDialog {
     Q_OBJECT
 
 public:
-    Twetonform(WetonHost& host, Tausform& outputWindow, QWidget* parent = nullptr);
+    Twetonform(ReadingServices services, Tausform& outputWindow, QWidget* parent = nullptr);
     ~Twetonform() override;
 
     Ui::Twetonform& controls() const { return *ui; }
 
+    // The reader's birth data as the main window holds it when it opens
+    // this window.
+    void setBirthData(const BirthData& birth);
     // The births as the window reads them now.
     Birth reader() const;
     std::optional<Birth> partner() const;
@@ -46,7 +50,8 @@ private:
     void refresh();
 
     std::unique_ptr<Ui::Twetonform> ui;
-    WetonHost& m_host;
+    ReadingServices m_services;
+    BirthData m_birth;
     Tausform& m_output;
     bool m_partnerDateSet = false;
 };

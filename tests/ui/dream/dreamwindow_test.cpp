@@ -123,9 +123,7 @@ TEST_F(DreamWindow, DeathAsksItsDialogDuringTheReadingAndRiverAnswersCount)
 TEST_F(DreamWindow, AMissingSoundLeavesTheOutputAloneAndTheWindowOpen)
 {
     ErrorBoxRecorder box;
-    auto realSound = std::make_unique<TForm1>(
-        MainWindowServices{clock, nativeFolder(folder), std::make_shared<WavPlayer>(), [](double) {}});
-    Ttraumfenster window(*realSound, output);
+    Ttraumfenster window(ReadingServices{clock, nativeFolder(folder), std::make_shared<WavPlayer>()}, output);
     output.setReading(readingOf({"an earlier reading"}));
     window.show();
     AutoClose closer(&output);

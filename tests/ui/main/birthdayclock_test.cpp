@@ -7,6 +7,7 @@
 #include "core/record.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
+#include "ui/dream/traumform.h"
 #include "ui/main/Unit1.h"
 #include "ui/shared/birthfields.h"
 #include "ui/weton/wetonform.h"
@@ -58,10 +59,10 @@ TEST_F(BirthdayClock, TheLatestBirthdayIsTodayAndMovesOnWithTheClockButAClockSet
     for (const char* path : {"reading", "dream", "weton"}) {
         clock->set(today);
         const auto form = makeWindow();
-        QDialog dreamWindow;
+        Ttraumfenster dreamWindow(services().readingServices(), output);
         form->setDreamWindow(&dreamWindow);
         AutoClose closeDream(&dreamWindow);
-        Twetonform weton(*form, output);
+        Twetonform weton(services().readingServices(), output);
         form->setWetonWindow(&weton);
         AutoClose closeWeton(&weton);
         auto* date = control<BirthDateEdit>(*form, "gebdat");

@@ -21,7 +21,7 @@ namespace {
 
 class WetonWindow : public ::testing::Test, public MainWindowFixture {
 protected:
-    WetonWindow() : form(makeWindow()), weton(*form, output) { form->setWetonWindow(&weton); }
+    WetonWindow() : form(makeWindow()), weton(services().readingServices(), output) { form->setWetonWindow(&weton); }
 
     static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     static void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
@@ -82,6 +82,7 @@ TEST_F(WetonWindow, ShowsBothWetonsAsTypedAndWritesTheReadingOnEnter)
 
     // The main window's "tidak tahu": the calendar day, and the window says so.
     form->findChild<QCheckBox*>("Tidaktahu")->click();
+    weton.setBirthData(form->birthData());
     weton.show();
     EXPECT_EQ(ui.lahirAnda->text(), "9 Mei 1966, waktu lahir tidak diketahui");
     EXPECT_FALSE(weton.reader().minute);
