@@ -37,6 +37,8 @@ SAVING = 'files/safesave.cpp'
 RECORD_FILE = 'files/recordfile.cpp'
 RECORD_PLACE = 'files/recordplace.cpp'
 TEMPORARY = 'files/savetemporary.cpp'
+WALK = 'files/folderwalk.cpp'
+KEPT = 'files/keptfile.cpp'
 HISTORY = 'core/history.cpp'
 READING = 'core/reading.cpp'
 DOCUMENT = 'export/readingdocument.cpp'
@@ -152,7 +154,6 @@ FAULTS = [
     Fault('new-record-open-to-others', SAVING, 'return access == NewFileAccess::Private ? 0600 : 0666 & ~currentUmask();',
           'return 0666 & ~currentUmask();'),
     Fault('owner-not-kept', SAVING, 'if (exists && !takeOwner(file.get(), old)) {', 'if (false) {'),
-    Fault('others-link-followed', SAVING, 'if (info.st_uid != ::geteuid() && info.st_uid != 0)', 'if (false)'),
     Fault('lock-given-up', SAVING,
           '    m_problem = "another copy of the program is saving there and has not finished";\n', ''),
     Fault('leftovers-of-running-saves-removed', TEMPORARY,
@@ -160,24 +161,31 @@ FAULTS = [
     Fault('leftovers-of-others-removed', TEMPORARY, 'S_ISREG(info.st_mode) &&\n            info.st_uid == ::geteuid()',
           'S_ISREG(info.st_mode)'),
     Fault('leftovers-taken-where-the-system-cannot-tell', TEMPORARY,
-          'if (tag.empty() || !entry.starts_with(prefix))', 'if (!entry.starts_with(prefix))'),
-    Fault('leftovers-kept', SAVING, '    removeLeftovers(folder.get(), name);\n', ''),
+          "if (tag.empty() || all.size() < kDigits + 1 || !all.starts_with('.'))",
+          "if (all.size() < kDigits + 1 || !all.starts_with('.'))"),
+    Fault('leftovers-kept', SAVING, '    removeLeftovers(folder.get());\n', ''),
     Fault('failed-write-leaves-new-file', SAVING, 'return discard(written);', 'return written;'),
-    Fault('link-replaced-by-file', SAVING, 'return SaveTarget{resolved.get(), true};', 'return SaveTarget{path, true};'),
+    Fault('link-replaced-by-file', WALK, 'if (S_ISREG(info.st_mode))\n            return FoundFile{',
+          'if (S_ISREG(info.st_mode) || S_ISLNK(info.st_mode))\n            return FoundFile{'),
+    Fault('others-link-followed', WALK, 'if (!trustedOwner(info.st_uid))\n            return Failure{kLinkOfAnotherUser};',
+          'if (false)\n            return Failure{kLinkOfAnotherUser};'),
 
     # the record file: where it lives and what its merge starts from
     Fault('base-not-taken-at-load', RECORD_FILE, '    m_base = loaded.value();\n', ''),
     Fault('base-not-kept-after-save', RECORD_FILE, '    m_base = merged;\n', ''),
-    Fault('lock-not-waited-for', RECORD_FILE, '    if (!lock.problem().empty())\n        fail(lock.problem());\n', ''),
+    Fault('lock-not-waited-for', RECORD_FILE,
+          '    if (!lock.problem().empty())\n        fail(Failure{lock.problem(), lock.error()});\n', ''),
     Fault('relative-data-home-taken', RECORD_PLACE, "xdgDataHome[0] == '/' &&", "xdgDataHome[0] &&"),
     Fault('root-home-taken', RECORD_PLACE, '    if (isRoot(folder))\n', '    if (false)\n'),
     Fault('installed-folder-written', RECORD_PLACE, 'programFolder.starts_with("/usr/")', 'programFolder.starts_with("/usr/lib/")'),
-    Fault('program-folder-open-to-others', RECORD_PLACE, '        othersMayWrite(folder))\n', '        false)\n'),
+    Fault('program-folder-open-to-others', RECORD_PLACE,
+          '    if (!folder.ok() || !closedToOthers(folder.value()).ok())\n', '    if (!folder.ok())\n'),
     Fault('others-record-taken', RECORD_PLACE, 'there.st_uid == ::geteuid() ? Location(beside) : inDataFolder()',
           'Location(beside)'),
     Fault('root-takes-users-home', RECORD_PLACE, '        if (!rootsOwn(home))\n            home = nullptr;\n', ''),
     Fault('data-folder-of-others-used', RECORD_PLACE,
-          '            return Failure{"the data folder " + path + " belongs to another user"};\n', ''),
+          '    if (found.value().owner != ::geteuid())\n'
+          '        return Failure{"the data folder " + path + " belongs to another user"};\n', ''),
 
     # error box: the full stop added to a message
     Fault('errorbox-signed-char', 'core/errors.cpp',
@@ -249,8 +257,7 @@ FAULTS = [
     Fault('frame-hidden-after-a-deal-by-keys', WINDOW,
           '                m_byMouse = m_button->isDown() &&\n                            m_button->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());',
           '                m_byMouse = true;'),
-    Fault('todays-birthday-refused', 'core/birthdata.cpp', 'day <= static_cast<double>(latestBirthday)',
-          'day < static_cast<double>(latestBirthday)'),
+    Fault('todays-birthday-refused', 'ui/shared/birthfields.cpp', 'typed > latestEntry()', 'typed >= latestEntry()'),
     Fault('click-wait-0.5', WINDOW, 'warten(0.3);', 'warten(0.5);'),
     Fault('deal-first-wait-missing', WINDOW, '    warten(0.5);\n    const auto all', '    const auto all'),
     Fault('lookup-week-plus-one', WINDOW, 'children(), isoWeek(today));', 'children(), isoWeek(today) + 1);'),
@@ -277,13 +284,16 @@ FAULTS = [
           'return QMimeDatabase().mimeTypeForFile(info.fileName(), QMimeDatabase::MatchExtension);',
           'return QMimeDatabase().mimeTypeForFile(info.filePath());'),
     Fault('quoted-name-split', SAVE_DIALOG, "if (typed.contains(QLatin1Char('\"')))", "if (typed.startsWith(QLatin1Char('\"')))"),
-    Fault('failed-encoding-saved', DOCUMENT, '    if (!bytes.ok())\n        throw notSaved(target, bytes.problem());\n', ''),
-    Fault('kept-reading-save-result-ignored', DOCUMENT, '    if (!saved.ok())\n        throw notSaved(target, saved.problem());\n', ''),
+    Fault('failed-encoding-saved', KEPT,
+          '    if (!bytes.ok())\n        throw readingNotSaved(target, bytes.problem(), bytes.error());\n', ''),
+    Fault('kept-reading-save-result-ignored', KEPT,
+          '    if (!saved.ok())\n        throw readingNotSaved(target, saved.problem(), saved.error());\n', ''),
     Fault('reading-pane-narrower-than-the-reading', 'ui/output/riwayat.cpp', '    ui->isi->setFixedWidth(kReadingViewWidth);',
           '    ui->isi->setMinimumWidth(425);'),
-    Fault('cause-detail-dropped', 'core/errors.cpp',
-          '            return {found->second.indonesian + detail, found->second.english + detail};',
-          '            return found->second;'),
+    Fault('cause-detail-dropped', 'core/causes.cpp',
+          '            return {known->indonesian + " (" + (said ? said->indonesian : detail) + ")",\n'
+          '                    known->english + " (" + (said ? said->english : detail) + ")"};',
+          '            return *known;'),
     Fault('indonesian-line-unfinished', 'core/errors.cpp', "    return errorBoxText(indonesian) + '\\n' + errorBoxText(english);",
           "    return indonesian + '\\n' + errorBoxText(english);"),
     Fault('page-break-after-the-cut', PAGES, '        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);',
