@@ -14,15 +14,21 @@
 #include "ui/dream/traumform.h"
 #include "ui/dream/zahnfrage.h"
 #include "ui/output/ausgabeform.h"
+#include "ui/weton/wetonform.h"
 #include "ui_spende.h"
 #include "ui_traumform.h"
+#include "ui_wetonform.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -128,6 +134,29 @@ TEST_F(Captions, EveryCaptionFitsItsWidgetInBothLanguages)
     checkWindow(&dream, "English");
     QTest::mouseClick(dream.controls().trans, Qt::LeftButton);
     checkWindow(&dream, "Indonesian again");
+}
+
+// The weton window follows the desktop's font: with one half as large again
+// it grows, and its captions still fit, with a partner and without.
+TEST_F(Captions, TheWetonWindowGrowsWithTheDesktopsFontAndItsCaptionsStillFit)
+{
+    Program program(services());
+    const QSize normal = program.wetonform().size();
+    const QFont desktop = QApplication::font();
+    const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
+    QFont larger = desktop;
+    larger.setPointSizeF(QFontInfo(desktop).pointSizeF() * 1.5);
+    QApplication::setFont(larger);
+
+    Twetonform weton(program.Form1(), program.ausform());
+    weton.setObjectName("wetonform at 1.5 times the font");
+    EXPECT_GT(weton.width(), normal.width());
+    EXPECT_GT(weton.height(), normal.height());
+    EXPECT_EQ(checkWindow(&weton, "without a partner"), 11);
+    weton.controls().pasangan->click();
+    weton.layout()->activate();
+    ASSERT_FALSE(weton.controls().jodoh->text().isEmpty());
+    EXPECT_EQ(checkWindow(&weton, "with a partner"), 13);
 }
 
 TEST_F(Captions, TheDonationWindowKeepsItsSizesAndItsAppealEndsAboveTheButton)

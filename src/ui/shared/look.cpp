@@ -50,6 +50,14 @@ void paintBlackBackground(QWidget* window)
     window->setAutoFillBackground(true);
 }
 
+double desktopFontScale(const QWidget* window)
+{
+    constexpr double kDrawnForPixels = 12.0;
+    const QFont font = window->font();
+    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * window->logicalDpiY() / 72.0;
+    return pixels > 0 ? pixels / kDrawnForPixels : 1.0;
+}
+
 void fixDialogSize(QDialog* dialog)
 {
     dialog->setFixedSize(dialog->size());

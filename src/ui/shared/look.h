@@ -32,6 +32,12 @@ void paintWhiteCaption(QWidget* label, int pixels, bool bold = false);
 // A black window background, for the windows whose picture fills them.
 void paintBlackBackground(QWidget* window);
 
+// How much larger than the look was drawn for the desktop's font is: the
+// look's pixel sizes go with Qt's own default of 9 points, 12 pixels on an
+// ordinary screen. For the windows laid out by Qt's layouts, whose sizes
+// follow their fonts.
+double desktopFontScale(const QWidget* window);
+
 // A dialog kept at the size its definition gave it (setupUi applies it, so
 // call this right after), without a help button.
 void fixDialogSize(QDialog* dialog);

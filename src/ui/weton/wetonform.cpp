@@ -4,12 +4,12 @@
 #include "core/errors.h"
 #include "files/jpeg.h"
 #include "ui/output/ausgabeform.h"
-#include "ui/shared/captionfit.h"
 #include "ui/shared/clock.h"
 #include "ui/shared/keys.h"
 #include "ui/shared/look.h"
 #include "ui_wetonform.h"
 
+#include <QLayout>
 #include <QShowEvent>
 
 #include <cmath>
@@ -48,7 +48,7 @@ Twetonform::Twetonform(ReadingServices services, Tausform& outputWindow, QWidget
     : QDialog(parent), ui(std::make_unique<Ui::Twetonform>()), m_services(std::move(services)), m_output(outputWindow)
 {
     ui->setupUi(this);
-    fixDialogSize(this);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_program.png")));
     ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/icon_program.png")));
@@ -78,20 +78,29 @@ Twetonform::Twetonform(ReadingServices services, Tausform& outputWindow, QWidget
     enterPressesFocusedButton(this);
     focusFirstOnShow(this, ui->pasangan);
     partnerTicked();
+    // Laid out by its layouts, at the size they ask for: every caption
+    // gets the room its font needs. Its size now, not only once it is
+    // first shown.
+    layout()->activate();
 }
 
 Twetonform::~Twetonform() = default;
 
 void Twetonform::applyLook()
 {
+    // The look's sizes at the desktop's font size: a reader who asks the
+    // desktop for larger letters gets them here too, and the layouts make
+    // the room for them.
+    const double scale = desktopFontScale(this);
+    const auto px = [scale](int pixels) { return static_cast<int>(std::lround(pixels * scale)); };
     for (QWidget* label : std::initializer_list<QWidget*>{ui->lahirLabel, ui->tanggalLabel, ui->waktuLabel, ui->hariIni,
                                                           ui->pasangan, ui->pasanganTidaktahu})
-        paintWhiteOnBlack(label, 13);
+        paintWhiteOnBlack(label, px(13));
     for (QWidget* label : std::initializer_list<QWidget*>{ui->lahirAnda, ui->jodoh})
-        paintWhiteOnBlack(label, 13, true);
-    paintWhiteOnBlack(ui->judul, 18, true);
-    paintWhiteOnBlack(ui->wetonAnda, 16, true);
-    paintWhiteOnBlack(ui->wetonPasangan, 14, true);
+        paintWhiteOnBlack(label, px(13), true);
+    paintWhiteOnBlack(ui->judul, px(18), true);
+    paintWhiteOnBlack(ui->wetonAnda, px(16), true);
+    paintWhiteOnBlack(ui->wetonPasangan, px(14), true);
     for (QWidget* gold : std::initializer_list<QWidget*>{ui->judul, ui->wetonAnda, ui->wetonPasangan}) {
         QPalette palette = gold->palette();
         palette.setColor(QPalette::WindowText, kGold);
@@ -107,10 +116,19 @@ void Twetonform::applyLook()
         partnerCaption->setPalette(palette);
     }
     for (QWidget* input : std::initializer_list<QWidget*>{ui->pasanganTanggal, ui->pasanganWaktu})
-        input->setFont(pixelFont(13, true));
+        input->setFont(pixelFont(px(13), true));
     for (QWidget* button : std::initializer_list<QWidget*>{ui->baca, ui->tutup})
-        paintDarkButton(button, 13, button == ui->baca);
-    fitCaptions(this);
+        paintDarkButton(button, px(13), button == ui->baca);
+    // The buttons and the widest line keep the room the window was drawn
+    // with, grown with the font (the line's for the longest birth it may
+    // show, so that the window keeps its width as the lines change); the
+    // layouts give them more where a caption needs it.
+    for (QWidget* roomy : std::initializer_list<QWidget*>{ui->lahirAnda, ui->baca, ui->tutup})
+        roomy->setMinimumSize(px(roomy->minimumWidth()), px(roomy->minimumHeight()));
+    // The partner's lines keep a line's room while they are empty, so that
+    // the window keeps its size as a partner is ticked and unticked.
+    for (QWidget* line : std::initializer_list<QWidget*>{ui->wetonPasangan, ui->jodoh})
+        line->setMinimumHeight(line->fontMetrics().height());
 }
 
 void Twetonform::setBirthData(const BirthData& birth)
