@@ -148,7 +148,8 @@ TEST_F(Captions, TheWetonWindowGrowsWithTheDesktopsFontAndItsCaptionsStillFit)
     larger.setPointSizeF(QFontInfo(desktop).pointSizeF() * 1.5);
     QApplication::setFont(larger);
 
-    Twetonform weton(program.Form1(), program.ausform());
+    Twetonform weton(services().readingServices(), program.ausform());
+    weton.setBirthData(program.Form1().birthData());
     weton.setObjectName("wetonform at 1.5 times the font");
     EXPECT_GT(weton.width(), normal.width());
     EXPECT_GT(weton.height(), normal.height());
