@@ -42,7 +42,7 @@ void cardDeal(benchmark::State& state)
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
         const double cpuStart = processSeconds();
-        form.wuerfeln();
+        form.weekly().wuerfeln();
         cpu += processSeconds() - cpuStart;
         wall += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         form.enterEntryMode();

@@ -75,9 +75,9 @@ void weeklyReadingFirst(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         auto program = std::make_unique<Program>(quietServices());
-        program->Form1().karte = 3;
+        program->Form1().weekly().karte = 3;
         state.ResumeTiming();
-        program->Form1().vorhersage();
+        program->Form1().weekly().vorhersage();
         state.PauseTiming();
         program.reset();
         state.ResumeTiming();
@@ -88,10 +88,10 @@ BENCHMARK(weeklyReadingFirst)->Unit(benchmark::kMillisecond);
 void weeklyReadingLater(benchmark::State& state)
 {
     Program program(quietServices());
-    program.Form1().karte = 3;
-    program.Form1().vorhersage();
+    program.Form1().weekly().karte = 3;
+    program.Form1().weekly().vorhersage();
     for (auto _ : state)
-        program.Form1().vorhersage();
+        program.Form1().weekly().vorhersage();
 }
 BENCHMARK(weeklyReadingLater)->Unit(benchmark::kMillisecond);
 

@@ -49,8 +49,8 @@ int main(int argc, char** argv)
 
     double afterFirst = 0;
     for (int i = 1; i <= 1000; ++i) {
-        form.karte = i % 5 + 1;
-        form.vorhersage();
+        form.weekly().karte = i % 5 + 1;
+        form.weekly().vorhersage();
         clock->nextWeek();
         motifs[i % motifs.size()]->setChecked(i % 2 == 0);
         dream.Button1Click();

@@ -52,7 +52,8 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     m_form1->setWetonWindow(m_wetonform.get());
     m_ausform->setDonationWindow(m_spendeForm.get());
     m_form1->setHistoryWindow(m_riwayat.get());
-    m_ausform->setHistoryCommand([form1 = m_form1.get()] { reportingFailures([form1] { form1->showHistory(); }); });
+    m_ausform->setHistoryCommand(
+        [form1 = m_form1.get()] { reportingFailures([form1] { form1->weekly().showHistory(); }); });
     m_traumfenster->setDialogs(m_tfrage.get(), m_flussfrage.get(), m_zahnform.get());
 }
 

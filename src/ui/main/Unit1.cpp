@@ -8,6 +8,7 @@
 #include "files/nativefile.h"
 #include "ui/dream/traumform.h"
 #include "ui/main/cardimage.h"
+#include "ui/main/ramalanclicks.h"
 #include "ui/output/readingactions.h"
 #include "ui/shared/captionfit.h"
 #include "ui/shared/clock.h"
@@ -18,13 +19,11 @@
 #include "ui_Unit1.h"
 
 #include <QDialog>
-#include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -62,7 +61,7 @@ MainWindowServices MainWindowServices::defaults()
 }
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), m_services(std::move(services))
+    : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), m_services(std::move(services)), m_weekly(*this, m_services)
 {
     ui->setupUi(this);
     setFixedSize(size());  // as the definition gave it
@@ -96,11 +95,12 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     enterPressesFocusedButton(this);
     // After the rule above: a filter installed later sees Enter on
     // "&Ramalan" before that rule takes it.
-    watchRamalanClicks();
+    m_ramalanClicks = new RamalanClicks(ui->Ramalanknopf, this);
 
     latestBirthdayToday();
     loadDatabase();
-    loadRecord();
+    if (const std::optional<BirthData> stored = m_weekly.loadRecord())
+        restoreBirthData(*stored);
 }
 
 TForm1::~TForm1() = default;
@@ -123,7 +123,7 @@ void TForm1::createActions()
 
     riwayat = earlierReadingsCommand(this);
     riwayat->setObjectName(QStringLiteral("riwayat"));
-    connect(riwayat, &QAction::triggered, this, [this] { reportingFailures([this] { showHistory(); }); });
+    connect(riwayat, &QAction::triggered, this, [this] { reportingFailures([this] { m_weekly.showHistory(); }); });
 }
 
 void TForm1::applyLook()
@@ -177,40 +177,16 @@ void TForm1::loadDatabase()
     ui->textquelle->setPlainText(QString::fromUtf8(database.readAll()));
 }
 
-void TForm1::loadRecord()
+void TForm1::restoreBirthData(const BirthData& data)
 {
-    m_recordFile = RecordFile(recordPlace(m_services.programFolder, m_services.dataFolder));
-    // While another copy of the program finishes its save, the window keeps
-    // painting and answering the desktop; the reader's keys and clicks wait,
-    // as they do while the cards are dealt.
-    m_recordFile.setLockWait([](std::chrono::milliseconds step) {
-        QEventLoop waiting;
-        QTimer::singleShot(step, &waiting, &QEventLoop::quit);
-        waiting.exec(QEventLoop::ExcludeUserInputEvents);
-    });
-    const LoadedRecord loaded = m_recordFile.load();
-    if (!loaded.ok()) {
-        // Said once the window is up, in the error box like any other error;
-        // the program goes on with the initial birth data.
-        QMetaObject::invokeMethod(
-            this, [problem = loaded.problem()] { showErrorBox(problem); }, Qt::QueuedConnection);
-    }
-    if (!loaded.ok() || !loaded.value())
-        return;
-    const std::optional<Record>& record = loaded.value();
-    const BirthData data = restoredBirthData(record->birthday, record->timeOfBirth, record->children);
-    {
-        // Restoring is not an edit: the change handlers stay out of it. A
-        // birthday after today (saved before the clock was set back) is
-        // kept as it is: the field's range widens to hold it.
-        const QSignalBlocker blockDate(ui->gebdat);
-        const QSignalBlocker blockChildren(ui->SpinEdit1);
-        ui->gebdat->restoreDate(dateOfDayNumber(static_cast<qint64>(data.birthday)));
-        ui->gebzeit->setValue(data.timeOfBirth);
-        ui->SpinEdit1->setValue(data.children);
-    }
-    verlauf = record->verlauf;
-    wuerfe = record->wuerfe;
+    // Restoring is not an edit: the change handlers stay out of it. A
+    // birthday after today (saved before the clock was set back) is kept as
+    // it is: the field's range widens to hold it.
+    const QSignalBlocker blockDate(ui->gebdat);
+    const QSignalBlocker blockChildren(ui->SpinEdit1);
+    ui->gebdat->restoreDate(dateOfDayNumber(static_cast<qint64>(data.birthday)));
+    ui->gebzeit->setValue(data.timeOfBirth);
+    ui->SpinEdit1->setValue(data.children);
 }
 
 BirthData TForm1::birthData() const
@@ -236,26 +212,9 @@ int TForm1::children() const
     return ui->SpinEdit1->typedValue();
 }
 
-void TForm1::speichern()
+QLabel* TForm1::prompt() const
 {
-    const Record record{birthday(), timeOfBirth(), children(), verlauf, wuerfe};
-    m_saveOwed = true;
-    // What another copy of the program saved meanwhile comes back with it.
-    const Record saved = m_recordFile.save(record);
-    verlauf = saved.verlauf;
-    wuerfe = saved.wuerfe;
-    m_saveOwed = false;
-    m_owedSaveFailureTold = false;
-}
-
-void TForm1::wurfspeichern()
-{
-    appendDraw(wuerfe, wurfwert, karte);
-}
-
-void TForm1::tonabspielen()
-{
-    m_services.readingServices().playReadingSound();
+    return ui->pilihlabel;
 }
 
 std::array<TDoubleImage*, 5> TForm1::cards() const
@@ -337,6 +296,13 @@ void TForm1::kindNWClick()
     } else {
         ui->SpinEdit1->setEnabled(true);
     }
+}
+
+void TForm1::losgehtsExecute()
+{
+    const bool byMouse = m_ramalanClicks->take();
+    latestBirthdayToday();
+    m_weekly.losgehtsExecute(birthData(), byMouse);
 }
 
 void TForm1::Button2Click()

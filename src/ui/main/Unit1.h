@@ -1,16 +1,14 @@
 #pragma once
-// The main window: the birth-data entry, the four commands, and the stage of
-// the card draw. It owns the reader's record (prediction history and draw
-// list), loads it from the record file while it is built and saves it when
-// a reading records a new prediction. The dream and weton windows are handed
-// the birth data, as one value, when they are opened.
+// The main window: the birth-data entry, the commands, and the stage of the
+// card draw. It hosts the weekly reading (weeklyreading.h), which owns the
+// reader's record and is made, and loads the record file, while the window
+// is built; the window takes the record's birth data back into its fields.
+// The weekly reading and the dream and weton windows are handed the birth
+// data, as one value, when they start.
 
 #include "core/birthdata.h"
-#include "core/predictiontable.h"
-#include "core/reading.h"
-#include "core/record.h"
-#include "files/recordfile.h"
-#include "ui/shared/readingservices.h"
+#include "ui/main/mainwindowservices.h"
+#include "ui/main/weeklyreading.h"
 
 #include <QAction>
 #include <QWidget>
@@ -22,6 +20,7 @@
 #include <string>
 
 class QDialog;
+class QLabel;
 
 namespace Ui {
 class TForm1;
@@ -38,27 +37,6 @@ class Triwayat;
 class Ttraumfenster;
 class Twetonform;
 
-// What the main window takes from the outside world. The program uses the
-// defaults; tests pass their own clock, folder and sound.
-struct MainWindowServices {
-    std::shared_ptr<const Clock> clock;
-    // As the system names it, ending with "/": a folder's name need not be
-    // valid text.
-    std::string programFolder;
-    std::shared_ptr<SoundPlayer> sound;
-    // Pauses the card deal for the given seconds without handling events.
-    std::function<void(double seconds)> sleep;
-    // Keeps the record when the program folder cannot (ends with "/"), or
-    // why there is none.
-    Location dataFolder = Failure{"no data folder was given"};
-
-    // The system clock, the executable's own folder, the real sound, a
-    // sleep on the monotonic clock and the user's data folder.
-    static MainWindowServices defaults();
-    // What the windows that read take of them.
-    ReadingServices readingServices() const { return {clock, programFolder, sound}; }
-};
-
 class TForm1 : public QWidget {
     Q_OBJECT
 
@@ -72,33 +50,13 @@ public:
     double timeOfBirth() const;
     int children() const;
 
-    // The reader's record; index 0 is the oldest entry.
-    PredictionHistory verlauf{};
-    DrawHistory wuerfe{};
-    int karte = 0;
-    double wurfwert = 0.0;
-
-    // Writes the whole record file; throws FileError and keeps the old file
-    // when that fails.
-    void speichern();
-    // Appends (wurfwert, karte) to the draw list, in memory only.
-    void wurfspeichern();
+    // The weekly reading, with the reader's record.
+    WeeklyReading& weekly() { return m_weekly; }
+    // Writes the whole record file with the birth data the fields hold;
+    // throws FileError and keeps the old file when that fails.
+    void speichern() { m_weekly.speichern(birthData()); }
     // Starts the reading sound from the program folder; throws MediaError.
-    void tonabspielen();
-
-    // The weekly reading for the card in karte, shown in the output window;
-    // returns to entry mode once the reader has closed it.
-    void vorhersage();
-    // Lists the prediction history's readings, newest first, in the earlier
-    // readings window; reads the record and changes nothing.
-    void showHistory();
-    // Opens a new draw: hides the entry, fades the prompt in, deals the
-    // cards. The golden frame waits for keys after a deal by mouse.
-    void wuerfeln(bool byMouse = false);
-    void blendin(QWidget* label);
-    void warten(double seconds);
-    // Builds the prediction table from textquelle on first use.
-    const PredictionTable& texte();
+    void tonabspielen() { m_services.readingServices().playReadingSound(); }
 
     // Entry mode: birth-data controls and commands shown, cards and prompt hidden.
     void enterEntryMode();
@@ -107,15 +65,17 @@ public:
     const Clock& clock() const { return *m_services.clock; }
     const std::string& programFolder() const { return m_services.programFolder; }
     // Where the record file is read and saved, as found at start-up.
-    const std::string& recordPath() const { return m_recordFile.path(); }
+    const std::string& recordPath() const { return m_weekly.recordPath(); }
     std::array<TDoubleImage*, 5> cards() const;
+    // "Silakan memilih satu kartu", shown while the cards lie there.
+    QLabel* prompt() const;
 
     // The windows the commands open, once they exist.
     void setDreamWindow(Ttraumfenster* window) { m_dreamWindow = window; }
     void setWetonWindow(Twetonform* window) { m_wetonWindow = window; }
     void setAboutBox(QDialog* box) { m_aboutBox = box; }
-    void setOutputWindow(Tausform* window) { m_outputWindow = window; }
-    void setHistoryWindow(Triwayat* window) { m_historyWindow = window; }
+    void setOutputWindow(Tausform* window) { m_weekly.setOutputWindow(window); }
+    void setHistoryWindow(Triwayat* window) { m_weekly.setHistoryWindow(window); }
 
     QAction* losgehts = nullptr;
     QAction* notknow = nullptr;
@@ -140,23 +100,16 @@ private:
     void Button2Click();
     void wetonClick();
     void ueberClick();
-    void sanskrClick(int card);
-    void sanskr1Click() { sanskrClick(1); }
-    void sanskr2Click() { sanskrClick(2); }
-    void sanskr3Click() { sanskrClick(3); }
-    void sanskr4Click() { sanskrClick(4); }
-    void sanskr5Click() { sanskrClick(5); }
-    // Saves what an earlier failed save left owed, for a reading that
-    // records nothing new; its failure does not stop the reading.
-    void retryOwedSave();
-    void turnCardFaceUp(int card);
-    void turnCardFaceDown();
+    void sanskr1Click() { m_weekly.sanskrClick(1); }
+    void sanskr2Click() { m_weekly.sanskrClick(2); }
+    void sanskr3Click() { m_weekly.sanskrClick(3); }
+    void sanskr4Click() { m_weekly.sanskrClick(4); }
+    void sanskr5Click() { m_weekly.sanskrClick(5); }
 
     void createActions();
-    void watchRamalanClicks();
     void applyLook();
     void loadPictures();
-    void loadRecord();
+    void restoreBirthData(const BirthData& data);
     void loadDatabase();
     QList<QWidget*> entryControls() const;
     QList<QWidget*> drawControls() const;
@@ -166,19 +119,9 @@ private:
     Ttraumfenster* m_dreamWindow = nullptr;
     Twetonform* m_wetonWindow = nullptr;
     QDialog* m_aboutBox = nullptr;
-    Tausform* m_outputWindow = nullptr;
-    Triwayat* m_historyWindow = nullptr;
-    std::optional<PredictionTable> m_texte;
-    RecordFile m_recordFile;
-    // Set while the record holds something the file lacks because a save
-    // failed; the next reading saves again even when it records nothing new.
-    bool m_saveOwed = false;
-    // Set once the reader was told that a reading recording nothing new
-    // could not save what was owed; cleared by the next save that succeeds.
-    bool m_owedSaveFailureTold = false;
+    WeeklyReading m_weekly;
     // Tells a deal started by a click of the mouse from one started by keys.
     RamalanClicks* m_ramalanClicks = nullptr;
-    int m_faceUpCard = 0;  // the card lying face up, 0 for none
     bool m_centred = false;
 };
 

@@ -1,8 +1,4 @@
-// The weekly horoscope on the main window: "&Ramalan" looks up this week's
-// draw or deals the cards, a click on a card takes it, and the weekly run
-// chooses, records and shows the reading. These are the main window's
-// methods; they live here, apart from the birth-data entry, because they
-// are the horoscope's side of the window.
+#include "ui/main/weeklyreading.h"
 
 #include "ui/main/Unit1.h"
 
@@ -21,8 +17,11 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cmath>
 #include <utility>
@@ -65,68 +64,54 @@ private:
 };
 }  // namespace
 
-// Whether "&Ramalan" was pressed by a click of the mouse: the one way to
-// start a deal whose reader has no use for the golden frame at once. Keys
-// (Enter, Space, Alt+R) leave it unset, and so does a screen reader's
-// press, which sends no input at all: their reader needs the frame to see
-// where the focus is.
-class RamalanClicks : public QObject {
-public:
-    // Watches the button, and the window for Enter typed into a field.
-    RamalanClicks(QPushButton* button, QWidget* window) : QObject(button), m_button(button)
-    {
-        button->installEventFilter(this);
-        window->installEventFilter(this);
-    }
-    // Asked once for each press: the next one is told apart anew.
-    bool take() { return std::exchange(m_byMouse, false); }
+WeeklyReading::WeeklyReading(TForm1& stage, const MainWindowServices& services) : m_stage(stage), m_services(services)
+{}
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonRelease:
-            // Seen before the button takes it: a release over the pressed
-            // button is the click that starts the deal.
-            if (watched == m_button)
-                m_byMouse = m_button->isDown() &&
-                            m_button->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
-            break;
-        case QEvent::KeyPress:
-        case QEvent::Shortcut:
-            m_byMouse = false;
-            break;
-        default:
-            break;
-        }
-        return false;
-    }
-
-private:
-    QPushButton* m_button;
-    bool m_byMouse = false;
-};
-
-void TForm1::watchRamalanClicks()
+std::optional<BirthData> WeeklyReading::loadRecord()
 {
-    m_ramalanClicks = new RamalanClicks(ui->Ramalanknopf, this);
+    m_recordFile = RecordFile(recordPlace(m_services.programFolder, m_services.dataFolder));
+    // While another copy of the program finishes its save, the window keeps
+    // painting and answering the desktop; the reader's keys and clicks wait,
+    // as they do while the cards are dealt.
+    m_recordFile.setLockWait([](std::chrono::milliseconds step) {
+        QEventLoop waiting;
+        QTimer::singleShot(step, &waiting, &QEventLoop::quit);
+        waiting.exec(QEventLoop::ExcludeUserInputEvents);
+    });
+    const LoadedRecord loaded = m_recordFile.load();
+    if (!loaded.ok()) {
+        // Said once the window is up, in the error box like any other error;
+        // the program goes on with the initial birth data.
+        QMetaObject::invokeMethod(
+            &m_stage, [problem = loaded.problem()] { showErrorBox(problem); }, Qt::QueuedConnection);
+    }
+    if (!loaded.ok() || !loaded.value())
+        return std::nullopt;
+    const Record& record = *loaded.value();
+    verlauf = record.verlauf;
+    wuerfe = record.wuerfe;
+    return restoredBirthData(record.birthday, record.timeOfBirth, record.children);
 }
 
-const PredictionTable& TForm1::texte()
+const PredictionTable& WeeklyReading::texte()
 {
+    // From the database the program carries, as the invisible memo holds it
+    // too; the table is built once, on the first reading.
     if (!m_texte) {
-        const QByteArray text = ui->textquelle->toPlainText().toUtf8();
+        QFile database(QStringLiteral(":/predictions.txt"));
+        if (!database.open(QIODevice::ReadOnly | QIODevice::Text))
+            throw Error("The prediction texts are missing from the program");
+        const QByteArray text = QString::fromUtf8(database.readAll()).toUtf8();
         m_texte = PredictionTable::fromLines(PredictionTable::splitLines(text.toStdString()));
     }
     return *m_texte;
 }
 
-void TForm1::losgehtsExecute()
+void WeeklyReading::losgehtsExecute(const BirthData& birth, bool byMouse)
 {
-    const bool byMouse = m_ramalanClicks->take();
-    latestBirthdayToday();
+    m_birth = birth;
     const double today = m_services.clock->now();
-    wurfwert = drawKey(birthday(), timeOfBirth(), children(), isoWeek(today));
+    wurfwert = drawKey(birth.birthday, birth.timeOfBirth, birth.children, isoWeek(today));
     if (const std::optional<std::int32_t> card = findDraw(wuerfe, wurfwert)) {
         karte = *card;
         vorhersage();
@@ -135,27 +120,27 @@ void TForm1::losgehtsExecute()
     }
 }
 
-void TForm1::wuerfeln(bool byMouse)
+void WeeklyReading::wuerfeln(bool byMouse)
 {
     karte = 0;
     turnCardFaceDown();
-    hideEntryControls();
-    repaint();
-    blendin(ui->pilihlabel);
+    m_stage.hideEntryControls();
+    m_stage.repaint();
+    blendin(m_stage.prompt());
     const double now = m_services.clock->now();
-    const QSize outer = size() + QSize(2 * kFrameBorder, 2 * kFrameBorder + kTitleBarHeight);
+    const QSize outer = m_stage.size() + QSize(2 * kFrameBorder, 2 * kFrameBorder + kTitleBarHeight);
     const auto places = dealCards(dealSeed(now - std::floor(now)), outer.height(), outer.width(), programRandom());
     warten(0.5);
-    const auto all = cards();
+    const auto all = m_stage.cards();
     for (std::size_t i = 0; i < all.size(); ++i) {
         all[i]->move(places[i].left, places[i].top);
         all[i]->show();
-        repaint();
+        m_stage.repaint();
         if (i + 1 < all.size())
             warten(0.5);
     }
     {
-        TypedAheadKeys swallow(this);
+        TypedAheadKeys swallow(&m_stage);
         QCoreApplication::instance()->installEventFilter(&swallow);
         QCoreApplication::processEvents();
         QCoreApplication::instance()->removeEventFilter(&swallow);
@@ -167,7 +152,7 @@ void TForm1::wuerfeln(bool byMouse)
     all.front()->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::blendin(QWidget* label)
+void WeeklyReading::blendin(QWidget* label)
 {
     label->show();
     for (int red = kFadeStep; red <= kFadeSteps * kFadeStep; red += kFadeStep) {
@@ -175,19 +160,19 @@ void TForm1::blendin(QWidget* label)
         palette.setColor(QPalette::WindowText, QColor(red, 0, 0));
         label->setPalette(palette);
         warten(0.1);
-        repaint();
+        m_stage.repaint();
     }
 }
 
-void TForm1::warten(double seconds)
+void WeeklyReading::warten(double seconds)
 {
     m_services.sleep(seconds);
 }
 
-void TForm1::sanskrClick(int card)
+void WeeklyReading::sanskrClick(int card)
 {
     turnCardFaceUp(card);
-    repaint();
+    m_stage.repaint();
     warten(0.3);
     karte = card;
     wurfspeichern();
@@ -195,31 +180,31 @@ void TForm1::sanskrClick(int card)
     turnCardFaceDown();
 }
 
-void TForm1::turnCardFaceUp(int card)
+void WeeklyReading::turnCardFaceUp(int card)
 {
     // A reading that failed (no sound, no save) leaves its card face up while
     // the draw stays open; it goes face down before another card turns.
     if (m_faceUpCard == card)
         return;
     turnCardFaceDown();
-    cards()[static_cast<std::size_t>(card - 1)]->Flip();
+    m_stage.cards()[static_cast<std::size_t>(card - 1)]->Flip();
     m_faceUpCard = card;
 }
 
-void TForm1::turnCardFaceDown()
+void WeeklyReading::turnCardFaceDown()
 {
     if (m_faceUpCard == 0)
         return;
-    cards()[static_cast<std::size_t>(m_faceUpCard - 1)]->Flip();
+    m_stage.cards()[static_cast<std::size_t>(m_faceUpCard - 1)]->Flip();
     m_faceUpCard = 0;
 }
 
-void TForm1::vorhersage()
+void WeeklyReading::vorhersage()
 {
-    tonabspielen();
+    m_services.readingServices().playReadingSound();
     const PredictionTable& table = texte();
     const double now = m_services.clock->now();
-    const WeeklyRequest request{birthday(), timeOfBirth(), children(), karte, now};
+    const WeeklyRequest request{m_birth.birthday, m_birth.timeOfBirth, m_birth.children, karte, now};
 
     if (!m_outputWindow)
         throw Error("The output window has not been created");
@@ -228,16 +213,16 @@ void TForm1::vorhersage()
     // A new prediction is saved before it is read, or not read at all; a
     // record whose last save failed is saved again, new prediction or not.
     if (recordPrediction(verlauf, key.band, key.quality, key.variant, isoWeek(now)))
-        speichern();
+        speichern(m_birth);
     else if (m_saveOwed)
         retryOwedSave();
 
     m_outputWindow->showReading(
         weeklyReading(request, table.cell(key.band, key.quality, key.variant), m_outputWindow->pen()));
-    enterEntryMode();
+    m_stage.enterEntryMode();
 }
 
-void TForm1::retryOwedSave()
+void WeeklyReading::retryOwedSave()
 {
     // Nothing new is at stake here: this week's prediction is in the record
     // already, and only the save that failed after it is tried again. Were
@@ -248,7 +233,7 @@ void TForm1::retryOwedSave()
     // box once, at the first failed retry, and not again until a save
     // succeeds.
     try {
-        speichern();
+        speichern(m_birth);
     } catch (const FileError& error) {
         // Without the application's box, nothing here can tell the reader.
         if (!m_owedSaveFailureTold && !showErrorBox(error.what()))
@@ -257,11 +242,28 @@ void TForm1::retryOwedSave()
     }
 }
 
-void TForm1::showHistory()
+void WeeklyReading::showHistory()
 {
     if (!m_historyWindow)
         throw Error("The earlier readings window has not been created");
     m_historyWindow->showReadings(earlierReadings(verlauf, texte(), m_services.clock->now()));
+}
+
+void WeeklyReading::speichern(const BirthData& birth)
+{
+    const Record record{birth.birthday, birth.timeOfBirth, birth.children, verlauf, wuerfe};
+    m_saveOwed = true;
+    // What another copy of the program saved meanwhile comes back with it.
+    const Record saved = m_recordFile.save(record);
+    verlauf = saved.verlauf;
+    wuerfe = saved.wuerfe;
+    m_saveOwed = false;
+    m_owedSaveFailureTold = false;
+}
+
+void WeeklyReading::wurfspeichern()
+{
+    appendDraw(wuerfe, wurfwert, karte);
 }
 
 }  // namespace temparoka

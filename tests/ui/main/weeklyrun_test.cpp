@@ -69,7 +69,7 @@ TEST_F(WeeklyRun, FirstRequestDealsTheSecondReusesTheCard)
     const qint64 back = form->cards()[2]->Picture().cacheKey();
     QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
     EXPECT_EQ(closer.shown, 1);
-    EXPECT_EQ(form->karte, 3);
+    EXPECT_EQ(form->weekly().karte, 3);
     EXPECT_EQ(output.reading().card.indonesian, "Ratu Keriting");  // kept with the reading
     // The card lay face up for 0.3 seconds before the reading began.
     ASSERT_EQ(waits->size(), 17u + 1 + 4 + 1);
@@ -154,7 +154,7 @@ TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestartAlsoWithTheClockSetBackBeforeTh
             AutoClose closer(&output);
             form->losgehts->trigger();
             QTest::mouseClick(form->cards()[0], Qt::LeftButton, {}, QPoint(30, 40));
-            EXPECT_EQ(form->karte, 1) << c.what;
+            EXPECT_EQ(form->weekly().karte, 1) << c.what;
         }
         clock->set(c.restartedAt);
         const auto restarted = makeWindow();
@@ -163,7 +163,7 @@ TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestartAlsoWithTheClockSetBackBeforeTh
         waits->clear();
         restarted->losgehts->trigger();
         EXPECT_TRUE(waits->empty()) << c.what << ": dealt anew";
-        EXPECT_EQ(restarted->karte, 1) << c.what;
+        EXPECT_EQ(restarted->weekly().karte, 1) << c.what;
         EXPECT_EQ(closer.shown, 1) << c.what;
         const std::optional<Record> stored = storedRecord();
         ASSERT_TRUE(stored) << c.what;
@@ -181,7 +181,7 @@ TEST_F(WeeklyRun, ThePromptFadesInStepByStep)
         if (seconds == 0.1)
             reds.push_back(label->palette().color(QPalette::WindowText).red());
     };
-    form->wuerfeln();
+    form->weekly().wuerfeln();
     std::vector<int> expected;
     for (int red = 15; red <= 255; red += 15)
         expected.push_back(red);
@@ -208,7 +208,7 @@ TEST_F(WeeklyRun, AMissingSoundKeepsTheCardsOnShowAndTheDrawInMemory)
     EXPECT_NE(form->cards()[4]->Picture().cacheKey(), back);  // still face up
     EXPECT_TRUE(visible(*form, "sanskr1"));
     EXPECT_FALSE(visible(*form, "Ramalanknopf"));
-    EXPECT_EQ(form->wuerfe.back().card, 5);
+    EXPECT_EQ(form->weekly().wuerfe.back().card, 5);
     EXPECT_FALSE(QFile::exists(recordPath()));
 
     // Taking another card turns the first face down before the second turns up.
@@ -237,7 +237,7 @@ TEST_F(WeeklyRun, AFailedSaveShowsNoReading)
     EXPECT_TRUE(box.texts.front().contains("temparoka.dat")) << box.texts.front().toStdString();
     EXPECT_EQ(closer.shown, 0);
     EXPECT_EQ(viewText(), "an earlier reading");
-    EXPECT_EQ(form->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
+    EXPECT_EQ(form->weekly().verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
 }
 
 TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
@@ -271,7 +271,7 @@ TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
         QFile::setPermissions(recordPath(), r.readOnly ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
                                                        : QFile::ReadOwner | QFile::WriteOwner);
         form->losgehts->trigger();
-        if (form->karte == 0)  // dealt: a new week
+        if (form->weekly().karte == 0)  // dealt: a new week
             QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
         ASSERT_EQ(box.texts.size(), r.boxes) << r.what;
         EXPECT_EQ(closer.shown, r.readings) << r.what;
@@ -281,7 +281,7 @@ TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
     // What the owed save kept, and the read-only week after left alone.
     EXPECT_EQ(storedRecord()->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
     EXPECT_EQ(storedRecord()->wuerfe.back().card, 3);
-    EXPECT_EQ(form->verlauf.back().week, 51);
+    EXPECT_EQ(form->weekly().verlauf.back().week, 51);
     QFile::setPermissions(recordPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -310,7 +310,7 @@ TEST_F(WeeklyRun, AFileReplacedWhileTheProgramRunsLosesNoReading)
     EXPECT_EQ(stored.verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
     EXPECT_EQ(stored.wuerfe[kDrawsSize - 2], (DrawRecord{24300.25, 4}));
     EXPECT_EQ(stored.wuerfe.back().card, 3);
-    EXPECT_EQ(form->wuerfe, stored.wuerfe);  // the window knows them too now
+    EXPECT_EQ(form->weekly().wuerfe, stored.wuerfe);  // the window knows them too now
 }
 
 TEST_F(WeeklyRun, AStoredDrawWithADamagedCardDealsAnew)
@@ -324,7 +324,7 @@ TEST_F(WeeklyRun, AStoredDrawWithADamagedCardDealsAnew)
     form->losgehts->trigger();
     EXPECT_EQ(closer.shown, 0);
     EXPECT_TRUE(visible(*form, "sanskr1"));  // dealt
-    EXPECT_EQ(form->karte, 0);
+    EXPECT_EQ(form->weekly().karte, 0);
 }
 
 TEST_F(WeeklyRun, ANamedPipeForARecordIsReportedOnceTheWindowIsUpAndNeverRead)

@@ -350,9 +350,9 @@ TEST(KeepingAReading, CtrlHListsTheEarlierReadingsNewestFirstAndShowsTheChosenOn
     MainWindowFixture fixture;
     Program program(fixture.services());
     TForm1& form = program.Form1();
-    form.verlauf[10] = {5, 2, 1, 49};
-    form.verlauf[11] = {4, 2, 2, 51};  // after this week 50: last year's
-    const PredictionHistory before = form.verlauf;
+    form.weekly().verlauf[10] = {5, 2, 1, 49};
+    form.weekly().verlauf[11] = {4, 2, 2, 51};  // after this week 50: last year's
+    const PredictionHistory before = form.weekly().verlauf;
     auto& list = *program.riwayat().findChild<QListWidget*>("daftar");
     auto& entry = *program.riwayat().findChild<QTextEdit*>("isi");
     QStringList captions;
@@ -370,8 +370,8 @@ TEST(KeepingAReading, CtrlHListsTheEarlierReadingsNewestFirstAndShowsTheChosenOn
     });
     QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(captions, (QStringList{"Minggu ke-51 (tahun lalu)", "Minggu ke-49"}));
-    EXPECT_EQ(second.section('\n', 0, 0).toStdString(), form.texte().cell(5, 2, 1).front());
-    EXPECT_EQ(form.verlauf, before);
+    EXPECT_EQ(second.section('\n', 0, 0).toStdString(), form.weekly().texte().cell(5, 2, 1).front());
+    EXPECT_EQ(form.weekly().verlauf, before);
 }
 
 }  // namespace
