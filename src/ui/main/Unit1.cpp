@@ -5,7 +5,6 @@
 #include "core/errors.h"
 #include "core/weekly.h"
 #include "files/jpeg.h"
-#include "files/nativefile.h"
 #include "ui/dream/traumform.h"
 #include "ui/main/cardimage.h"
 #include "ui/main/ramalanclicks.h"
@@ -14,7 +13,6 @@
 #include "ui/shared/clock.h"
 #include "ui/shared/keys.h"
 #include "ui/shared/look.h"
-#include "ui/shared/sound.h"
 #include "ui/weton/wetonform.h"
 #include "ui_Unit1.h"
 
@@ -26,39 +24,9 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <thread>
 
 namespace temparoka {
-
-namespace {
-
-// Sleeps on the monotonic clock: a wait begun just before midnight, or while
-// the wall clock is set, still ends after the given time.
-void sleepMonotonic(double seconds)
-{
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
-
-}  // namespace
-
-MainWindowServices MainWindowServices::defaults()
-{
-    // The sound and the record are found through the program's folder; a
-    // program that cannot learn where it lies cannot start (Qt's own answer
-    // comes from the same link, so there is nothing to fall back on).
-    FileResult<std::string> folder = executableFolder();
-    if (!folder.ok())
-        throw Error(withCause("Folder tempat Temparoka dijalankan tidak dapat ditemukan (/proc/self/exe)",
-                              "Cannot find the folder Temparoka was started from (/proc/self/exe)", folder.problem(),
-                              folder.error(), Doing::Reading));
-    // The record goes to the data folder only when the program folder cannot
-    // keep it.
-    auto sound = std::make_shared<WavPlayer>(folder.value());
-    return {std::make_shared<SystemClock>(), std::move(folder.value()), std::move(sound), sleepMonotonic,
-            userDataFolder()};
-}
 
 TForm1::TForm1(MainWindowServices services, QWidget* parent)
     : QWidget(parent), ui(std::make_unique<Ui::TForm1>()), m_services(std::move(services)), m_weekly(*this, m_services)
