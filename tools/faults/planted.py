@@ -196,7 +196,7 @@ FAULTS = [
           'writer.appendLine(count + " full moon', 'writer.appendLine(" full moon'),
     Fault('block-bracket-line-dropped', WRITER, '            if (line != "[")\n                writer.appendLine(line);\n', ''),
     Fault('pair-ends-blue', WRITER,
-          '        writer.appendLine(english);\n    writer.setColour(TextColour::Black);\n',
+          '        writer.appendLine(english);\n    writer.setLanguage(Language::Indonesian);\n',
           '        writer.appendLine(english);\n'),
 
     # dream rules: which pairs a dream brings, in which order, and the sum behind the closing
@@ -305,7 +305,8 @@ FAULTS = [
     Fault('sunset-only-after-six', 'core/weton.cpp', '*timeOfBirth >= kSunset ?', '*timeOfBirth > kSunset ?'),
     Fault('partner-neptu-taken-for-the-readers', 'core/wetonreading.cpp',
           '        const int sum = neptu(mine) + neptu(theirs);', '        const int sum = neptu(mine) + neptu(mine);'),
-    Fault('weton-time-of-birth-ignored', 'ui/weton/wetonform.cpp', '        birth.minute = minuteOf(*time);\n', ''),
+    Fault('weton-time-of-birth-ignored', 'ui/weton/wetonform.cpp',
+          '        birth.minute = minuteOf(ui->pasanganWaktu->value());\n', ''),
     Fault('png-first-half-ends-the-stream', PNG_WRITER, 'half.last ? Z_FINISH : Z_SYNC_FLUSH', 'Z_FINISH'),
     Fault('png-checksum-of-the-second-half-misjoined', PNG_WRITER,
           'adler32_combine(halves[0].adler, halves[1].adler, secondLength)',
