@@ -140,23 +140,4 @@ TEST_F(DreamWindow, TheRiverAndToothDialogsShowTheDeathDialogsPicture)
     EXPECT_EQ(tooth.controls().Image1->picture(), picture);
 }
 
-TEST_F(DreamWindow, DialogAnswersStayFromOneShowingToTheNext)
-{
-    river.controls().janein->setItemIndex(1);
-    tooth.controls().zahnoben->setChecked(true);
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&river, &tooth, &death}) {
-        AutoClose closer(dialog);
-        dialog->exec();
-    }
-    EXPECT_EQ(river.answer(), 1);
-    EXPECT_TRUE(tooth.upperTooth());
-    EXPECT_FALSE(tooth.lowerTooth());
-
-    // Enter closes the river dialog, keeping the answer.
-    river.show();
-    QTest::keyClick(river.controls().janein, Qt::Key_Return);
-    EXPECT_FALSE(river.isVisible());
-    EXPECT_EQ(river.answer(), 1);
-}
-
 }  // namespace
