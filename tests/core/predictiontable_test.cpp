@@ -109,6 +109,8 @@ TEST(PredictionTable, LoaderEdgeCases)
          {"7", "1", "X", "---", "1", "9", "Y", "---", "2", "2", "G", "---"}, 2, 2, 1, {"G"}},
         {"a negative first number is outside the table too",
          {"-1", "1", "X", "---", "1", "1", "H", "---"}, 1, 1, 1, {"H"}},
+        // Loading goes on while the position is more than two lines from the end.
+        {"three lines hold an entry", {"2", "4", "Dua"}, 2, 4, 1, {"Dua"}},
     };
     // clang-format on
     for (const Case& c : cases)
@@ -123,16 +125,6 @@ TEST(PredictionTable, LoaderEdgeCases)
     EXPECT_EQ(filled, 1);
 }
 
-TEST(PredictionTable, ThreeLinesHoldAnEntryAndTwoDoNot)
-{
-    // Loading goes on while the position is more than two lines from the end.
-    EXPECT_EQ(PredictionTable::fromLines({"2", "4", "Dua"}).cell(2, 4, 1), TextBlock{"Dua"});
-    const PredictionTable two = PredictionTable::fromLines({"2", "4"});
-    for (int b = 1; b <= 5; ++b)
-        for (int q = 1; q <= 5; ++q)
-            EXPECT_EQ(two.variantCount(b, q), 0) << b << q;
-}
-
 TEST(PredictionTable, AnEndWithoutAWholeEntryAddsNothingAndReadsNoFurther)
 {
     struct Case {
@@ -142,7 +134,7 @@ TEST(PredictionTable, AnEndWithoutAWholeEntryAddsNothingAndReadsNoFurther)
     // clang-format off
     const Case cases[] = {
         {"text lines after the last entry", {"catatan", "", "akhir"}},
-        {"numbers with no body after them", {"kosong", "3", "3"}},
+        {"numbers with no body after them: two lines hold no entry", {"kosong", "3", "3"}},
         {"a first number alone", {"", "", "4"}},
         {"a number too large for any cell", {"99999999999", "2", "Teks"}},
         {"a number too small for any cell", {"-99999999999", "2", "Teks"}},

@@ -53,18 +53,10 @@ TEST(RecordBytes, FieldsSitAtTheirOffsetsLittleEndian)
         EXPECT_EQ(bytes[i], 0xFF) << i;  // card -1
 }
 
-TEST(RecordBytes, RoundTripKeepsEveryField)
-{
-    const Record record = sampleRecord();
-    const auto bytes = serialise(record);
-    const std::optional<Record> back = deserialise(bytes);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back, record);
-}
-
-TEST(RecordBytes, ShorterThanARecordIsNoRecordAndLongerReadsTheFirst452)
+TEST(RecordBytes, EveryFieldComesBackShorterIsNoRecordAndLongerReadsTheFirst452)
 {
     const auto bytes = serialise(sampleRecord());
+    EXPECT_EQ(deserialise(bytes), sampleRecord());
     for (std::size_t length : {0u, 8u, 20u, 212u, 451u})
         EXPECT_FALSE(deserialise(std::span(bytes.data(), length))) << length;
 

@@ -1,5 +1,6 @@
-// The web page and the picture a reading is kept as: what a browser, a
-// screen reader and an image viewer learn from them beyond the text.
+// The picture a reading is kept as: what an image viewer learns from it
+// beyond its pixels, and that every kind of picture survives its PNG. (The
+// web page of each reading kind is pinned whole by the golden table.)
 
 #include "app/program.h"
 #include "core/weekly.h"
@@ -8,7 +9,6 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
-#include <QRegularExpression>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
@@ -27,30 +27,6 @@ Reading weeklyReading()
 }
 
 }  // namespace
-
-TEST(ReadingDocument, TheWebPageSaysItsLanguageItsHeadingAndWhatTheCardShows)
-{
-    const QString page = ReadingDocument(weeklyReading()).html().value();
-    const QString dream = ReadingDocument(Reading::dream(kTuesday)).html().value();
-    // Each as a pattern that must be found in the page, in this order.
-    const char* const expected[] = {
-        R"(<!DOCTYPE[^>]*>\s*<html lang="id"><head>)",
-        R"(<body style="[^"]*font-family:'Century Gothic','tex gyre adventor',)",
-        R"(<h1 [^>]*>(<span [^>]*>)?Ramalan Temparoka — Minggu ke-50, 2026<)",
-        R"(<img src="data:image/png;base64,[A-Za-z0-9+/=]+" alt="Kartu Anda: Raja Sekop / Your card: King of spades")",
-        R"(Satu<)",
-    };
-    qsizetype from = 0;
-    for (const char* pattern : expected) {
-        const QRegularExpressionMatch found = QRegularExpression(pattern).match(page, from);
-        ASSERT_TRUE(found.hasMatch()) << pattern << "\n" << page.toStdString();
-        from = found.capturedEnd();
-    }
-    EXPECT_EQ(page.count("<h1"), 1);
-    EXPECT_FALSE(page.contains("temparoka-card")) << "the picture's inner name stays inside";
-    EXPECT_TRUE(QRegularExpression(R"(<h1 [^>]*>(<span [^>]*>)?Tafsir Mimpi Temparoka)").match(dream).hasMatch());
-    EXPECT_FALSE(dream.contains("<img"));
-}
 
 TEST(ReadingDocument, ThePictureSaysItIsDrawnAtTwiceTheScreensDensity)
 {

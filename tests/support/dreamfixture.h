@@ -1,7 +1,7 @@
 #pragma once
 // The dream window with its three dialogs over a main window with fakes, as
 // the dream tests share it: ticking motifs, reading with the output window
-// closed at once, and the lines the reading wrote.
+// closed at once, and the lines of the reading shown.
 
 #include "support/fakes.h"
 #include "ui/dream/flussform.h"
@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QRadioButton>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -45,16 +44,13 @@ protected:
         readingsShown += closer.shown;
     }
 
-    // The view's lines as "b:" (black) or "B:" (blue) followed by the text.
+    // The reading's lines as "b:" (Indonesian) or "B:" (English) followed
+    // by the text.
     QStringList lines() const
     {
         QStringList result;
-        for (QTextBlock b = output.ausfenster()->document()->begin(); b.isValid(); b = b.next()) {
-            const QTextCharFormat format = b.text().isEmpty() ? b.charFormat() : b.begin().fragment().charFormat();
-            result << (format.foreground().color() == QColor(0, 0, 255) ? "B:" : "b:") + b.text();
-        }
-        if (result == QStringList{"b:"})
-            result.clear();  // an empty view
+        for (const ReadingLine& line : output.reading().lines)
+            result << (line.language == Language::English ? "B:" : "b:") + QString::fromStdString(line.text);
         return result;
     }
 

@@ -224,6 +224,7 @@ TEST_F(DreamKeyboard, EnterInTheDialogsPressesTheFocusedButtonOrTheDefault)
         {&tooth, tooth.controls().zahnoben, false},       {&tooth, tooth.controls().Button1, true},
     };
     // clang-format on
+    river.controls().janein->setItemIndex(1);  // kept whatever Enter does
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dialog->objectName().toStdString() + " " + nameOf(c.start));
         showActive(c.dialog);
@@ -234,7 +235,7 @@ TEST_F(DreamKeyboard, EnterInTheDialogsPressesTheFocusedButtonOrTheDefault)
     }
     EXPECT_FALSE(death.known());
     EXPECT_FALSE(tooth.upperTooth());
-    EXPECT_EQ(river.answer(), 0);
+    EXPECT_EQ(river.answer(), 1);
 }
 
 TEST_F(DreamKeyboard, EscapeClosesEveryDialogAndKeepsTheAnswers)

@@ -31,6 +31,7 @@
 #include <cerrno>
 
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -136,6 +137,9 @@ TEST(SaveDialog, TellsEntriesApartByNameAndKindWithoutOpeningThem)
         {"pipe", QCoreApplication::translate("QAbstractFileIconProvider", "Unknown")},
         {"", QCoreApplication::translate("QAbstractFileIconProvider", "Folder")},
     };
+    // The system tells of every entry opened in the folder.
+    const FileDescriptor opened(inotify_init1(IN_NONBLOCK | IN_CLOEXEC));
+    ASSERT_GE(inotify_add_watch(opened.get(), native(folder.path()).c_str(), IN_OPEN), 0);
     const QLocale system;
     QLocale::setDefault(QLocale(QLocale::German));
     for (const auto& [name, type] : cases) {
@@ -144,6 +148,12 @@ TEST(SaveDialog, TellsEntriesApartByNameAndKindWithoutOpeningThem)
         EXPECT_FALSE(icons->icon(entry).isNull()) << name;
     }
     QLocale::setDefault(system);
+    alignas(inotify_event) char events[4096];
+    const ssize_t told = read(opened.get(), events, sizeof events);
+    for (ssize_t at = 0; at < told; at += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(events + at)->len) {
+        const auto* event = reinterpret_cast<inotify_event*>(events + at);
+        EXPECT_EQ(event->len, 0u) << event->name << " was opened";  // only the folder itself may be
+    }
     EXPECT_EQ(dialog.nameFilters().first(), "Dokumen PDF (*.pdf)");
 }
 

@@ -25,11 +25,6 @@ using namespace temparoka::test;
 
 namespace {
 
-std::string native(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
-}
-
 void writeSound(const std::string& path, int frames, int rate = 22050, int channels = 1,
                 int format = SF_FORMAT_WAV | SF_FORMAT_PCM_16)
 {
