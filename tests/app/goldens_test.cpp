@@ -26,12 +26,9 @@
 
 #include <QCheckBox>
 #include <QCryptographicHash>
-#include <QDateEdit>
 #include <QImage>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 
@@ -80,21 +77,6 @@ std::string digest(const QByteArray& bytes)
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(16).toStdString();
 }
 
-QString pdfTextOf(const ReadingDocument& document)
-{
-    const Encoded pdf = document.pdf(readingPageLayout(QPageSize(QPageSize::A4)));
-    QTemporaryDir folder;
-    QFile file(folder.filePath("reading.pdf"));
-    if (!pdf.ok() || !file.open(QIODevice::WriteOnly) || file.write(pdf.value()) != pdf.value().size())
-        return "(no PDF)";
-    file.close();
-    QProcess run;
-    run.start("pdftotext", {"-layout", file.fileName(), "-"});
-    if (!run.waitForStarted(10000) || !run.waitForFinished(30000))
-        return "(pdftotext did not run)";
-    return QString::fromUtf8(run.readAllStandardOutput());
-}
-
 QByteArray pixelsOf(const Encoded& png)
 {
     if (!png.ok())
@@ -128,7 +110,8 @@ Kept keptFrom(const Reading& reading, const QTextEdit& view)
     for (QRegularExpressionMatch found = inlined.match(kept.html); found.hasMatch(); found = inlined.match(kept.html))
         kept.html.replace(found.capturedStart(), found.capturedLength(),
                           "data:image/png;sha256," + QString::fromStdString(digest(found.captured(1).toLatin1())));
-    kept.pdfText = pdfTextOf(document);
+    kept.pdfText =
+        popplerSays("pdftotext", {"-layout", "PDF", "-"}, document.pdf(readingPageLayout(QPageSize(QPageSize::A4))));
     kept.pngPixels = pixelsOf(document.encoded(DocumentFormat::Png));
     return kept;
 }
@@ -143,6 +126,10 @@ protected:
         Tausform& output = program.ausform();
         AutoClose closer(&output, [&] {
             kept[name] = keptFrom(output.reading(), *output.ausfenster());
+            // A weekly reading opens on its first line.
+            if (output.reading().kind == ReadingKind::Weekly) {
+                EXPECT_EQ(output.ausfenster()->textCursor().position(), 0) << name;
+            }
             output.reject();
         });
         start();
@@ -216,6 +203,9 @@ TEST_F(Goldens, EveryReadingShowsAndKeepsWhatItDidBefore)
     weton.pasanganTanggal->setDate(QDate(1990, 5, 17));
     weton.pasanganWaktu->setValue(19.5 / 24);
     readWeton("weton, with a partner born after sunset");
+
+    // Each reading opened with the sound from the program folder.
+    EXPECT_EQ(sound->played, QStringList(std::size(kGoldens) - 1, folder.filePath("tmk.wav")));
 
     for (const Golden& golden : kGoldens) {
         SCOPED_TRACE(golden.name);

@@ -13,7 +13,6 @@
 #include "ui_spende.h"
 
 #include <QDesktopServices>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>

@@ -3,17 +3,17 @@
 
 #include "export/pages.h"
 #include "export/readingdocument.h"
+#include "support/fakes.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
 
 using namespace temparoka;
+using namespace temparoka::test;
 
 namespace {
 
@@ -122,21 +122,6 @@ TEST(ReadingPages, AHeadingStaysWithTheTextOfABlockTallerThanAPage)
     // not fit on its page, not whenever the block does not.
     EXPECT_GE(atPageTop, 1);
     EXPECT_LE(atPageTop, 2);
-}
-
-// What a poppler tool (poppler-utils) says of a PDF, kept for it in a
-// folder of its own; "PDF" in the arguments names the file.
-QString popplerSays(const QString& tool, QStringList arguments, const Encoded& pdf)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath("reading.pdf");
-    saveEncoded(pdf, path);
-    arguments.replaceInStrings(QRegularExpression("^PDF$"), path);
-    QProcess run;
-    run.start(tool, arguments);
-    if (!run.waitForStarted(10000) || !run.waitForFinished(30000))
-        return "(" + tool + " did not run)";
-    return QString::fromUtf8(run.readAllStandardOutput());
 }
 
 TEST(ReadingPages, EachPageOfThePdfBeginsWithAPairsIndonesian)

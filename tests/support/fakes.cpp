@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cstdlib>
@@ -125,6 +127,19 @@ Reading readingOf(std::vector<std::string> lines)
     for (std::string& line : lines)
         reading.lines.push_back({std::move(line)});
     return reading;
+}
+
+QString popplerSays(const QString& tool, QStringList arguments, const Encoded& pdf)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("reading.pdf");
+    saveEncoded(pdf, path);
+    arguments.replaceInStrings(QRegularExpression("^PDF$"), path);
+    QProcess run;
+    run.start(tool, arguments);
+    if (!run.waitForStarted(10000) || !run.waitForFinished(30000))
+        return "(" + tool + " did not run)";
+    return QString::fromUtf8(run.readAllStandardOutput());
 }
 
 void processEvents()

@@ -2,6 +2,7 @@
 // Stand-ins for the outside world that the windows take through their seams.
 
 #include "app/application.h"
+#include "files/keptfile.h"
 #include "ui/main/Unit1.h"
 #include "ui/output/ausgabeform.h"
 #include "ui/shared/clock.h"
@@ -143,6 +144,11 @@ T* control(const QObject& window, const std::string& name)
 
 // A dream reading of the given Indonesian lines, as if one had been read.
 Reading readingOf(std::vector<std::string> lines);
+
+// What a poppler tool (poppler-utils) says of a PDF, kept for it in a
+// folder of its own through the file layer; "PDF" in the arguments names
+// the file.
+QString popplerSays(const QString& tool, QStringList arguments, const Encoded& pdf);
 
 // Processes pending events, so that posted events and timers run.
 void processEvents();

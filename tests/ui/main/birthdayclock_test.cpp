@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>

@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
-#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -285,14 +284,6 @@ TEST_F(MainWindow, KeluarClosesTheWindow)
     QTest::mouseClick(control<QPushButton>(*form, "Keluar"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(QFile::exists(recordPath()));  // nothing saved on the way out
-}
-
-TEST_F(MainWindow, TheSoundComesFromTheProgramFolder)
-{
-    const auto form = makeWindow();
-    form->tonabspielen();
-    ASSERT_EQ(sound->played.size(), 1);
-    EXPECT_EQ(sound->played.front(), folder.filePath("tmk.wav"));
 }
 
 }  // namespace
