@@ -10,6 +10,7 @@
 #include "files/jpeg.h"
 #include "files/recordfile.h"
 #include "summary.h"
+#include "support/weeklyprobe.h"
 #include "ui/dream/todfrage.h"
 #include "ui/dream/traumform.h"
 #include "ui/output/ausgabeform.h"
@@ -75,7 +76,7 @@ void weeklyReadingFirst(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         auto program = std::make_unique<Program>(quietServices());
-        program->Form1().weekly().karte = 3;
+        WeeklyReadingProbe::karte(program->Form1().weekly()) = 3;
         state.ResumeTiming();
         program->Form1().weekly().vorhersage();
         state.PauseTiming();
@@ -88,7 +89,7 @@ BENCHMARK(weeklyReadingFirst)->Unit(benchmark::kMillisecond);
 void weeklyReadingLater(benchmark::State& state)
 {
     Program program(quietServices());
-    program.Form1().weekly().karte = 3;
+    WeeklyReadingProbe::karte(program.Form1().weekly()) = 3;
     program.Form1().weekly().vorhersage();
     for (auto _ : state)
         program.Form1().weekly().vorhersage();

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "benchsupport.h"
 #include "summary.h"
+#include "support/weeklyprobe.h"
 #include "ui/dream/traumform.h"
 #include "ui/shared/clock.h"
 #include "ui/shared/sound.h"
@@ -49,7 +50,7 @@ int main(int argc, char** argv)
 
     double afterFirst = 0;
     for (int i = 1; i <= 1000; ++i) {
-        form.weekly().karte = i % 5 + 1;
+        WeeklyReadingProbe::karte(form.weekly()) = i % 5 + 1;
         form.weekly().vorhersage();
         clock->nextWeek();
         motifs[i % motifs.size()]->setChecked(i % 2 == 0);

@@ -53,4 +53,11 @@ void appendReadingLine(QTextCursor& cursor, const ReadingLine& line, bool first)
     cursor.insertText(QString::fromStdString(line.text), format);
 }
 
+void writeReadingLines(QTextDocument& document, const std::vector<ReadingLine>& lines)
+{
+    QTextCursor cursor(&document);
+    for (const ReadingLine& line : lines)
+        appendReadingLine(cursor, line, &line == &lines.front());
+}
+
 }  // namespace temparoka

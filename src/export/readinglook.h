@@ -13,6 +13,7 @@
 
 class QTextBlock;
 class QTextCursor;
+class QTextDocument;
 
 namespace temparoka {
 
@@ -49,5 +50,8 @@ Language languageOf(const QTextBlock& block);
 // (except for the very first line) whose own format gives a blank line its
 // colour too.
 void appendReadingLine(QTextCursor& cursor, const ReadingLine& line, bool first);
+// Writes a reading's lines into an empty document, as the output window
+// and the earlier-readings window show them.
+void writeReadingLines(QTextDocument& document, const std::vector<ReadingLine>& lines);
 
 }  // namespace temparoka

@@ -140,7 +140,7 @@ TEST_F(Accessibility, CardsArePressableButtonsAndBackgroundsAreUnnamedGraphics)
     processEvents();
     EXPECT_EQ(clicked.count(), 1);
     EXPECT_EQ(closer.shown, 1);
-    EXPECT_EQ(form.weekly().karte, 4);
+    EXPECT_EQ(form.weekly().card(), 4);
 }
 
 }  // namespace

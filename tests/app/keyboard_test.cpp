@@ -207,7 +207,7 @@ TEST_F(Keyboard, DigitsGoIntoThePartThatRightSelectedYearsUpToTodaysAndAChildOf2
     press(Qt::Key_Tab);
     press(Qt::Key_Space);
     ASSERT_EQ(reading.shown, 1);
-    EXPECT_EQ(form->weekly().verlauf.back(), (PredictionRecord{2, 3, 1, 50}));
+    EXPECT_EQ(form->weekly().history().back(), (PredictionRecord{2, 3, 1, 50}));
 }
 
 TEST_F(Keyboard, EnterInsideTheBirthFieldsPressesRamalan)
@@ -320,7 +320,7 @@ TEST_F(Keyboard, KeysTypedDuringTheDealAreDroppedAndCtrlHWorksAgainInEntryMode)
         *onWait = nullptr;
         processEvents();
         ASSERT_TRUE(typed);
-        EXPECT_EQ(form.weekly().karte, 0) << key;
+        EXPECT_EQ(form.weekly().card(), 0) << key;
         EXPECT_EQ(reading.shown + earlier.shown, 0) << key;
         form.enterEntryMode();
     }

@@ -64,13 +64,17 @@ public:
     // The prediction table, built from the database on the first run.
     const PredictionTable& texte();
 
-    // The reader's record; index 0 is the oldest entry.
-    PredictionHistory verlauf{};
-    DrawHistory wuerfe{};
-    int karte = 0;
-    double wurfwert = 0.0;
+    // The reader's record as it stands; index 0 is the oldest entry. Only
+    // the reading's own steps change it.
+    const PredictionHistory& history() const { return verlauf; }
+    const DrawHistory& draws() const { return wuerfe; }
+    // The card the reading is for, 0 while a deal waits for one.
+    int card() const { return karte; }
 
 private:
+    // Tests and benchmarks set the record and the card directly.
+    friend struct WeeklyReadingProbe;
+
     // Saves what an earlier failed save left owed, for a reading that
     // records nothing new; its failure does not stop the reading.
     void retryOwedSave();
@@ -92,6 +96,13 @@ private:
     // could not save what was owed; cleared by the next save that succeeds.
     bool m_owedSaveFailureTold = false;
     int m_faceUpCard = 0;  // the card lying face up, 0 for none
+
+    // The reader's record: the prediction history and the draw list.
+    PredictionHistory verlauf{};
+    DrawHistory wuerfe{};
+    // The card of the reading, and the week's draw key it was dealt for.
+    int karte = 0;
+    double wurfwert = 0.0;
 };
 
 }  // namespace temparoka

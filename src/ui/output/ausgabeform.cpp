@@ -59,11 +59,7 @@ void Tausform::setReading(const Reading& reading)
 {
     m_reading = reading;
     ui->ausfenster->clear();
-    QTextCursor cursor(ui->ausfenster->document());
-    for (const ReadingLine& line : m_reading.lines) {
-        cursor.movePosition(QTextCursor::End);
-        appendReadingLine(cursor, line, &line == &m_reading.lines.front());
-    }
+    writeReadingLines(*ui->ausfenster->document(), m_reading.lines);
     if (m_reading.kind == ReadingKind::Weekly)
         ui->ausfenster->moveCursor(QTextCursor::Start);
 }

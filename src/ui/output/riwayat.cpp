@@ -103,9 +103,7 @@ void Triwayat::showEntry(int row)
         {"No weekly readings have been kept yet.", Language::English, false},
     };
     const std::vector<ReadingLine>& lines = any ? m_entries[static_cast<std::size_t>(row)].reading.lines : nothingYet;
-    QTextCursor cursor(ui->isi->document());
-    for (const ReadingLine& line : lines)
-        appendReadingLine(cursor, line, &line == &lines.front());
+    writeReadingLines(*ui->isi->document(), lines);
     ui->isi->moveCursor(QTextCursor::Start);
 }
 

@@ -70,8 +70,8 @@ TEST_F(CardsByKeyboard, SpaceOrEnterTakesTheFocusedCardAsAClickWould)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_EQ(closer.shown, 1) << key;
-        EXPECT_EQ(form->weekly().karte, 3) << key;
-        EXPECT_EQ(form->weekly().wuerfe.back().card, 3);
+        EXPECT_EQ(form->weekly().card(), 3) << key;
+        EXPECT_EQ(form->weekly().draws().back().card, 3);
         EXPECT_TRUE(form->findChild<QWidget*>("Ramalanknopf")->isVisibleTo(form.get()));  // back in entry mode
         // The focus comes back to where the reading was asked for.
         EXPECT_EQ(form->focusWidget(), form->findChild<QWidget*>("Ramalanknopf")) << key;
@@ -97,7 +97,7 @@ TEST_F(CardsByKeyboard, KeysPressedDuringTheDealTakeNoCard)
     *onWait = nullptr;
     processEvents();
     EXPECT_EQ(closer.shown, 0);
-    EXPECT_EQ(form->weekly().karte, 0);
+    EXPECT_EQ(form->weekly().card(), 0);
     EXPECT_TRUE(form->cards()[0]->hasFocus());
     // Keys pressed now count.
     QTest::keyClick(form->cards()[0], Qt::Key_Space);

@@ -3,6 +3,7 @@
 #include "core/record.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
+#include "support/weeklyprobe.h"
 #include "ui/main/Unit1.h"
 #include "ui/main/cardimage.h"
 #include "ui/shared/birthtimeedit.h"
@@ -33,8 +34,8 @@ TEST_F(MainWindow, StartsInEntryModeWithTheInitialBirthDataWhenThereIsNoFile)
     EXPECT_EQ(form->birthday(), 24236.0);
     EXPECT_EQ(form->timeOfBirth(), kInitialTimeOfBirth);
     EXPECT_EQ(form->children(), 0);
-    EXPECT_EQ(form->weekly().verlauf, PredictionHistory{});
-    EXPECT_EQ(form->weekly().wuerfe, DrawHistory{});
+    EXPECT_EQ(form->weekly().history(), PredictionHistory{});
+    EXPECT_EQ(form->weekly().draws(), DrawHistory{});
     auto* date = control<QDateEdit>(*form, "gebdat");
     EXPECT_TRUE(date->calendarPopup());
     EXPECT_EQ(date->minimumDate(), QDate(1900, 1, 1));
@@ -66,8 +67,8 @@ TEST_F(MainWindow, RestoresAStoredRecord)
     EXPECT_EQ(form->birthday(), 30000.0);
     EXPECT_EQ(form->timeOfBirth(), 0.3);  // bit for bit, though the picker shows minutes
     EXPECT_EQ(form->children(), 4);
-    EXPECT_EQ(form->weekly().verlauf, record.verlauf);
-    EXPECT_EQ(form->weekly().wuerfe, record.wuerfe);
+    EXPECT_EQ(form->weekly().history(), record.verlauf);
+    EXPECT_EQ(form->weekly().draws(), record.wuerfe);
     // Restoring is not an edit: the form's own maximum still holds.
     EXPECT_EQ(control<QSpinBox>(*form, "SpinEdit1")->maximum(), 10);
 }
@@ -88,7 +89,7 @@ TEST_F(MainWindow, DamagedRecordsLoadWhatTheControlsCanHold)
         EXPECT_EQ(form->birthday(), kInitialBirthday) << length;
         EXPECT_EQ(form->timeOfBirth(), kInitialTimeOfBirth) << length;
         EXPECT_EQ(form->children(), 0) << length;
-        EXPECT_EQ(form->weekly().wuerfe, DrawHistory{}) << length;
+        EXPECT_EQ(form->weekly().draws(), DrawHistory{}) << length;
     }
     // A birthday the picker cannot show, from before 1900 or after the year
     // 9999, keeps the initial one; the rest loads. One after today was saved
@@ -117,7 +118,7 @@ TEST_F(MainWindow, DamagedRecordsLoadWhatTheControlsCanHold)
         const auto form = makeWindow();
         EXPECT_EQ(form->birthday(), shown) << stored;
         EXPECT_EQ(form->children(), 10) << stored;
-        EXPECT_EQ(form->weekly().wuerfe, valid.wuerfe) << stored;
+        EXPECT_EQ(form->weekly().draws(), valid.wuerfe) << stored;
     }
 }
 
@@ -125,7 +126,7 @@ TEST_F(MainWindow, SavingWritesTheWholeRecordReplacingAShortFile)
 {
     writeRecordBytes("short");
     const auto form = makeWindow();
-    form->weekly().verlauf.back() = {5, 2, 1, 50};
+    WeeklyReadingProbe::verlauf(form->weekly()).back() = {5, 2, 1, 50};
     form->speichern();
     const QByteArray saved = readRecordBytes();
     ASSERT_EQ(saved.size(), 452);
@@ -143,10 +144,10 @@ TEST_F(MainWindow, AFailedSaveNamesTheCauseAndKeepsTheOldFileAndTheLists)
     // user and for the administrator alike.
     QFile::setPermissions(recordPath(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const auto form = makeWindow();
-    form->weekly().wurfwert = 30054.5;
-    form->weekly().karte = 4;
+    WeeklyReadingProbe::wurfwert(form->weekly()) = 30054.5;
+    WeeklyReadingProbe::karte(form->weekly()) = 4;
     form->weekly().wurfspeichern();
-    form->weekly().verlauf.back() = {3, 3, 3, 50};
+    WeeklyReadingProbe::verlauf(form->weekly()).back() = {3, 3, 3, 50};
 
     std::string message;
     try {
@@ -157,8 +158,8 @@ TEST_F(MainWindow, AFailedSaveNamesTheCauseAndKeepsTheOldFileAndTheLists)
     }
     EXPECT_EQ(message, recordNotSaved(form->recordPath(), "berkas itu hanya dapat dibaca|it is read-only"));
     EXPECT_EQ(readRecordBytes(), bytesOf(old));
-    EXPECT_EQ(form->weekly().wuerfe.back(), (DrawRecord{30054.5, 4}));
-    EXPECT_EQ(form->weekly().verlauf.back(), (PredictionRecord{3, 3, 3, 50}));
+    EXPECT_EQ(form->weekly().draws().back(), (DrawRecord{30054.5, 4}));
+    EXPECT_EQ(form->weekly().history().back(), (PredictionRecord{3, 3, 3, 50}));
 }
 
 TEST_F(MainWindow, ChildrenLimitFollowsTheBirthday)

@@ -67,7 +67,7 @@ TEST_F(WeeklyRun, FirstRequestDealsTheSecondReusesTheCard)
     const qint64 back = form->cards()[2]->Picture().cacheKey();
     QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
     EXPECT_EQ(closer.shown, 1);
-    EXPECT_EQ(form->weekly().karte, 3);
+    EXPECT_EQ(form->weekly().card(), 3);
     // The card lay face up for 0.3 seconds before the reading began.
     ASSERT_EQ(waits->size(), 17u + 1 + 4 + 1);
     EXPECT_EQ(waits->back(), 0.3);
@@ -117,7 +117,7 @@ TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestartAlsoWithTheClockSetBackBeforeTh
             AutoClose closer(&output);
             form->losgehts->trigger();
             QTest::mouseClick(form->cards()[0], Qt::LeftButton, {}, QPoint(30, 40));
-            EXPECT_EQ(form->weekly().karte, 1) << c.what;
+            EXPECT_EQ(form->weekly().card(), 1) << c.what;
         }
         clock->set(c.restartedAt);
         const auto restarted = makeWindow();
@@ -126,7 +126,7 @@ TEST_F(WeeklyRun, AStoredDrawIsFoundAfterARestartAlsoWithTheClockSetBackBeforeTh
         waits->clear();
         restarted->losgehts->trigger();
         EXPECT_TRUE(waits->empty()) << c.what << ": dealt anew";
-        EXPECT_EQ(restarted->weekly().karte, 1) << c.what;
+        EXPECT_EQ(restarted->weekly().card(), 1) << c.what;
         EXPECT_EQ(closer.shown, 1) << c.what;
         const std::optional<Record> stored = storedRecord();
         ASSERT_TRUE(stored) << c.what;
@@ -171,7 +171,7 @@ TEST_F(WeeklyRun, AMissingSoundKeepsTheCardsOnShowAndTheDrawInMemory)
     EXPECT_NE(form->cards()[4]->Picture().cacheKey(), back);  // still face up
     EXPECT_TRUE(visible(*form, "sanskr1"));
     EXPECT_FALSE(visible(*form, "Ramalanknopf"));
-    EXPECT_EQ(form->weekly().wuerfe.back().card, 5);
+    EXPECT_EQ(form->weekly().draws().back().card, 5);
     EXPECT_FALSE(QFile::exists(recordPath()));
 
     // Taking another card turns the first face down before the second turns up.
@@ -200,7 +200,7 @@ TEST_F(WeeklyRun, AFailedSaveShowsNoReading)
     EXPECT_TRUE(box.texts.front().contains("temparoka.dat")) << box.texts.front().toStdString();
     EXPECT_EQ(closer.shown, 0);
     EXPECT_EQ(viewText(), "an earlier reading");
-    EXPECT_EQ(form->weekly().verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
+    EXPECT_EQ(form->weekly().history().back(), (PredictionRecord{5, 2, 1, 50}));
 }
 
 TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
@@ -234,7 +234,7 @@ TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
         QFile::setPermissions(recordPath(), r.readOnly ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
                                                        : QFile::ReadOwner | QFile::WriteOwner);
         form->losgehts->trigger();
-        if (form->weekly().karte == 0)  // dealt: a new week
+        if (form->weekly().card() == 0)  // dealt: a new week
             QTest::mouseClick(form->cards()[2], Qt::LeftButton, {}, QPoint(30, 40));
         ASSERT_EQ(box.texts.size(), r.boxes) << r.what;
         EXPECT_EQ(closer.shown, r.readings) << r.what;
@@ -244,7 +244,7 @@ TEST_F(WeeklyRun, AReadingAfterAFailedSaveSavesAgainThoughNothingNewIsRecorded)
     // What the owed save kept, and the read-only week after left alone.
     EXPECT_EQ(storedRecord()->verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
     EXPECT_EQ(storedRecord()->wuerfe.back().card, 3);
-    EXPECT_EQ(form->weekly().verlauf.back().week, 51);
+    EXPECT_EQ(form->weekly().history().back().week, 51);
     QFile::setPermissions(recordPath(), QFile::ReadOwner | QFile::WriteOwner);
 }
 
@@ -273,7 +273,7 @@ TEST_F(WeeklyRun, AFileReplacedWhileTheProgramRunsLosesNoReading)
     EXPECT_EQ(stored.verlauf.back(), (PredictionRecord{5, 2, 1, 50}));
     EXPECT_EQ(stored.wuerfe[kDrawsSize - 2], (DrawRecord{24300.25, 4}));
     EXPECT_EQ(stored.wuerfe.back().card, 3);
-    EXPECT_EQ(form->weekly().wuerfe, stored.wuerfe);  // the window knows them too now
+    EXPECT_EQ(form->weekly().draws(), stored.wuerfe);  // the window knows them too now
 }
 
 TEST_F(WeeklyRun, AStoredDrawWithADamagedCardDealsAnew)
@@ -287,7 +287,7 @@ TEST_F(WeeklyRun, AStoredDrawWithADamagedCardDealsAnew)
     form->losgehts->trigger();
     EXPECT_EQ(closer.shown, 0);
     EXPECT_TRUE(visible(*form, "sanskr1"));  // dealt
-    EXPECT_EQ(form->weekly().karte, 0);
+    EXPECT_EQ(form->weekly().card(), 0);
 }
 
 TEST_F(WeeklyRun, ANamedPipeForARecordIsReportedOnceTheWindowIsUpAndNeverRead)

@@ -8,6 +8,7 @@
 #include "export/readingdocument.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
+#include "support/weeklyprobe.h"
 #include "ui/output/ausgabeform.h"
 #include "ui/output/readingactions.h"
 #include "ui/output/riwayat.h"
@@ -309,9 +310,10 @@ TEST(KeepingAReading, CtrlHListsTheEarlierReadingsNewestFirstAndShowsTheChosenOn
     MainWindowFixture fixture;
     Program program(fixture.services());
     TForm1& form = program.Form1();
-    form.weekly().verlauf[10] = {5, 2, 1, 49};
-    form.weekly().verlauf[11] = {4, 2, 2, 51};  // after this week 50: last year's
-    const PredictionHistory before = form.weekly().verlauf;
+    PredictionHistory& verlauf = WeeklyReadingProbe::verlauf(form.weekly());
+    verlauf[10] = {5, 2, 1, 49};
+    verlauf[11] = {4, 2, 2, 51};  // after this week 50: last year's
+    const PredictionHistory before = form.weekly().history();
     auto& list = *program.riwayat().findChild<QListWidget*>("daftar");
     auto& entry = *program.riwayat().findChild<QTextEdit*>("isi");
     QStringList captions;
@@ -330,7 +332,7 @@ TEST(KeepingAReading, CtrlHListsTheEarlierReadingsNewestFirstAndShowsTheChosenOn
     QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
     EXPECT_EQ(captions, (QStringList{"Minggu ke-51 (tahun lalu)", "Minggu ke-49"}));
     EXPECT_EQ(second.section('\n', 0, 0).toStdString(), form.weekly().texte().cell(5, 2, 1).front());
-    EXPECT_EQ(form.weekly().verlauf, before);
+    EXPECT_EQ(form.weekly().history(), before);
 }
 
 }  // namespace
