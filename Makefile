@@ -114,9 +114,9 @@ FAULTS_BUILD ?= build-faults
 faults: deps-dev
 	python3 tools/faults/run.py --scratch $(FAULTS_BUILD) --jobs $(JOBS)
 
-# Coverage-guided fuzzing with libFuzzer (clang-14) of the four inputs the
-# program reads: record file bytes, prediction database text, JPEG bytes,
-# the sound file; and of what it makes from damaged or hostile data: the
+# Coverage-guided fuzzing with libFuzzer (clang-14) of the five inputs the
+# program reads: record file bytes, prediction database text, the dream
+# dictionary's text, JPEG bytes, the sound file; and of what it makes from damaged or hostile data: the
 # merge of three record copies, the earlier readings listed from a damaged
 # history, and a reading's document (text, web page, PDF, picture) from
 # hostile lines.
@@ -125,7 +125,7 @@ faults: deps-dev
 # own, removed after it, so that it makes none in /tmp.
 FUZZ_BUILD := build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg fuzz_sound fuzz_merge fuzz_history fuzz_reading
+FUZZ_TARGETS := fuzz_record fuzz_predictions fuzz_jpeg fuzz_sound fuzz_merge fuzz_history fuzz_reading fuzz_dictionary
 fuzz: deps-dev
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS) --target $(FUZZ_TARGETS)

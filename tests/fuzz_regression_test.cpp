@@ -10,6 +10,7 @@
 
 extern "C" int fuzzRecord(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzPredictions(const std::uint8_t* data, std::size_t size);
+extern "C" int fuzzDictionary(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzJpeg(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzSound(const std::uint8_t* data, std::size_t size);
 extern "C" int fuzzMerge(const std::uint8_t* data, std::size_t size);
@@ -41,6 +42,10 @@ TEST(FuzzCorpus, RecordFiles)
 TEST(FuzzCorpus, PredictionTexts)
 {
     runCorpus("predictions", fuzzPredictions);
+}
+TEST(FuzzCorpus, DreamDictionaryTexts)
+{
+    runCorpus("dictionary", fuzzDictionary);
 }
 TEST(FuzzCorpus, JpegPictures)
 {

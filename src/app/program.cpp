@@ -4,6 +4,7 @@
 
 #include "ui/about/about.h"
 #include "ui/about/spende.h"
+#include "ui/dictionary/kamusform.h"
 #include "ui/dream/flussform.h"
 #include "ui/dream/todfrage.h"
 #include "ui/dream/traumform.h"
@@ -21,6 +22,7 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
             created(window);
     };
     const ReadingServices reading = services.readingServices();
+    m_readingServices = reading;
     m_form1 = std::make_unique<TForm1>(std::move(services));
     made(m_form1.get());
     m_aboutBox = std::make_unique<TAboutBox>();
@@ -55,14 +57,27 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     m_ausform->setHistoryCommand(
         [form1 = m_form1.get()] { reportingFailures([form1] { form1->weekly().showHistory(); }); });
     m_traumfenster->setDialogs(m_tfrage.get(), m_flussfrage.get(), m_zahnform.get());
+    m_form1->setDictionaryCommand([this] { kamusform().exec(); });
 }
 
 Program::~Program() = default;
 
+Tkamusform& Program::kamusform()
+{
+    // Over the main window, like the dream and weton windows.
+    if (!m_kamusform)
+        m_kamusform =
+            std::make_unique<Tkamusform>(m_readingServices, shippedDreamDictionary(), *m_ausform, m_form1.get());
+    return *m_kamusform;
+}
+
 QList<QWidget*> Program::windows() const
 {
-    return {m_form1.get(),  m_aboutBox.get(),   m_ausform.get(),  m_traumfenster.get(), m_spendeForm.get(),
-            m_tfrage.get(), m_flussfrage.get(), m_zahnform.get(), m_riwayat.get(),      m_wetonform.get()};
+    QList<QWidget*> made{m_form1.get(),  m_aboutBox.get(),   m_ausform.get(),  m_traumfenster.get(), m_spendeForm.get(),
+                         m_tfrage.get(), m_flussfrage.get(), m_zahnform.get(), m_riwayat.get(),      m_wetonform.get()};
+    if (m_kamusform)
+        made.append(m_kamusform.get());
+    return made;
 }
 
 }  // namespace temparoka

@@ -5,7 +5,8 @@
 // the donation window and the three clarification dialogs, the death dialog
 // before the river and tooth dialogs, which copy its picture; then the
 // earlier readings, which both the main and the output window open; last
-// the weton window.
+// the weton window. The dream dictionary is made, and its entries read, the
+// first time the reader opens it.
 
 #include "ui/main/Unit1.h"
 
@@ -25,6 +26,7 @@ class Tflussfrage;
 class Tzahnform;
 class Triwayat;
 class Twetonform;
+class Tkamusform;
 
 class Program {
 public:
@@ -42,7 +44,10 @@ public:
     Tzahnform& zahnform() const { return *m_zahnform; }
     Triwayat& riwayat() const { return *m_riwayat; }
     Twetonform& wetonform() const { return *m_wetonform; }
-    // Every window, in the order they were made.
+    // The dream dictionary, made now if it is not yet; throws Error when
+    // its entries are missing or damaged.
+    Tkamusform& kamusform();
+    // Every window made so far, in the order they were made.
     QList<QWidget*> windows() const;
 
 private:
@@ -57,6 +62,8 @@ private:
     std::unique_ptr<Tzahnform> m_zahnform;
     std::unique_ptr<Triwayat> m_riwayat;
     std::unique_ptr<Twetonform> m_wetonform;
+    std::unique_ptr<Tkamusform> m_kamusform;
+    ReadingServices m_readingServices;
 };
 
 }  // namespace temparoka

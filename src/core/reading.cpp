@@ -44,12 +44,19 @@ Reading Reading::weton(double day)
     return {ReadingKind::Weton, day, isoWeek(day), isoWeekYear(day), {}, {}, {}};
 }
 
+Reading Reading::dictionary(double day)
+{
+    return {ReadingKind::Dictionary, day, isoWeek(day), isoWeekYear(day), {}, {}, {}};
+}
+
 ReadingTitle readingTitle(const Reading& reading)
 {
-    if (reading.kind == ReadingKind::Dream || reading.kind == ReadingKind::Weton) {
+    if (reading.kind != ReadingKind::Weekly && reading.kind != ReadingKind::Earlier) {
         const DayInWords day = dayInWords(dayNumberOf(reading.day));
         if (reading.kind == ReadingKind::Weton)
             return {"Weton Temparoka \u2014 " + day.indonesian, "Temparoka's weton reading \u2014 " + day.english};
+        if (reading.kind == ReadingKind::Dictionary)
+            return {"Tafsir Mimpi dari Kamus \u2014 " + day.indonesian, "Dream dictionary \u2014 " + day.english};
         return {"Tafsir Mimpi Temparoka \u2014 " + day.indonesian, "Temparoka's dream reading \u2014 " + day.english};
     }
     const std::string year = ", " + std::to_string(reading.weekYear);
@@ -60,10 +67,13 @@ ReadingTitle readingTitle(const Reading& reading)
 std::string readingFileName(const Reading& reading)
 {
     char stamp[32];
-    if (reading.kind == ReadingKind::Dream || reading.kind == ReadingKind::Weton) {
+    if (reading.kind != ReadingKind::Weekly && reading.kind != ReadingKind::Earlier) {
         const Day d = dayOf(reading.day);
         std::snprintf(stamp, sizeof stamp, "%04d-%02u-%02u", d.year, d.month, d.day);
-        return std::string(reading.kind == ReadingKind::Weton ? "Weton Temparoka " : "Tafsir Mimpi Temparoka ") + stamp;
+        const char* name = reading.kind == ReadingKind::Weton        ? "Weton Temparoka "
+                           : reading.kind == ReadingKind::Dictionary ? "Kamus Mimpi Temparoka "
+                                                                     : "Tafsir Mimpi Temparoka ";
+        return name + std::string(stamp);
     }
     std::snprintf(stamp, sizeof stamp, "%04d-W%02d", reading.weekYear, reading.week);
     return std::string("Ramalan Temparoka ") + stamp;

@@ -1,6 +1,6 @@
 #pragma once
 // A reading as a value: what it is (the week's horoscope, a dream, a weton,
-// or an earlier week from the history), when it was read, the card taken,
+// an earlier week from the history, or entries of the dream dictionary), when it was read, the card taken,
 // and its lines with the language and weight each was written in. Each
 // reading is computed as one by the rules; the windows only show it, and
 // saving, printing, copying and the history only encode it, so they all
@@ -13,7 +13,7 @@
 
 namespace temparoka {
 
-enum class ReadingKind { Weekly, Dream, Earlier, Weton };
+enum class ReadingKind { Weekly, Dream, Earlier, Weton, Dictionary };
 
 // The card a weekly reading was drawn with: its face picture (a resource
 // name) and what it is called in both languages.
@@ -41,11 +41,13 @@ struct Reading {
     static Reading weekly(double day, ReadingCard card = {});
     static Reading dream(double day);
     static Reading weton(double day);
+    static Reading dictionary(double day);
 };
 
 // The heading of a kept reading, Indonesian and English: "Ramalan
 // Temparoka — Minggu ke-50, 2026", "Tafsir Mimpi Temparoka — 8 Desember
-// 2026" or "Weton Temparoka — 8 Desember 2026".
+// 2026", "Weton Temparoka — 8 Desember 2026" or "Tafsir Mimpi dari Kamus —
+// 8 Desember 2026".
 struct ReadingTitle {
     std::string indonesian;
     std::string english;
@@ -53,7 +55,8 @@ struct ReadingTitle {
 ReadingTitle readingTitle(const Reading& reading);
 
 // A file name without its extension: "Ramalan Temparoka 2026-W50",
-// "Tafsir Mimpi Temparoka 2026-12-08" or "Weton Temparoka 2026-12-08".
+// "Tafsir Mimpi Temparoka 2026-12-08", "Weton Temparoka 2026-12-08" or
+// "Kamus Mimpi Temparoka 2026-12-08".
 std::string readingFileName(const Reading& reading);
 
 // The reading as plain text: the title in both languages, the card, a

@@ -41,6 +41,7 @@ void walk(QAccessibleInterface* node, int depth, const std::function<void(QAcces
 TEST_F(Accessibility, EveryFocusableControlOfEveryWindowHasAName)
 {
     Program program(services());
+    program.kamusform();
     for (QWidget* window : program.windows()) {
         int focusable = 0;
         walk(QAccessible::queryAccessibleInterface(window), 0, [&](QAccessibleInterface* node) {

@@ -122,6 +122,7 @@ class Captions : public ::testing::Test, public MainWindowFixture {};
 TEST_F(Captions, EveryCaptionFitsItsWidgetInBothLanguages)
 {
     Program program(services());
+    program.kamusform();
     int measured = 0;
     for (QWidget* window : program.windows())
         measured += checkWindow(window, "Indonesian");

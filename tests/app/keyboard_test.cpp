@@ -31,8 +31,8 @@ using namespace temparoka::test;
 namespace {
 
 // The keyboard order of the window's controls, from "&Ramalan" on.
-const std::vector<std::string> kTabOrder = {"Ramalanknopf", "Button2",   "gebzeit", "SpinEdit1", "gebdat",
-                                            "Keluar",       "Tidaktahu", "ueber",   "kindNW",    "Wetonknopf"};
+const std::vector<std::string> kTabOrder = {"Ramalanknopf", "Button2", "gebzeit", "SpinEdit1",  "gebdat",    "Keluar",
+                                            "Tidaktahu",    "ueber",   "kindNW",  "Wetonknopf", "Kamusknopf"};
 
 class Keyboard : public ::testing::Test, public MainWindowFixture {
 protected:

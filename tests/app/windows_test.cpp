@@ -37,7 +37,7 @@ const Window kWindows[] = {
      "Ramalan Temparoka",
      {735, 487},
      {"*Ramalanknopf", "Button2", "gebzeit", "SpinEdit1", "gebdat", "Keluar", "Tidaktahu", "ueber", "kindNW",
-      "Wetonknopf"},
+      "Wetonknopf", "Kamusknopf"},
      {{"Label1", "Tanggal lahir Anda", "Your birthday", {13, 25, 114, 16}},
       {"gebdat", "09/05/1966", "Enter your birthday", {13, 46, 92, 24}},
       {"Label3", "Waktu lahir", "Time of birth", {487, 25, 66, 16}},
@@ -48,6 +48,7 @@ const Window kWindows[] = {
       {"kindNW", "tidak tahu", "don't know", {289, 80, 78, 13}},
       {"Button2", "&Mimpi", "Dream interpretation", {28, 360, 85, 24}},
       {"Wetonknopf", "&Weton", "Javanese weton and match", {28, 400, 85, 24}},
+      {"Kamusknopf", "K&amus", "Dream dictionary", {28, 320, 85, 24}},
       {"Ramalanknopf", "&Ramalan", "Horoscope", {26, 439, 95, 26}},
       {"Keluar", "&Keluar ", "Exit", {496, 440, 73, 27}},
       {"ueber", "Tentang Temparoka", "About Temparoka", {585, 440, 129, 27}},
@@ -132,6 +133,23 @@ const Window kWindows[] = {
       {"hariIni", "Hari ini: Senin Pon", "Today's weton", {}},
       {"baca", "&Baca weton", "Write your weton reading", {}},
       {"tutup", "&Tutup", "Close", {}}}},
+    // Made on first use; laid out by its layouts like the weton window.
+    {"kamusform",
+     "Kamus Mimpi",
+     {},
+     {"cari", "daftar", "arti", "*tampilkan", "tutup"},
+     {{"cariLabel", "&Cari gambar mimpi:", "", {}},
+      {"cari", "", "Type a dream picture in Indonesian or English", {}},
+      {"daftar", "", "Dream pictures: Space ticks one for the reading", {}},
+      {"arti", "", "What the dream picture means", {}},
+      {"dipilih",
+       "Centang beberapa gambar (Spasi) untuk satu mimpi.<br><span style=\"color:#0000ff\">Tick several pictures "
+       "(Space) "
+       "for one dream.</span>",
+       "",
+       {}},
+      {"tampilkan", "&Tampilkan", "Show the meanings as a reading", {}},
+      {"tutup", "T&utup", "Close", {}}}},
 };
 
 QString shownCaption(const QWidget* widget)
@@ -182,6 +200,7 @@ class Windows : public ::testing::Test, public MainWindowFixture {};
 TEST_F(Windows, HaveTheirTitleSizeKeysAndEachControlsCaptionHintAndPlace)
 {
     Program program(services());
+    program.kamusform();
     for (int i = 0; const Window& expected : kWindows) {
         QWidget* window = program.windows().value(i++);
         ASSERT_TRUE(window && window->objectName() == expected.name) << expected.name;

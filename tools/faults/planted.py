@@ -248,7 +248,8 @@ FAULTS = [
 
     # windows: the weekly reading as the main window runs it
     Fault('no-caret-to-start', 'ui/output/ausgabeform.cpp',
-          '    if (m_reading.kind == ReadingKind::Weekly)\n        ui->ausfenster->moveCursor(QTextCursor::Start);\n',
+          '    if (m_reading.kind == ReadingKind::Weekly || m_reading.kind == ReadingKind::Dictionary)\n'
+          '        ui->ausfenster->moveCursor(QTextCursor::Start);\n',
           ''),
     Fault('always-save', WINDOW, '    else if (m_saveOwed)\n        retryOwedSave();', '    else\n        retryOwedSave();'),
     Fault('failed-retry-told-every-time', WINDOW, '        m_owedSaveFailureTold = true;\n', ''),

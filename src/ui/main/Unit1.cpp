@@ -51,6 +51,10 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     connect(ui->Ramalanknopf, &QPushButton::clicked, losgehts, &QAction::trigger);
     connect(ui->Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(ui->Wetonknopf, &QPushButton::clicked, this, &TForm1::wetonClick);
+    connect(ui->Kamusknopf, &QPushButton::clicked, this, [this] {
+        if (m_openDictionary)
+            reportingFailures(m_openDictionary);
+    });
     connect(ui->Keluar, &QPushButton::clicked, FileExit1, &QAction::trigger);
     connect(ui->ueber, &QPushButton::clicked, this, &TForm1::ueberClick);
     // A reading that fails (no sound, no save) says why in the error box and
@@ -108,7 +112,7 @@ void TForm1::applyLook()
     for (QWidget* box : std::initializer_list<QWidget*>{ui->Tidaktahu, ui->kindNW})
         paintWhiteCaption(box, 13);
     for (QWidget* input : std::initializer_list<QWidget*>{ui->gebdat, ui->gebzeit, ui->SpinEdit1, ui->Ramalanknopf,
-                                                          ui->Button2, ui->Wetonknopf})
+                                                          ui->Button2, ui->Wetonknopf, ui->Kamusknopf})
         input->setFont(pixelFont(13, true));
     for (QWidget* button : std::initializer_list<QWidget*>{ui->Keluar, ui->ueber})
         button->setFont(pixelFont(13));
@@ -192,8 +196,8 @@ std::array<TDoubleImage*, 5> TForm1::cards() const
 
 QList<QWidget*> TForm1::entryControls() const
 {
-    return {ui->Keluar,  ui->Label1,       ui->Label3,    ui->Label4, ui->gebdat, ui->SpinEdit1, ui->gebzeit,
-            ui->Button2, ui->Ramalanknopf, ui->Tidaktahu, ui->ueber,  ui->kindNW, ui->Wetonknopf};
+    return {ui->Keluar,  ui->Label1,       ui->Label3,    ui->Label4, ui->gebdat, ui->SpinEdit1,  ui->gebzeit,
+            ui->Button2, ui->Ramalanknopf, ui->Tidaktahu, ui->ueber,  ui->kindNW, ui->Wetonknopf, ui->Kamusknopf};
 }
 
 QList<QWidget*> TForm1::drawControls() const

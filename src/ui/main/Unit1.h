@@ -74,6 +74,8 @@ public:
     void setDreamWindow(Ttraumfenster* window) { m_dreamWindow = window; }
     void setWetonWindow(Twetonform* window) { m_wetonWindow = window; }
     void setAboutBox(QDialog* box) { m_aboutBox = box; }
+    // What "K&amus" does: opens the dream dictionary, made on first use.
+    void setDictionaryCommand(std::function<void()> command) { m_openDictionary = std::move(command); }
     void setOutputWindow(Tausform* window) { m_weekly.setOutputWindow(window); }
     void setHistoryWindow(Triwayat* window) { m_weekly.setHistoryWindow(window); }
 
@@ -119,6 +121,7 @@ private:
     Ttraumfenster* m_dreamWindow = nullptr;
     Twetonform* m_wetonWindow = nullptr;
     QDialog* m_aboutBox = nullptr;
+    std::function<void()> m_openDictionary;
     WeeklyReading m_weekly;
     // Tells a deal started by a click of the mouse from one started by keys.
     RamalanClicks* m_ramalanClicks = nullptr;

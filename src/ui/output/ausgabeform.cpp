@@ -60,7 +60,9 @@ void Tausform::setReading(const Reading& reading)
     m_reading = reading;
     ui->ausfenster->clear();
     writeReadingLines(*ui->ausfenster->document(), m_reading.lines);
-    if (m_reading.kind == ReadingKind::Weekly)
+    // A dictionary reading of several entries is longer than the view: it
+    // too opens on its first line.
+    if (m_reading.kind == ReadingKind::Weekly || m_reading.kind == ReadingKind::Dictionary)
         ui->ausfenster->moveCursor(QTextCursor::Start);
 }
 

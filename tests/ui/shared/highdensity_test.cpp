@@ -83,6 +83,7 @@ TEST_F(HighDensity, MainWindowAndCardAreDrawnFromTheSharpPictures)
 TEST_F(HighDensity, EveryPictureAndIconOfEveryWindowIsTheSharpOne)
 {
     Program program(services());
+    program.kamusform();
     int pictures = 0;
     for (QWidget* window : program.windows()) {
         for (PictureBox* box : window->findChildren<PictureBox*>()) {
