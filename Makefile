@@ -73,7 +73,7 @@ test: build-dev
 
 bench: build-dev
 	cmake --build $(BUILD) -j $(JOBS) --target benchmarks
-	@runtime=$$(mktemp -d); for b in bench_readings bench_deal bench_soak bench_sound bench_keeping; do \
+	@runtime=$$(mktemp -d); for b in bench_readings bench_deal bench_soak bench_sound bench_keeping bench_dictionary; do \
 	  XDG_RUNTIME_DIR=$$runtime QT_QPA_PLATFORM=offscreen $(BUILD)/bin/$$b 2>&1 | grep -v PulseAudio || exit 1; \
 	done; rm -rf $$runtime
 	bench/memory.sh $(BUILD)

@@ -148,6 +148,26 @@ shot "$READING" weton-reading.png
 key "$READING" Escape "$WETON"
 key "$WETON" Escape "$MAIN"
 
+# The dream dictionary: a search in Indonesian, the snake ticked, a search
+# in English, the flood ticked too, and the reading of both.
+key "$MAIN" alt+a
+window '^Kamus Mimpi$'; KAMUS=$WIN
+x keys "$KAMUS" d i g i g i t space u l a r
+x idle "$KAMUS"
+key "$KAMUS" Down
+key "$KAMUS" space
+key "$KAMUS" Up
+x keys "$KAMUS" ctrl+a f l o o d
+x idle "$KAMUS"
+key "$KAMUS" Down
+key "$KAMUS" space
+shot "$KAMUS" dictionary-window.png
+key "$KAMUS" Return
+window '^Ramalan$'; READING=$WIN
+shot "$READING" dictionary-reading.png
+key "$READING" Escape "$KAMUS"
+key "$KAMUS" Escape "$MAIN"
+
 # A prepared record file that already holds this week's draw of card 3 for
 # the initial birth data: Ramalan goes straight to the reading.
 records "$STAGE/prepared.dat" "open(sys.argv[1], 'wb').write(harness.seeded_record(50))"
