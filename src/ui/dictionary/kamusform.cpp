@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -75,7 +76,8 @@ Tkamusform::Tkamusform(ReadingServices services, std::vector<DictionaryEntry> en
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("daftar"));
     m_list->setHeaderHidden(true);
-    m_list->setUniformRowHeights(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setTextElideMode(Qt::ElideNone);
     m_list->setToolTip(QStringLiteral("Dream pictures: Space ticks one for the reading"));
     m_list->setAccessibleName(QStringLiteral("Gambar mimpi"));
     m_list->setAccessibleDescription(QStringLiteral("Dream pictures: Space ticks one for the reading"));
@@ -103,8 +105,17 @@ Tkamusform::Tkamusform(ReadingServices services, std::vector<DictionaryEntry> en
 
     // Sized by its font, so that a reader who asks the desktop for larger
     // letters gets a larger window, not clipped words.
+    // The list is as wide as its longest headword in either language; a
+    // picture whose two headwords do not fit one line gets two.
     const QFontMetrics metrics(font());
-    m_list->setMinimumSize(metrics.averageCharWidth() * 44, metrics.lineSpacing() * 26);
+    int widest = metrics.averageCharWidth() * 36;
+    for (const DictionaryEntry& entry : m_entries)
+        widest = std::max({widest, metrics.horizontalAdvance(QString::fromStdString(entry.indonesian)),
+                           metrics.horizontalAdvance(QString::fromStdString(entry.english))});
+    m_textRoom = widest;
+    m_list->setMinimumSize(widest + m_list->indentation() + 3 * metrics.lineSpacing() +
+                               style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                           metrics.lineSpacing() * 26);
     m_meaning->setMinimumWidth(m_meaning->fontMetrics().averageCharWidth() * 46);
 
     auto* searching = new QVBoxLayout;
@@ -150,7 +161,12 @@ QTreeWidgetItem* Tkamusform::entryItem(std::size_t entry, QTreeWidgetItem* theme
 {
     auto* item = theme ? new QTreeWidgetItem(theme) : new QTreeWidgetItem(m_list);
     const DictionaryEntry& e = m_entries[entry];
-    item->setText(0, QString::fromStdString(e.indonesian + " \u2014 " + e.english));
+    const QString indonesian = QString::fromStdString(e.indonesian);
+    const QString english = QString::fromStdString(e.english);
+    const QString oneLine = indonesian + QStringLiteral(" \u2014 ") + english;
+    item->setText(0, QFontMetrics(m_list->font()).horizontalAdvance(oneLine) <= m_textRoom
+                         ? oneLine
+                         : indonesian + QLatin1Char('\n') + english);
     item->setData(0, kEntryRole, static_cast<qulonglong>(entry));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     const bool ticked = std::find(m_chosen.begin(), m_chosen.end(), entry) != m_chosen.end();

@@ -71,6 +71,7 @@ private:
     QTextEdit* m_meaning;
     QLabel* m_chosenLabel;
     QPushButton* m_show;
+    int m_textRoom = 0;  // the width an entry's caption may take on one line
 };
 
 }  // namespace temparoka
