@@ -32,6 +32,7 @@ TABLE = 'core/predictiontable.cpp'
 RECORD = 'core/record.cpp'
 WRITER = 'core/writer.cpp'
 DREAM = 'core/dreamrules.cpp'
+SEARCH = 'core/dictionarysearch.cpp'
 WINDOW = 'ui/main/weeklyreading.cpp'
 SAVING = 'files/safesave.cpp'
 RECORD_FILE = 'files/recordfile.cpp'
@@ -325,4 +326,12 @@ FAULTS = [
     Fault('png-resolution-down-taken-from-across', PNG_WRITER,
           'qToBigEndian(static_cast<quint32>(pixels.dotsPerMeterY()), resolution + 4);',
           'qToBigEndian(static_cast<quint32>(pixels.dotsPerMeterX()), resolution + 4);'),
+    Fault('dictionary-stems-of-two-letters', SEARCH, 'if (stem.size() >= 3 &&', 'if (stem.size() >= 2 &&'),
+    Fault('dictionary-forgives-short-words', SEARCH, 'kForgivingLength = 5;', 'kForgivingLength = 4;'),
+    Fault('dictionary-doubled-word-kept', SEARCH, 'const bool doubled = !previous.empty() &&',
+          'const bool doubled = previous.empty() &&'),
+    Fault('dictionary-other-name-ranked-as-headword', SEARCH, ': name.headword        ? MatchKind::Headword',
+          ': true                 ? MatchKind::Headword'),
+    Fault('dictionary-headword-case-told-apart', 'core/dreamdictionary.cpp',
+          'indonesian.insert(folded(entry.indonesian))', 'indonesian.insert(entry.indonesian)'),
 ]
