@@ -14,7 +14,7 @@ import sys
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'support'))
-from harness import BOX, MAIN, OUTPUT, Harness, check, run_script  # noqa: E402
+from harness import MAIN, OUTPUT, Harness, check, run_script  # noqa: E402
 
 KAMUS = '^Kamus Mimpi$'
 
@@ -45,20 +45,7 @@ def dictionary_by_keyboard(bindir):
         h.still_alive(program)
 
         # Without the gong: the error box, no reading, and the program lives.
-        folder = h.program_folder('silent')
-        os.remove(os.path.join(folder, 'tmk.wav'))
-        program = h.start(folder)
-        main = h.window(MAIN, program)
-        h.keys(main, 'alt+a')
-        kamus = h.window(KAMUS, program)
-        h.keys(kamus, *'ulat', 'Return')
-        box = h.window(BOX, program)
-        said = h.copy(box, 'ctrl+c')
-        check('tmk.wav' in said, f'the error box says {said!r}')
-        h.keys(box, 'Return')
-        h.gone(BOX, program)
-        check(not h.find(OUTPUT, program), 'a reading was shown without its sound')
-        h.still_alive(program)
+        h.silent_reading_fails('alt+a', KAMUS, *'ulat', 'Return')
 
 
 if __name__ == '__main__':

@@ -300,6 +300,21 @@ class Harness:
         check_says(self.box_text(program), *expected)
         self.absent(OUTPUT, program, main)
 
+    def silent_reading_fails(self, opening_key, title, *keys):
+        """A fresh program whose folder lacks tmk.wav: opening_key on the main
+        window opens the window titled title, keys ask for its reading, and
+        the error box names the sound file; no reading is shown and the
+        program goes on."""
+        folder = self.program_folder('silent')
+        os.remove(os.path.join(folder, 'tmk.wav'))
+        program = self.start(folder)
+        self.keys(self.window(MAIN, program), opening_key)
+        window = self.window(title, program)
+        self.keys(window, *keys)
+        check_says(self.box_text(program), 'tmk.wav')
+        self.absent(OUTPUT, program, window)
+        self.still_alive(program)
+
     def read(self, program, main):
         """Enter on the main window shows the reading; Escape closes it."""
         if self.enter(program, main):
