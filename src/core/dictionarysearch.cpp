@@ -211,8 +211,11 @@ std::vector<std::string> wordStems(const std::string& word)
         addUnprefixed(stems, form);
     }
     // Two prefixes in a row: "diperbaiki", "berkejar-kejaran".
-    for (std::size_t k = 1, n = stems.size(); k < n; ++k)
-        addUnprefixed(stems, stems[k]);
+    // A copy: adding to the list may move the word it was read from.
+    for (std::size_t k = 1, n = stems.size(); k < n; ++k) {
+        const std::string once = stems[k];
+        addUnprefixed(stems, once);
+    }
     addUninflected(stems, word);
     return stems;
 }

@@ -69,6 +69,22 @@ bool isUtf8(std::string_view text)
     return true;
 }
 
+// A piece of the text as a message quotes it: control characters (a NUL
+// would end the message there) as "?", and no more than 40 bytes, cut
+// where a character begins.
+std::string quoted(std::string_view text)
+{
+    constexpr std::size_t kLongest = 40;
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (out.size() >= kLongest && (byte & 0xC0) != 0x80)
+            return out + "\u2026";
+        out += byte < 0x20 || byte == 0x7F ? '?' : c;
+    }
+    return out;
+}
+
 std::string_view trimmed(std::string_view text)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -150,8 +166,8 @@ private:
             const auto known = std::find_if(kThemes.begin(), kThemes.end(),
                                             [&](const ThemeName& theme) { return value == theme.key; });
             if (known == kThemes.end())
-                refuse(line, "tema \"" + std::string(value) + "\" tidak dikenal",
-                       "the theme \"" + std::string(value) + "\" is unknown");
+                refuse(line, "tema \"" + quoted(value) + "\" tidak dikenal",
+                       "the theme \"" + quoted(value) + "\" is unknown");
             m_entry.theme = known->theme;
             break;
         }
@@ -208,9 +224,11 @@ std::vector<DictionaryEntry> readDreamDictionary(std::string_view text)
         if (!record.take(line, number))
             continue;
         DictionaryEntry entry = record.take();
-        if (!indonesian.insert(folded(entry.indonesian)).second || !english.insert(folded(entry.english)).second)
-            refuse(record.firstLine(), "kata \"" + entry.indonesian + " | " + entry.english + "\" sudah ada",
-                   "the headword \"" + entry.indonesian + " | " + entry.english + "\" is given twice");
+        if (!indonesian.insert(folded(entry.indonesian)).second || !english.insert(folded(entry.english)).second) {
+            const std::string headword = quoted(entry.indonesian + " | " + entry.english);
+            refuse(record.firstLine(), "kata \"" + headword + "\" sudah ada",
+                   "the headword \"" + headword + "\" is given twice");
+        }
         entries.push_back(std::move(entry));
     }
     if (record.midway())

@@ -66,6 +66,9 @@ TEST(DreamDictionary, ADamagedTextIsRefusedNamingItsLine)
         {record("ular snake"), "line 1: a headword must be"},
         {record("ular | snake | cobra"), "line 1: a headword must be"},
         {record("ular | snake", "binatang"), "line 2: the theme \"binatang\" is unknown"},
+        // What a message quotes of the text cannot cut it short or run on.
+        {record("ular | snake", std::string("bin\0tang", 8)), "line 2: the theme \"bin?tang\" is unknown"},
+        {record("ular | snake", std::string(50, 'x')), "the theme \"" + std::string(40, 'x') + "\u2026\" is"},
         {record("ular | snake", "hewan", "a;; b"), "line 3: a list of terms holds an empty item"},
         {record("ular | snake", "hewan", "a", " "), "line 4: \"terms:\" is empty"},
         {"tema: hewan\n" + good, "line 1: \"kata:\" was expected"},
