@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
@@ -69,6 +70,9 @@ Tkamusform::Tkamusform(ReadingServices services, std::vector<DictionaryEntry> en
     label->setBuddy(m_field);
     m_field->setPlaceholderText(QStringLiteral("mis. digigit ular, gigi copot, flood"));
     m_field->setClearButtonEnabled(true);
+    // Qt's own clear button has no name a screen reader could say.
+    for (QToolButton* clear : m_field->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Kosongkan pencarian"));
     m_field->setToolTip(QStringLiteral("Type a dream picture in Indonesian or English"));
     m_field->setAccessibleName(QStringLiteral("Cari gambar mimpi"));
     m_field->setAccessibleDescription(QStringLiteral("Search a dream picture, in Indonesian or English"));
