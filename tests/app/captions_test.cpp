@@ -9,6 +9,7 @@
 #include "support/fakes.h"
 #include "ui/about/about.h"
 #include "ui/about/spende.h"
+#include "ui/dictionary/kamusform.h"
 #include "ui/dream/flussform.h"
 #include "ui/dream/todfrage.h"
 #include "ui/dream/traumform.h"
@@ -137,12 +138,14 @@ TEST_F(Captions, EveryCaptionFitsItsWidgetInBothLanguages)
     checkWindow(&dream, "Indonesian again");
 }
 
-// The weton window follows the desktop's font: with one half as large again
-// it grows, and its captions still fit, with a partner and without.
-TEST_F(Captions, TheWetonWindowGrowsWithTheDesktopsFontAndItsCaptionsStillFit)
+// The windows laid out by Qt's layouts follow the desktop's font: with one
+// half as large again they grow, and their captions still fit; the weton
+// window with a partner and without.
+TEST_F(Captions, TheLaidOutWindowsGrowWithTheDesktopsFontAndTheirCaptionsStillFit)
 {
     Program program(services());
     const QSize normal = program.wetonform().size();
+    const QSize dictionary = program.kamusform().size();
     const QFont desktop = QApplication::font();
     const auto restore = qScopeGuard([&] { QApplication::setFont(desktop); });
     QFont larger = desktop;
@@ -159,6 +162,12 @@ TEST_F(Captions, TheWetonWindowGrowsWithTheDesktopsFontAndItsCaptionsStillFit)
     weton.layout()->activate();
     ASSERT_FALSE(weton.controls().jodoh->text().isEmpty());
     EXPECT_EQ(checkWindow(&weton, "with a partner"), 13);
+
+    Tkamusform kamus(services().readingServices(), shippedDreamDictionary(), program.ausform());
+    kamus.setObjectName("kamusform at 1.5 times the font");
+    EXPECT_GT(kamus.width(), dictionary.width());
+    EXPECT_GT(kamus.height(), dictionary.height());
+    EXPECT_EQ(checkWindow(&kamus, "its search"), 3);
 }
 
 TEST_F(Captions, TheDonationWindowKeepsItsSizesAndItsAppealEndsAboveTheButton)
