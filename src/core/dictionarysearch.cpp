@@ -1,5 +1,7 @@
 #include "core/dictionarysearch.h"
 
+#include "core/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -54,19 +56,16 @@ void appendFolded(std::string& out, std::uint32_t code, std::string_view raw)
 std::string foldedText(std::string_view text)
 {
     std::string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<std::uint8_t>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        if (i + length > text.size()) {
-            out += ' ';  // a cut-off character: a gap
-            break;
+    for (std::size_t at = 0; at < text.size();) {
+        // A byte that starts no character is a gap of its own.
+        const std::optional<Utf8Character> character = utf8CharacterAt(text, at);
+        if (!character) {
+            out += ' ';
+            ++at;
+            continue;
         }
-        std::uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k)
-            code = (code << 6) | (static_cast<std::uint8_t>(text[i + k]) & 0x3F);
-        appendFolded(out, code, text.substr(i, length));
-        i += length;
+        appendFolded(out, character->code, text.substr(at, character->length));
+        at += character->length;
     }
     return out;
 }

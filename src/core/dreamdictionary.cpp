@@ -1,6 +1,7 @@
 #include "core/dreamdictionary.h"
 
 #include "core/predictiontable.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -32,41 +33,6 @@ constexpr std::array<std::string_view, 6> kFields{"kata", "tema", "sebutan", "te
     const std::string at = std::to_string(line);
     throw DictionaryError(inBothLanguages("Kamus mimpi rusak di baris " + at + ": " + indonesian,
                                           "The dream dictionary is damaged at line " + at + ": " + english));
-}
-
-// Whether text is well-formed UTF-8 (no overlong forms, no surrogates).
-bool isUtf8(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<std::uint8_t>(text[i]);
-        std::size_t length = 1;
-        std::uint32_t lowest = 0;
-        std::uint32_t code = lead;
-        if (lead >= 0x80) {
-            if (lead >= 0xC2 && lead <= 0xDF) {
-                length = 2, lowest = 0x80, code = lead & 0x1F;
-            } else if (lead >= 0xE0 && lead <= 0xEF) {
-                length = 3, lowest = 0x800, code = lead & 0x0F;
-            } else if (lead >= 0xF0 && lead <= 0xF4) {
-                length = 4, lowest = 0x10000, code = lead & 0x07;
-            } else {
-                return false;
-            }
-            if (text.size() - i < length)
-                return false;
-            for (std::size_t k = 1; k < length; ++k) {
-                const auto next = static_cast<std::uint8_t>(text[i + k]);
-                if ((next & 0xC0) != 0x80)
-                    return false;
-                code = (code << 6) | (next & 0x3F);
-            }
-            if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-                return false;
-        }
-        i += length;
-    }
-    return true;
 }
 
 // A piece of the text as a message quotes it: control characters (a NUL

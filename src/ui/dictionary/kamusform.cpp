@@ -108,15 +108,21 @@ Tkamusform::Tkamusform(ReadingServices services, std::vector<DictionaryEntry> en
     close->setToolTip(QStringLiteral("Close"));
 
     // Sized by its font, so that a reader who asks the desktop for larger
-    // letters gets a larger window, not clipped words.
-    // The list is as wide as its longest headword in either language; a
-    // picture whose two headwords do not fit one line gets two.
+    // letters gets a larger window, not clipped words: the list as wide as
+    // its longest headword in either language. A picture whose two
+    // headwords do not fit one line gets two; each caption is made once.
     const QFontMetrics metrics(font());
     int widest = metrics.averageCharWidth() * 36;
     for (const DictionaryEntry& entry : m_entries)
         widest = std::max({widest, metrics.horizontalAdvance(QString::fromStdString(entry.indonesian)),
                            metrics.horizontalAdvance(QString::fromStdString(entry.english))});
-    m_textRoom = widest;
+    for (const DictionaryEntry& entry : m_entries) {
+        const QString indonesian = QString::fromStdString(entry.indonesian);
+        const QString english = QString::fromStdString(entry.english);
+        const QString oneLine = indonesian + QStringLiteral(" \u2014 ") + english;
+        m_captions << (metrics.horizontalAdvance(oneLine) <= widest ? oneLine
+                                                                    : indonesian + QLatin1Char('\n') + english);
+    }
     m_list->setMinimumSize(widest + m_list->indentation() + 3 * metrics.lineSpacing() +
                                style()->pixelMetric(QStyle::PM_ScrollBarExtent),
                            metrics.lineSpacing() * 26);
@@ -164,13 +170,7 @@ Tkamusform::~Tkamusform() = default;
 QTreeWidgetItem* Tkamusform::entryItem(std::size_t entry, QTreeWidgetItem* theme)
 {
     auto* item = theme ? new QTreeWidgetItem(theme) : new QTreeWidgetItem(m_list);
-    const DictionaryEntry& e = m_entries[entry];
-    const QString indonesian = QString::fromStdString(e.indonesian);
-    const QString english = QString::fromStdString(e.english);
-    const QString oneLine = indonesian + QStringLiteral(" \u2014 ") + english;
-    item->setText(0, QFontMetrics(m_list->font()).horizontalAdvance(oneLine) <= m_textRoom
-                         ? oneLine
-                         : indonesian + QLatin1Char('\n') + english);
+    item->setText(0, m_captions[static_cast<qsizetype>(entry)]);
     item->setData(0, kEntryRole, static_cast<qulonglong>(entry));
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     const bool ticked = std::find(m_chosen.begin(), m_chosen.end(), entry) != m_chosen.end();

@@ -13,6 +13,7 @@
 #include "ui/shared/readingservices.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -71,7 +72,7 @@ private:
     QTextEdit* m_meaning;
     QLabel* m_chosenLabel;
     QPushButton* m_show;
-    int m_textRoom = 0;  // the width an entry's caption may take on one line
+    QStringList m_captions;  // each entry as the list shows it
 };
 
 }  // namespace temparoka
