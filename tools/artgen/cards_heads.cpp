@@ -203,14 +203,40 @@ void jack(const Drawing& d, double onePx)
                    corner(86, 38)},
                   true),
            hair);
-    // the knot rising from the back of the head and arching forward over
-    // it, open underneath, split at its end into the two prongs of a
-    // shrimp's claw
-    d.stroke(spline({{103, 30}, {106, 16}, {100, 6}, {90, 3}, {84, 5}}, false), hair, onePx * 2.2);
-    d.fill(spline({corner(88, 1), {80, 1}, corner(70, 6), {80, 6}, corner(88, 7)}, true), hair);
-    d.fill(spline({corner(88, 5), {82, 9}, corner(75, 16), {84, 12}, corner(90, 10)}, true), hair);
-    // the gold ring that ties the knot, and a thin gold band at the hairline
-    d.fill(spline({corner(99, 22), corner(108, 21), corner(108, 28), corner(99, 28)}, true), robeGold);
+    // the knot (supit urang): a thick lock rising from the crown of the head
+    // and arching forward over it, split at its end into the two prongs of a
+    // shrimp's claw. Strands drawn along it in a lighter grey make it hair:
+    // solid black, the arch would read as a scorpion's tail.
+    const QPainterPath knot = spline({corner(98, 28),
+                                      {101, 20},
+                                      {98, 15},
+                                      {92, 13.5},
+                                      corner(85, 15),
+                                      {81, 18},
+                                      corner(75, 19),
+                                      {78, 13},
+                                      corner(82, 11),
+                                      {77, 9.5},
+                                      corner(70, 9),
+                                      {80, 4},
+                                      {93, 2.5},
+                                      {105, 5},
+                                      {112, 13},
+                                      {113, 21},
+                                      corner(111, 28)},
+                                     true);
+    d.fill(knot, hair);
+    const QColor strand(88, 92, 118);
+    d.stroke(spline({{107, 23}, {107, 15}, {101, 9}, {92, 7}, {82, 8}}, false), strand, onePx * 0.5);
+    d.stroke(spline({{102, 23}, {102.5, 17}, {97, 11.5}, {89, 11}, {84, 12.5}}, false), strand, onePx * 0.5);
+    // the gold band that ties the knot at its root, its top edge rising in
+    // three points like a front band's, a red stone in the middle
+    d.fill(spline({corner(96, 32), corner(96, 25), corner(99, 21), corner(101.5, 24), corner(104.5, 19),
+                   corner(107.5, 24), corner(110, 21), corner(113, 25), corner(113, 32)},
+                  true),
+           robeGold);
+    d.dot(QPointF(104.5, 28), 0.8 * onePx, robeRed);
+    // a thin gold band at the hairline
     d.stroke(spline({{79, 37}, {90, 35}, {100, 37}}, false), robeGold, onePx * 1.1);
 }
 
