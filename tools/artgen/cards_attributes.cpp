@@ -9,59 +9,83 @@
 
 namespace art::court {
 
-// The kris: a dark blade with five waves (luk) from its broad base to the
-// point, a pale line of damascening along it, the guard (ganja) wider on the
-// front side, a gold ring and the bent wooden hilt. On the card a wave must
-// be a pixel and more deep, so the blade swings well to each side.
+// The kris: a steel blade with five waves (luk) from its broad base to the
+// point, its front edge ground bright, the guard (ganja) a gold boat wider on
+// the front side with its point turned up, a gold ring and the wooden hilt
+// bowed forward like a figure bending its head. At the card's size the blade
+// must read as steel, not as smoke: it is light grey between its outlines,
+// the bright edge is the lightest thing on it, and its waves are gentle
+// enough to leave it one solid shape.
 void kris(QPainter& p, const QPen& outline, double cx, double baseY, double tipY)
 {
     const int n = 40;
     const double luk = 5;
-    auto mid = [&](double t) { return cx + 5.0 * std::sin(t * luk * M_PI) * (1 - t * 0.4); };
+    auto mid = [&](double t) { return cx + 3.4 * std::sin(t * luk * M_PI) * (1 - t * 0.5); };
+    auto half = [](double t) { return 9.5 * (1 - t * 0.75); };
+    auto y = [&](double t) { return baseY + (tipY - baseY) * t; };
     std::vector<Pt> pts;
     for (int i = 0; i <= n; ++i) {
         const double t = double(i) / n;
-        pts.push_back({mid(t) - 9.0 * (1 - t * 0.72), baseY + (tipY - baseY) * t, i == 0});
+        pts.push_back({mid(t) - half(t), y(t), i == 0});
     }
-    pts.push_back(corner(mid(1.0), tipY - 6));
+    pts.push_back(corner(mid(1.0), tipY - 5));
     for (int i = n; i >= 0; --i) {
         const double t = double(i) / n;
-        pts.push_back({mid(t) + 9.0 * (1 - t * 0.72), baseY + (tipY - baseY) * t, i == 0});
+        pts.push_back({mid(t) + half(t), y(t), i == 0});
     }
-    p.setPen(outline);
-    p.setBrush(QColor(30, 30, 40));
-    p.drawPath(spline(pts, true));
-    QPainterPath pamor;
-    for (int i = 3; i <= n - 6; ++i) {
+    const QPainterPath blade = spline(pts, true);
+    QLinearGradient steel(cx - 10, 0, cx + 10, 0);
+    steel.setColorAt(0, QColor(150, 158, 174));
+    steel.setColorAt(1, QColor(88, 96, 114));
+    p.setPen(Qt::NoPen);
+    p.setBrush(steel);
+    p.drawPath(blade);
+    // the ground edge along the front, and the dark ridge down the middle
+    QPainterPath edge, ridge;
+    for (int i = 1; i <= n - 2; ++i) {
         const double t = double(i) / n;
-        const QPointF c(mid(t), baseY + (tipY - baseY) * t);
-        if (i == 3)
-            pamor.moveTo(c);
-        else
-            pamor.lineTo(c);
+        const QPointF e(mid(t) - half(t) + 2.6, y(t));
+        const QPointF r(mid(t) + 1.0, y(t));
+        if (i == 1) {
+            edge.moveTo(e);
+            ridge.moveTo(r);
+        } else {
+            edge.lineTo(e);
+            if (i < n - 8)
+                ridge.lineTo(r);
+        }
     }
-    p.setPen(QPen(QColor(84, 88, 106), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(pamor);
-    // the guard, its front end a point, then the ring and the hilt, which
-    // bends forward at its head
+    p.setPen(QPen(QColor(252, 252, 255), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(edge);
+    p.setPen(QPen(QColor(70, 76, 92), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(ridge);
+    p.setPen(outline);
+    p.drawPath(blade);
+    // the guard: a gold boat, its front end curling up into a point
     p.setPen(outline);
     p.setBrush(robeGold);
-    p.drawPath(spline({corner(cx - 16, baseY + 1),
-                       {cx - 8, baseY - 4},
-                       corner(cx + 10, baseY - 2),
-                       corner(cx + 10, baseY + 6),
-                       corner(cx - 12, baseY + 7)},
+    p.drawPath(spline({corner(cx - 19, baseY - 6),
+                       {cx - 14, baseY - 1},
+                       {cx - 4, baseY - 1},
+                       {cx + 8, baseY - 2},
+                       corner(cx + 14, baseY - 3),
+                       {cx + 13, baseY + 4},
+                       corner(cx + 8, baseY + 7),
+                       corner(cx - 10, baseY + 7),
+                       {cx - 16, baseY + 3}},
                       true));
-    p.drawRect(QRectF(cx - 5, baseY + 7, 10, 5));
-    p.setBrush(QColor(104, 58, 26));
-    p.drawPath(spline({{cx - 5, baseY + 12},
-                       {cx + 5, baseY + 12},
-                       {cx + 6, baseY + 24},
-                       {cx + 2, baseY + 34},
-                       corner(cx - 9, baseY + 38),
-                       {cx - 8, baseY + 30},
-                       {cx - 5, baseY + 22}},
+    p.drawRect(QRectF(cx - 5, baseY + 7, 10, 4));
+    // the hilt, swelling below the ring and bowing forward at its end
+    p.setBrush(QColor(128, 72, 30));
+    p.drawPath(spline({corner(cx - 5, baseY + 11),
+                       corner(cx + 5, baseY + 11),
+                       {cx + 7, baseY + 20},
+                       {cx + 5, baseY + 30},
+                       {cx - 2, baseY + 37},
+                       corner(cx - 11, baseY + 38),
+                       {cx - 8, baseY + 31},
+                       {cx - 6, baseY + 22}},
                       true));
 }
 

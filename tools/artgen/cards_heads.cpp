@@ -78,31 +78,50 @@ void king(const Drawing& d, double onePx)
     // the hair falling behind the ear
     d.fill(spline({{96, 40}, {108, 48}, {110, 64}, corner(104, 80), {98, 72}, {92, 62}}, true), hair);
     face(d, faceGold, onePx, 0);
-    // the garuda at the back of the crown: a bird's head looking behind,
-    // its hooked beak to the back, its crest curling up, a red eye
-    d.fill(spline({corner(104, 34),
-                   {108, 20},
-                   {114, 14},
-                   {121, 15},
-                   corner(133, 21),
-                   {127, 25},
-                   corner(129, 30),
-                   {122, 28},
-                   {117, 34},
-                   {112, 40}},
+    // the garuda at the back of the crown (garuda mungkur), looking behind:
+    // a crest of feathers flaring up from its head, the head with a round
+    // eye, the hooked beak open to the back over a red mouth
+    d.fill(spline({corner(106, 22),
+                   {106, 8},
+                   {111, -2},
+                   {119, -6},
+                   corner(126, -4),
+                   {119, -1},
+                   {116, 4},
+                   corner(122, 4),
+                   {116, 10},
+                   corner(110, 22)},
                   true),
            robeGold);
-    d.fill(spline({corner(112, 16), {110, 6}, {116, 1}, {122, 4}, {119, 8}, corner(116, 6), {116, 12}}, true),
+    d.fill(spline({corner(130, 24), corner(137, 21), corner(136, 28), corner(128, 31)}, true), robeRed);
+    d.fill(spline({corner(107, 40),
+                   {108, 24},
+                   {113, 13},
+                   {122, 10},
+                   {131, 12},
+                   {138, 17},
+                   corner(141, 25),
+                   {136, 21},
+                   corner(129, 22),
+                   corner(133, 29),
+                   {126, 33},
+                   {118, 40},
+                   corner(112, 44)},
+                  true),
            robeGold);
-    d.dot(QPointF(119.5, 19.5), 1.2 * onePx, robeRed);
-    d.stroke(spline({{110, 32}, {118, 31}}, false), line, onePx * 0.9);
-    // the crown rising behind the band, rounded, with a knob on top and a
-    // row of red stones
-    d.fill(spline({corner(83, 34), {82, 22}, {87, 14}, {96, 10}, {104, 13}, {109, 22}, corner(108, 36)}, true),
-           robeGold);
-    d.fill(spline({corner(92, 12), {93, 5}, corner(96, 0), {99, 5}, corner(100, 12)}, true), robeGold);
+    d.dot(QPointF(121, 20), 1.35 * onePx, QColor(255, 250, 236));
+    d.dot(QPointF(121.6, 20), 0.75 * onePx, line);
+    // the crown in three tiers, each narrower, a row of red stones on the
+    // lowest, a bud-shaped point on top
+    d.fill(spline({corner(95, 2), {94, -3}, corner(97.5, -8), {101, -3}, corner(100, 2)}, true), robeGold);
+    d.fill(spline({corner(88, 11), {89, 4}, {97, 1}, {104, 4}, corner(105, 11)}, true), robeGold);
+    d.fill(
+        spline({corner(84, 34), corner(85, 20), {87, 12}, {96, 8}, {106, 12}, corner(108, 20), corner(109, 36)}, true),
+        robeGold);
+    d.stroke(spline({{85, 20}, {96, 18}, {108, 20}}, false), line, onePx * 0.8);
     for (int i = 0; i < 3; ++i)
-        d.dot(QPointF(89 + i * 7.5, 23 - (i == 1 ? 1.5 : 0)), 0.9 * onePx, robeRed);
+        d.dot(QPointF(90 + i * 7.5, 26), 0.9 * onePx, robeRed);
+    d.dot(QPointF(96.5, 13), 0.8 * onePx, robeRed);
     // the front band, its front end rising into a point over the brow
     d.fill(spline({corner(75, 41),
                    corner(70, 21),
@@ -184,14 +203,40 @@ void jack(const Drawing& d, double onePx)
                    corner(86, 38)},
                   true),
            hair);
-    // the knot rising from the back of the head and arching forward over
-    // it, open underneath, split at its end into the two prongs of a
-    // shrimp's claw
-    d.stroke(spline({{103, 30}, {106, 16}, {100, 6}, {90, 3}, {84, 5}}, false), hair, onePx * 2.2);
-    d.fill(spline({corner(88, 1), {80, 1}, corner(70, 6), {80, 6}, corner(88, 7)}, true), hair);
-    d.fill(spline({corner(88, 5), {82, 9}, corner(75, 16), {84, 12}, corner(90, 10)}, true), hair);
-    // the gold ring that ties the knot, and a thin gold band at the hairline
-    d.fill(spline({corner(99, 22), corner(108, 21), corner(108, 28), corner(99, 28)}, true), robeGold);
+    // the knot (supit urang): a thick lock rising from the crown of the head
+    // and arching forward over it, split at its end into the two prongs of a
+    // shrimp's claw. Strands drawn along it in a lighter grey make it hair:
+    // solid black, the arch would read as a scorpion's tail.
+    const QPainterPath knot = spline({corner(98, 28),
+                                      {101, 20},
+                                      {98, 15},
+                                      {92, 13.5},
+                                      corner(85, 15),
+                                      {81, 18},
+                                      corner(75, 19),
+                                      {78, 13},
+                                      corner(82, 11),
+                                      {77, 9.5},
+                                      corner(70, 9),
+                                      {80, 4},
+                                      {93, 2.5},
+                                      {105, 5},
+                                      {112, 13},
+                                      {113, 21},
+                                      corner(111, 28)},
+                                     true);
+    d.fill(knot, hair);
+    const QColor strand(88, 92, 118);
+    d.stroke(spline({{107, 23}, {107, 15}, {101, 9}, {92, 7}, {82, 8}}, false), strand, onePx * 0.5);
+    d.stroke(spline({{102, 23}, {102.5, 17}, {97, 11.5}, {89, 11}, {84, 12.5}}, false), strand, onePx * 0.5);
+    // the gold band that ties the knot at its root, its top edge rising in
+    // three points like a front band's, a red stone in the middle
+    d.fill(spline({corner(96, 32), corner(96, 25), corner(99, 21), corner(101.5, 24), corner(104.5, 19),
+                   corner(107.5, 24), corner(110, 21), corner(113, 25), corner(113, 32)},
+                  true),
+           robeGold);
+    d.dot(QPointF(104.5, 28), 0.8 * onePx, robeRed);
+    // a thin gold band at the hairline
     d.stroke(spline({{79, 37}, {90, 35}, {100, 37}}, false), robeGold, onePx * 1.1);
 }
 
