@@ -9,7 +9,9 @@
   The contexts and source texts are Qt's, letter for letter (lupdate cannot
   find them: they are not in our sources). One Indonesian word for one thing:
   berkas (file), folder, simpan, buka, cetak, salin, tempel, potong, hapus,
-  halaman (page), kertas (paper), salinan (copy of a print), pencetak.
+  halaman (page), kertas (paper), salinan (copy of a print), printer (as the
+  desktops of Indonesian readers call it). One case throughout: window
+  titles in title case, everything else as a sentence ("Buat folder baru").
   Accelerators (&) differ from the English where two entries of one menu
   would share a letter, with our own "&Simpan...", "&Cetak..." and
   "&Riwayat" in the reading's menu.
@@ -74,7 +76,7 @@
     </message>
     <message>
         <source>Parent Directory</source>
-        <translation>Folder Induk</translation>
+        <translation>Folder induk</translation>
     </message>
     <message>
         <source>Go to the parent directory</source>
@@ -82,7 +84,7 @@
     </message>
     <message>
         <source>Create New Folder</source>
-        <translation>Buat Folder Baru</translation>
+        <translation>Buat folder baru</translation>
     </message>
     <message>
         <source>Create a New Folder</source>
@@ -90,15 +92,15 @@
     </message>
     <message>
         <source>New Folder</source>
-        <translation>Folder Baru</translation>
+        <translation>Folder baru</translation>
     </message>
     <message>
         <source>&amp;New Folder</source>
-        <translation>Folder &amp;Baru</translation>
+        <translation>Folder &amp;baru</translation>
     </message>
     <message>
         <source>List View</source>
-        <translation>Tampilan Daftar</translation>
+        <translation>Tampilan daftar</translation>
     </message>
     <message>
         <source>Change to list view mode</source>
@@ -106,7 +108,7 @@
     </message>
     <message>
         <source>Detail View</source>
-        <translation>Tampilan Rincian</translation>
+        <translation>Tampilan rincian</translation>
     </message>
     <message>
         <source>Change to detail view mode</source>
@@ -122,7 +124,7 @@
     </message>
     <message>
         <source>Recent Places</source>
-        <translation>Tempat Terakhir</translation>
+        <translation>Tempat terakhir</translation>
     </message>
     <message>
         <source>Files</source>
@@ -134,7 +136,7 @@
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation>Semua Berkas (*)</translation>
+        <translation>Semua berkas (*)</translation>
     </message>
     <message>
         <source>All files (*)</source>
@@ -150,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Rename</source>
-        <translation>&amp;Ganti Nama</translation>
+        <translation>&amp;Ganti nama</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -162,7 +164,7 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation>Hapus dari Daftar</translation>
+        <translation>Hapus dari daftar</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -229,7 +231,7 @@ Periksa kembali nama berkasnya.</translation>
     </message>
     <message>
         <source>My Computer</source>
-        <translation>Komputer Saya</translation>
+        <translation>Komputer saya</translation>
     </message>
 </context>
 <context>
@@ -252,11 +254,11 @@ Periksa kembali nama berkasnya.</translation>
     </message>
     <message>
         <source>Print to File (PDF)</source>
-        <translation>Cetak ke Berkas (PDF)</translation>
+        <translation>Simpan sebagai PDF</translation>
     </message>
     <message>
         <source>Print To File ...</source>
-        <translation>Cetak ke Berkas ...</translation>
+        <translation>Cetak ke berkas ...</translation>
     </message>
     <message>
         <source>Local file</source>
@@ -268,15 +270,15 @@ Periksa kembali nama berkasnya.</translation>
     </message>
     <message>
         <source>All Pages</source>
-        <translation>Semua Halaman</translation>
+        <translation>Semua halaman</translation>
     </message>
     <message>
         <source>Odd Pages</source>
-        <translation>Halaman Ganjil</translation>
+        <translation>Halaman ganjil</translation>
     </message>
     <message>
         <source>Even Pages</source>
-        <translation>Halaman Genap</translation>
+        <translation>Halaman genap</translation>
     </message>
     <message>
         <source>Left to Right, Top to Bottom</source>
@@ -334,11 +336,11 @@ Pilih nama berkas yang lain.</translation>
     </message>
     <message>
         <source>Invalid Pages Definition</source>
-        <translation>Halaman Tidak Sah</translation>
+        <translation>Rentang Halaman Tidak Valid</translation>
     </message>
     <message>
         <source>%1 does not follow the correct syntax. Please use ',' to separate ranges and pages, '-' to define ranges and make sure ranges do not intersect with each other.</source>
-        <translation>Penulisan %1 tidak benar. Pakai ',' untuk memisahkan rentang dan halaman, '-' untuk menentukan rentang, dan pastikan rentang-rentang itu tidak saling bertumpang tindih.</translation>
+        <translation>Penulisan %1 tidak benar. Pakai ',' untuk memisahkan rentang dan halaman, '-' untuk menentukan rentang, dan pastikan rentang-rentang itu tidak tumpang tindih.</translation>
     </message>
     <message>
         <source>Duplex Settings Conflicts</source>
@@ -351,7 +353,7 @@ Pilih nama berkas yang lain.</translation>
     <message>
         <source>Options 'Pages Per Sheet' and 'Page Set' cannot be used together.
 Please turn one of those options off.</source>
-        <translation>Opsi 'Halaman per lembar' dan 'Set halaman' tidak dapat dipakai bersama.
+        <translation>Opsi 'Halaman per lembar' dan 'Halaman yang dicetak' tidak dapat dipakai bersama.
 Matikan salah satunya.</translation>
     </message>
 </context>
@@ -359,7 +361,7 @@ Matikan salah satunya.</translation>
     <name>QPrintWidget</name>
     <message>
         <source>Printer</source>
-        <translation>Pencetak</translation>
+        <translation>Printer</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
@@ -410,7 +412,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Output Settings</source>
-        <translation>Pengaturan Keluaran</translation>
+        <translation>Pengaturan keluaran</translation>
     </message>
     <message>
         <source>Print range</source>
@@ -442,11 +444,11 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Page Set:</source>
-        <translation>Set halaman:</translation>
+        <translation>Halaman yang dicetak:</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation>Mode Warna</translation>
+        <translation>Mode warna</translation>
     </message>
     <message>
         <source>Color</source>
@@ -458,11 +460,11 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Double Sided Printing</source>
-        <translation>Cetak Bolak-balik</translation>
+        <translation>Cetak bolak-balik</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Mati</translation>
+        <translation>Tidak</translation>
     </message>
     <message>
         <source>Long side binding</source>
@@ -509,19 +511,19 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation>Tegak</translation>
+        <translation>Potret</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation>Mendatar</translation>
+        <translation>Lanskap</translation>
     </message>
     <message>
         <source>Reverse portrait</source>
-        <translation>Tegak terbalik</translation>
+        <translation>Potret terbalik</translation>
     </message>
     <message>
         <source>Reverse landscape</source>
-        <translation>Mendatar terbalik</translation>
+        <translation>Lanskap terbalik</translation>
     </message>
     <message>
         <source>Margins</source>
@@ -545,7 +547,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Page Layout</source>
-        <translation>Tata Letak Halaman</translation>
+        <translation>Tata letak halaman</translation>
     </message>
     <message>
         <source>Page order:</source>
@@ -572,11 +574,11 @@ Matikan salah satunya.</translation>
     <name>QPrintPropertiesDialog</name>
     <message>
         <source>Printer Properties</source>
-        <translation>Properti Pencetak</translation>
+        <translation>Properti Printer</translation>
     </message>
     <message>
         <source>Job Options</source>
-        <translation>Opsi Tugas Cetak</translation>
+        <translation>Opsi tugas cetak</translation>
     </message>
     <message>
         <source>Page Setup Conflicts</source>
@@ -614,11 +616,11 @@ Matikan salah satunya.</translation>
     <name>QCupsJobWidget</name>
     <message>
         <source>Job</source>
-        <translation>Tugas Cetak</translation>
+        <translation>Tugas cetak</translation>
     </message>
     <message>
         <source>Job Control</source>
-        <translation>Kendali Tugas Cetak</translation>
+        <translation>Kendali tugas cetak</translation>
     </message>
     <message>
         <source>Scheduled printing:</source>
@@ -626,11 +628,11 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Print Immediately</source>
-        <translation>Cetak Segera</translation>
+        <translation>Cetak segera</translation>
     </message>
     <message>
         <source>Hold Indefinitely</source>
-        <translation>Tahan Tanpa Batas</translation>
+        <translation>Tahan tanpa batas</translation>
     </message>
     <message>
         <source>Day (06:00 to 17:59)</source>
@@ -642,19 +644,19 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Second Shift (16:00 to 23:59)</source>
-        <translation>Sif Kedua (16:00 sampai 23:59)</translation>
+        <translation>Sif kedua (16:00 sampai 23:59)</translation>
     </message>
     <message>
         <source>Third Shift (00:00 to 07:59)</source>
-        <translation>Sif Ketiga (00:00 sampai 07:59)</translation>
+        <translation>Sif ketiga (00:00 sampai 07:59)</translation>
     </message>
     <message>
         <source>Weekend (Saturday to Sunday)</source>
-        <translation>Akhir Pekan (Sabtu sampai Minggu)</translation>
+        <translation>Akhir pekan (Sabtu sampai Minggu)</translation>
     </message>
     <message>
         <source>Specific Time</source>
-        <translation>Waktu Tertentu</translation>
+        <translation>Waktu tertentu</translation>
     </message>
     <message>
         <source>Billing information:</source>
@@ -666,7 +668,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Banner Pages</source>
-        <translation>Halaman Sampul</translation>
+        <translation>Halaman sampul</translation>
     </message>
     <message>
         <source>Start:</source>
@@ -686,15 +688,15 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Unclassified</source>
-        <translation>Tidak Terklasifikasi</translation>
+        <translation>Biasa</translation>
     </message>
     <message>
         <source>Confidential</source>
-        <translation>Konfidensial</translation>
+        <translation>Terbatas</translation>
     </message>
     <message>
         <source>Classified</source>
-        <translation>Terklasifikasi</translation>
+        <translation>Dirahasiakan</translation>
     </message>
     <message>
         <source>Secret</source>
@@ -702,7 +704,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Top Secret</source>
-        <translation>Sangat Rahasia</translation>
+        <translation>Sangat rahasia</translation>
     </message>
 </context>
 <context>
@@ -774,11 +776,11 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Postcard</source>
-        <translation>Kartu Pos</translation>
+        <translation>Kartu pos</translation>
     </message>
     <message>
         <source>Double Postcard</source>
-        <translation>Kartu Pos Ganda</translation>
+        <translation>Kartu pos ganda</translation>
     </message>
     <message>
         <source>Envelope B4</source>
@@ -961,7 +963,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation>Pilih Semua</translation>
+        <translation>Pilih semua</translation>
     </message>
 </context>
 <context>
@@ -992,14 +994,14 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation>Pilih Semua</translation>
+        <translation>Pilih semua</translation>
     </message>
 </context>
 <context>
     <name>QAbstractSpinBox</name>
     <message>
         <source>&amp;Select All</source>
-        <translation>Pilih Se&amp;mua</translation>
+        <translation>Pilih se&amp;mua</translation>
     </message>
     <message>
         <source>&amp;Step up</source>
@@ -1018,7 +1020,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Save All</source>
-        <translation>Simpan Semua</translation>
+        <translation>Simpan semua</translation>
     </message>
     <message>
         <source>Open</source>
@@ -1030,7 +1032,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Yes to &amp;All</source>
-        <translation>Ya untuk &amp;Semua</translation>
+        <translation>Ya untuk &amp;semua</translation>
     </message>
     <message>
         <source>&amp;No</source>
@@ -1038,7 +1040,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>N&amp;o to All</source>
-        <translation>Tidak untuk Semu&amp;a</translation>
+        <translation>Tidak untuk semu&amp;a</translation>
     </message>
     <message>
         <source>Abort</source>
@@ -1046,7 +1048,7 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation>Coba Lagi</translation>
+        <translation>Coba lagi</translation>
     </message>
     <message>
         <source>Ignore</source>
@@ -1074,22 +1076,22 @@ Matikan salah satunya.</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Atur Ulang</translation>
+        <translation>Atur ulang</translation>
     </message>
     <message>
         <source>Restore Defaults</source>
-        <translation>Kembalikan Bawaan</translation>
+        <translation>Kembalikan bawaan</translation>
     </message>
 </context>
 <context>
     <name>QMessageBox</name>
     <message>
         <source>Show Details...</source>
-        <translation>Tampilkan Rincian...</translation>
+        <translation>Tampilkan rincian...</translation>
     </message>
     <message>
         <source>Hide Details...</source>
-        <translation>Sembunyikan Rincian...</translation>
+        <translation>Sembunyikan rincian...</translation>
     </message>
 </context>
 <context>

@@ -97,8 +97,8 @@ const Phrase kOwnCauses[] = {
     {"its path goes up out of {}, which does not exist", "jalurnya naik keluar dari {}, yang tidak ada"},
     {"its lock file {} is not a regular file", "berkas kuncinya, {}, bukan berkas biasa"},
     {"its lock file {} belongs to another user", "berkas kuncinya, {}, milik pengguna lain"},
-    {"another copy of the program is saving there and has not finished",
-     "salinan lain program ini sedang menyimpan di sana dan belum selesai"},
+    {"Temparoka in another window is saving there; wait a moment, then try again",
+     "Temparoka di jendela lain sedang menyimpan ke sana; tunggu sebentar, lalu coba lagi"},
     {"its path is longer than {} bytes", "jalurnya lebih panjang dari {} bita"},
     // Where the record lives.
     {"no home folder is set", "tidak ada folder home yang ditetapkan"},
@@ -120,7 +120,7 @@ const Phrase kOwnCauses[] = {
     // The encoders'.
     {"there is not enough memory to draw the reading", "memori tidak cukup untuk menggambar ramalan"},
     {"the PDF could not be made completely", "PDF tidak dapat dibuat dengan utuh"},
-    {"the picture could not be encoded", "gambar tidak dapat dikodekan"},
+    {"the picture could not be encoded", "gambar tidak dapat dibuat"},
     {"there was nothing to write", "tidak ada isi untuk ditulis"},
     // The PNG writer's, said in brackets after the encoders'.
     {"Out of memory", "memori habis"},

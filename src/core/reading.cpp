@@ -22,9 +22,16 @@ Day dayOf(double dateValue)
 
 // "Minggu 50" would read as "Sunday 50": the week is counted, "Minggu
 // ke-50".
+// "ke-50": a week counted as Indonesian counts it, after "Minggu" or
+// "minggu".
+std::string weekOrdinal(int week)
+{
+    return "ke-" + std::to_string(week);
+}
+
 std::string countedWeek(int week)
 {
-    return "Minggu ke-" + std::to_string(week);
+    return "Minggu " + weekOrdinal(week);
 }
 
 }  // namespace
@@ -75,8 +82,7 @@ std::string readingFileName(const Reading& reading)
                                                                      : "Tafsir Mimpi Temparoka ";
         return name + std::string(stamp);
     }
-    std::snprintf(stamp, sizeof stamp, "%04d-W%02d", reading.weekYear, reading.week);
-    return std::string("Ramalan Temparoka ") + stamp;
+    return "Ramalan Temparoka " + std::to_string(reading.weekYear) + " minggu " + weekOrdinal(reading.week);
 }
 
 std::string readingPlainText(const Reading& reading)
@@ -101,10 +107,11 @@ std::string earlierCaption(const EarlierReading& entry)
     return earlierHeading(entry) + " \u2014 " + entry.firstLine;
 }
 
-std::string earlierDescription(const EarlierReading& entry)
+ReadingTitle earlierDescription(const EarlierReading& entry)
 {
-    return "Week " + std::to_string(entry.week) + (entry.lastYear ? ", last year" : "") + ", " +
-           std::to_string(entry.reading.weekYear);
+    const std::string year = ", " + std::to_string(entry.reading.weekYear);
+    return {countedWeek(entry.week) + (entry.lastYear ? ", tahun lalu" : "") + year,
+            "Week " + std::to_string(entry.week) + (entry.lastYear ? ", last year" : "") + year};
 }
 
 }  // namespace temparoka

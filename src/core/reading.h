@@ -54,7 +54,7 @@ struct ReadingTitle {
 };
 ReadingTitle readingTitle(const Reading& reading);
 
-// A file name without its extension: "Ramalan Temparoka 2026-W50",
+// A file name without its extension: "Ramalan Temparoka 2026 minggu ke-50",
 // "Tafsir Mimpi Temparoka 2026-12-08", "Weton Temparoka 2026-12-08" or
 // "Kamus Mimpi Temparoka 2026-12-08".
 std::string readingFileName(const Reading& reading);
@@ -73,10 +73,10 @@ struct EarlierReading {
 
 // How the history names an entry: its week, "Minggu ke-50" or "Minggu
 // ke-51 (tahun lalu)"; with its first line, "Minggu ke-50 — ..." in
-// Indonesian; and "Week 50" with "last year" where it applies, for screen
-// readers.
+// Indonesian; and, for screen readers and the tooltip, "Minggu ke-50, 2026"
+// and "Week 50, 2026", with "tahun lalu" and "last year" where it applies.
 std::string earlierHeading(const EarlierReading& entry);
 std::string earlierCaption(const EarlierReading& entry);
-std::string earlierDescription(const EarlierReading& entry);
+ReadingTitle earlierDescription(const EarlierReading& entry);
 
 }  // namespace temparoka

@@ -31,16 +31,16 @@ constexpr LeadRow kLeads[] = {
     {"ular.liked", {"Seseorang diam-diam menyukai Anda.", "Somebody secretly likes you."}},
     {"anjing.decision", {"Anda harus segera mengambil keputusan.", "You must make a decision soon."}},
     {"orang.journey", {"Ada perjalanan yang menanti Anda.", "A journey is waiting for you."}},
-    {"ikan.wealth", {"Rezeki akan datang kepada Anda.", "Good fortune will come to you."}},
+    {"ikan.wealth", {"Rezeki akan datang menghampiri Anda.", "Good fortune will come to you."}},
     {"laut.sick", {"Anda akan menjadi sakit.", "You will get sick"}},
     {"laut.healthy", {"Anda akan tetap berada dalam keadaan sehat.", "You will remain in good health."}},
     {"pachilang.opponent", {"Seseorang akan menjadi lawan Anda.", "Somebody will become your opponent."}},
-    {"kerja.secret", {"Ada rahasia di sekitar pekerjaan atau kegiatan Anda sehari-hari.", "There is a secret around your work or your daily activities."}},
+    {"kerja.secret", {"Ada sesuatu yang dirahasiakan dalam pekerjaan atau kegiatan Anda sehari-hari.", "Something is being kept secret in your work or your daily life."}},
     {"conflict.storm", {"Badai sedang mendekat: ada pertengkaran yang menanti Anda.", "A storm is approaching: a quarrel is waiting for you."}},
     {"fallen.family", {"Sesuatu akan terjadi dalam keluarga Anda.", "Something will happen in your family."}},
-    {"auffuehrung.fame", {"Anda akan menjadi tokoh yang terkenal", "You will become a well known personality"}},
-    {"gigi.older", {"Seorang kenalan yang lebih tua daripada Anda akan meninggal.", "Somebody you know older than you will die."}},
-    {"gigi.younger", {"Seorang kenalan yang lebih muda daripada Anda akan meninggal.", "Somebody you know younger than you will die."}},
+    {"auffuehrung.fame", {"Anda akan menjadi orang terkenal", "You will become a well known personality"}},
+    {"gigi.older", {"Ada kabar duka dari kerabat yang lebih tua.", "Somebody you know older than you will die."}},
+    {"gigi.younger", {"Ada kabar duka dari kerabat yang lebih muda.", "Somebody you know younger than you will die."}},
 };
 // clang-format on
 
@@ -83,12 +83,12 @@ constexpr FeelingRow kFeelings[] = {
         {"Kekhawatiran Anda tidak beralasan.", "Your worries are unfounded."},
         {"Jangan menunda-nunda untuk mengungkapkan perasaan Anda kepadanya.", "Do not put off telling them how you feel."},
         {"Manfaatkanlah waktu itu sebaik-baiknya.", "Make the most of that time."},
-        {"Waktu itu akan penuh kebahagiaan.", "That time will be full of happiness."},
+        {"Saat-saat itu akan penuh kebahagiaan.", "That time will be full of happiness."},
     }}},
     {"tod.finance.feel", {{
         {"Namun, jangan mengambil risiko yang tidak perlu.", "But do not take unnecessary risks."},
         {"Dengan begitu, beban Anda akan terasa lebih ringan.", "That will make your burden lighter."},
-        {"Perbaikannya akan datang pelan-pelan.", "The improvement will come slowly."},
+        {"Keadaannya akan membaik pelan-pelan.", "The improvement will come slowly."},
         {"Keinginan yang sudah lama Anda pendam akan bisa terwujud.", "A wish you have long kept to yourself will come true."},
     }}},
     // Shared by the reader's own long life and the children's long life, so
@@ -119,9 +119,9 @@ constexpr FeelingRow kFeelings[] = {
     }}},
     {"orang.feel", {{
         {"Persiapkanlah perjalanan itu dengan baik.", "Prepare well for that journey."},
-        {"Dalam perjalanan itu hati Anda akan terhibur.", "On that journey your heart will find comfort."},
+        {"Perjalanan itu akan menghibur hati Anda.", "On that journey your heart will find comfort."},
         {"Perjalanan itu akan lancar.", "The journey will go smoothly."},
-        {"Anda akan bertemu dengan orang-orang yang baik.", "You will meet good people."},
+        {"Anda akan bertemu orang-orang baik.", "You will meet good people."},
     }}},
     {"ikan.feel", {{
         {"Namun, jagalah baik-baik apa yang Anda terima.", "But take good care of what you receive."},
@@ -148,7 +148,7 @@ constexpr FeelingRow kFeelings[] = {
         {"Setelah badai itu reda, hubungan Anda justru akan makin erat.", "Once the storm has passed, your bonds will grow even closer."},
     }}},
     {"fallen.feel", {{
-        {"Saat ini keluarga Anda membutuhkan Anda untuk tetap tegar.", "Right now your family needs you to stay strong."},
+        {"Saat ini keluarga Anda membutuhkan ketegaran Anda.", "Right now your family needs you to stay strong."},
         {"Ada anggota keluarga yang perlu Anda hibur.", "Someone in your family needs your comfort."},
         {"Bicarakanlah hal itu bersama-sama.", "Talk it over together."},
         {"Keluarga Anda akan berkumpul dengan gembira.", "Your family will come together in joy."},
@@ -160,12 +160,12 @@ constexpr FeelingRow kFeelings[] = {
 // written is drawn by the reading; the order here is what the draw indexes.
 // clang-format off
 constexpr SentencePair kClosing[6] = {
-    {"Akan ada beberapa hal baik yang terjadi.", "Some positive things will happen."},
+    {"Beberapa hal baik akan terjadi.", "Some positive things will happen."},
     {"Hidup Anda akan berjalan dengan tenang.", "Your life will go on calmly."},
     {"Akan ada bahaya.", "There will be danger."},
     {"Berhati-hatilah beberapa minggu ke depan.", "Be careful in the coming weeks."},
     {"Akan ada sedikit kesulitan, tetapi Anda sanggup mengatasinya.", "A small difficulty will come, but you can overcome it."},
-    {"Akan terjadi musibah, tetapi orang lainlah yang lebih merasakannya, bukan Anda.",
+    {"Akan ada musibah, tetapi bukan Anda yang paling terkena akibatnya.",
      "A tragedy will happen, but others are more affected than you are."},
 };
 // clang-format on

@@ -22,10 +22,11 @@ struct Words {
 // are written as a caution with a way through, never as a verdict.
 const std::array<Words, 8> kMeanings = {{
     {"Pesthi berarti hubungan yang damai dan langgeng. Masalah tetap akan datang, tetapi tidak akan memecah "
-     "Anda berdua. Hidup bersama Anda akan tenteram.",
+     "Anda berdua. Kehidupan Anda berdua akan tenteram.",
      "Pesthi means a peaceful and lasting bond. Troubles will still come, but they will not break you apart. "
      "Your life together will be calm."},
-    {"Pegat mengingatkan akan ujian yang bisa memisahkan, entah soal uang, soal kuasa, atau soal kesetiaan. "
+    {"Pegat mengingatkan akan ujian yang bisa memisahkan, entah soal uang, soal siapa yang berkuasa, atau soal "
+     "kesetiaan. "
      "Bicarakan urusan uang dengan terbuka dan jagalah kepercayaan satu sama lain. Dengan saling jujur, ujian "
      "itu dapat Anda lewati berdua.",
      "Pegat warns of trials that could part you, whether over money, over power or over faithfulness. Talk "
@@ -60,6 +61,7 @@ const std::array<Words, 8> kMeanings = {{
      "stronger."},
 }};
 
+// "19:30", as English writes a time of day.
 std::string clockTime(int minute)
 {
     char text[8];
@@ -103,14 +105,15 @@ Words birthWords(const Birth& birth, const Person& who)
         const std::string eve(nameOf(weton.weekday));
         const std::string time = clockTime(*birth.minute);
         return {std::string(who.subject) + " lahir pada hari " + std::string(nameOf(calendarDay)) + ", " +
-                    date.indonesian + ", pukul " + time + ", setelah matahari terbenam. Dalam hitungan Jawa hari " +
+                    date.indonesian + ", " + pukul(*birth.minute) +
+                    ", setelah matahari terbenam. Dalam hitungan Jawa hari " +
                     "berganti saat matahari terbenam, jadi kelahiran itu jatuh pada malam " + eve + " dan " +
                     who.weton + " " + name + ".",
                 born + english(calendarDay) + ", " + date.english + ", at " + time +
                     ", after sunset. In the Javanese reckoning the day begins at sunset, so the birth falls on the " +
                     "eve of " + eve + " and " + who.englishWeton + " is " + name + "."};
     }
-    const std::string at = birth.minute ? ", pukul " + clockTime(*birth.minute) : std::string();
+    const std::string at = birth.minute ? ", " + pukul(*birth.minute) : std::string();
     const std::string atEnglish = birth.minute ? ", at " + clockTime(*birth.minute) : std::string();
     return {std::string(who.subject) + " lahir pada hari " + name + ", " + date.indonesian + at + ".",
             born + name + ", " + date.english + atEnglish + "."};
@@ -162,6 +165,21 @@ std::string wetonName(Weton weton)
     return std::string(nameOf(weton.weekday)) + " " + std::string(nameOf(weton.pasaran));
 }
 
+std::string pukul(int minute)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "pukul %02d.%02d", minute / 60 % 24, minute % 60);
+    return text;
+}
+
+JodohSum jodohSum(Weton mine, Weton theirs)
+{
+    const int sum = neptu(mine) + neptu(theirs);
+    const Jodoh match = jodohOf(sum);
+    return {std::to_string(neptu(mine)) + " + " + std::to_string(neptu(theirs)) + " = " + std::to_string(sum),
+            std::to_string(static_cast<int>(match)), match};
+}
+
 Reading wetonReading(double day, const Birth& reader, const std::optional<Birth>& partner, Pen pen)
 {
     Reading reading = Reading::weton(day);
@@ -190,18 +208,16 @@ Reading wetonReading(double day, const Birth& reader, const std::optional<Birth>
         count = neptuWords(theirs, {"pasangan Anda", "Your partner's neptu is"});
         paarausgabe(writer, count.indonesian, count.english);
 
-        const int sum = neptu(mine) + neptu(theirs);
-        const Jodoh match = jodohOf(sum);
-        const std::string name(nameOf(match));
-        const std::string rest = std::to_string(static_cast<int>(match));
-        const std::string added =
-            std::to_string(neptu(mine)) + " + " + std::to_string(neptu(theirs)) + " = " + std::to_string(sum);
+        const JodohSum count = jodohSum(mine, theirs);
+        const std::string name(nameOf(count.match));
         writer.appendLine("");
-        heading(writer, {"Jodoh Anda berdua: " + name, "Your match: " + name});
-        paarausgabe(
-            writer, "Jumlah neptu Anda berdua " + added + ". Jika dibagi 8, sisanya " + rest + ": " + name + ".",
-            "Your neptu added together make " + added + ". Divided by 8, that leaves " + rest + ": " + name + ".");
-        const Words& meaning = kMeanings[static_cast<std::size_t>(match)];
+        heading(writer, {"Hitungan jodoh: " + name, "Your match: " + name});
+        paarausgabe(writer,
+                    "Jumlah neptu Anda berdua " + count.added + ". Jika dibagi 8, sisanya " + count.rest + ": " + name +
+                        ".",
+                    "Your neptu added together make " + count.added + ". Divided by 8, that leaves " + count.rest +
+                        ": " + name + ".");
+        const Words& meaning = kMeanings[static_cast<std::size_t>(count.match)];
         paarausgabe(writer, meaning.indonesian, meaning.english);
     }
 

@@ -25,6 +25,19 @@ Weton wetonOf(const Birth& birth);
 // "Senin Legi".
 std::string wetonName(Weton weton);
 
+// "pukul 19.30": a time of day (the minute of the day) as Indonesian
+// writes it, with a full stop between the hour and the minutes.
+std::string pukul(int minute);
+
+// Two neptu added and what the sum leaves divided by eight: "9 + 11 = 20",
+// "4" and its match, Topo. The window's line and the reading count alike.
+struct JodohSum {
+    std::string added;
+    std::string rest;
+    Jodoh match;
+};
+JodohSum jodohSum(Weton mine, Weton theirs);
+
 // The weton reading of day: the reader's weton, and the partner's and their
 // match when there is a partner; in normal weight, from the pen the
 // reading before left.

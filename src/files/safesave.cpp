@@ -275,7 +275,7 @@ FolderLock::FolderLock(int folder, const std::string& lockName, const std::strin
         else
             std::this_thread::sleep_for(step);
     }
-    m_problem = "another copy of the program is saving there and has not finished";
+    m_problem = "Temparoka in another window is saving there; wait a moment, then try again";
 }
 
 FolderLock::~FolderLock()

@@ -70,6 +70,20 @@ std::vector<Message> shippedMessages()
     return messages;
 }
 
+// Words Indonesian readers use as they are: their desktops say "Printer".
+const QSet<QString> kSameInIndonesian{QStringLiteral("Printer")};
+
+// What the shipped translation says for source in context: the tests take
+// the Indonesian from the table rather than write it again.
+QString fromTable(const char* context, const char* source)
+{
+    for (const Message& message : shippedMessages())
+        if (message.context == QLatin1String(context) && message.source == QString::fromUtf8(source))
+            return message.translation;
+    ADD_FAILURE() << "the translation has no " << context << ": " << source;
+    return QStringLiteral("(none)");
+}
+
 // The letters accelerator markers pick; "&&" is a plain "&".
 QString mnemonicsOf(const QString& text)
 {
@@ -151,7 +165,8 @@ protected:
         m_translator.reset(installQtTranslation());
         ASSERT_TRUE(m_translator) << "the resources hold no translation";
         for (const Message& message : shippedMessages())
-            m_english.insert(message.source);
+            if (!kSameInIndonesian.contains(message.source))
+                m_english.insert(message.source);
     }
 
     // The texts shown that are still Qt's English.
@@ -169,60 +184,25 @@ protected:
     QSet<QString> m_english;
 };
 
-TEST_F(Translation, TranslatesTheQtTextsTheProgramShowsInEachContext)
+// One text is worded and cased one way wherever Qt shows it: the same
+// source in two contexts, or two sources that differ only in case
+// ("Create New Folder", "Create a New Folder"), read the same.
+TEST_F(Translation, ATextReadsTheSameWhereverQtShowsIt)
 {
-    // clang-format off
-    const struct { const char* context; const char* source; const char* indonesian; } cases[] = {
-        {"QFileDialog", "Look in:", "Lihat di:"},
-        {"QFileDialog", "File &name:", "&Nama berkas:"},
-        {"QFileDialog", "Files of type:", "Jenis berkas:"},
-        {"QFileDialog", "&Save", "&Simpan"},
-        {"QFileDialog", "Parent Directory", "Folder Induk"},
-        {"QFileDialog", "%1 already exists.\nDo you want to replace it?", "%1 sudah ada.\nApakah Anda ingin menggantinya?"},
-        {"QFileSystemModel", "Name", "Nama"},
-        {"QFileSystemModel", "Size", "Ukuran"},
-        {"QFileSystemModel", "Type", "Jenis"},
-        {"QFileSystemModel", "Date Modified", "Tanggal diubah"},
-        {"QPrintDialog", "&Print", "&Cetak"},
-        {"QPrintDialog", "Print to File (PDF)", "Cetak ke Berkas (PDF)"},
-        {"QPrintDialog", "Odd Pages", "Halaman Ganjil"},
-        {"QPrintWidget", "Printer", "Pencetak"},
-        {"QPrintWidget", "P&roperties", "P&roperti"},
-        {"QPrintWidget", "Preview", "Pratinjau"},
-        {"QPrintSettingsOutput", "Copies:", "Salinan:"},
-        {"QPrintSettingsOutput", "Collate", "Susun"},
-        {"QPrintSettingsOutput", "Pages from", "Halaman dari"},
-        {"QPrintSettingsOutput", "Double Sided Printing", "Cetak Bolak-balik"},
-        {"QPageSetupWidget", "Paper", "Kertas"},
-        {"QPageSetupWidget", "Landscape", "Mendatar"},
-        {"QPageSetupWidget", "Pages per sheet:", "Halaman per lembar:"},
-        {"QPrintPropertiesDialog", "Printer Properties", "Properti Pencetak"},
-        {"QPrintPropertiesWidget", "Page", "Halaman"},
-        {"QCupsJobWidget", "Job priority:", "Prioritas tugas cetak:"},
-        {"QPageSize", "Custom", "Khusus"},
-        {"QPageSize", "Envelope DL", "Amplop DL"},
-        {"QWidgetTextControl", "&Copy", "Sa&lin"},
-        {"QWidgetTextControl", "Select All", "Pilih Semua"},
-        {"QWidgetTextControl", "Copy &Link Location", "Salin l&okasi tautan"},
-        {"QLineEdit", "&Undo", "&Urungkan"},
-        {"QLineEdit", "&Paste", "&Tempel"},
-        {"QLineEdit", "Cu&t", "&Potong"},
-        {"QAbstractSpinBox", "&Step up", "Nai&kkan"},
-        {"QAbstractFileIconProvider", "File Folder", "Folder"},
-        {"QAbstractFileIconProvider", "Unknown", "Tidak dikenal"},
-        {"QScrollBar", "Scroll here", "Gulir ke sini"},
-        {"QScrollBar", "Page down", "Satu halaman ke bawah"},
-        {"QAbstractSpinBox", "Step &down", "Tu&runkan"},
-        {"QPlatformTheme", "Save", "Simpan"},
-        {"QPlatformTheme", "Cancel", "Batal"},
-        {"QPlatformTheme", "&Yes", "&Ya"},
-        {"QPlatformTheme", "&No", "&Tidak"},
-        {"QMessageBox", "Show Details...", "Tampilkan Rincian..."},
-    };
-    // clang-format on
-    for (const auto& row : cases)
-        EXPECT_EQ(QCoreApplication::translate(row.context, row.source).toStdString(), row.indonesian)
-            << row.context << ": " << row.source;
+    const std::vector<Message> messages = shippedMessages();
+    ASSERT_GT(messages.size(), 200u);
+    const auto plain = [](QString text) { return text.remove(u'&').toLower(); };
+    for (const Message& a : messages)
+        for (const Message& b : messages) {
+            const std::string where = (a.context + u':' + a.source + u'|' + b.context + u':' + b.source).toStdString();
+            if (a.source == b.source) {
+                EXPECT_EQ(plain(a.translation).toStdString(), plain(b.translation).toStdString()) << where;
+            }
+            if (plain(a.translation) == plain(b.translation) && !a.translation.contains(u'&') &&
+                !b.translation.contains(u'&')) {
+                EXPECT_EQ(a.translation.toStdString(), b.translation.toStdString()) << where;
+            }
+        }
 }
 
 TEST_F(Translation, EveryMessageIsShippedKeepingPlaceholdersAcceleratorsAndEnding)
@@ -234,7 +214,9 @@ TEST_F(Translation, EveryMessageIsShippedKeepingPlaceholdersAcceleratorsAndEndin
         const QString shipped =
             QCoreApplication::translate(message.context.toUtf8().constData(), message.source.toUtf8().constData());
         EXPECT_EQ(shipped.toStdString(), message.translation.toStdString()) << where;
-        EXPECT_NE(shipped.toStdString(), message.source.toStdString()) << where;
+        if (!kSameInIndonesian.contains(message.source)) {
+            EXPECT_NE(shipped.toStdString(), message.source.toStdString()) << where;
+        }
         EXPECT_EQ(placeholdersOf(shipped).join(u' ').toStdString(),
                   placeholdersOf(message.source).join(u' ').toStdString())
             << where;
@@ -269,11 +251,18 @@ TEST_F(Translation, SaveDialogShowsItsCaptionsButtonsAndColumnsInIndonesian)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList shown = shownTexts(&dialog);
-    for (const char* text :
-         {"Lihat di:", "&Nama berkas:", "Jenis berkas:", "&Simpan", "Batal", "Kembali", "Maju", "Folder Induk",
-          "Buat Folder Baru", "Tampilan Daftar", "Tampilan Rincian", "Nama", "Ukuran", "Jenis", "Tanggal diubah"})
-        EXPECT_TRUE(shown.contains(QString::fromUtf8(text)))
-            << text << " is not among " << shown.join(u'|').toStdString();
+    // clang-format off
+    const std::pair<const char*, std::vector<const char*>> texts[] = {
+        {"QFileDialog", {"Look in:", "File &name:", "Files of type:", "&Save", "Back", "Forward", "Parent Directory",
+                         "Create New Folder", "List View", "Detail View"}},
+        {"QFileSystemModel", {"Name", "Size", "Type", "Date Modified"}},
+        {"QPlatformTheme", {"Cancel"}},
+    };
+    // clang-format on
+    for (const auto& [context, sources] : texts)
+        for (const char* source : sources)
+            EXPECT_TRUE(shown.contains(fromTable(context, source)))
+                << source << " is not among " << shown.join(u'|').toStdString();
     EXPECT_EQ(english(shown), "");
 }
 
@@ -296,13 +285,23 @@ TEST_F(Translation, PrintDialogShowsItsPrinterCopiesAndPaperInIndonesian)
     whileOpen.start(0);
     properties->click();
     // clang-format off
-    for (const char* text : {"Cetak", "&Cetak", "Batal", "Pencetak", "&Nama:", "P&roperti", "Salinan", "Salinan:",
-                             "Susun", "Urutan terbalik", "Rentang cetak", "Cetak semua", "Halaman dari", "sampai",
-                             "Opsi", "Mode Warna", "Berwarna", "Skala abu-abu", "Cetak Bolak-balik", "Semua Halaman",
-                             "Properti Pencetak", "Halaman", "Kertas", "Ukuran kertas:", "Orientasi", "Tegak", "Mendatar",
-                             "Margin", "Tata Letak Halaman", "Halaman per lembar:", "Opsi Tugas Cetak", "Khusus"})
-        EXPECT_TRUE(shown.contains(QString::fromUtf8(text))) << text << " is not among " << shown.join(u'|').toStdString();
+    const std::pair<const char*, std::vector<const char*>> texts[] = {
+        {"QPrintDialog", {"Print", "&Print", "All Pages"}},
+        {"QPlatformTheme", {"Cancel"}},
+        {"QPrintWidget", {"Printer", "&Name:", "P&roperties"}},
+        {"QPrintSettingsOutput", {"Copies", "Copies:", "Collate", "Reverse", "Print range", "Print all", "Pages from",
+                                  "to", "Options", "Color Mode", "Color", "Grayscale", "Double Sided Printing", "Off"}},
+        {"QPrintPropertiesDialog", {"Printer Properties", "Job Options"}},
+        {"QPrintPropertiesWidget", {"Page"}},
+        {"QPageSetupWidget", {"Paper", "Page size:", "Orientation", "Portrait", "Landscape", "Margins", "Page Layout",
+                              "Pages per sheet:"}},
+        {"QPageSize", {"Custom"}},
+    };
     // clang-format on
+    for (const auto& [context, sources] : texts)
+        for (const char* source : sources)
+            EXPECT_TRUE(shown.contains(fromTable(context, source)))
+                << context << ": " << source << " is not among " << shown.join(u'|').toStdString();
     EXPECT_EQ(english(shown), "");
 }
 
@@ -312,24 +311,28 @@ TEST_F(Translation, MessageBoxButtonsAreIndonesian)
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Save | QMessageBox::Cancel);
     box.setDetailedText(QStringLiteral("rincian"));
     const QStringList shown = shownTexts(&box);
-    for (const char* text : {"&Ya", "&Tidak", "Simpan", "Batal", "Tampilkan Rincian..."})
-        EXPECT_TRUE(shown.contains(QString::fromUtf8(text)))
-            << text << " is not among " << shown.join(u'|').toStdString();
+    for (const auto& [context, source] :
+         {std::pair{"QPlatformTheme", "&Yes"}, std::pair{"QPlatformTheme", "&No"}, std::pair{"QPlatformTheme", "Save"},
+          std::pair{"QPlatformTheme", "Cancel"}, std::pair{"QMessageBox", "Show Details..."}})
+        EXPECT_TRUE(shown.contains(fromTable(context, source)))
+            << source << " is not among " << shown.join(u'|').toStdString();
     EXPECT_EQ(english(shown), "");
 }
 
 TEST_F(Translation, ContextMenusAreIndonesianWithOneAcceleratorPerLetter)
 {
     const QStringList editing{"&Urungkan", "Ula&ngi", "&Potong", "Sa&lin", "&Tempel", "Hapus"};
-    const QStringList stepping = editing + QStringList{"Pilih Se&mua", "Nai&kkan", "Tu&runkan"};
+    const QString selectAll = fromTable("QLineEdit", "Select All");
+    const QStringList stepping =
+        editing + QStringList{fromTable("QAbstractSpinBox", "&Select All"), "Nai&kkan", "Tu&runkan"};
     // clang-format off
     const struct { const char* what; std::function<std::unique_ptr<QWidget>()> make; QStringList qtEntries; } cases[] = {
-        {"a line edit", []() -> std::unique_ptr<QWidget> { return std::make_unique<QLineEdit>(); }, editing + QStringList{"Pilih Semua"}},
-        {"a text edit", []() -> std::unique_ptr<QWidget> { return std::make_unique<QTextEdit>(); }, editing + QStringList{"Pilih Semua"}},
+        {"a line edit", []() -> std::unique_ptr<QWidget> { return std::make_unique<QLineEdit>(); }, editing + QStringList{selectAll}},
+        {"a text edit", []() -> std::unique_ptr<QWidget> { return std::make_unique<QTextEdit>(); }, editing + QStringList{selectAll}},
         {"the birthday", []() -> std::unique_ptr<QWidget> { return std::make_unique<BirthDateEdit>(); }, stepping},
         {"the children", []() -> std::unique_ptr<QWidget> { return std::make_unique<ChildrenSpinBox>(); }, stepping},
         // The reading's menu ends with the program's own commands.
-        {"the reading", []() -> std::unique_ptr<QWidget> { return std::make_unique<Tausform>(); }, {"Sa&lin", "Pilih Semua"}},
+        {"the reading", []() -> std::unique_ptr<QWidget> { return std::make_unique<Tausform>(); }, {"Sa&lin", selectAll}},
     };
     // clang-format on
     for (const auto& row : cases) {

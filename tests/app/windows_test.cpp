@@ -120,7 +120,7 @@ const Window kWindows[] = {
      {{"Image1", "", "", {}},
       {"judul", "Weton dan jodoh", "Your weton and your match", {}},
       {"lahirLabel", "Kelahiran Anda", "Your birth, as entered in the main window", {}},
-      {"lahirAnda", "9 Mei 1966, pukul 12:00", "Change it in the main window", {}},
+      {"lahirAnda", "9 Mei 1966, pukul 12.00", "Change it in the main window", {}},
       {"wetonAnda", "Senin Legi, neptu 9", "Your weton and its neptu", {}},
       {"pasangan", "&Pasangan", "Add a partner's birthday to see whether your wetons match", {}},
       {"tanggalLabel", "Tanggal lahir", "Partner's birthday", {}},

@@ -26,15 +26,19 @@ TEST(History, ListsKnownEntriesNewestFirstAndTellsLastYearsWeeks)
     const PredictionHistory before = history;
     std::vector<std::string> listed;
     for (const EarlierReading& entry : earlierReadings(history, kTable, kTuesday8December2026))
-        listed.push_back(earlierCaption(entry) + " | " + earlierDescription(entry) + " | " +
-                         readingFileName(entry.reading) + " | " +
+        listed.push_back(earlierCaption(entry) + " | " + earlierDescription(entry).indonesian + " / " +
+                         earlierDescription(entry).english + " | " + readingFileName(entry.reading) + " | " +
                          (entry.reading.lines.empty() ? "-" : entry.reading.lines.back().text));
-    EXPECT_EQ(listed, (std::vector<std::string>{
-                          "Minggu ke-50 \u2014 Kedua. | Week 50, 2026 | Ramalan Temparoka 2026-W50 | Second.",
-                          "Minggu ke-49 \u2014 Ketiga. | Week 49, 2026 | Ramalan Temparoka 2026-W49 | Third.",
-                          "Minggu ke-51 (tahun lalu) \u2014 Pertama. | Week 51, last year, 2025 | "
-                          "Ramalan Temparoka 2025-W51 | First.",
-                      }));
+    EXPECT_EQ(
+        listed,
+        (std::vector<std::string>{
+            "Minggu ke-50 \u2014 Kedua. | Minggu ke-50, 2026 / Week 50, 2026 | Ramalan Temparoka 2026 minggu ke-50 | "
+            "Second.",
+            "Minggu ke-49 \u2014 Ketiga. | Minggu ke-49, 2026 / Week 49, 2026 | Ramalan Temparoka 2026 minggu ke-49 | "
+            "Third.",
+            "Minggu ke-51 (tahun lalu) \u2014 Pertama. | Minggu ke-51, tahun lalu, 2025 / Week 51, last year, 2025 | "
+            "Ramalan Temparoka 2025 minggu ke-51 | First.",
+        }));
     EXPECT_EQ(history, before);
 }
 
@@ -46,10 +50,10 @@ TEST(History, TitlesAndFileNamesNameTheWeekOrTheDay)
     };
     const Case cases[] = {
         {Reading::weekly(kTuesday8December2026), "Ramalan Temparoka \u2014 Minggu ke-50, 2026",
-         "Temparoka's reading \u2014 week 50, 2026", "Ramalan Temparoka 2026-W50"},
+         "Temparoka's reading \u2014 week 50, 2026", "Ramalan Temparoka 2026 minggu ke-50"},
         // 1 January 2027 is a Friday of 2026's week 53.
         {Reading::weekly(46388.2), "Ramalan Temparoka \u2014 Minggu ke-53, 2026",
-         "Temparoka's reading \u2014 week 53, 2026", "Ramalan Temparoka 2026-W53"},
+         "Temparoka's reading \u2014 week 53, 2026", "Ramalan Temparoka 2026 minggu ke-53"},
         {Reading::dream(kTuesday8December2026), "Tafsir Mimpi Temparoka \u2014 8 Desember 2026",
          "Temparoka's dream reading \u2014 8 December 2026", "Tafsir Mimpi Temparoka 2026-12-08"},
         {Reading::dream(46388.2), "Tafsir Mimpi Temparoka \u2014 1 Januari 2027",

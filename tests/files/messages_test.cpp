@@ -54,6 +54,9 @@ TEST(Messages, EveryCauseIsSaidInIndonesianThenEnglish)
         }
     for (const unsigned kind : {S_IFDIR, S_IFIFO, S_IFSOCK, S_IFCHR, S_IFBLK, S_IFLNK, 0})
         EXPECT_NE(causeInBothLanguages(notRegular(kind)).indonesian, notRegular(kind));
+    // A cause within a cause: the outer words as the table says them.
+    const std::string notEncoded = causeInBothLanguages("the picture could not be encoded").indonesian;
+    ASSERT_NE(notEncoded, "the picture could not be encoded");
     const std::tuple<std::string, int, Doing, std::string, std::string> causes[] = {
         // cause, error number, what was done, in Indonesian, in English
         {"", ENOENT, Doing::Saving, "folder tidak ditemukan", "no such folder"},  // a save makes a missing file
@@ -76,10 +79,10 @@ TEST(Messages, EveryCauseIsSaidInIndonesianThenEnglish)
          "the program's folder cannot keep it, and others may write in the data folder /x y/"},
         {"the home folder \"home/sari\" is not a full path", 0, Doing::Saving,
          "folder home \"home/sari\" bukan jalur lengkap", "the home folder \"home/sari\" is not a full path"},
-        {"the picture could not be encoded (Bad header)", 0, Doing::Saving, "gambar tidak dapat dikodekan (Bad header)",
+        {"the picture could not be encoded (Bad header)", 0, Doing::Saving, notEncoded + " (Bad header)",
          "the picture could not be encoded (Bad header)"},
         {"the picture could not be encoded (the compressor failed)", 0, Doing::Saving,
-         "gambar tidak dapat dikodekan (pemampatan gagal)", "the picture could not be encoded (the compressor failed)"},
+         notEncoded + " (pemampatan gagal)", "the picture could not be encoded (the compressor failed)"},
         {"it cannot be read as a sound (Format not recognised.)", 0, Doing::Reading,
          "isinya tidak dapat dibaca sebagai suara (Format not recognised.)",
          "it cannot be read as a sound (Format not recognised.)"},

@@ -296,8 +296,9 @@ TEST(RecordFile, TwoCopiesSavingInTurnKeepEachOthersReadings)
     std::string whileHeld;
     stalled.setBeforeReplace([&] { whileHeld = saveError(other, waiting); });
     stalled.save(held);
-    EXPECT_EQ(whileHeld, recordNotSaved(path, "salinan lain program ini sedang menyimpan di sana dan belum selesai|"
-                                              "another copy of the program is saving there and has not finished"));
+    const CauseInBothLanguages busy = causeInBothLanguages(
+        "Temparoka in another window is saving there; wait a moment, then try again", 0, Doing::Saving);
+    EXPECT_EQ(whileHeld, recordNotSaved(path, busy.indonesian + "|" + busy.english));
     other.save(waiting);
     const PredictionRecord expectedBoth[] = {{2, 2, 2, 52}, {1, 5, 1, 52}};
     const Record both = *RecordFile(path).load().value();

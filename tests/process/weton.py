@@ -35,7 +35,7 @@ def weton_by_keyboard(bindir):
         output = h.window(OUTPUT, program)
         text = h.copy(output, 'ctrl+a', 'ctrl+c')
         for words in ('Senin Legi', 'Neptu Anda 9', 'Jumat Legi', 'Neptu pasangan Anda 11', '9 + 11 = 20',
-                      'Jodoh Anda berdua: Topo', 'This reading is for entertainment only.'):
+                      'Hitungan jodoh: Topo', 'This reading is for entertainment only.'):
             check(words in text, f'the reading lacks {words!r}: {text!r}')
 
         pdf = h.save_pdf(output, program, 'Weton kami.pdf')
@@ -59,7 +59,7 @@ def weton_by_keyboard(bindir):
         h.keys(weton, 'Return')
         output = h.window(OUTPUT, program)
         text = h.copy(output, 'ctrl+a', 'ctrl+c')
-        for words in ('20 Desember 1983, pukul 19:30, setelah matahari terbenam', 'malam Rabu',
+        for words in ('20 Desember 1983, pukul 19.30, setelah matahari terbenam', 'malam Rabu',
                       'Rabu Legi', 'In the Javanese reckoning the day begins at sunset'):
             check(words in text, f'the reading after sunset lacks {words!r}: {text!r}')
         check('Pasangan' not in text, f'the unticked partner is in the reading: {text!r}')

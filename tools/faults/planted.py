@@ -156,7 +156,7 @@ FAULTS = [
           'return 0666 & ~currentUmask();'),
     Fault('owner-not-kept', SAVING, 'if (exists && !takeOwner(file.get(), old)) {', 'if (false) {'),
     Fault('lock-given-up', SAVING,
-          '    m_problem = "another copy of the program is saving there and has not finished";\n', ''),
+          '    m_problem = "Temparoka in another window is saving there; wait a moment, then try again";\n', ''),
     Fault('leftovers-of-running-saves-removed', TEMPORARY,
           'return pid != ::getpid() && !(::kill(pid, 0) != 0 && errno == ESRCH);', 'return false;'),
     Fault('leftovers-of-others-removed', TEMPORARY, 'S_ISREG(info.st_mode) &&\n            info.st_uid == ::geteuid()',

@@ -75,7 +75,7 @@ Tkamusform::Tkamusform(ReadingServices services, std::vector<DictionaryEntry> en
         clear->setAccessibleName(QStringLiteral("Kosongkan pencarian"));
     m_field->setToolTip(QStringLiteral("Type a dream picture in Indonesian or English"));
     m_field->setAccessibleName(QStringLiteral("Cari gambar mimpi"));
-    m_field->setAccessibleDescription(QStringLiteral("Search a dream picture, in Indonesian or English"));
+    m_field->setAccessibleDescription(QStringLiteral("Dalam bahasa Indonesia atau bahasa Inggris"));
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("daftar"));
@@ -84,7 +84,7 @@ Tkamusform::Tkamusform(ReadingServices services, std::vector<DictionaryEntry> en
     m_list->setTextElideMode(Qt::ElideNone);
     m_list->setToolTip(QStringLiteral("Dream pictures: Space ticks one for the reading"));
     m_list->setAccessibleName(QStringLiteral("Gambar mimpi"));
-    m_list->setAccessibleDescription(QStringLiteral("Dream pictures: Space ticks one for the reading"));
+    m_list->setAccessibleDescription(QStringLiteral("Spasi mencentang satu gambar untuk tafsiran"));
 
     m_meaning = new QTextEdit(this);
     m_meaning->setObjectName(QStringLiteral("arti"));
@@ -92,7 +92,7 @@ Tkamusform::Tkamusform(ReadingServices services, std::vector<DictionaryEntry> en
     showAsReading(m_meaning);
     m_meaning->setToolTip(QStringLiteral("What the dream picture means"));
     m_meaning->setAccessibleName(QStringLiteral("Arti mimpi"));
-    m_meaning->setAccessibleDescription(QStringLiteral("The meaning, in Indonesian and then in English"));
+    m_meaning->setAccessibleDescription(QStringLiteral("Dalam bahasa Indonesia, lalu dalam bahasa Inggris"));
 
     m_chosenLabel = new QLabel(this);
     m_chosenLabel->setObjectName(QStringLiteral("dipilih"));

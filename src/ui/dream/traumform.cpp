@@ -64,7 +64,7 @@ Ttraumfenster::Ttraumfenster(ReadingServices services, Tausform& outputWindow, Q
     focusFirstOnShow(this, ui->gefuehl);
     // The flag button shows no caption; a screen reader says what it does.
     ui->trans->setAccessibleName(QStringLiteral("Terjemahkan"));
-    ui->trans->setAccessibleDescription(ui->trans->toolTip());
+    ui->trans->setAccessibleDescription(QStringLiteral("Ganti bahasa jendela ini"));
 }
 
 Ttraumfenster::~Ttraumfenster() = default;

@@ -136,8 +136,9 @@ void TForm1::loadPictures()
         all[i]->setFlipside(loadPicture(QString::fromStdString(face.picture)));
         all[i]->setCursor(Qt::PointingHandCursor);
         const QString number = QString::number(i + 1);
-        all[i]->setSideNames(QStringLiteral("Kartu ") + number, QStringLiteral("Card ") + number,
-                             QString::fromStdString(face.indonesian), QString::fromStdString(face.english));
+        // A screen reader says which card it is and which side shows.
+        all[i]->setSideNames(QStringLiteral("Kartu ") + number, QStringLiteral("Tertutup"),
+                             QString::fromStdString(face.indonesian), QStringLiteral("Terbuka"));
     }
 }
 

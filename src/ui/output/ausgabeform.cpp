@@ -21,9 +21,10 @@ Tausform::Tausform(QWidget* parent)
     setFont(pixelFont(11));
     ui->SpendeKnopf->setFont(pixelFont(11, true));
     showAsReading(ui->ausfenster);
-    // Read aloud as the reading, in both languages, Indonesian first.
+    // Read aloud as the reading, in both languages, Indonesian first. What a
+    // screen reader says of it is Indonesian, as the captions are.
     ui->ausfenster->setAccessibleName(QStringLiteral("Ramalan"));
-    ui->ausfenster->setAccessibleDescription(QStringLiteral("Your reading, in Indonesian and then in English"));
+    ui->ausfenster->setAccessibleDescription(QStringLiteral("Dalam bahasa Indonesia, lalu dalam bahasa Inggris"));
 
     // Neither button is the window's default: Enter presses the one that
     // has the focus, as Space does.

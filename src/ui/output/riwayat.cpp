@@ -30,7 +30,7 @@ Triwayat::Triwayat(QWidget* parent)
     showAsReading(ui->isi);
     ui->daftar->setAccessibleName(QStringLiteral("Ramalan sebelumnya"));
     ui->isi->setAccessibleName(QStringLiteral("Ramalan yang dipilih"));
-    ui->isi->setAccessibleDescription(QStringLiteral("The chosen reading, in Indonesian and then in English"));
+    ui->isi->setAccessibleDescription(QStringLiteral("Dalam bahasa Indonesia, lalu dalam bahasa Inggris"));
     enterPressesFocusedButton(this);
     focusFirstOnShow(this, ui->daftar);
     m_actions->offerInMenu(ui->isi);
@@ -75,8 +75,11 @@ void Triwayat::setReadings(std::vector<EarlierReading> entries)
         auto* item = new QListWidgetItem(shown, ui->daftar);
         item->setData(Qt::AccessibleTextRole, caption);
         item->setData(Qt::UserRole, caption);
-        item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(earlierDescription(entry)));
-        item->setToolTip(QString::fromStdString(earlierDescription(entry)));
+        // A screen reader says it in Indonesian; the tooltip is English, as
+        // every hint.
+        const ReadingTitle description = earlierDescription(entry);
+        item->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(description.indonesian));
+        item->setToolTip(QString::fromStdString(description.english));
     }
     ui->daftar->setCurrentRow(m_entries.empty() ? -1 : 0);
     showEntry(ui->daftar->currentRow());

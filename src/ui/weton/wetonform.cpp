@@ -32,9 +32,7 @@ QString dateOf(const Birth& birth)
     QString text = QString::fromStdString(dayInWords(birth.day).indonesian);
     if (!birth.minute)
         return text + QStringLiteral(", waktu lahir tidak diketahui");
-    return text + QStringLiteral(", pukul %1:%2")
-                      .arg(*birth.minute / 60, 2, 10, QLatin1Char('0'))
-                      .arg(*birth.minute % 60, 2, 10, QLatin1Char('0'));
+    return text + QStringLiteral(", ") + QString::fromStdString(pukul(*birth.minute));
 }
 
 QString wetonAndNeptu(Weton weton)
@@ -203,13 +201,10 @@ void Twetonform::refresh()
         ui->jodoh->clear();
         return;
     }
-    const int sum = neptu(wetonOf(mine)) + neptu(wetonOf(*theirs));
     ui->wetonPasangan->setText(wetonAndNeptu(wetonOf(*theirs)));
-    ui->jodoh->setText(QStringLiteral("Jodoh: %1 + %2 = %3, %4")
-                           .arg(neptu(wetonOf(mine)))
-                           .arg(neptu(wetonOf(*theirs)))
-                           .arg(sum)
-                           .arg(QString::fromLatin1(nameOf(jodohOf(sum)))));
+    const JodohSum count = jodohSum(wetonOf(mine), wetonOf(*theirs));
+    ui->jodoh->setText(QString::fromStdString("Jodoh: " + count.added + ", sisa " + count.rest + ": " +
+                                              std::string(nameOf(count.match))));
 }
 
 void Twetonform::bacaClick()

@@ -2,6 +2,7 @@
 // reader would: Alt+W opens it, the partner is ticked and typed, the weton
 // and the match follow every key, and Enter writes the reading.
 
+#include "core/wetonreading.h"
 #include "support/fakes.h"
 #include "ui/main/Unit1.h"
 #include "ui/weton/wetonform.h"
@@ -65,11 +66,11 @@ TEST_F(WetonWindow, ShowsBothWetonsAsTypedAndWritesTheReadingOnEnter)
     QTest::keyClick(form->windowHandle(), Qt::Key_W, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return reader.shown == 1 && !weton.isVisible(); }, 5000));
 
-    EXPECT_EQ(seen, "9 Mei 1966, pukul 12:00 | Senin Legi, neptu 9");
+    EXPECT_EQ(seen.toStdString(), "9 Mei 1966, " + pukul(12 * 60) + " | Senin Legi, neptu 9");
     EXPECT_EQ(today, "Hari ini: Senin Pon");
     EXPECT_TRUE(partnerFieldsOff);
     EXPECT_EQ(partnerShown, "Jumat Legi, neptu 11");
-    EXPECT_EQ(match, "Jodoh: 9 + 11 = 20, Topo");
+    EXPECT_EQ(match, "Jodoh: 9 + 11 = 20, sisa 4: Topo");
     EXPECT_EQ(readings, 1);
     for (const char* words : {"Senin Legi", "Jumat Legi", "9 + 11 = 20", "Topo", "Ramalan ini hanya hiburan."})
         EXPECT_TRUE(reading.contains(words)) << words << " is not in " << reading.toStdString();
