@@ -117,6 +117,10 @@ QPainterPath armlet(QPointF c, QPointF dir, double size, double back);
 // width of the calf, 'foot' the length of the foot from heel to toe.
 QPainterPath leg(QPointF hip, QPointF knee, QPointF ankle, double w, double foot);
 
+// The lines painted over such a foot, standing under 'ankle': the clefts
+// between its toes.
+std::vector<Ink> toes(QPointF ankle, double foot);
+
 // ---- how a part is made (wayang_leather.cpp) ----
 
 // Layer pixels per figure unit.
