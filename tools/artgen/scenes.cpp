@@ -279,7 +279,7 @@ QImage mainBackground(int scale)
         {WayangKind::Gagah, 436, false, 286},
         {WayangKind::Raja, 628, false, 250},
     };
-    const double soles = 393.5;
+    const double soles = 392.5;
     std::vector<QImage> layers;
     for (const Placed& f : figures)
         layers.push_back(wayangLayer(img.size(), f.kind, QPointF(f.x * px, soles * px), f.height * px, f.right, scale));
@@ -336,40 +336,9 @@ QImage mainBackground(int scale)
         p.drawImage(0, 0, l);
 
     // the banana trunk the puppets' rods are pushed into, lying along the
-    // stage: pale green-beige, lit by the lamp along its top, with the long
-    // lines of its layered sheaths and the rings of the cut end at the left
+    // stage, and the dark ground before it
+    bananaTrunk(p, QRectF(118 * px, 393 * px, (W - 108) * px, 18 * px), px);
     {
-        const QRectF trunk(118 * px, 393 * px, (W - 108) * px, 18 * px);
-        QLinearGradient g(0, trunk.top(), 0, trunk.bottom());
-        g.setColorAt(0.0, QColor(214, 208, 156));
-        g.setColorAt(0.3, QColor(178, 178, 122));
-        g.setColorAt(0.7, QColor(128, 134, 86));
-        g.setColorAt(1.0, QColor(58, 62, 40));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawRect(trunk);
-        // the sheaths: long lines along the trunk, each a little wavy; the
-        // trunk is one smooth stem, without joints
-        Rng trng(0xB4A4A);
-        for (int i = 0; i < 6; ++i) {
-            const double y = trunk.top() + (2.2 + i * 2.6) * px;
-            QPainterPath line;
-            line.moveTo(trunk.left(), y);
-            for (double x = trunk.left(); x < trunk.right(); x += 24 * px)
-                line.lineTo(x, y + (trng.uniform() - 0.5) * 0.8 * px);
-            p.setPen(QPen(i < 2 ? QColor(236, 230, 184, 150) : QColor(70, 74, 44, 150), 0.7 * px));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(line);
-        }
-        const QPointF end(trunk.left(), trunk.center().y());
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(196, 196, 150));
-        p.drawEllipse(end, trunk.height() * 0.28, trunk.height() / 2);
-        p.setBrush(Qt::NoBrush);
-        for (double r : {0.8, 0.58, 0.36}) {
-            p.setPen(QPen(QColor(120, 124, 80), 0.7 * px));
-            p.drawEllipse(end, trunk.height() * 0.28 * r, trunk.height() / 2 * r);
-        }
         p.setPen(Qt::NoPen);
         QLinearGradient ground(0, 380 * px, 0, H * px);
         ground.setColorAt(0.0, QColor(12, 10, 22));

@@ -10,6 +10,7 @@
 #include "paintkit.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 
 namespace art {
@@ -38,5 +39,10 @@ enum class KayonBase { Plinth, Planted };
 // on 'foot' with the given height; 'scale' as for wayangLayer.
 QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale = 1,
                   KayonBase base = KayonBase::Plinth);
+
+// The banana trunk the puppets are planted in, lying along the stage in
+// 'trunk' (drawing pixels, 'px' of them to a designed pixel), its cut end at
+// the left.
+void bananaTrunk(QPainter& p, const QRectF& trunk, double px);
 
 }  // namespace art

@@ -110,10 +110,10 @@ QPainterPath leg(QPointF hip, QPointF knee, QPointF ankle, double w, double foot
     // the toes, the big toe in front of the others, a round heel behind
     const double x = ankle.x();
     const double L = foot;
-    shape = shape.united(spline({at({x + w * 0.6, ankle.y() - 4}), at({x + L * 0.22, -22}), at({x + L * 0.48, -17}),
-                                 at({x + L * 0.54, -18}), at({x + L * 0.6, -13}, true), at({x + L * 0.66, -16}),
-                                 at({x + L * 0.71, -12}, true), at({x + L * 0.77, -15}), at({x + L * 0.84, -8}),
-                                 at({x + L * 0.85, -1}, true), at({x - L * 0.18, 0}, true), at({x - L * 0.24, -12}),
+    shape = shape.united(spline({at({x + w * 0.6, ankle.y() - 4}), at({x + L * 0.22, -28}), at({x + L * 0.46, -21}),
+                                 at({x + L * 0.54, -22}), at({x + L * 0.6, -14}, true), at({x + L * 0.65, -20}),
+                                 at({x + L * 0.7, -13}, true), at({x + L * 0.77, -19}), at({x + L * 0.86, -10}),
+                                 at({x + L * 0.87, -1}, true), at({x - L * 0.18, 0}, true), at({x - L * 0.25, -14}),
                                  at({x - L * 0.16, ankle.y() + 6}), at({x - w * 0.7, ankle.y() - 6})},
                                 true));
     return shape;
@@ -123,9 +123,9 @@ std::vector<Ink> toes(QPointF ankle, double foot)
 {
     // the clefts between the toes, and the nail of the big toe
     std::vector<Ink> ink;
-    for (double along : {0.6, 0.71})
+    for (double along : {0.6, 0.7})
         ink.push_back({spline({{ankle.x() + foot * along, -12}, {ankle.x() + foot * (along + 0.01), -4}}, false), 2.4});
-    ink.push_back({spline({{ankle.x() + foot * 0.78, -13}, {ankle.x() + foot * 0.82, -9}}, false), 2.0});
+    ink.push_back({spline({{ankle.x() + foot * 0.79, -16}, {ankle.x() + foot * 0.84, -11}}, false), 2.0});
     return ink;
 }
 
