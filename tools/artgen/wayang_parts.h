@@ -131,8 +131,9 @@ double pixelsPerUnit(const QTransform& t);
 // are pixels of the picture as designed, so they grow with 'scale'.
 void drawPart(QPainter& out, const Part& part, const QTransform& t, int scale);
 
-// The cloth round the hips and thighs, in each figure's own way of wearing
-// it, with the pleated panel in front (wayang_cloth.cpp).
+// The cloth round the hips and legs to below the knees, in each figure's
+// own way of wearing it, with the pleated panel in front and the flap
+// behind (wayang_cloth.cpp).
 void cloth(Figure& f, WayangKind kind);
 
 }  // namespace art::puppet
