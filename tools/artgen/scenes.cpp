@@ -272,13 +272,14 @@ QImage mainBackground(int scale)
         bool right;
         double height;
     };
-    // the strong one is the tallest; the soles stand on the banana trunk
+    // the strong one is the tallest; the soles stand on the top of the banana
+    // trunk, so the long feet show whole
     const Placed figures[] = {
         {WayangKind::Satria, 240, true, 246},
         {WayangKind::Gagah, 436, false, 286},
         {WayangKind::Raja, 628, false, 250},
     };
-    const double soles = 395;
+    const double soles = 392.5;
     std::vector<QImage> layers;
     for (const Placed& f : figures)
         layers.push_back(wayangLayer(img.size(), f.kind, QPointF(f.x * px, soles * px), f.height * px, f.right, scale));
@@ -326,56 +327,18 @@ QImage mainBackground(int scale)
         p.setBrush(QColor(3, 3, 8));
         p.drawPath(banyan(QPointF(62 * px, 402 * px), px, brng));
     }
-    // the kayon planted at the side of the play, in front of the banyan
-    const QImage kayon = kayonLayer(img.size(), QPointF(166 * px, 400 * px), 160 * px, -3, scale);
+    // the kayon planted at the side of the play, in front of the banyan, its
+    // base pushed into the banana trunk
+    const QImage kayon = kayonLayer(img.size(), QPointF(166 * px, 398 * px), 160 * px, -3, scale, KayonBase::Planted);
     glow(p, img.size(), 4.0, 10, scale, QColor(255, 170, 60), 0.3, [&](QPainter& q) { q.drawImage(0, 0, kayon); });
     p.drawImage(0, 0, kayon);
     for (const QImage& l : layers)
         p.drawImage(0, 0, l);
 
     // the banana trunk the puppets' rods are pushed into, lying along the
-    // stage: pale green-beige, lit by the lamp along its top, with the long
-    // lines of its layered sheaths and the rings of the cut end at the left
+    // stage, and the dark ground before it
+    bananaTrunk(p, QRectF(118 * px, 393 * px, (W - 108) * px, 18 * px), px);
     {
-        const QRectF trunk(118 * px, 393 * px, (W - 108) * px, 18 * px);
-        QLinearGradient g(0, trunk.top(), 0, trunk.bottom());
-        g.setColorAt(0.0, QColor(214, 208, 156));
-        g.setColorAt(0.3, QColor(178, 178, 122));
-        g.setColorAt(0.7, QColor(128, 134, 86));
-        g.setColorAt(1.0, QColor(58, 62, 40));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawRect(trunk);
-        // the sheaths: long lines along the trunk, each a little wavy, and
-        // the ragged edge where an outer sheath ends
-        Rng trng(0xB4A4A);
-        for (int i = 0; i < 6; ++i) {
-            const double y = trunk.top() + (2.2 + i * 2.6) * px;
-            QPainterPath line;
-            line.moveTo(trunk.left(), y);
-            for (double x = trunk.left(); x < trunk.right(); x += 24 * px)
-                line.lineTo(x, y + (trng.uniform() - 0.5) * 0.8 * px);
-            p.setPen(QPen(i < 2 ? QColor(236, 230, 184, 150) : QColor(70, 74, 44, 150), 0.7 * px));
-            p.setBrush(Qt::NoBrush);
-            p.drawPath(line);
-        }
-        p.setPen(QPen(QColor(84, 86, 52, 170), 0.8 * px));
-        for (double x : {260.0, 395.0, 540.0, 680.0}) {
-            QPainterPath edge;
-            edge.moveTo(x * px, trunk.top());
-            edge.cubicTo((x + 10) * px, trunk.top() + 5 * px, (x - 6) * px, trunk.top() + 11 * px, (x + 4) * px,
-                         trunk.bottom());
-            p.drawPath(edge);
-        }
-        const QPointF end(trunk.left(), trunk.center().y());
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(196, 196, 150));
-        p.drawEllipse(end, trunk.height() * 0.28, trunk.height() / 2);
-        p.setBrush(Qt::NoBrush);
-        for (double r : {0.8, 0.58, 0.36}) {
-            p.setPen(QPen(QColor(120, 124, 80), 0.7 * px));
-            p.drawEllipse(end, trunk.height() * 0.28 * r, trunk.height() / 2 * r);
-        }
         p.setPen(Qt::NoPen);
         QLinearGradient ground(0, 380 * px, 0, H * px);
         ground.setColorAt(0.0, QColor(12, 10, 22));
@@ -442,12 +405,24 @@ QImage dreamBackground(int scale)
     // a faint band of the Milky Way across the upper sky
     milkyWay(p, QPointF(-40 * px, 300 * px), QPointF(680 * px, 20 * px), 60 * px, rng, 600, allow, scale);
 
-    // the puppet play's kayon at the left edge and a king at the right, faint
-    // as if seen through the dream
+    // the puppet play's kayon and a king, faint as if seen through the dream,
+    // where no control lies over them: the kayon in the open sky at the left
+    // between the upper check boxes and the lower ones, rising out of a mist
+    // that hides its base; the king in the middle under the feelings, facing
+    // the kayon, his head and shoulders clear of the check boxes, his feet
+    // in the clouds
     {
-        const QImage kayon = kayonLayer(img.size(), QPointF(34 * px, 486 * px), 260 * px, 6, scale);
+        QImage kayon = kayonLayer(img.size(), QPointF(98 * px, 366 * px), 172 * px, -3, scale, KayonBase::Planted);
+        {
+            QPainter fade(&kayon);
+            fade.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+            QLinearGradient g(0, 300 * px, 0, 364 * px);
+            g.setColorAt(0.0, Qt::black);
+            g.setColorAt(1.0, Qt::transparent);
+            fade.fillRect(QRectF(0, 300 * px, W * px, (H - 300) * px), g);
+        }
         const QImage king =
-            wayangLayer(img.size(), WayangKind::Raja, QPointF(600 * px, 476 * px), 310 * px, false, scale);
+            wayangLayer(img.size(), WayangKind::Raja, QPointF(332 * px, 452 * px), 296 * px, false, scale);
         glow(p, img.size(), 4.0, 10, scale, QColor(255, 170, 80), 0.25, [&](QPainter& q) {
             q.drawImage(0, 0, kayon);
             q.drawImage(0, 0, king);
@@ -457,6 +432,12 @@ QImage dreamBackground(int scale)
         p.drawImage(0, 0, kayon);
         p.drawImage(0, 0, king);
         p.restore();
+        glow(p, img.size(), 4.0, 10, scale, QColor(170, 140, 205), 0.35, [&](QPainter& q) {
+            q.setPen(Qt::NoPen);
+            q.setBrush(Qt::white);
+            q.drawEllipse(QPointF(98 * px, 358 * px), 74 * px, 9 * px);
+            q.drawEllipse(QPointF(150 * px, 352 * px), 40 * px, 5 * px);
+        });
     }
 
     // soft clouds drifting along the bottom edge: a dim back row, a brighter

@@ -52,9 +52,28 @@ void drawRod(QPainter& p, const puppet::Rod& rod, const QTransform& t, int scale
     p.drawPath(streak);
 }
 
-QPainterPath kayonOutline()
+QPainterPath kayonOutline(KayonBase base)
 {
-    // the leaf-shaped mountain: a pointed top, swelling shoulders, a straight base
+    if (base == KayonBase::Planted)
+        // the leaf-shaped mountain: a pointed top, swelling shoulders, the
+        // sides running down nearly straight to the base
+        return spline({corner(0, -1000),
+                       {40, -900},
+                       {110, -760},
+                       {200, -600},
+                       {250, -460},
+                       {262, -330},
+                       {256, -200},
+                       corner(244, 0),
+                       corner(-244, 0),
+                       {-256, -200},
+                       {-262, -330},
+                       {-250, -460},
+                       {-200, -600},
+                       {-110, -760},
+                       {-40, -900}},
+                      true);
+    // the same mountain on a stepped foot
     return spline({corner(0, -1000),   {40, -900},        {110, -760},        {200, -600},        {250, -460},
                    {262, -330},        {240, -240},       corner(200, -200),  corner(150, -200),  corner(150, -110),
                    corner(210, -110),  corner(210, -40),  corner(245, -40),   corner(245, 0),     corner(-245, 0),
@@ -98,8 +117,10 @@ QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double heig
     return img;
 }
 
-QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale)
+QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale, KayonBase base)
 {
+    // planted, the gate stands on the base and the tree grows down to it
+    const double drop = base == KayonBase::Planted ? 150 : 0;
     QTransform t;
     t.translate(foot.x(), foot.y());
     t.rotate(tiltDeg);
@@ -108,7 +129,7 @@ QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    drawPart(p, {kayonOutline(), Lace::Dots, Paint::Gold, 0.0}, t, scale);
+    drawPart(p, {kayonOutline(base), Lace::Dots, Paint::Gold, 0.0}, t, scale);
     p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::black);
@@ -122,16 +143,16 @@ QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg
         inset.translate(0, -560);
         inset.scale(0.86, 0.9);
         inset.translate(0, 560);
-        const QPainterPath rim = inset.map(kayonOutline());
+        const QPainterPath rim = inset.map(kayonOutline(base));
         QPainterPath upper;
-        upper.addRect(QRectF(-400, -1100, 800, 880));
+        upper.addRect(QRectF(-400, -1100, 800, 880 + drop * 0.8));
         st.setWidth(7.0);
         p.drawPath(t.map(st.createStroke(rim).intersected(upper)));
     }
 
     // the tree of life: a trunk and pairs of branches ending in curls
     QPainterPath tree;
-    tree.moveTo(0, -290);
+    tree.moveTo(0, -290 + drop * 0.6);
     tree.cubicTo(-8, -470, 8, -640, 0, -860);
     for (int i = 0; i < 6; ++i) {
         const double y = -360 - i * 88.0;
@@ -164,6 +185,7 @@ QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg
     gate.addPath(spline({corner(-62, -304), corner(62, -304), corner(38, -332), corner(-38, -332)}, true));
     gate.addPath(spline({corner(-30, -340), corner(30, -340), corner(0, -372)}, true));
     gate.addPath(spline({corner(-40, -206), corner(-40, -246), {0, -256}, corner(40, -246), corner(40, -206)}, true));
+    gate.translate(0, drop);
     p.drawPath(t.map(gate));
     return img;
 }

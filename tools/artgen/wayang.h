@@ -10,14 +10,15 @@
 #include "paintkit.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 
 namespace art {
 
 enum class WayangKind {
     Satria,  // slim refined knight, head bowed, rice-grain eye, hair knot with two claws
-    Raja,  // king with a low rounded crown and the curved praba hugging his back shoulder
-    Gagah,  // broad strong one, head raised, round eye, great curled knot, wide stance
+    Raja,  // king with a low rounded crown and the praba, a plate like a folded wing, behind his shoulders
+    Gagah,  // broad strong one, head raised, round eye, great curled knot, wide straight stance
 };
 
 // A figure on a transparent layer of 'size'. 'foot' is where the soles stand,
@@ -30,8 +31,18 @@ enum class WayangKind {
 // small figures, grow with it.
 QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight, int scale = 1);
 
+// How the kayon's foot is made: on a stepped plinth, or with a straight base
+// to push into the banana trunk on the stage.
+enum class KayonBase { Plinth, Planted };
+
 // The kayon: the pointed leaf-shaped mountain, as a gold lace layer, standing
 // on 'foot' with the given height; 'scale' as for wayangLayer.
-QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale = 1);
+QImage kayonLayer(const QSize& size, QPointF foot, double height, double tiltDeg, int scale = 1,
+                  KayonBase base = KayonBase::Plinth);
+
+// The banana trunk the puppets are planted in, lying along the stage in
+// 'trunk' (drawing pixels, 'px' of them to a designed pixel), its cut end at
+// the left.
+void bananaTrunk(QPainter& p, const QRectF& trunk, double px);
 
 }  // namespace art

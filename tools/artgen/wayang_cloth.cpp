@@ -1,99 +1,86 @@
-// The cloths round the hips and thighs of the wayang figures: see
-// wayang_parts.h. Each follows its figure's stride: the back of the cloth is
-// rounded over the hips and runs down the back thigh, the hem rises a little
-// between the legs, and the pleated front panel hangs between them to a point.
+// The cloths round the hips and legs of the wayang figures: see
+// wayang_parts.h. Each reaches below the knees, so only the shins and the
+// feet show under it. Behind, the cloth swells over the hips and ends in a
+// flap that sweeps back below the knee; the hem runs forward over both legs;
+// in front the pleated panel, the wiru, hangs from the belt between the legs
+// to a point by the ankles.
 #include "wayang_parts.h"
 
 namespace art::puppet {
+
+namespace {
+
+// The cloth wrapped round the hips: from the back of the belt out over the
+// hips and down to the flap's point 'flap', forward along the hem through
+// 'hem' to the front corner 'front', and up again to the front of the belt.
+// 'hips' is how far the cloth swells behind.
+QPainterPath wrap(double belt, double hips, QPointF flap, std::vector<QPointF> hem, QPointF front)
+{
+    std::vector<Pt> pts = {at({-belt, -604}, true), {-belt - 38, -588}, {-hips + 30, -552},
+                           {-hips, -490},           {-hips + 6, -420},  {(flap.x() - hips) * 0.5 + 6, -340},
+                           at(flap, true)};
+    for (const QPointF& q : hem)
+        pts.push_back(at(q));
+    pts.push_back(at(front, true));
+    pts.push_back({front.x() - 4, (front.y() - 604) * 0.5 + 40});
+    pts.push_back({(front.x() + belt) * 0.5 + 16, -520});
+    pts.push_back(at({belt + 2, -604}, true));
+    return spline(pts, true);
+}
+
+}  // namespace
 
 void cloth(Figure& f, WayangKind which)
 {
     switch (which) {
     case WayangKind::Satria:
-        // the two ends of the sash hang behind the hip
+        // the two ends of the sash hang behind the hip to below the knee
         f.parts.push_back(
-            {limb({{-50, -590}, {-100, -530}, {-134, -450}, {-146, -360}, {-150, -270}}, {8, 10, 12, 14, 20}),
+            {limb({{-50, -590}, {-112, -520}, {-150, -430}, {-166, -320}, {-176, -200}}, {8, 10, 12, 14, 20}),
              Lace::None, Paint::Red});
         f.parts.push_back(
-            {limb({{-44, -580}, {-92, -515}, {-124, -440}, {-134, -350}, {-134, -262}}, {7, 9, 11, 13, 18}), Lace::None,
-             Paint::Green});
-        // the long cloth wrapped close round the thighs to the knees
-        f.parts.push_back({spline({at({-34, -600}, true),
-                                   {-66, -578},
-                                   {-100, -530},
-                                   {-116, -460},
-                                   {-114, -390},
-                                   at({-100, -322}, true),
-                                   {-50, -334},
-                                   {0, -350},
-                                   {50, -342},
-                                   at({100, -332}, true),
-                                   {96, -410},
-                                   {76, -490},
-                                   {52, -560},
-                                   at({40, -600}, true)},
-                                  true),
-                           Lace::Edge, Paint::Parang});
+            {limb({{-44, -580}, {-102, -505}, {-136, -420}, {-150, -310}, {-152, -196}}, {7, 9, 11, 13, 18}),
+             Lace::None, Paint::Green});
+        f.parts.push_back(
+            {wrap(44, 142, {-164, -206}, {{-120, -222}, {-64, -244}, {-12, -270}, {40, -250}}, {108, -214}), Lace::Edge,
+             Paint::Parang});
         break;
     case WayangKind::Raja:
         // the king's wide cloth, its tail falling behind to the heels
-        f.parts.push_back({spline({at({-38, -600}, true),
-                                   {-70, -576},
-                                   {-110, -526},
-                                   {-132, -456},
-                                   {-142, -380},
-                                   {-158, -280},
-                                   at({-190, -130}, true),
-                                   {-150, -196},
-                                   {-124, -256},
-                                   at({-104, -312}, true),
-                                   {-50, -330},
-                                   {0, -348},
-                                   {54, -338},
-                                   at({106, -328}, true),
-                                   {100, -420},
-                                   {80, -500},
-                                   {56, -566},
-                                   at({42, -600}, true)},
-                                  true),
-                           Lace::Edge, Paint::Dodot});
+        f.parts.push_back(
+            {wrap(46, 150, {-240, -36}, {{-196, -92}, {-160, -150}, {-128, -192}, {-70, -204}, {0, -212}, {60, -204}},
+                  {114, -184}),
+             Lace::Edge, Paint::Dodot});
         break;
     case WayangKind::Gagah:
-        // the chequered cloth, short and wide over the spread thighs, its
-        // tail hanging behind
-        f.parts.push_back({spline({{-100, -520},
-                                   {-150, -440},
-                                   {-180, -340},
-                                   at({-214, -230}, true),
-                                   {-172, -290},
-                                   {-140, -360},
-                                   {-112, -440}},
+        // the chequered cloth wide over the spread legs, its tail hanging
+        // behind
+        f.parts.push_back({spline({{-100, -530},
+                                   {-156, -440},
+                                   {-196, -330},
+                                   at({-240, -150}, true),
+                                   {-190, -250},
+                                   {-150, -360},
+                                   {-114, -450}},
                                   true),
                            Lace::None, Paint::Poleng, -0.2});
-        f.parts.push_back({spline({at({-46, -600}, true),
-                                   {-84, -578},
-                                   {-126, -526},
-                                   {-146, -466},
-                                   at({-152, -396}, true),
-                                   {-80, -404},
-                                   {0, -420},
-                                   {80, -406},
-                                   at({156, -396}, true),
-                                   {132, -470},
-                                   {96, -540},
-                                   {68, -584},
-                                   at({58, -600}, true)},
-                                  true),
+        f.parts.push_back({wrap(58, 152, {-184, -222},
+                                {{-140, -236}, {-90, -280}, {-10, -330}, {70, -290}, {130, -240}}, {180, -220}),
                            Lace::Edge, Paint::Poleng});
         break;
     }
-    // the pleated front panel hanging between the legs to a point: long on
-    // the refined figures, short on the strong one
-    const double w = which == WayangKind::Gagah ? 1.25 : 1.0;
-    const double l = which == WayangKind::Gagah ? 0.72 : 1.0;
-    auto q = [&](double x, double y, bool sharp = false) { return at({x * w, -600 + (y + 600) * l}, sharp); };
-    f.parts.push_back({spline({q(10, -598, true), q(40, -598, true), q(50, -520), q(50, -430), q(42, -340),
-                               q(26, -236, true), q(16, -300), q(8, -380), q(6, -470), q(8, -540)},
+    // the wiru: the pleated front panel hanging from the belt between the
+    // legs to a point, its edge stepping with the folds; shorter on the
+    // strong one, whose legs stand apart
+    const bool gagah = which == WayangKind::Gagah;
+    const double w = gagah ? 1.25 : 1.0;
+    const double tip = gagah ? -170 : -100;
+    auto q = [&](double x, double y, bool sharp = false) {
+        return at({x * w, -598 + (y + 598) * (tip + 598) / 498}, sharp);
+    };
+    f.parts.push_back({spline({q(8, -598, true), q(44, -598, true), q(54, -500), q(54, -400), q(48, -300),
+                               q(40, -200, true), q(26, -100, true), q(18, -170, true), q(22, -180, true),
+                               q(12, -260, true), q(16, -270, true), q(6, -360), q(6, -470), q(8, -540)},
                               true),
                        Lace::Slots, Paint::Gold, 0.1});
 }

@@ -3,17 +3,19 @@
 // pieces they are made of in wayang_limbs.cpp.
 //
 // They follow the leather puppets of Central Java. The head and the legs are
-// in profile; the chest is turned towards the face, both shoulders showing,
-// and the long thin neck rises from the front of the shoulders, so the head
-// sits well forward of the body. The figures stand in a stride, the front
-// foot a step ahead and the back leg slanting behind, both feet pointing the
-// way the face looks: the refined figures with their legs close, the strong
-// one wide with his knees bent outwards. The arms are long and jointed at
-// the elbow: the back one hangs with its open hand near the knee, the front
-// one reaches forward with the forefinger pointing. The puppets stand
-// planted for the play, their soles on the banana trunk: the central rod
-// runs up the figure's middle to the back of the head and down into the
-// trunk, and a thin rod hangs from each hand.
+// in profile, but the shoulders are seen from the front: one broad flat bar
+// with an arm hanging from either end, the chest narrowing below it to a
+// slim waist. The long thin neck rises from the front half of the shoulders
+// and leans forward, so the head sits ahead of the body. The cloth reaches
+// below the knees, so the legs are short under it, and the feet are long
+// and flat on the ground, both pointing the way the face looks: the refined
+// figures stand with their feet close, the strong one wide, his legs
+// straight. The arms are long and jointed at the elbow: the back one hangs
+// with its open hand by the cloth, the front one reaches forward with the
+// forefinger pointing. The puppets stand planted for the play, their soles
+// on the banana trunk: the central rod runs up the figure's middle to the
+// back of the head and down into the trunk, and a thin rod hangs from each
+// hand.
 #include "wayang_parts.h"
 
 #include <QTransform>
@@ -24,10 +26,12 @@ namespace art::puppet {
 namespace {
 
 struct Kind {
-    double bulk;  // widens the chest, the neck and the limbs
+    double bulk;  // widens the neck and the limbs
     double lean;  // degrees the body leans forward from the waist
     double bow;  // degrees the head is turned down (negative: up)
     QPointF ear;  // where the head sits: the stud in its ear
+    double backShoulder, frontShoulder;  // where the arms hang from, either side of the middle
+    double waist;  // half the width of the waist
     QPointF rearHip, rearKnee, rearAnkle;  // the legs
     QPointF frontHip, frontKnee, frontAnkle;
     double foot;  // heel to toe
@@ -35,69 +39,81 @@ struct Kind {
     QPointF frontElbow, frontWrist, frontTip;
 };
 
+// The height of the shoulders' top edge.
+constexpr double shoulderTop = -752;
+
 Kind kindOf(WayangKind k)
 {
     switch (k) {
     case WayangKind::Satria:
-        // a short stride, the front knee a little forward, the head bowed
+        // the feet close, the front knee a little forward, the head bowed
         return {.bulk = 0.92,
-                .lean = 6.0,
+                .lean = 5.0,
                 .bow = 8.0,
-                .ear = {64, -858},
-                .rearHip = {-14, -540},
-                .rearKnee = {-66, -300},
-                .rearAnkle = {-112, -40},
-                .frontHip = {30, -540},
-                .frontKnee = {92, -310},
-                .frontAnkle = {84, -40},
-                .foot = 150,
-                .rearElbow = {-112, -500},
-                .rearWrist = {-30, -300},
-                .rearTip = {-18, -212},
-                .frontElbow = {104, -500},
-                .frontWrist = {256, -376},
-                .frontTip = {340, -360}};
+                .ear = {72, -860},
+                .backShoulder = 112,
+                .frontShoulder = 100,
+                .waist = 36,
+                .rearHip = {-22, -520},
+                .rearKnee = {-58, -236},
+                .rearAnkle = {-96, -40},
+                .frontHip = {28, -520},
+                .frontKnee = {70, -240},
+                .frontAnkle = {82, -40},
+                .foot = 190,
+                .rearElbow = {-150, -556},
+                .rearWrist = {-86, -392},
+                .rearTip = {-70, -300},
+                .frontElbow = {150, -560},
+                .frontWrist = {282, -452},
+                .frontTip = {368, -440}};
     case WayangKind::Raja:
         // as the knight, a little broader, pointing lower
         return {.bulk = 1.0,
                 .lean = 4.0,
                 .bow = 4.0,
-                .ear = {66, -858},
-                .rearHip = {-16, -540},
-                .rearKnee = {-70, -300},
-                .rearAnkle = {-126, -40},
-                .frontHip = {32, -540},
-                .frontKnee = {96, -310},
-                .frontAnkle = {88, -40},
-                .foot = 150,
-                .rearElbow = {-118, -500},
-                .rearWrist = {-34, -302},
-                .rearTip = {-22, -214},
-                .frontElbow = {108, -500},
-                .frontWrist = {226, -348},
-                .frontTip = {300, -318}};
+                .ear = {74, -860},
+                .backShoulder = 120,
+                .frontShoulder = 106,
+                .waist = 40,
+                .rearHip = {-24, -520},
+                .rearKnee = {-62, -236},
+                .rearAnkle = {-104, -40},
+                .frontHip = {30, -520},
+                .frontKnee = {72, -240},
+                .frontAnkle = {86, -40},
+                .foot = 190,
+                .rearElbow = {-160, -556},
+                .rearWrist = {-94, -390},
+                .rearTip = {-78, -298},
+                .frontElbow = {156, -560},
+                .frontWrist = {262, -430},
+                .frontTip = {342, -404}};
     case WayangKind::Gagah:
         break;
     }
-    // the strong one: the feet wide apart, both knees bent outwards, the
-    // head raised on a thick neck
-    return {.bulk = 1.25,
+    // the strong one: the feet wide apart on straight legs, the head raised
+    // on a thick neck
+    return {.bulk = 1.22,
             .lean = 2.0,
             .bow = -4.0,
-            .ear = {84, -846},
-            .rearHip = {-40, -520},
-            .rearKnee = {-150, -290},
-            .rearAnkle = {-176, -44},
-            .frontHip = {44, -520},
-            .frontKnee = {158, -296},
-            .frontAnkle = {180, -44},
-            .foot = 170,
-            .rearElbow = {-150, -500},
-            .rearWrist = {-92, -300},
-            .rearTip = {-76, -208},
-            .frontElbow = {132, -500},
-            .frontWrist = {246, -390},
-            .frontTip = {320, -384}};
+            .ear = {90, -848},
+            .backShoulder = 148,
+            .frontShoulder = 136,
+            .waist = 52,
+            .rearHip = {-46, -510},
+            .rearKnee = {-130, -262},
+            .rearAnkle = {-196, -42},
+            .frontHip = {52, -510},
+            .frontKnee = {138, -266},
+            .frontAnkle = {200, -42},
+            .foot = 210,
+            .rearElbow = {-196, -548},
+            .rearWrist = {-150, -380},
+            .rearTip = {-134, -288},
+            .frontElbow = {190, -556},
+            .frontWrist = {292, -446},
+            .frontTip = {372, -436}};
 }
 
 // An arm from the shoulder, jointed at the elbow, with its armlet, bracelet
@@ -105,7 +121,7 @@ Kind kindOf(WayangKind k)
 // the feet.
 void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip, double b, double tone, bool front)
 {
-    f.parts.push_back({limb({shoulder, shoulder + (elbow - shoulder) * 0.3, elbow}, {12.5 * b, 9.5 * b, 7 * b}),
+    f.parts.push_back({limb({shoulder, shoulder + (elbow - shoulder) * 0.3, elbow}, {16 * b, 11 * b, 7.5 * b}),
                        Lace::None, Paint::Gold, tone});
     f.parts.push_back({limb({elbow, elbow + (wrist - elbow) * 0.3, wrist}, {7.5 * b, 6.5 * b, 4.5 * b}), Lace::None,
                        Paint::Gold, tone + 0.05});
@@ -124,32 +140,76 @@ void arm(Figure& f, QPointF shoulder, QPointF elbow, QPointF wrist, QPointF tip,
     f.tuding.push_back({{palm, (palm + rodEnd) / 2, rodEnd}, {2.4, 2.2, 3.2}});
 }
 
-// The king's praba: a curved shell behind the back shoulder, hugging it,
-// laid in three layers, gold, red and gold, each smaller than the one behind.
+// The king's praba: a broad plate behind the shoulders like a folded wing,
+// rising from behind the neck to the level of the ear, sweeping back and
+// narrowing down the back to a point by the waist, its outer edge cut into
+// feathers; laid in three layers, gold, red and gold, each smaller than the
+// one behind.
 void praba(Figure& f, const QTransform& lean)
 {
-    const QPainterPath shell = spline({at({-10, -742}, true),
-                                       {-60, -772},
-                                       {-110, -778},
-                                       {-146, -756},
-                                       {-164, -716},
-                                       {-162, -662},
-                                       at({-150, -612}, true),
-                                       {-132, -650},
-                                       {-110, -688},
-                                       {-76, -712},
-                                       {-40, -722}},
-                                      true);
-    const double sizes[] = {1.0, 0.86, 0.72};
+    // the leading edge rises from behind the neck and rounds over at the
+    // height of the chin; the back edge runs down in feathers to the tip
+    std::vector<Pt> outline = {at({-20, -752}, true), {-30, -792},  {-64, -822}, {-112, -836},
+                               {-164, -830},          {-212, -806}, {-250, -770}};
+    const QPointF feathers[][2] = {{{-278, -738}, {-264, -722}},
+                                   {{-296, -696}, {-278, -682}},
+                                   {{-308, -650}, {-290, -638}},
+                                   {{-314, -604}, {-296, -592}}};
+    for (const auto& feather : feathers) {
+        outline.push_back(at(feather[0]));
+        outline.push_back(at(feather[1], true));
+    }
+    outline.push_back(at({-316, -548}, true));
+    for (const QPointF q : {QPointF(-276, -572), QPointF(-236, -602), QPointF(-190, -642), QPointF(-146, -682),
+                            QPointF(-100, -716), QPointF(-64, -740)})
+        outline.push_back(at(q));
+    const QPainterPath shell = spline(outline, true);
+    // the layers shrink towards the shoulder, leaving the feathers' edge
+    const double sizes[] = {1.0, 0.8, 0.6};
     const Paint paints[] = {Paint::Gold, Paint::Red, Paint::Gold};
     const Lace laces[] = {Lace::Rows, Lace::None, Lace::Dots};
     for (int i = 0; i < 3; ++i) {
         QTransform in;
-        in.translate(-40, -700);
+        in.translate(-110, -780);
         in.scale(sizes[i], sizes[i]);
-        in.translate(40, 700);
+        in.translate(110, 780);
         f.parts.push_back({lean.map(in.map(shell)), laces[i], paints[i], i == 2 ? 0.15 : -0.05});
     }
+    // the shafts of the feathers, from under the red layer out to the notches
+    const QPointF root(-150, -730);
+    for (const auto& feather : feathers)
+        f.ink.push_back(
+            {lean.map(spline({at(root), at((root + feather[1]) / 2 + QPointF(4, 6)), at(feather[1])}, false)), 2.5});
+}
+
+// The chest seen from the front: the shoulders one broad flat bar from the
+// back shoulder to the front one, each end rounded over the joint of its
+// arm, narrowing below the arms to the waist; in front the breast swells a
+// little towards the face.
+QPainterPath chest(const Kind& k)
+{
+    const double bs = -k.backShoulder, fs = k.frontShoulder, w = k.waist, t = shoulderTop;
+    return spline({at({-w, -598}, true),
+                   {-w - 4, -628},
+                   {(bs - w) * 0.5, -670},
+                   {bs + 14, -700},
+                   {bs + 2, -714},
+                   {bs - 6, t + 22},
+                   {bs - 2, t + 8},
+                   {bs + 12, t + 1},
+                   {bs * 0.5, t - 4},
+                   {0, t - 6},
+                   {fs * 0.5, t - 5},
+                   {fs - 12, t},
+                   {fs + 2, t + 8},
+                   {fs + 6, t + 22},
+                   {fs - 2, -714},
+                   {fs - 14, -700},
+                   {(fs + w) * 0.5 + 14, -682},
+                   {(fs + w) * 0.5 + 10, -660},
+                   {w + 8, -636},
+                   at({w, -598}, true)},
+                  true);
 }
 
 }  // namespace
@@ -177,68 +237,65 @@ Figure figure(WayangKind which)
     if (which == WayangKind::Raja)
         praba(f, lean);
 
-    // the legs in profile on long pointed feet, the far one darker, with
-    // anklets; the cloth covers them down to the knees
+    // the legs in profile on long flat feet, the far one darker, with
+    // anklets; the cloth covers them to below the knees
     const double w = 16 * b;
     f.parts.push_back({leg(k.rearHip, k.rearKnee, k.rearAnkle, w, k.foot), Lace::None, Paint::Gold, -0.3});
     f.parts.push_back({leg(k.frontHip, k.frontKnee, k.frontAnkle, w, k.foot), Lace::None, Paint::Gold, 0.0});
-    for (const auto& [knee, ankle] : {std::pair{k.rearKnee, k.rearAnkle}, std::pair{k.frontKnee, k.frontAnkle}})
+    for (const auto& [knee, ankle] : {std::pair{k.rearKnee, k.rearAnkle}, std::pair{k.frontKnee, k.frontAnkle}}) {
         f.parts.push_back(
-            {ring(ankle + (knee - ankle) * 0.07, knee - ankle, 12, 11 * b), Lace::None, Paint::Gold, 0.25});
+            {ring(ankle + (knee - ankle) * 0.1, knee - ankle, 14, 11 * b), Lace::None, Paint::Gold, 0.25});
+        for (const Ink& i : toes(ankle, k.foot))
+            f.ink.push_back(i);
+    }
 
     cloth(f, which);
 
-    // the back arm hangs from the back shoulder over the back of the cloth
-    const QPointF rearShoulder = lean.map(QPointF(-64 * b, -700));
-    const QPointF frontShoulder = lean.map(QPointF(70 * b, -712));
+    // the arms hang from the ends of the shoulders, the back one behind the
+    // chest
+    const QPointF rearShoulder = lean.map(QPointF(-k.backShoulder, shoulderTop + 18));
+    const QPointF frontShoulder = lean.map(QPointF(k.frontShoulder, shoulderTop + 18));
     arm(f, rearShoulder, k.rearElbow, k.rearWrist, k.rearTip, b, -0.3, false);
 
-    // the neck, rising from the front of the shoulders to under the ear
+    // the neck, rising from the front half of the shoulders to under the ear
     {
-        const QPointF base(46 * b, -726);
+        const QPointF base(30 * b, shoulderTop + 10);
         const QPointF top = headAt.map(QPointF(22, 30));
         const double thick = b * b;  // the strong have thick necks
-        upper(limb({base, (base + top) / 2 + QPointF(3, 0), top}, {15 * thick, 12 * thick, 12 * thick}), Lace::None,
+        upper(limb({base, (base + top) / 2 + QPointF(3, 0), top}, {17 * thick, 12 * thick, 12 * thick}), Lace::None,
               Paint::Gold, 0.05);
     }
-    // the chest: the shoulders broad, the back one behind, the front one by
-    // the neck; a back curving in to the waist and, in front, the chest and
-    // the belly in profile, narrowing to a slim waist
-    upper(spline({at({-28 * b, -598}, true),
-                  {-34 * b, -620},
-                  {-46 * b, -652},
-                  {-64 * b, -678},
-                  {-78 * b, -694},
-                  {-76 * b, -710},
-                  {-56 * b, -726},
-                  {-24 * b, -738},
-                  {20, -746},
-                  {64, -744},
-                  {88 * b, -730},
-                  {104 * b, -712},
-                  {110 * b, -692},
-                  {104 * b, -672},
-                  {90 * b, -656},
-                  {76 * b, -644},
-                  {70 * b, -626},
-                  {58 * b, -608},
-                  at({46 * b, -598}, true)},
-                 true),
-          Lace::None, Paint::Gold, 0.08);
-    // belt and its buckle; the crescent necklace under the neck and the
-    // chain down the chest
-    f.parts.push_back({spline({at({-40 * b, -616}, true), at({48 * b, -616}, true), at({46 * b, -588}, true),
-                               at({-38 * b, -588}, true)},
+    upper(chest(k), Lace::None, Paint::Gold, 0.08);
+    // the line of the collarbones and, in front, under the breast
+    f.ink.push_back({lean.map(spline({{-k.backShoulder + 30, shoulderTop + 22},
+                                      {0, shoulderTop + 30},
+                                      {k.frontShoulder - 30, shoulderTop + 22}},
+                                     false)),
+                     2.5});
+    f.ink.push_back({lean.map(spline({{k.waist + 4, -668},
+                                      {(k.frontShoulder + k.waist) * 0.5, -666},
+                                      {(k.frontShoulder + k.waist) * 0.5 + 14, -676}},
+                                     false)),
+                     3.0});
+    // belt and its buckle; the crescent necklace across the top of the chest
+    // and the chain down its middle
+    f.parts.push_back({spline({at({-k.waist - 6, -618}, true), at({k.waist + 8, -618}, true),
+                               at({k.waist + 6, -588}, true), at({-k.waist - 4, -588}, true)},
                               true),
                        Lace::None, Paint::Red});
-    f.parts.push_back({ellipse({32 * b, -602}, 12, 10), Lace::None, Paint::Gold, 0.35});
-    upper(
-        spline({{12, -734}, {24, -706}, {46, -694}, {70, -704}, {82, -730}, {66, -722}, {46, -712}, {28, -720}}, true),
-        Lace::Edge, Paint::Gold, 0.25);
-    upper(limb({{46, -700}, {44, -670}, {40, -646}}, {3.2, 3.2, 3.2}), Lace::None, Paint::Gold, 0.3);
-    upper(spline({{40, -654}, {50, -640}, at({40, -622}, true), {30, -640}}, true), Lace::None, Paint::Gold, 0.35);
-    // the line under the chest, turned towards the face
-    f.ink.push_back({lean.map(spline({{72 * b, -674}, {84 * b, -662}, {96 * b, -658}}, false)), 3.0});
+    f.parts.push_back({ellipse({k.waist * 0.6, -603}, 12, 10), Lace::None, Paint::Gold, 0.35});
+    upper(spline({{-40 * b, shoulderTop + 2},
+                  {-20 * b, shoulderTop + 30},
+                  {20, shoulderTop + 44},
+                  {60 * b, shoulderTop + 30},
+                  {78 * b, shoulderTop + 2},
+                  {56 * b, shoulderTop + 16},
+                  {20, shoulderTop + 24},
+                  {-18 * b, shoulderTop + 16}},
+                 true),
+          Lace::Edge, Paint::Gold, 0.25);
+    upper(limb({{20, shoulderTop + 42}, {20, -680}, {18, -654}}, {3.2, 3.2, 3.2}), Lace::None, Paint::Gold, 0.3);
+    upper(spline({{18, -664}, {28, -650}, at({18, -632}, true), {8, -650}}, true), Lace::None, Paint::Gold, 0.35);
 
     // the head, turned as the figure holds it
     {

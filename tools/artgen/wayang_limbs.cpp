@@ -105,15 +105,28 @@ QPainterPath leg(QPointF hip, QPointF knee, QPointF ankle, double w, double foot
     const QPointF shin = ankle - knee;
     const QPointF calf = knee + shin * 0.33 - QPointF(w * 0.4, 0);
     QPainterPath shape = limb({hip, (hip + knee) / 2, knee, calf, knee + shin * 0.75, ankle},
-                              {w * 1.7, w * 1.3, w * 0.85, w * 1.15, w * 0.62, w * 0.55});
-    // the foot: a low instep running to pointed toes, a short round heel
+                              {w * 1.7, w * 1.3, w * 0.9, w * 1.2, w * 0.7, w * 0.62});
+    // the foot, long and flat on the ground: a high instep running down to
+    // the toes, the big toe in front of the others, a round heel behind
     const double x = ankle.x();
     const double L = foot;
-    shape = shape.united(spline({at({x + w * 0.5, ankle.y() - 6}), at({x + L * 0.3, -18}), at({x + L * 0.6, -7}),
-                                 at({x + L * 0.84, -1}, true), at({x - L * 0.2, 0}, true), at({x - L * 0.24, -12}),
-                                 at({x - L * 0.12, ankle.y() + 4}), at({x - w * 0.6, ankle.y() - 6})},
+    shape = shape.united(spline({at({x + w * 0.6, ankle.y() - 4}), at({x + L * 0.22, -28}), at({x + L * 0.46, -21}),
+                                 at({x + L * 0.54, -22}), at({x + L * 0.6, -14}, true), at({x + L * 0.65, -20}),
+                                 at({x + L * 0.7, -13}, true), at({x + L * 0.77, -19}), at({x + L * 0.86, -10}),
+                                 at({x + L * 0.87, -1}, true), at({x - L * 0.18, 0}, true), at({x - L * 0.25, -14}),
+                                 at({x - L * 0.16, ankle.y() + 6}), at({x - w * 0.7, ankle.y() - 6})},
                                 true));
     return shape;
+}
+
+std::vector<Ink> toes(QPointF ankle, double foot)
+{
+    // the clefts between the toes, and the nail of the big toe
+    std::vector<Ink> ink;
+    for (double along : {0.6, 0.7})
+        ink.push_back({spline({{ankle.x() + foot * along, -12}, {ankle.x() + foot * (along + 0.01), -4}}, false), 2.4});
+    ink.push_back({spline({{ankle.x() + foot * 0.79, -16}, {ankle.x() + foot * 0.84, -11}}, false), 2.0});
+    return ink;
 }
 
 }  // namespace art::puppet

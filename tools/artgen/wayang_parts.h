@@ -117,6 +117,10 @@ QPainterPath armlet(QPointF c, QPointF dir, double size, double back);
 // width of the calf, 'foot' the length of the foot from heel to toe.
 QPainterPath leg(QPointF hip, QPointF knee, QPointF ankle, double w, double foot);
 
+// The lines painted over such a foot, standing under 'ankle': the clefts
+// between its toes.
+std::vector<Ink> toes(QPointF ankle, double foot);
+
 // ---- how a part is made (wayang_leather.cpp) ----
 
 // Layer pixels per figure unit.
@@ -127,8 +131,9 @@ double pixelsPerUnit(const QTransform& t);
 // are pixels of the picture as designed, so they grow with 'scale'.
 void drawPart(QPainter& out, const Part& part, const QTransform& t, int scale);
 
-// The cloth round the hips and thighs, in each figure's own way of wearing
-// it, with the pleated panel in front (wayang_cloth.cpp).
+// The cloth round the hips and legs to below the knees, in each figure's
+// own way of wearing it, with the pleated panel in front and the flap
+// behind (wayang_cloth.cpp).
 void cloth(Figure& f, WayangKind kind);
 
 }  // namespace art::puppet
