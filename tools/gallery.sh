@@ -21,14 +21,14 @@ png() {
 
 # name | what it shows
 captions=(
-  "background|Main window: a Javanese night with three gilded wayang kulit puppets standing in a stride on a pale banana trunk for a play: a refined knight with a bowed head, a dark rice-grain eye under an arched brow and a clawed hair knot, facing a taller strong one with a round staring eye, a heavy brow, a moustache, a thick neck, a short chequered cloth and his feet wide apart with bent knees; behind him a king with a low rounded crown and a layered praba curving round his back shoulder. Each long neck rises from the front of the shoulders and each chest is turned towards the face; the front foot is a step ahead and the back leg slants behind. The long arms are jointed at the elbow: the front hand points with a long forefinger, and the back hand hangs open between the legs, with a thin rod running from each hand into the trunk and the central rod running up behind the face. A comet with a soft round head hangs between the knight and the strong one, over a smoking volcano; a kayon is planted at the side before a banyan; the top rows and the bottom strip stay dark for the controls."
+  "background|Main window: a Javanese night with the Milky Way, a comet over a smoking volcano and a dark banyan at the left. Three gilded, perforated wayang kulit puppets stand planted in a pale, smooth banana trunk for a play: the slim refined knight in a parang cloth at the left, with a bowed head, a dark rice-grain eye and a clawed hair knot, faces the broad strong one in a red, black and white chequered cloth, with a round staring eye and a moustache; the king in a red flowered cloth stands behind him, a broad feathered praba behind his shoulders like a folded wing. Each has broad flat shoulders seen from the front with the long jointed arms hanging from their ends, a profile head on a neck leaning forward, a chest narrowing to the waist, a cloth reaching below the knees with its pleats in front and a flap behind, short legs and long flat feet with their toes on the trunk; a thin rod runs from each hand into the trunk. A gold kayon stands beside them with its base sunk in the trunk; the top rows and the bottom strip stay dark for the controls."
   "cardback|Back of every card: kawung batik on a sogan brown field, three and a half motifs across, each four cream ovals with dark outlines touching tip to tip round a point, a small dark seed at each oval's inner tip and a gold dot wherever four ovals meet; a gold double rule and a kayon in a dark medallion."
-  "card_ks|King of spades: a wayang bust with a gilded face, a crown with a pointed front band and the garuda's head at its back looking behind, a bare chest with a gold necklace and armlets, holding up a dark kris with five waves above its gold guard and wooden hilt, mirrored top to bottom."
+  "card_ks|King of spades: a gilded wayang king in profile as a bust, mirrored top to bottom: a tall three-tiered gold crown with red stones and a pointed front band, and at its back a garuda's head looking behind, with a feather crest, a round eye and an open hooked beak; a gold necklace and armlets; he holds up a kris, a wavy steel-grey blade with a bright edge, a gold boat-shaped guard and a bowed wooden hilt."
   "card_3d|Three of diamonds: three red pips in a column, the lower one turned."
-  "card_qc|Queen of clubs: a smaller wayang bust with her head bowed, her hair in a bun at the nape with three gold hairpins leaning back, a gold necklace and armlets over a blue breast cloth, holding a lotus, mirrored top to bottom."
+  "card_qc|Queen of clubs: a wayang queen with her head bowed in profile, her hair in a bun with three gold-tipped hairpins, narrow falling shoulders, a blue breast cloth with a gold edge and gold flowers, and her raised hand, with a gold bracelet, holding a pink lotus on its stem; mirrored top to bottom."
   "card_as|Ace of spades: one large spade with a gold inner line and star, in a ring of gold and red beads."
-  "card_jh|Jack of hearts: a young wayang knight, his hair knot arching forward over his head into the two prongs of a shrimp's claw, a curl of hair at his nape, bare-chested with a gold necklace and armlets, holding a spear with a leaf-shaped head and a red tassel, mirrored top to bottom."
-  "dream|Dream window: dark violet sky with a crescent moon in the open sky at the upper right, a faint Milky Way, clouds along the bottom and, faint at the edges, a kayon on the left and a wayang king on his rods on the right, with a low crown, a dark eye and brow, in a stride, one long hand pointing forward."
+  "card_jh|Jack of hearts: a young wayang knight in profile holding a spear with a leaf-shaped head and a red tassel; his black hair is tied in a thick knot rising from the back of his head and arching forward into the two prongs of a shrimp's claw, with strands along it and a pointed gold band with a red stone at its root; a gold necklace and armlets; mirrored top to bottom."
+  "dream|Dream window: a dark violet sky with a crescent moon at the upper right, the Milky Way and purple clouds along the bottom. Faint in the open sky, a gold kayon rises out of a mist at the left, and a wayang king in the same manner as the main window's stands in the middle facing it, his feet in the clouds, a wing-shaped praba behind his shoulders; the check boxes lie beside the figures, not over their faces."
   "death|Clarification dialogs: a river at night with a far bank, a temple roof, a moonlit ripple path and a small boat with a lantern; the top-left part is calm sky."
   "flags|Language button: the United Kingdom's flag on the left, Indonesia's on the right, in gold frames."
   "icon_program|Program icon, gold on black: a gunungan, a slender pointed leaf holding the tree of life with curling branches and, at its foot, a gate with a stepped roof and an open door on two steps of ground; at twice the size its two guardians stand beside the gate."
@@ -97,88 +97,96 @@ done
   done
 } >> "$page"
 # The pictures as they were before their last redraw (kept in
-# docs/gallery/before/), beside the pictures as they are now: at 1:1, the
-# card back enlarged four times, and every figure's face cropped from the
-# picture at 1:1 and enlarged four times. The faces of the old pictures are
-# kept in before/ as crops, since the pictures they came from are gone.
+# docs/gallery/before/, made once from the old pictures by the same crops),
+# beside the pictures as they are now: each at 1:1 and enlarged four times
+# with hard pixel edges; the large scenes by the figures in them, the
+# small icons whole, the desktop icon as a strip of its small sizes.
 before="$out/before"
 if [ -d "$before" ]; then
   after="$out/after"
   rm -rf "$after"
   mkdir -p "$after"
-  for name in background dream cardback card_ks card_qc card_jh; do
-    png "$pics/$name.jpg" "$after/$name.png"
-  done
-  png "$pics/cardback.jpg" -filter point -resize 400% "$after/cardback_4x.png"
-  for name in icon_program icon_dream; do
-    png "$pics/$name.png" -filter point -resize 400% "$after/${name}_4x.png"
-  done
-  # name | picture | crop of the face now (at 1:1) | whose face
-  faces=(
-    "satria|background|64x88+236+128|The refined knight (main window, left)"
-    "gagah|background|64x88+372+92|The strong one (main window, middle)"
-    "raja|background|64x88+582+124|The king (main window, right)"
-    "dream|dream|64x88+540+150|The king of the dream window"
-    "card_ks|card_ks|70x48+0+0|The king of spades"
-    "card_qc|card_qc|70x48+0+0|The queen of clubs"
-    "card_jh|card_jh|70x48+0+0|The jack of hearts"
+  # name | picture | crop at 1:1 now (empty: the whole picture) | what it is
+  shown=(
+    "satria|background.jpg|142x262+190+134|The refined knight (main window, left)"
+    "gagah|background.jpg|180x304+328+92|The strong one (main window, middle)"
+    "raja|background.jpg|172x266+540+130|The king (main window, right)"
+    "kayon|background.jpg|90x165+122+236|The kayon in the banana trunk (main window, left)"
+    "dream_king|dream.jpg|200x315+228+140|The king of the dream window"
+    "dream_kayon|dream.jpg|96x176+50+192|The kayon of the dream window"
+    "card_ks|card_ks.jpg||The king of spades"
+    "card_qc|card_qc.jpg||The queen of clubs"
+    "card_jh|card_jh.jpg||The jack of hearts"
+    "icon_program|icon_program.png||The window icon, 32 px"
+    "icon_about|icon_about.png||The About box's icon, 40 px"
+    "icon_dream|icon_dream.png||The dream window's icon, 32 px"
   )
-  for entry in "${faces[@]}"; do
-    IFS='|' read -r face name crop text <<< "$entry"
-    png "$pics/$name.jpg" -crop "$crop" +repage -filter point -resize 400% "$after/face_${face}_4x.png"
+  for entry in "${shown[@]}"; do
+    IFS='|' read -r name picture crop text <<< "$entry"
+    cut=()
+    [ -n "$crop" ] && cut=(-crop "$crop" +repage)
+    png "$pics/$picture" "${cut[@]}" "$after/$name.png"
+    png "$pics/$picture" "${cut[@]}" -filter point -resize 400% "$after/${name}_4x.png"
   done
+  # the desktop icon's small sizes side by side on a grey panel
+  strip() {
+    local from="$1" to="$2" args=()
+    for size in 16 22 24 32 48; do
+      args+=("$from/temparoka-$size.png")
+    done
+    png -background '#808080' "${args[@]}" -gravity east -splice 6x0 -gravity south +append "$to"
+    png "$to" -filter point -resize 400% "${to%.png}_4x.png"
+  }
+  strip "$root/data/icons" "$after/desktop.png"
+  "$root/tools/iconsheet.sh" "$out/iconsheet.png"
   # name | what changed
   changes=(
-    "background|The figures stood like statues, torsos seen from the front and legs straight like stilts; now each strides, the chest turned toward the face and the neck rising from the front of the shoulders, the strong one wide with bent knees, the arms long and jointed, one hand pointing with a long finger. The eyes and brows are dark lines that show at 1:1."
-    "dream|The king strides and points like the figures of the main window, and his eye and brow show at 1:1."
-    "cardback|The slit in each kawung oval, which made them look like coffee beans, became a small seed at the inner tip, and a gold dot marks where four ovals meet."
-    "card_ks|The low cap with a red band and the round torso became a bust with a crown (its pointed front band and the garuda's head at the back), a bare chest with necklace and armlets, and a dark kris with its waves and hilt, apart from the spade."
-    "card_qc|The men's face under a hood became a smaller, bowed female head with her hair in a bun and hairpins, and a breast cloth."
-    "card_jh|The cap that read as a helmet became the shrimp-claw knot on top and a curl at the nape, over a bare chest."
-  )
-  # name | what changed, for the icons, enlarged four times
-  icons=(
-    "icon_program|The onion dome with an eight-pointed star, which read as a mosque dome or a lamp, became a gunungan with its tree and its gate."
-    "icon_dream|The crescent with two stars on a transparent ground became one flat gold star on black, like the other icons."
+    "satria|The bodies were small buckets seen from the side with a bump at the shoulder, cloth to mid-thigh and bare stick legs on small wedge feet; now the shoulders are broad and flat, seen from the front, the chest narrows to the waist, the cloth with its pleats and back flap reaches below the knee, and short legs stand on long flat feet with toes."
+    "gagah|The strong one stood bow-legged; now he stands wide and straight, his chequered cloth below the knee with its tail behind."
+    "raja|The praba curved round his back shoulder like a rooster's tail; now it is a broad plate like a folded wing behind the shoulders."
+    "kayon|The kayon stood on a stepped plinth and the banana trunk was drawn in segments like bamboo; now the kayon's base is sunk in one smooth trunk."
+    "dream_king|The king stood at the right edge under the check boxes; now he stands in the open middle, in the new manner, facing the kayon."
+    "dream_kayon|The kayon stood in the lower left corner, crossed by a check box; now it rises out of a mist in the open sky above that box."
+    "card_ks|The kris was a dark wavy ribbon that read as smoke and the crown was low; now the kris is a steel blade with a bright edge, a gold guard and a wooden hilt, and the crown stands higher with the garuda at its back."
+    "card_qc|The queen had the men's torso with armlets; now she has her own narrower, falling shoulders, no armlets, and a hand with a bracelet holding the lotus."
+    "card_jh|The hair knot read as a black scorpion's tail; now it is a thick lock of hair with strands along it and a gold band at its root."
+    "icon_program|ICON_PROGRAM_CHANGE"
+    "icon_about|ICON_ABOUT_CHANGE"
+    "icon_dream|ICON_DREAM_CHANGE"
   )
   {
     echo "## Before and after the redraw"
     echo
-    echo "Each picture as it was (left) and as it is now (right), at 1:1."
+    echo "Each picture as it was (left) and as it is now (right), at 1:1 and enlarged four times with hard pixel edges."
     echo
     for entry in "${changes[@]}"; do
       IFS='|' read -r name text <<< "$entry"
-      echo "### $name.jpg"
+      for line in "${shown[@]}"; do
+        [ "${line%%|*}" = "$name" ] && title="${line##*|}"
+      done
+      echo "### $title"
       echo
       echo "$text"
       echo
-      echo "![$name before](gallery/before/$name.png) ![$name now](gallery/after/$name.png)"
+      echo "![$title before](gallery/before/$name.png) ![$title now](gallery/after/$name.png)"
       echo
-      if [ "$name" = cardback ]; then
-        echo "![$name before, enlarged](gallery/before/cardback_4x.png) ![$name now, enlarged](gallery/after/cardback_4x.png)"
-        echo
-      fi
-    done
-    for entry in "${icons[@]}"; do
-      IFS='|' read -r name text <<< "$entry"
-      echo "### $name.png"
-      echo
-      echo "$text"
-      echo
-      echo "![$name before, enlarged](gallery/before/${name}_4x.png) ![$name now, enlarged](gallery/after/${name}_4x.png)"
+      echo "![$title before, enlarged](gallery/before/${name}_4x.png) ![$title now, enlarged](gallery/after/${name}_4x.png)"
       echo
     done
-    echo "### The faces, enlarged four times"
+    echo "### The desktop icon at 16, 22, 24, 32 and 48 px"
     echo
-    echo "Each figure's face cut from the picture at 1:1 and enlarged four times with hard pixel edges: as it was (left) and as it is now (right)."
+    echo "DESKTOP_CHANGE"
     echo
-    for entry in "${faces[@]}"; do
-      IFS='|' read -r face name crop text <<< "$entry"
-      echo "$text:"
-      echo
-      echo "![$text, before](gallery/before/face_${face}_4x.png) ![$text, now](gallery/after/face_${face}_4x.png)"
-      echo
-    done
+    echo "![The desktop icon before](gallery/before/desktop.png) ![The desktop icon now](gallery/after/desktop.png)"
+    echo
+    echo "![The desktop icon before, enlarged](gallery/before/desktop_4x.png) ![The desktop icon now, enlarged](gallery/after/desktop_4x.png)"
+    echo
+    echo "### The icon on three panels"
+    echo
+    echo "The desktop icon at 16, 22, 24, 32 and 48 px on a light, a grey and a dark panel, beside the main window's kayon brought to the same heights, then the small sizes enlarged four times (\`tools/iconsheet.sh\`)."
+    echo
+    echo "![The icon sheet](gallery/iconsheet.png)"
+    echo
   } >> "$page"
 fi
 echo "gallery written to $page"
