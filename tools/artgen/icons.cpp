@@ -19,20 +19,44 @@ using iconkit::starPolygon;
 using iconkit::twoColour;
 using iconkit::twoColourSquare;
 
+namespace {
+
+// The gunungan in two colours on a square of 'pixels': the silhouette gold,
+// what is cut into it black.
+QImage gununganTwoColour(int pixels)
+{
+    return twoColourSquare(
+        [pixels](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawPath(gununganOutline());
+            p.setBrush(Qt::black);
+            p.drawPath(gununganCuts(pixels));
+        },
+        pixels);
+}
+
+}  // namespace
+
 QImage programIcon(int scale)
 {
-    // the gunungan: at 32 pixels as set on the pixel grid, at twice the size
-    // drawn from its outlines with the guardians beside the gate
-    if (scale == 1)
-        return twoColour(gununganPixels(32));
-    return twoColour([](QPainter& p) { gununganShape(p, 1.1, true); }, scale);
+    // at its own size the gunungan set on the pixel grid, gold where the
+    // desktop icon is gold; at twice the size drawn from its outlines
+    const QImage cells = gununganCells(32 * scale);
+    if (cells.isNull())
+        return gununganTwoColour(32 * scale);
+    QImage coverage(cells.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < cells.height(); ++y)
+        for (int x = 0; x < cells.width(); ++x)
+            coverage.setPixel(x, y, cells.pixelIndex(x, y) == Gold ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    return twoColour(coverage);
 }
 
 QImage aboutIcon(int scale)
 {
     // the About box shows the gunungan at 40 pixels: drawn for that size
-    // rather than stretched from 32, with a line that stays whole pixels
-    return twoColourSquare([scale](QPainter& p) { gununganShape(p, scale == 1 ? 1.3 : 1.1, scale > 1); }, 40 * scale);
+    // rather than stretched from 32
+    return gununganTwoColour(40 * scale);
 }
 
 QImage outputIcon(int scale)
