@@ -60,8 +60,10 @@ QPainterPath tree(int pairs)
     t.cubicTo(-8, -470, 8, -640, 0, -860);
     for (int i = 0; i < pairs; ++i) {
         const double f = pairs > 1 ? double(i) / (pairs - 1) : 0.0;
-        const double y = -360 - f * 440;
-        const double w = 170 - f * 120;
+        // few branches keep lower and broader, where the leaf has room
+        // for their curls
+        const double y = -360 - f * (pairs > 3 ? 440 : 360);
+        const double w = 170 - f * (pairs > 3 ? 120 : 80);
         for (double side : {-1.0, 1.0}) {
             t.moveTo(0, y);
             t.cubicTo(side * w * 0.4, y - 50, side * w * 0.95, y - 40, side * w, y + 10);
@@ -71,10 +73,17 @@ QPainterPath tree(int pairs)
     return t;
 }
 
-// The gate at the foot of the tree: a roof in three tiers over a doorway.
-QPainterPath gate()
+// The gate at the foot of the tree: a roof in three tiers over a doorway;
+// where the tiers would blur into each other, the roof as one stepped
+// triangle and no doorway.
+QPainterPath gate(bool tiers)
 {
     QPainterPath g;
+    if (!tiers) {
+        g.addPath(
+            spline({corner(-96, -258), corner(96, -258), corner(52, -318), corner(0, -380), corner(-52, -318)}, true));
+        return g;
+    }
     g.addPath(spline({corner(-92, -262), corner(92, -262), corner(66, -296), corner(-66, -296)}, true));
     g.addPath(spline({corner(-62, -304), corner(62, -304), corner(38, -332), corner(-38, -332)}, true));
     g.addPath(spline({corner(-30, -340), corner(30, -340), corner(0, -372)}, true));
@@ -138,14 +147,16 @@ QPainterPath gununganCuts(double pixels)
     QPainterPath cuts;
     if (pixels < 28)
         return cuts;
-    const int pairs = pixels < 44 ? 3 : pixels < 60 ? 4 : pixels < 100 ? 5 : 6;
+    const int pairs = pixels < 60 ? 3 : pixels < 100 ? 4 : 6;
     QPainterPathStroker st;
     st.setCapStyle(Qt::RoundCap);
     st.setJoinStyle(Qt::RoundJoin);
-    st.setWidth(kayonWidth(std::max(1.1, pixels / 48.0), pixels));
+    // a branch needs a pixel and a half to stay whole in the two-colour
+    // icons, which keep only the pixels covered at least half
+    st.setWidth(kayonWidth(std::max(1.5, pixels / 48.0), pixels));
     cuts.addPath(st.createStroke(tree(pairs)));
-    cuts.addPath(gate());
-    if (pixels >= 60) {
+    cuts.addPath(gate(pixels >= 128));
+    if (pixels >= 100) {
         // a slot running round inside the rim, over the shoulders and the point
         QTransform inset;
         inset.translate(0, -560);
@@ -153,10 +164,8 @@ QPainterPath gununganCuts(double pixels)
         inset.translate(0, 560);
         QPainterPath upper;
         upper.addRect(QRectF(-400, -1100, 800, 860));
-        st.setWidth(kayonWidth(std::max(1.0, pixels / 90.0), pixels));
+        st.setWidth(kayonWidth(pixels / 90.0, pixels));
         cuts.addPath(st.createStroke(inset.map(kayonShape())).intersected(upper));
-    }
-    if (pixels >= 100) {
         cuts.addPath(leaves());
         cuts.addPath(lace(pixels));
     }

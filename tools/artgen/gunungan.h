@@ -16,14 +16,15 @@ namespace art {
 QPainterPath gununganOutline();
 
 // What is cut into the gold for an icon 'pixels' square, in the same units:
-// nothing below 28 pixels; then the trunk, branches curling back and the
-// gate's stepped roof and doorway; from 60 pixels a slot inside the rim;
-// from 100 pixels leaves between the branches and a lace of dots.
+// nothing below 28 pixels; then the trunk, three pairs of branches curling
+// back and the gate's roof; from 60 pixels a fourth pair; from 100 pixels
+// six pairs, leaves between them, a slot inside the rim and a lace of dots;
+// from 128 pixels the roof in tiers over a doorway.
 QPainterPath gununganCuts(double pixels);
 
-// The small sizes set by hand on the pixel grid (16, 22, 24 and 32), where a
-// drawing reduced from outlines would blur: each pixel one of the cells
-// below. Any other size gives a null image.
+// The small sizes set by hand on the pixel grid (16, 22, 24, 32 and the
+// About box's 40), where a drawing reduced from outlines would blur: each
+// pixel one of the cells below. Any other size gives a null image.
 enum GununganCell { Ground = 0, Edge = 1, Gold = 2, Cut = 3 };
 QImage gununganCells(int size);
 
