@@ -15,7 +15,8 @@ namespace art {
 namespace {
 
 // The left half of each gunungan and its middle column, one string a row;
-// the right half is the mirror image. '.' is the ground, 'o' the dark edge,
+// the right half is the mirror image, so the point is a single pixel and the
+// last column of the square stays empty. '.' is the ground, 'o' the dark edge,
 // '#' gold and 'x' what is cut into the gold.
 
 // At 16: the bare silhouette, a point of one pixel over three rows swelling
@@ -186,7 +187,7 @@ const char* const px40[] = {
 // clang-format on
 
 template <std::size_t Rows>
-QImage fromRows(const char* const (&rows)[Rows], int size, int left)
+QImage fromRows(const char* const (&rows)[Rows], int size)
 {
     QImage img(size, size, QImage::Format_Indexed8);
     img.setColorTable({qRgb(0, 0, 0), qRgb(1, 1, 1), qRgb(2, 2, 2), qRgb(3, 3, 3)});
@@ -198,8 +199,8 @@ QImage fromRows(const char* const (&rows)[Rows], int size, int left)
         for (int x = 0; x < w; ++x) {
             const char c = half[x];
             const int cell = c == 'o' ? Edge : c == '#' ? Gold : c == 'x' ? Cut : Ground;
-            img.setPixel(left + x, top + int(y), uint(cell));
-            img.setPixel(left + 2 * (w - 1) - x, top + int(y), uint(cell));
+            img.setPixel(x, top + int(y), uint(cell));
+            img.setPixel(2 * (w - 1) - x, top + int(y), uint(cell));
         }
     }
     return img;
@@ -211,15 +212,15 @@ QImage gununganCells(int size)
 {
     switch (size) {
     case 16:
-        return fromRows(px16, 16, 0);
+        return fromRows(px16, 16);
     case 22:
-        return fromRows(px22, 22, 0);
+        return fromRows(px22, 22);
     case 24:
-        return fromRows(px24, 24, 0);
+        return fromRows(px24, 24);
     case 32:
-        return fromRows(px32, 32, 0);
+        return fromRows(px32, 32);
     case 40:
-        return fromRows(px40, 40, 0);
+        return fromRows(px40, 40);
     default:
         return {};
     }

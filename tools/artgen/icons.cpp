@@ -3,8 +3,8 @@
 // The two-colour icons must hold exactly two colours, so they are drawn large
 // in white on black, reduced with area averaging and then cut at half
 // coverage: the shapes keep the outline the large drawing had, without any
-// in-between shades. The program's icon at its own size is set pixel by
-// pixel instead (gunungan.cpp).
+// in-between shades. The gunungan at the program's 32 and the About box's 40
+// pixels is set pixel by pixel instead (icon_gununganpixels.cpp).
 #include "icons.h"
 
 #include "gunungan.h"
