@@ -52,5 +52,5 @@ for i in "${!panels[@]}"; do
   rows+=("$work/big$i.png")
 done
 mkdir -p "$(dirname "$out")"
-convert "${rows[@]}" -background white -gravity west -append -define png:exclude-chunk=date,time "$out"
+convert "${rows[@]}" -background white -gravity west -append +repage -depth 8 -define png:exclude-chunk=date,time "$out"
 echo "wrote $out"
