@@ -1,154 +1,175 @@
 // The gunungan of the program's icons: see gunungan.h.
 //
-// An icon the size of a menu entry has too few pixels for a drawing to be
-// reduced into: the lines of the tree fall between pixels and blur into a
-// blob, and the gunungan reads as a dome or a lamp. So the small sizes are
-// set pixel by pixel below, the larger ones drawn from the same design in
-// outlines.
+// The shapes are laid out in the units of the background's kayon (its foot
+// at the origin, its point 1000 units up) so that the icon and the kayon the
+// program shows behind its controls are recognisably the same figure, and
+// only mapped onto the icons' square at the end. Everything inside is cut
+// into the fill rather than drawn as lines of its own: an outlined arch with
+// a house under it is what a small icon turns into a church window.
 #include "gunungan.h"
 
 #include "paintkit.h"
 
-#include <QPainterPath>
+#include <QPainterPathStroker>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
 
 namespace art {
 namespace {
 
-// The left half of each hand-set gunungan, one string a row; the right half
-// is its mirror image. '#' is gold, '+' half gold, '.' the ground.
-//
-// At 32 pixels: the outline, the trunk with two pairs of curling branches
-// and a flower, the gate with its stepped roof, open door and the two
-// guardians' feet beside it, and the two steps of the ground.
-const char* const px32[] = {
-    "................", "...............#", "...............#", "..............##", "..............##",
-    ".............###", ".............#.#", "............##.#", "...........##..#", "...........#.#.#",
-    "..........##.#.#", ".........##.#..#", ".........#...#.#", "........##.#..##", "........#.#....#",
-    ".......##.#....#", ".......#...#...#", "......##....#..#", "......#..#...#.#", "......#.#.#...##",
-    "......#..#.....#", ".....##.......##", ".....#.......###", ".....#......####", ".....#.....#####",
-    ".....#.......###", ".....#.#....##..", ".....#.##...##..", ".....#.##...##..", ".....###########",
-    "....############", "................",
-};
+// From the kayon's units to the icons' 32-unit square: the foot on the
+// bottom edge, the point near the top, a tenth broader than the kayon.
+constexpr double kUp = 30.3 / 1000;
+constexpr double kAcross = kUp * 1.04;
 
-// At 22 (and 24): the outline, the trunk with one pair of branches and a
-// twig, the gate with its door, and the ground.
-const char* const px22[] = {
-    ".......#", ".......#", ".......#", "......##", "......##", ".....#.#", "....#..#",
-    "....#..#", "...#..##", "...#.#.#", "..#....#", "..#.#..#", ".#...#.#", ".#....##",
-    ".#.....#", ".#....##", ".#...###", ".#....#.", ".#....#.", "########",
-};
-
-// At 16 the outline and the branches would be single pixels touching each
-// other, so the gunungan is a solid leaf with the gate's doorway and a hint
-// of the branches cut into it.
-const char* const px16[] = {
-    ".....#", ".....#", "....##", "....##", "...#.#", "...###", "..#.##",
-    "..####", ".#####", ".#####", ".####.", ".####.", ".####.", "######",
-};
-
-template <std::size_t Rows>
-QImage fromRows(const char* const (&rows)[Rows], int size, QPoint at)
+QTransform toIcon()
 {
-    QImage img(size, size, QImage::Format_Grayscale8);
-    img.fill(0);
-    for (std::size_t y = 0; y < Rows; ++y) {
-        const QByteArray half(rows[y]);
-        const int w = int(half.size());
-        for (int x = 0; x < w; ++x) {
-            const int v = half[x] == '#' ? 255 : half[x] == '+' ? 128 : 0;
-            img.setPixel(at.x() + x, at.y() + int(y), qRgb(v, v, v));
-            img.setPixel(at.x() + 2 * w - 1 - x, at.y() + int(y), qRgb(v, v, v));
-        }
-    }
-    return img;
+    QTransform t;
+    t.translate(16, 31.2);
+    t.scale(kAcross, kUp);
+    return t;
 }
 
-// The right half of a symmetric outline, mirrored round x = 16 into a
-// closed path that starts and ends on the axis.
-QPainterPath mirrored(const std::vector<Pt>& right, bool closed)
+// A width of 'px' pixels on an icon 'pixels' square, in the kayon's units.
+double kayonWidth(double px, double pixels)
 {
-    std::vector<Pt> pts;
-    for (auto it = right.rbegin(); it != right.rend(); ++it)
-        pts.push_back({32 - it->x, it->y, it->sharp});
-    for (std::size_t i = (right.front().x == 16 ? 1 : 0); i < right.size(); ++i)
-        pts.push_back(right[i]);
-    return spline(pts, closed);
+    return px * 32.0 / pixels / kUp;
+}
+
+QPainterPath kayonShape()
+{
+    // a long point swelling into broad shoulders, drawn in under them to a
+    // neck, and the foot in two steps
+    return spline({corner(0, -1000),   {40, -900},        {110, -760},        {200, -600},        {250, -460},
+                   {262, -330},        {240, -240},       corner(200, -200),  corner(150, -200),  corner(150, -110),
+                   corner(210, -110),  corner(210, -40),  corner(245, -40),   corner(245, 0),     corner(-245, 0),
+                   corner(-245, -40),  corner(-210, -40), corner(-210, -110), corner(-150, -110), corner(-150, -200),
+                   corner(-200, -200), {-240, -240},      {-262, -330},       {-250, -460},       {-200, -600},
+                   {-110, -760},       {-40, -900}},
+                  true);
+}
+
+// The tree of life with 'pairs' pairs of branches, each reaching out and
+// curling back towards the trunk.
+QPainterPath tree(int pairs)
+{
+    QPainterPath t;
+    t.moveTo(0, -290);
+    t.cubicTo(-8, -470, 8, -640, 0, -860);
+    for (int i = 0; i < pairs; ++i) {
+        const double f = pairs > 1 ? double(i) / (pairs - 1) : 0.0;
+        // few branches keep lower and broader, where the leaf has room
+        // for their curls
+        const double y = -360 - f * (pairs > 3 ? 440 : 360);
+        const double w = 170 - f * (pairs > 3 ? 120 : 80);
+        for (double side : {-1.0, 1.0}) {
+            t.moveTo(0, y);
+            t.cubicTo(side * w * 0.4, y - 50, side * w * 0.95, y - 40, side * w, y + 10);
+            t.cubicTo(side * w * 1.02, y + 44, side * w * 0.7, y + 52, side * w * 0.66, y + 26);
+        }
+    }
+    return t;
+}
+
+// The gate at the foot of the tree: a roof in three tiers over a doorway;
+// where the tiers would blur into each other, the roof as one stepped
+// triangle and no doorway.
+QPainterPath gate(bool tiers)
+{
+    QPainterPath g;
+    if (!tiers) {
+        g.addPath(
+            spline({corner(-96, -258), corner(96, -258), corner(52, -318), corner(0, -380), corner(-52, -318)}, true));
+        return g;
+    }
+    g.addPath(spline({corner(-92, -262), corner(92, -262), corner(66, -296), corner(-66, -296)}, true));
+    g.addPath(spline({corner(-62, -304), corner(62, -304), corner(38, -332), corner(-38, -332)}, true));
+    g.addPath(spline({corner(-30, -340), corner(30, -340), corner(0, -372)}, true));
+    g.addPath(spline({corner(-40, -206), corner(-40, -246), {0, -256}, corner(40, -246), corner(40, -206)}, true));
+    return g;
+}
+
+// Leaves between the branches, for the largest sizes.
+QPainterPath leaves()
+{
+    QPainterPath l;
+    for (int i = 0; i < 5; ++i) {
+        const double y = -400 - i * 88.0;
+        const double w = 110 - i * 18.0;
+        for (double side : {-1.0, 1.0})
+            l.addPath(spline({corner(side * 14, y),
+                              {side * w * 0.5, y - 26},
+                              corner(side * w * 0.8, y - 14),
+                              {side * w * 0.45, y - 6}},
+                             true));
+    }
+    return l;
+}
+
+// The leather's lace: dots on a staggered grid, kept clear of the rim and of
+// the gate.
+QPainterPath lace(double pixels)
+{
+    const double r = kayonWidth(pixels / 110.0, pixels);
+    const double step = r * 4.4;
+    const QPainterPath body = kayonShape();
+    QPainterPath dots;
+    int row = 0;
+    for (double y = -200 - step; y > -960; y -= step * 0.87, ++row) {
+        for (double x = (row % 2) * step / 2; x < 270; x += step) {
+            for (double sx : {-1.0, 1.0}) {
+                if (x == 0 && sx > 0)
+                    continue;
+                const QPointF c(sx * x, y);
+                const double m = r * 3;
+                const bool inside = body.contains(c + QPointF(m, 0)) && body.contains(c - QPointF(m, 0)) &&
+                                    body.contains(c + QPointF(0, m)) && body.contains(c - QPointF(0, m));
+                const bool byGate = std::abs(c.x()) < 120 && c.y() > -400;
+                if (inside && !byGate)
+                    dots.addEllipse(c, r, r);
+            }
+        }
+    }
+    return dots;
 }
 
 }  // namespace
 
-void gununganShape(QPainter& p, double line, bool guards)
+QPainterPath gununganOutline()
 {
-    const QPen pen(Qt::white, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Qt::white, line, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    // the leaf: a long slender point that swells into a full body and comes
-    // down almost straight to the ground
-    p.drawPath(mirrored({corner(16, 1.2),
-                         {17.2, 4.2},
-                         {18.8, 7.4},
-                         {21.2, 10.8},
-                         {24, 14.4},
-                         {25.9, 18.2},
-                         {26.6, 22},
-                         corner(26.6, 29.4)},
-                        false));
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    // the ground, two steps
-    p.drawRect(QRectF(5, 29, 22, 1));
-    p.drawRect(QRectF(4, 30, 24, 1));
-    // the tree: its trunk rises from the gate's roof into the point
-    p.drawRect(QRectF(15.25, 3, 1.5, 19));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(pen);
-    for (int side : {-1, 1}) {
-        auto at = [side](double x, double y) { return Pt{16 + side * (x - 16), y}; };
-        // the lower branches curl up and back in, the upper ones out
-        p.drawPath(
-            spline({at(16, 20), at(19, 17.2), at(21.2, 14.8), at(21.6, 13), at(20.6, 12.2), at(19.8, 13)}, false));
-        p.drawPath(spline({at(16, 14), at(18.2, 11.8), at(19.2, 10), at(18.6, 8.8)}, false));
-        p.drawPath(spline({at(16, 9.4), at(17.4, 7.6)}, false));
-        // a flower hanging under the lower branch
-        p.drawPath(spline({at(20.2, 16.6), at(19.4, 18.4), at(20.2, 20), at(21, 18.4), at(20.2, 16.6)}, false));
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    // the gate: a stepped roof over a house with an open door
-    p.drawPolygon(
-        QPolygonF({QPointF(16, 20.4), QPointF(21.3, 24.3), QPointF(21.3, 25), QPointF(10.7, 25), QPointF(10.7, 24.3)}));
-    QPainterPath house;
-    house.addRect(QRectF(12, 25, 8, 4));
-    QPainterPath door;
-    door.addRect(QRectF(14, 26, 4, 3));
-    p.drawPath(house.subtracted(door));
-    if (guards) {
-        // a guardian on each side of the gate, facing it, his club held up
-        for (int side : {-1, 1}) {
-            auto at = [side](double x, double y) { return QPointF(16 + side * (x - 16), y); };
-            p.drawEllipse(at(8.6, 25.2), 0.9, 0.9);
-            p.drawPolygon(QPolygonF({at(7.4, 26.2), at(9.4, 26.2), at(9.8, 29), at(7.2, 29)}));
-            p.setPen(QPen(Qt::white, line * 0.8, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(at(9.6, 27.4), at(10.6, 24.8));
-            p.setPen(Qt::NoPen);
-        }
-    }
+    return toIcon().map(kayonShape());
 }
 
-QImage gununganPixels(int size)
+QPainterPath gununganCuts(double pixels)
 {
-    switch (size) {
-    case 16:
-        return fromRows(px16, 16, {2, 1});
-    case 22:
-        return fromRows(px22, 22, {3, 1});
-    case 24:
-        return fromRows(px22, 24, {4, 2});
-    case 32:
-        return fromRows(px32, 32, {0, 0});
-    default:
-        return {};
+    QPainterPath cuts;
+    if (pixels < 28)
+        return cuts;
+    const int pairs = pixels < 60 ? 3 : pixels < 100 ? 4 : 6;
+    QPainterPathStroker st;
+    st.setCapStyle(Qt::RoundCap);
+    st.setJoinStyle(Qt::RoundJoin);
+    // a branch needs a pixel and a half to stay whole in the two-colour
+    // icons, which keep only the pixels covered at least half
+    st.setWidth(kayonWidth(std::max(1.5, pixels / 48.0), pixels));
+    cuts.addPath(st.createStroke(tree(pairs)));
+    cuts.addPath(gate(pixels >= 128));
+    if (pixels >= 100) {
+        // a slot running round inside the rim, over the shoulders and the point
+        QTransform inset;
+        inset.translate(0, -560);
+        inset.scale(0.84, 0.89);
+        inset.translate(0, 560);
+        QPainterPath upper;
+        upper.addRect(QRectF(-400, -1100, 800, 860));
+        st.setWidth(kayonWidth(pixels / 90.0, pixels));
+        cuts.addPath(st.createStroke(inset.map(kayonShape())).intersected(upper));
+        cuts.addPath(leaves());
+        cuts.addPath(lace(pixels));
     }
+    return toIcon().map(cuts);
 }
 
 }  // namespace art

@@ -3,8 +3,8 @@
 // The two-colour icons must hold exactly two colours, so they are drawn large
 // in white on black, reduced with area averaging and then cut at half
 // coverage: the shapes keep the outline the large drawing had, without any
-// in-between shades. The program's icon at its own size is set pixel by
-// pixel instead (gunungan.cpp).
+// in-between shades. The gunungan at the program's 32 and the About box's 40
+// pixels is set pixel by pixel instead (icon_gununganpixels.cpp).
 #include "icons.h"
 
 #include "gunungan.h"
@@ -19,20 +19,46 @@ using iconkit::starPolygon;
 using iconkit::twoColour;
 using iconkit::twoColourSquare;
 
+namespace {
+
+// The gunungan in two colours on a square of 'pixels': the silhouette gold,
+// what is cut into it black; the dark edge of the desktop icon is the black
+// ground here.
+QImage gununganTwoColour(int pixels)
+{
+    const QImage cells = gununganCells(pixels);
+    if (!cells.isNull()) {
+        QImage coverage(cells.size(), QImage::Format_Grayscale8);
+        for (int y = 0; y < cells.height(); ++y)
+            for (int x = 0; x < cells.width(); ++x)
+                coverage.setPixel(x, y, cells.pixelIndex(x, y) == Gold ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        return twoColour(coverage);
+    }
+    return twoColourSquare(
+        [pixels](QPainter& p) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Qt::white);
+            p.drawPath(gununganOutline());
+            p.setBrush(Qt::black);
+            p.drawPath(gununganCuts(pixels));
+        },
+        pixels);
+}
+
+}  // namespace
+
 QImage programIcon(int scale)
 {
-    // the gunungan: at 32 pixels as set on the pixel grid, at twice the size
-    // drawn from its outlines with the guardians beside the gate
-    if (scale == 1)
-        return twoColour(gununganPixels(32));
-    return twoColour([](QPainter& p) { gununganShape(p, 1.1, true); }, scale);
+    // at its own size the gunungan set on the pixel grid, gold where the
+    // desktop icon is gold; at twice the size drawn from its outlines
+    return gununganTwoColour(32 * scale);
 }
 
 QImage aboutIcon(int scale)
 {
-    // the About box shows the gunungan at 40 pixels: drawn for that size
-    // rather than stretched from 32, with a line that stays whole pixels
-    return twoColourSquare([scale](QPainter& p) { gununganShape(p, scale == 1 ? 1.3 : 1.1, scale > 1); }, 40 * scale);
+    // the About box shows the gunungan at 40 pixels: set for that size
+    // rather than stretched from 32
+    return gununganTwoColour(40 * scale);
 }
 
 QImage outputIcon(int scale)
@@ -90,14 +116,28 @@ QImage outputIcon(int scale)
 
 QImage dreamIcon(int scale)
 {
-    // one star of the night, flat gold on black like the other window
-    // icons: four long points and four short ones between them
+    // a sleeper's closed eye with its lashes hanging, and the letters of
+    // snoring rising from it: sleep, and so a dream, in a shape that stays
+    // whole when a title bar scales it to 16 pixels
     return twoColour(
         [](QPainter& p) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(Qt::white);
-            starPolygon(p, QPointF(16, 16), 14.5, 3.4, 4);
-            starPolygon(p, QPointF(16, 16), 8.4, 2.6, 4, M_PI / 4);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(Qt::white, 2.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPainterPath lid;
+            lid.moveTo(2.5, 19.5);
+            lid.quadTo(11.5, 29, 20.5, 19.5);
+            p.drawPath(lid);
+            for (double t : {0.2, 0.5, 0.8}) {
+                const QPointF at = lid.pointAtPercent(t);
+                const double a = lid.angleAtPercent(t) * M_PI / 180;
+                // each lash leans out square to the lid
+                const QPointF out(std::sin(a), std::cos(a));
+                p.drawLine(at, at + out * 4.2);
+            }
+            p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.drawPolyline(QPolygonF({{18.5, 3}, {29, 3}, {18.5, 14}, {29, 14}}));
+            p.setPen(QPen(Qt::white, 2.4, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            p.drawPolyline(QPolygonF({{9.5, 8.2}, {15.5, 8.2}, {9.5, 14.2}, {15.5, 14.2}}));
         },
         scale);
 }
