@@ -5,8 +5,8 @@
 # its drawing at twice the size (for dense screens) at 1:1; the desktop icon
 # in every size; the screenshots taken at a scale of 2; and, while
 # docs/gallery/before/ holds pictures as they were before a redraw, those
-# beside the pictures as they are now, with the faces of the figures in them
-# enlarged four times.
+# beside the pictures as they are now, the figures cut out of the scenes, at
+# 1:1 and enlarged four times, with the icon sheet (tools/iconsheet.sh).
 # Run from anywhere: tools/gallery.sh
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -31,10 +31,10 @@ captions=(
   "dream|Dream window: a dark violet sky with a crescent moon at the upper right, the Milky Way and purple clouds along the bottom. Faint in the open sky, a gold kayon rises out of a mist at the left, and a wayang king in the same manner as the main window's stands in the middle facing it, his feet in the clouds, a wing-shaped praba behind his shoulders; the check boxes lie beside the figures, not over their faces."
   "death|Clarification dialogs: a river at night with a far bank, a temple roof, a moonlit ripple path and a small boat with a lantern; the top-left part is calm sky."
   "flags|Language button: the United Kingdom's flag on the left, Indonesia's on the right, in gold frames."
-  "icon_program|Program icon, gold on black: a gunungan, a slender pointed leaf holding the tree of life with curling branches and, at its foot, a gate with a stepped roof and an open door on two steps of ground; at twice the size its two guardians stand beside the gate."
-  "icon_about|About box icon, gold on black: the same gunungan drawn for the box's 40 pixels, its tree and gate with whole-pixel lines; at twice the size with the guardians beside the gate."
+  "icon_program|Program icon, gold on black: the gunungan as a filled leaf on a stepped foot, its tree of life (a trunk and three pairs of curling branches on the gate's stepped roof) cut in black; at twice the size four pairs of branches."
+  "icon_about|About box icon, gold on black: the same gunungan set for the box's 40 pixels, its three pairs of branches curling right round; at twice the size four pairs."
   "icon_output|Reading window icon, gold on black: an open book under a star."
-  "icon_dream|Dream window icon, gold on black: one star with four long points and four short ones."
+  "icon_dream|Dream window icon, gold on black: a sleeper's closed eye, the lid curving down with three lashes, under a small and a large z rising to the upper right."
 )
 
 mkdir -p "$out"
@@ -78,7 +78,7 @@ done
 {
   echo "## The desktop icon in every size"
   echo
-  echo "Each size drawn for its own pixel grid (\`data/icons/\`). At 16 px the gunungan is a solid leaf with the gate's doorway and a hint of branches cut into it; at 22, 24 and 32 px it is set pixel by pixel as an outline with the trunk, its branches and the gate, on a dark square without a frame; from 48 px up it is drawn from outlines in a gold frame, and from 64 px up the guardians stand beside the gate."
+  echo "Each size drawn for its own pixel grid (\`data/icons/\`): the gunungan as one filled leaf, gold with a thin dark edge on a transparent ground. At 16, 22 and 24 px the bare silhouette, set pixel by pixel; from 32 px the tree of life is cut into the gold, a trunk and three pairs of branches on the gate's stepped roof; at 64 px four pairs; from 128 px six pairs with leaves, a slot inside the rim, a lace of dots and the gate's roof in three tiers over a doorway."
   echo
   line=""
   for size in 16 22 24 32 48 64 128 256; do
@@ -150,9 +150,9 @@ if [ -d "$before" ]; then
     "card_ks|The kris was a dark wavy ribbon that read as smoke and the crown was low; now the kris is a steel blade with a bright edge, a gold guard and a wooden hilt, and the crown stands higher with the garuda at its back."
     "card_qc|The queen had the men's torso with armlets; now she has her own narrower, falling shoulders, no armlets, and a hand with a bracelet holding the lotus."
     "card_jh|The hair knot read as a black scorpion's tail; now it is a thick lock of hair with strands along it and a gold band at its root."
-    "icon_program|ICON_PROGRAM_CHANGE"
-    "icon_about|ICON_ABOUT_CHANGE"
-    "icon_dream|ICON_DREAM_CHANGE"
+    "icon_program|An outlined lancet arch with a spine, ticks and a house, which read as a church window or a Christmas tree, became a filled leaf on a stepped foot with the tree of life cut into it."
+    "icon_about|An outlined arch with a house and two guardians, which read as a crèche, became the filled gunungan with its branches curling right round."
+    "icon_dream|An eight-pointed star, which read as a compass rose, became a sleeper's closed eye under two rising z's."
   )
   {
     echo "## Before and after the redraw"
@@ -175,7 +175,7 @@ if [ -d "$before" ]; then
     done
     echo "### The desktop icon at 16, 22, 24, 32 and 48 px"
     echo
-    echo "DESKTOP_CHANGE"
+    echo "A gold arch over a house in a frame on a night-blue square became the gunungan's filled silhouette alone, gold with a thin dark edge on a transparent ground, so that it reads on a light, a grey and a dark panel alike."
     echo
     echo "![The desktop icon before](gallery/before/desktop.png) ![The desktop icon now](gallery/after/desktop.png)"
     echo

@@ -315,7 +315,7 @@ FAULTS = [
           '    const int dotsPerMetre = qRound(kPageResolution / 0.0254);'),
     Fault('sunset-only-after-six', 'core/weton.cpp', '*timeOfBirth >= kSunset ?', '*timeOfBirth > kSunset ?'),
     Fault('partner-neptu-taken-for-the-readers', 'core/wetonreading.cpp',
-          '        const int sum = neptu(mine) + neptu(theirs);', '        const int sum = neptu(mine) + neptu(mine);'),
+          '    const int sum = neptu(mine) + neptu(theirs);', '    const int sum = neptu(mine) + neptu(mine);'),
     Fault('weton-time-of-birth-ignored', 'ui/weton/wetonform.cpp',
           '        birth.minute = minuteOf(m_birth.timeOfBirth);\n',
           ''),
