@@ -9,6 +9,7 @@
 #include "gunungan.h"
 
 #include "paintkit.h"
+#include "wayang.h"
 
 #include <QPainterPathStroker>
 #include <QTransform>
@@ -36,19 +37,6 @@ QTransform toIcon()
 double kayonWidth(double px, double pixels)
 {
     return px * 32.0 / pixels / kUp;
-}
-
-QPainterPath kayonShape()
-{
-    // a long point swelling into broad shoulders, drawn in under them to a
-    // neck, and the foot in two steps
-    return spline({corner(0, -1000),   {40, -900},        {110, -760},        {200, -600},        {250, -460},
-                   {262, -330},        {240, -240},       corner(200, -200),  corner(150, -200),  corner(150, -110),
-                   corner(210, -110),  corner(210, -40),  corner(245, -40),   corner(245, 0),     corner(-245, 0),
-                   corner(-245, -40),  corner(-210, -40), corner(-210, -110), corner(-150, -110), corner(-150, -200),
-                   corner(-200, -200), {-240, -240},      {-262, -330},       {-250, -460},       {-200, -600},
-                   {-110, -760},       {-40, -900}},
-                  true);
 }
 
 // The tree of life with 'pairs' pairs of branches, each reaching out and
@@ -114,7 +102,7 @@ QPainterPath lace(double pixels)
 {
     const double r = kayonWidth(pixels / 110.0, pixels);
     const double step = r * 4.4;
-    const QPainterPath body = kayonShape();
+    const QPainterPath body = kayonOutline(KayonBase::Plinth);
     QPainterPath dots;
     int row = 0;
     for (double y = -200 - step; y > -960; y -= step * 0.87, ++row) {
@@ -139,7 +127,7 @@ QPainterPath lace(double pixels)
 
 QPainterPath gununganOutline()
 {
-    return toIcon().map(kayonShape());
+    return toIcon().map(kayonOutline(KayonBase::Plinth));
 }
 
 QPainterPath gununganCuts(double pixels)
@@ -165,7 +153,7 @@ QPainterPath gununganCuts(double pixels)
         QPainterPath upper;
         upper.addRect(QRectF(-400, -1100, 800, 860));
         st.setWidth(kayonWidth(pixels / 90.0, pixels));
-        cuts.addPath(st.createStroke(inset.map(kayonShape())).intersected(upper));
+        cuts.addPath(st.createStroke(inset.map(kayonOutline(KayonBase::Plinth))).intersected(upper));
         cuts.addPath(leaves());
         cuts.addPath(lace(pixels));
     }

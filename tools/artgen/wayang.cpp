@@ -52,6 +52,8 @@ void drawRod(QPainter& p, const puppet::Rod& rod, const QTransform& t, int scale
     p.drawPath(streak);
 }
 
+}  // namespace
+
 QPainterPath kayonOutline(KayonBase base)
 {
     if (base == KayonBase::Planted)
@@ -82,8 +84,6 @@ QPainterPath kayonOutline(KayonBase base)
                    {-110, -760},       {-40, -900}},
                   true);
 }
-
-}  // namespace
 
 QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double height, bool faceRight, int scale)
 {

@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QSize>
 
 namespace art {
@@ -34,6 +35,11 @@ QImage wayangLayer(const QSize& size, WayangKind kind, QPointF foot, double heig
 // How the kayon's foot is made: on a stepped plinth, or with a straight base
 // to push into the banana trunk on the stage.
 enum class KayonBase { Plinth, Planted };
+
+// The kayon's outline in the figure space (its point at y = -1000, its foot
+// at y = 0): on a stepped plinth, or with its base running straight down to
+// be sunk in the banana trunk. The icons draw the same leaf.
+QPainterPath kayonOutline(KayonBase base);
 
 // The kayon: the pointed leaf-shaped mountain, as a gold lace layer, standing
 // on 'foot' with the given height; 'scale' as for wayangLayer.
