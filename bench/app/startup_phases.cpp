@@ -1,0 +1,108 @@
+// Where start-up spends its time, phase by phase: the program's own start
+// (the same calls as main.cpp, in the same order) timed from the moment the
+// process was made to the end of the main window's first paint, with the
+// resident size after each phase; then every picture decoded once more, on
+// its own, to show what each costs.
+//
+// Usage: startup_phases <exec time in ns since the epoch> (bench/memory.sh
+// gives it, by a wrapper that notes the time and then becomes this
+// program). Prints one line per phase: "phase<TAB>ms<TAB>resident MB".
+
+#include "app/application.h"
+#include "app/program.h"
+#include "files/jpeg.h"
+#include "ui/main/mainwindowservices.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QEvent>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+long long nowNs()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+double residentMb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+// Notes the watched window's first paint; the loop that waits for it takes
+// the time once the paint has run.
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int, char** argv)
+{
+    const long long entered = nowNs();
+    long long last = argv[1] ? std::atoll(argv[1]) : entered;
+    const auto phase = [&last](const std::string& name) {
+        const long long at = nowNs();
+        std::printf("%s\t%.1f\t%.1f\n", name.c_str(), (at - last) / 1e6, residentMb());
+        last = at;
+    };
+    phase("libraries loaded and started (exec to main)");
+
+    int argc = 1;
+    char* arguments[] = {argv[0], nullptr};
+    temparoka::paintWithoutSharedMemory();
+    temparoka::keepQtSettingsOutOfFiles();
+    temparoka::TApplication app(argc, arguments);
+    phase("application object (display, style, fonts)");
+    temparoka::installQtTranslation();
+    phase("Qt's Indonesian");
+    const long long first = nowNs();
+    temparoka::Program program(temparoka::MainWindowServices::defaults(), [&](QWidget* window) {
+        phase("window " + window->objectName().toStdString() + " made");
+    });
+    FirstPaint paint;
+    program.Form1().installEventFilter(&paint);
+    program.Form1().show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!paint.painted && waited.elapsed() < 10000)
+        app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    phase("main window shown and painted");
+    std::printf("windows made, shown and painted\t%.1f\t%.1f\n", (nowNs() - first) / 1e6, residentMb());
+    std::printf("exec to first paint\t%.1f\t%.1f\n", (nowNs() - (argv[1] ? std::atoll(argv[1]) : entered)) / 1e6,
+                residentMb());
+
+    // Each picture decoded again, on its own: what it costs, and how much
+    // memory its pixels take.
+    for (QDirIterator it(QStringLiteral(":/pictures")); it.hasNext();) {
+        const QString path = it.next();
+        if (path.contains(QStringLiteral("@2x")))
+            continue;
+        QElapsedTimer timer;
+        timer.start();
+        const QImage image = temparoka::loadPicture(path);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        std::printf("decode %s (%dx%d)\t%.2f\t%.2f\n", qPrintable(path.mid(11)), image.width(), image.height(), ms,
+                    image.sizeInBytes() / 1048576.0);
+    }
+    return 0;
+}
