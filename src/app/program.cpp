@@ -41,19 +41,12 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
     made(m_flussfrage.get());
     m_zahnform = std::make_unique<Tzahnform>(*m_tfrage, m_traumfenster.get());
     made(m_zahnform.get());
-    m_riwayat = std::make_unique<Triwayat>();
-    made(m_riwayat.get());
-    // Over the main window, like the dream window.
-    m_wetonform = std::make_unique<Twetonform>(reading, *m_ausform, m_form1.get());
-    made(m_wetonform.get());
-    m_wetonform->setBirthData(m_form1->birthData());
-
     m_form1->setAboutBox(m_aboutBox.get());
     m_form1->setOutputWindow(m_ausform.get());
     m_form1->setDreamWindow(m_traumfenster.get());
-    m_form1->setWetonWindow(m_wetonform.get());
+    m_form1->setWetonWindow([this]() -> Twetonform& { return wetonform(); });
     m_ausform->setDonationWindow(m_spendeForm.get());
-    m_form1->setHistoryWindow(m_riwayat.get());
+    m_form1->setHistoryWindow([this]() -> Triwayat& { return riwayat(); });
     m_ausform->setHistoryCommand(
         [form1 = m_form1.get()] { reportingFailures([form1] { form1->weekly().showHistory(); }); });
     m_traumfenster->setDialogs(m_tfrage.get(), m_flussfrage.get(), m_zahnform.get());
@@ -61,6 +54,23 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
 }
 
 Program::~Program() = default;
+
+Triwayat& Program::riwayat()
+{
+    if (!m_riwayat)
+        m_riwayat = std::make_unique<Triwayat>();
+    return *m_riwayat;
+}
+
+Twetonform& Program::wetonform()
+{
+    // Over the main window, like the dream window.
+    if (!m_wetonform) {
+        m_wetonform = std::make_unique<Twetonform>(m_readingServices, *m_ausform, m_form1.get());
+        m_wetonform->setBirthData(m_form1->birthData());
+    }
+    return *m_wetonform;
+}
 
 Tkamusform& Program::kamusform()
 {
@@ -73,10 +83,11 @@ Tkamusform& Program::kamusform()
 
 QList<QWidget*> Program::windows() const
 {
-    QList<QWidget*> made{m_form1.get(),  m_aboutBox.get(),   m_ausform.get(),  m_traumfenster.get(), m_spendeForm.get(),
-                         m_tfrage.get(), m_flussfrage.get(), m_zahnform.get(), m_riwayat.get(),      m_wetonform.get()};
-    if (m_kamusform)
-        made.append(m_kamusform.get());
+    QList<QWidget*> made{m_form1.get(),      m_aboutBox.get(), m_ausform.get(),    m_traumfenster.get(),
+                         m_spendeForm.get(), m_tfrage.get(),   m_flussfrage.get(), m_zahnform.get()};
+    for (QWidget* onFirstUse : std::initializer_list<QWidget*>{m_riwayat.get(), m_wetonform.get(), m_kamusform.get()})
+        if (onFirstUse)
+            made.append(onFirstUse);
     return made;
 }
 

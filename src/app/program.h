@@ -1,12 +1,12 @@
 #pragma once
-// The program's windows, each made once at start-up in a fixed order and
-// kept until the end: the main window first (its record file is loaded while
+// The program's windows, each made once and kept until the end. At start-up,
+// in a fixed order: the main window first (its record file is loaded while
 // it is built), then the About box, the output window, the dream window,
 // the donation window and the three clarification dialogs, the death dialog
-// before the river and tooth dialogs, which copy its picture; then the
-// earlier readings, which both the main and the output window open; last
-// the weton window. The dream dictionary is made, and its entries read, the
-// first time the reader opens it.
+// before the river and tooth dialogs, which copy its picture. The earlier
+// readings (which both the main and the output window open), the weton
+// window and the dream dictionary are made the first time the reader opens
+// them, so that start-up spends nothing on what a reader may never open.
 
 #include "ui/main/Unit1.h"
 
@@ -42,12 +42,13 @@ public:
     TTfrage& Tfrage() const { return *m_tfrage; }
     Tflussfrage& flussfrage() const { return *m_flussfrage; }
     Tzahnform& zahnform() const { return *m_zahnform; }
-    Triwayat& riwayat() const { return *m_riwayat; }
-    Twetonform& wetonform() const { return *m_wetonform; }
-    // The dream dictionary, made now if it is not yet; throws Error when
-    // its entries are missing or damaged.
+    // Each made now if it is not yet. The dream dictionary throws Error
+    // when its entries are missing or damaged.
+    Triwayat& riwayat();
+    Twetonform& wetonform();
     Tkamusform& kamusform();
-    // Every window made so far, in the order they were made.
+    // Every window made so far: those of the start in their order, then
+    // those made on first use, in the order above.
     QList<QWidget*> windows() const;
 
 private:

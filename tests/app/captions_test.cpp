@@ -6,6 +6,7 @@
 // window's title and appeal keep the sizes the window was laid out for.
 
 #include "app/program.h"
+#include "support/everywindow.h"
 #include "support/fakes.h"
 #include "ui/about/about.h"
 #include "ui/about/spende.h"
@@ -123,9 +124,9 @@ class Captions : public ::testing::Test, public MainWindowFixture {};
 TEST_F(Captions, EveryCaptionFitsItsWidgetInBothLanguages)
 {
     Program program(services());
-    program.kamusform();
+    const QList<QWidget*> windows = everyWindow(program);
     int measured = 0;
-    for (QWidget* window : program.windows())
+    for (QWidget* window : windows)
         measured += checkWindow(window, "Indonesian");
     EXPECT_GE(measured, 60);
 

@@ -41,8 +41,11 @@ TEST_F(Startup, MakesEveryWindowOnceInItsOrder)
         if (window->objectName() == "flussfrage")
             deathBeforeCopies = order.contains("Tfrage");
     });
+    // The earlier readings, the weton window and the dream dictionary wait
+    // for their first use.
     EXPECT_EQ(order, (QStringList{"Form1", "AboutBox", "ausform", "traumfenster", "SpendeForm", "Tfrage", "flussfrage",
-                                  "zahnform", "riwayatform", "wetonform"}));
+                                  "zahnform"}));
+    EXPECT_EQ(program.windows().size(), order.size());
     EXPECT_TRUE(deathBeforeCopies);
     for (QWidget* window : std::initializer_list<QWidget*>{&program.AboutBox(), &program.ausform(),
                                                            &program.traumfenster(), &program.SpendeForm()})

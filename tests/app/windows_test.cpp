@@ -2,6 +2,7 @@
 // titles, sizes, keyboard order and each control's caption, hint and place.
 
 #include "app/program.h"
+#include "support/everywindow.h"
 #include "support/fakes.h"
 
 #include <QWidget>
@@ -200,9 +201,9 @@ class Windows : public ::testing::Test, public MainWindowFixture {};
 TEST_F(Windows, HaveTheirTitleSizeKeysAndEachControlsCaptionHintAndPlace)
 {
     Program program(services());
-    program.kamusform();
+    const QList<QWidget*> windows = everyWindow(program);
     for (int i = 0; const Window& expected : kWindows) {
-        QWidget* window = program.windows().value(i++);
+        QWidget* window = windows.value(i++);
         ASSERT_TRUE(window && window->objectName() == expected.name) << expected.name;
         SCOPED_TRACE(expected.name);
         EXPECT_EQ(window->windowTitle().toStdString(), expected.title);

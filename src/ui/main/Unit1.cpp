@@ -293,8 +293,9 @@ void TForm1::wetonClick()
 {
     latestBirthdayToday();
     if (m_wetonWindow) {
-        m_wetonWindow->setBirthData(birthData());
-        m_wetonWindow->exec();
+        Twetonform& window = m_wetonWindow();
+        window.setBirthData(birthData());
+        window.exec();
     }
 }
 

@@ -70,14 +70,15 @@ public:
     // "Silakan memilih satu kartu", shown while the cards lie there.
     QLabel* prompt() const;
 
-    // The windows the commands open, once they exist.
+    // The windows the commands open: those made at start once they exist,
+    // the weton window as made on first use.
     void setDreamWindow(Ttraumfenster* window) { m_dreamWindow = window; }
-    void setWetonWindow(Twetonform* window) { m_wetonWindow = window; }
+    void setWetonWindow(std::function<Twetonform&()> window) { m_wetonWindow = std::move(window); }
     void setAboutBox(QDialog* box) { m_aboutBox = box; }
     // What "K&amus" does: opens the dream dictionary, made on first use.
     void setDictionaryCommand(std::function<void()> command) { m_openDictionary = std::move(command); }
     void setOutputWindow(Tausform* window) { m_weekly.setOutputWindow(window); }
-    void setHistoryWindow(Triwayat* window) { m_weekly.setHistoryWindow(window); }
+    void setHistoryWindow(std::function<Triwayat&()> window) { m_weekly.setHistoryWindow(std::move(window)); }
 
     QAction* losgehts = nullptr;
     QAction* notknow = nullptr;
@@ -119,7 +120,7 @@ private:
     std::unique_ptr<Ui::TForm1> ui;
     MainWindowServices m_services;
     Ttraumfenster* m_dreamWindow = nullptr;
-    Twetonform* m_wetonWindow = nullptr;
+    std::function<Twetonform&()> m_wetonWindow;
     QDialog* m_aboutBox = nullptr;
     std::function<void()> m_openDictionary;
     WeeklyReading m_weekly;

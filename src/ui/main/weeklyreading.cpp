@@ -246,7 +246,7 @@ void WeeklyReading::showHistory()
 {
     if (!m_historyWindow)
         throw Error("The earlier readings window has not been created");
-    m_historyWindow->showReadings(earlierReadings(verlauf, texte(), m_services.clock->now()));
+    m_historyWindow().showReadings(earlierReadings(verlauf, texte(), m_services.clock->now()));
 }
 
 void WeeklyReading::speichern(const BirthData& birth)

@@ -15,6 +15,7 @@
 #include "ui/main/mainwindowservices.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -36,9 +37,10 @@ public:
     // Where the record file is read and saved, as found at start-up.
     const std::string& recordPath() const { return m_recordFile.path(); }
 
-    // The windows the reading shows itself in, once they exist.
+    // The windows the reading shows itself in: the output window once it
+    // exists, the earlier readings as made on first use.
     void setOutputWindow(Tausform* window) { m_outputWindow = window; }
-    void setHistoryWindow(Triwayat* window) { m_historyWindow = window; }
+    void setHistoryWindow(std::function<Triwayat&()> window) { m_historyWindow = std::move(window); }
 
     // "&Ramalan": this week's draw for the birth data, read at once, or a
     // new deal. The golden frame waits for keys after a deal by mouse.
@@ -84,7 +86,7 @@ private:
     TForm1& m_stage;
     const MainWindowServices& m_services;
     Tausform* m_outputWindow = nullptr;
-    Triwayat* m_historyWindow = nullptr;
+    std::function<Triwayat&()> m_historyWindow;
     std::optional<PredictionTable> m_texte;
     RecordFile m_recordFile;
     // The birth data of the reading under way, as "&Ramalan" was pressed.

@@ -62,7 +62,7 @@ TEST_F(BirthdayClock, TheLatestBirthdayIsTodayAndMovesOnWithTheClockButAClockSet
         form->setDreamWindow(&dreamWindow);
         AutoClose closeDream(&dreamWindow);
         Twetonform weton(services().readingServices(), output);
-        form->setWetonWindow(&weton);
+        form->setWetonWindow([&weton]() -> Twetonform& { return weton; });
         AutoClose closeWeton(&weton);
         auto* date = control<BirthDateEdit>(*form, "gebdat");
         for (const Step& step : steps) {

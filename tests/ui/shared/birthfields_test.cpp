@@ -32,7 +32,10 @@ namespace {
 
 class BirthFields : public ::testing::Test, public MainWindowFixture {
 protected:
-    BirthFields() : form(makeWindow()), weton(services().readingServices(), output) { form->setWetonWindow(&weton); }
+    BirthFields() : form(makeWindow()), weton(services().readingServices(), output)
+    {
+        form->setWetonWindow([this]() -> Twetonform& { return weton; });
+    }
 
     // The window of the field shown and active, so that keys go where the
     // focus is; in the weton window the partner is ticked.

@@ -5,6 +5,7 @@
 
 #include "app/program.h"
 #include "files/jpeg.h"
+#include "support/everywindow.h"
 #include "support/fakes.h"
 #include "ui/about/about.h"
 #include "ui/about/spende.h"
@@ -83,9 +84,9 @@ TEST_F(HighDensity, MainWindowAndCardAreDrawnFromTheSharpPictures)
 TEST_F(HighDensity, EveryPictureAndIconOfEveryWindowIsTheSharpOne)
 {
     Program program(services());
-    program.kamusform();
+    const QList<QWidget*> windows = everyWindow(program);
     int pictures = 0;
-    for (QWidget* window : program.windows()) {
+    for (QWidget* window : windows) {
         for (PictureBox* box : window->findChildren<PictureBox*>()) {
             if (box->window() != window || box->picture().isNull())
                 continue;  // another window's, or an empty place

@@ -23,7 +23,10 @@ namespace {
 
 class WetonWindow : public ::testing::Test, public MainWindowFixture {
 protected:
-    WetonWindow() : form(makeWindow()), weton(services().readingServices(), output) { form->setWetonWindow(&weton); }
+    WetonWindow() : form(makeWindow()), weton(services().readingServices(), output)
+    {
+        form->setWetonWindow([this]() -> Twetonform& { return weton; });
+    }
 
     static void keys(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
     static void key(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
