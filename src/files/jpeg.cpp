@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
+#include <mutex>
 
 namespace temparoka {
 
@@ -121,15 +123,21 @@ QString doubleSizePath(const QString& resourcePath)
 
 QImage loadPicture(const QString& resourcePath, double pixelRatio)
 {
-    if (pixelRatio > 1.0) {
-        const QString dense = doubleSizePath(resourcePath);
-        if (QFile::exists(dense)) {
-            QImage image = decodePicture(dense);
-            image.setDevicePixelRatio(2.0);
-            return image;
-        }
-    }
-    return decodePicture(resourcePath);
+    // Each picture is decoded once: the windows that show the same icon,
+    // and a dialog that shows another's picture, share its pixels.
+    static std::mutex guard;
+    static QHash<QString, QImage> decoded;
+    QString path = resourcePath;
+    if (pixelRatio > 1.0 && QFile::exists(doubleSizePath(resourcePath)))
+        path = doubleSizePath(resourcePath);
+    const std::lock_guard<std::mutex> lock(guard);
+    if (const auto known = decoded.constFind(path); known != decoded.constEnd())
+        return *known;
+    QImage image = decodePicture(path);
+    if (path != resourcePath)
+        image.setDevicePixelRatio(2.0);
+    decoded.insert(path, image);
+    return image;
 }
 
 QImage loadPicture(const QString& resourcePath)

@@ -17,7 +17,8 @@ QImage decodeJpeg(const QByteArray& bytes);
 // above 1 it takes the picture drawn at twice the size ("name@2x.jpg")
 // where there is one, marked with a device pixel ratio of 2 so that it
 // paints at the 1x picture's size in device-independent pixels; at ratio 1
-// the 2x set is never read.
+// the 2x set is never read. Each picture is decoded once in a process;
+// later calls share its pixels.
 QImage loadPicture(const QString& resourcePath, double pixelRatio);
 
 // The same for the screens the program runs on now: the highest pixel

@@ -15,7 +15,7 @@ Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
     fixDialogSize(this);
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
-    ui->Image1->setPicture(deathDialog.picture());
+    ui->Image1->setPictureOnShow(deathDialog.pictureSource());
     paintWhiteCaption(ui->Label1, 15, true);
     paintWhiteOnBlack(ui->janein, 15);
     ui->janein->setItemIndex(0);

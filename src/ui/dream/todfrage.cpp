@@ -1,6 +1,5 @@
 #include "ui/dream/todfrage.h"
 
-#include "files/jpeg.h"
 #include "ui/shared/captionfit.h"
 #include "ui/shared/keys.h"
 #include "ui/shared/look.h"
@@ -16,7 +15,9 @@ TTfrage::TTfrage(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTf
     fixDialogSize(this);
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
-    ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/death.jpg")));
+    // Decoded when the dialog is first shown: a reader may never dream of
+    // death.
+    ui->Image1->setPictureOnShow(QStringLiteral(":/pictures/death.jpg"));
     paintWhiteCaption(ui->Label1, 16, true);
     for (QWidget* panel : {ui->Panel1, ui->Panel2})
         paintWhiteOnBlack(panel, 13);
@@ -35,6 +36,11 @@ TTfrage::~TTfrage() = default;
 QImage TTfrage::picture() const
 {
     return ui->Image1->picture();
+}
+
+const QString& TTfrage::pictureSource() const
+{
+    return ui->Image1->pictureSource();
 }
 
 bool TTfrage::known() const

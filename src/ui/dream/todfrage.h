@@ -22,6 +22,8 @@ public:
 
     Ui::TTfrage& controls() const { return *ui; }
     QImage picture() const;
+    // Where the picture comes from, for the dialogs that show it too.
+    const QString& pictureSource() const;
     bool known() const;  // kanal
     bool stillAlive() const;  // hidup
     bool dead() const;  // tdkhidup

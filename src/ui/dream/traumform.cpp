@@ -4,7 +4,6 @@
 #include "core/dreamrules.h"
 #include "core/errors.h"
 #include "core/random.h"
-#include "files/jpeg.h"
 #include "ui/dream/flussform.h"
 #include "ui/dream/todfrage.h"
 #include "ui/dream/zahnfrage.h"
@@ -34,8 +33,9 @@ Ttraumfenster::Ttraumfenster(ReadingServices services, Tausform& outputWindow, Q
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_dream.png")));
 
-    // The picture lies under every control, whatever its place in the order.
-    ui->Image1->setPicture(loadPicture(QStringLiteral(":/pictures/dream.jpg")));
+    // The picture lies under every control, whatever its place in the order;
+    // it is decoded when the window is first opened.
+    ui->Image1->setPictureOnShow(QStringLiteral(":/pictures/dream.jpg"));
     ui->Image1->lower();
 
     applyLook();

@@ -14,7 +14,7 @@ Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
     ui->setupUi(this);
     fixDialogSize(this);
     paintBlackBackground(this);
-    ui->Image1->setPicture(deathDialog.picture());
+    ui->Image1->setPictureOnShow(deathDialog.pictureSource());
     paintWhiteOnBlack(ui->GroupBox1, 15);
     for (QWidget* box : {ui->zahnoben, ui->zahnunten}) {
         paintWhiteOnBlack(box, 15);

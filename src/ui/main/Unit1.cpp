@@ -17,7 +17,6 @@
 #include "ui_Unit1.h"
 
 #include <QDialog>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -70,7 +69,6 @@ TForm1::TForm1(MainWindowServices services, QWidget* parent)
     m_ramalanClicks = new RamalanClicks(ui->Ramalanknopf, this);
 
     latestBirthdayToday();
-    loadDatabase();
     if (const std::optional<BirthData> stored = m_weekly.loadRecord())
         restoreBirthData(*stored);
 }
@@ -142,12 +140,9 @@ void TForm1::loadPictures()
     }
 }
 
-void TForm1::loadDatabase()
+void TForm1::holdDatabase(const QString& text)
 {
-    QFile database(QStringLiteral(":/predictions.txt"));
-    if (!database.open(QIODevice::ReadOnly | QIODevice::Text))
-        throw Error("The prediction texts are missing from the program");
-    ui->textquelle->setPlainText(QString::fromUtf8(database.readAll()));
+    ui->textquelle->setPlainText(text);
 }
 
 void TForm1::restoreBirthData(const BirthData& data)

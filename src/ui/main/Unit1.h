@@ -69,6 +69,9 @@ public:
     std::array<TDoubleImage*, 5> cards() const;
     // "Silakan memilih satu kartu", shown while the cards lie there.
     QLabel* prompt() const;
+    // The prediction database, for the invisible memo that holds it from the
+    // first reading on (filling it costs start-up a layout of 800 lines).
+    void holdDatabase(const QString& text);
 
     // The windows the commands open: those made at start once they exist,
     // the weton window as made on first use.
@@ -113,7 +116,6 @@ private:
     void applyLook();
     void loadPictures();
     void restoreBirthData(const BirthData& data);
-    void loadDatabase();
     QList<QWidget*> entryControls() const;
     QList<QWidget*> drawControls() const;
 

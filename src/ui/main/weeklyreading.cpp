@@ -95,14 +95,15 @@ std::optional<BirthData> WeeklyReading::loadRecord()
 
 const PredictionTable& WeeklyReading::texte()
 {
-    // From the database the program carries, as the invisible memo holds it
-    // too; the table is built once, on the first reading.
+    // From the database the program carries, which the invisible memo then
+    // holds too; the table is built once, on the first reading.
     if (!m_texte) {
         QFile database(QStringLiteral(":/predictions.txt"));
         if (!database.open(QIODevice::ReadOnly | QIODevice::Text))
             throw Error("The prediction texts are missing from the program");
-        const QByteArray text = QString::fromUtf8(database.readAll()).toUtf8();
-        m_texte = PredictionTable::fromLines(PredictionTable::splitLines(text.toStdString()));
+        const QString text = QString::fromUtf8(database.readAll());
+        m_stage.holdDatabase(text);
+        m_texte = PredictionTable::fromLines(PredictionTable::splitLines(text.toUtf8().toStdString()));
     }
     return *m_texte;
 }

@@ -1,5 +1,7 @@
 #include "ui/shared/picturebox.h"
 
+#include "files/jpeg.h"
+
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
@@ -66,11 +68,38 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
+const QImage& PictureBox::picture() const
+{
+    if (m_pending) {
+        m_pending = false;
+        m_picture = loadPicture(m_source);
+    }
+    return m_picture;
+}
+
 void PictureBox::setPicture(const QImage& picture)
 {
+    m_pending = false;
+    m_source.clear();
     m_picture = picture;
     fitToPicture();
     update();
+}
+
+void PictureBox::setPictureOnShow(const QString& resourcePath)
+{
+    m_picture = QImage();
+    m_source = resourcePath;
+    m_pending = true;
+    if (isVisible())
+        fitToPicture();
+    update();
+}
+
+void PictureBox::showEvent(QShowEvent* event)
+{
+    fitToPicture();
+    QWidget::showEvent(event);
 }
 
 void PictureBox::setAutoSize(bool on)
@@ -87,18 +116,18 @@ void PictureBox::setStretch(bool on)
 
 QSize PictureBox::sizeHint() const
 {
-    return m_picture.isNull() ? QWidget::sizeHint() : m_picture.deviceIndependentSize().toSize();
+    return picture().isNull() ? QWidget::sizeHint() : picture().deviceIndependentSize().toSize();
 }
 
 void PictureBox::fitToPicture()
 {
-    if (m_autoSize && !m_picture.isNull())
-        resize(m_picture.deviceIndependentSize().toSize());
+    if (m_autoSize && !picture().isNull())
+        resize(picture().deviceIndependentSize().toSize());
 }
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    if (picture().isNull())
         return;
     QPainter painter(this);
     // A picture drawn for another pixel ratio than the screen's (the 2x set

@@ -17,8 +17,16 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    const QImage& picture() const { return m_picture; }
+    // The picture; one given by its resource is decoded now if it is not yet.
+    const QImage& picture() const;
     void setPicture(const QImage& picture);
+    // The picture of a resource, decoded the first time it is needed: when
+    // the box is first shown, or asked for its picture or its size. A window
+    // that starts hidden, and may never be opened, spends nothing on it at
+    // start-up.
+    void setPictureOnShow(const QString& resourcePath);
+    // The resource setPictureOnShow named, for another box to show the same.
+    const QString& pictureSource() const { return m_source; }
 
     bool autoSize() const { return m_autoSize; }
     void setAutoSize(bool on);
@@ -31,6 +39,7 @@ signals:
     void clicked();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -38,7 +47,9 @@ protected:
 private:
     void fitToPicture();
 
-    QImage m_picture;
+    mutable QImage m_picture;
+    QString m_source;
+    mutable bool m_pending = false;
     bool m_autoSize = false;
     bool m_stretch = false;
     bool m_pressed = false;
