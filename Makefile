@@ -12,7 +12,7 @@ JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 # the picture and sound libraries, the fonts its windows are laid out for,
 # and dpkg-buildflags for the flags Debian builds with.
 RUN_PACKAGES := cmake ninja-build g++ pkg-config dpkg-dev \
-                qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-multimedia-dev libjpeg-dev zlib1g-dev \
+                qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-multimedia-dev libjpeg-dev libpng-dev zlib1g-dev \
                 libsndfile1-dev fonts-comic-neue fonts-urw-base35 fonts-texgyre
 # What the suite, the package checks, the format check, the benchmarks, the
 # fuzzers, the coverage report and the picture generator need on top; the

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <jpeglib.h>
 #include <mutex>
+#include <png.h>
 
 namespace temparoka {
 
@@ -94,6 +95,25 @@ QImage decodeJpeg(const QByteArray& bytes)
     return image;
 }
 
+QImage decodePng(const QByteArray& bytes)
+{
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, bytes.constData(), static_cast<std::size_t>(bytes.size())))
+        throw PictureError(png.message);
+    // Blue, green, red, alpha in memory: a 32-bit ARGB value on this
+    // little-endian machine, as QImage keeps it.
+    png.format = PNG_FORMAT_BGRA;
+    QImage image(static_cast<int>(png.width), static_cast<int>(png.height), QImage::Format_ARGB32);
+    if (image.isNull()) {
+        png_image_free(&png);
+        throw PictureError("there is not enough memory for the picture");
+    }
+    if (!png_image_finish_read(&png, nullptr, image.bits(), static_cast<png_int_32>(image.bytesPerLine()), nullptr))
+        throw PictureError(png.message);
+    return image;
+}
+
 namespace {
 
 QImage decodePicture(const QString& resourcePath)
@@ -104,10 +124,7 @@ QImage decodePicture(const QString& resourcePath)
     const QByteArray bytes = file.readAll();
     if (resourcePath.endsWith(".jpg", Qt::CaseInsensitive))
         return decodeJpeg(bytes);
-    QImage image;
-    if (!image.loadFromData(bytes))
-        throw PictureError("Cannot decode picture " + resourcePath.toStdString());
-    return image;
+    return decodePng(bytes);
 }
 
 }  // namespace

@@ -12,8 +12,14 @@ namespace temparoka {
 
 QImage decodeJpeg(const QByteArray& bytes);
 
+// PNG pictures (the icons) by libpng's own simple reader, into 32-bit ARGB:
+// Qt's reader would first look through its image plugins, which costs
+// start-up more than the icons' decoding itself. A damaged picture raises a
+// PictureError with libpng's message.
+QImage decodePng(const QByteArray& bytes);
+
 // Reads a compiled-in picture (":/pictures/...") and decodes it: JPEG through
-// decodeJpeg, anything else (the PNG icons) through Qt. At a pixel ratio
+// decodeJpeg, anything else (the PNG icons) through decodePng. At a pixel ratio
 // above 1 it takes the picture drawn at twice the size ("name@2x.jpg")
 // where there is one, marked with a device pixel ratio of 2 so that it
 // paints at the 1x picture's size in device-independent pixels; at ratio 1

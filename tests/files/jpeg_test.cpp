@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QDirIterator>
+#include <QFile>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -61,6 +62,12 @@ TEST(Jpeg, DamagedDataRaisesLibjpegsMessageNeverAHalfPicture)
     // clang-format on
     for (const auto& c : cases)
         EXPECT_NE(errorOf(c.bytes).find(c.message), std::string::npos) << c.message << " <> " << errorOf(c.bytes);
+    // The icons' reader refuses a damaged PNG the same way.
+    QFile icon(QStringLiteral(":/pictures/icon_program.png"));
+    ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
+    const QByteArray png = icon.readAll();
+    for (const QByteArray& damaged : {png.left(png.size() / 2), png.left(8), QByteArray("not a png")})
+        EXPECT_THROW(decodePng(damaged), PictureError) << damaged.size() << " bytes";
 }
 
 TEST(Jpeg, EveryCompiledInPictureLoadsAtItsSizeFromBothSets)
@@ -84,6 +91,13 @@ TEST(Jpeg, EveryCompiledInPictureLoadsAtItsSizeFromBothSets)
         const QImage plain = loadPicture(path, 1.0);
         EXPECT_EQ(plain.size(), p.size) << p.path;
         EXPECT_EQ(plain.devicePixelRatio(), 1.0) << p.path;
+        // Decoded once: a second window asking for it shares its pixels.
+        EXPECT_EQ(loadPicture(path, 1.0).constBits(), plain.constBits()) << p.path;
+        // An icon reads pixel for pixel as Qt's own reader gives it.
+        if (path.endsWith(QStringLiteral(".png"))) {
+            EXPECT_EQ(plain.convertToFormat(QImage::Format_ARGB32), QImage(path).convertToFormat(QImage::Format_ARGB32))
+                << p.path;
+        }
         // Above 1, the picture drawn at twice the size, which paints at the
         // same size in device-independent pixels.
         for (const double ratio : {1.5, 2.0}) {
