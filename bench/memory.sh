@@ -23,7 +23,7 @@ unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR=$STAGE
 XVFB=$(x start)
 export DISPLAY=${XVFB% *} XVFB=${XVFB#* }
-cp "$BUILD/bin/temparoka" "$BUILD/bin/tmk.wav" "$STAGE/"
+cp "$BUILD/bin/temparoka" "$BUILD/bin/temparoka-sound.so" "$BUILD/bin/tmk.wav" "$STAGE/"
 
 # Starts a program, waits for its window, prints "pid milliseconds".
 launch() {

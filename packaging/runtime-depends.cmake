@@ -2,18 +2,18 @@
 # written where both packages take it from: the Debian package's Depends
 # field (DEPENDS_FILE) and the apt-get line of the portable archive's README
 # (README_FILE, made from README_TEMPLATE). The libraries come from the
-# program itself through dpkg-shlibdeps, as Debian's own packages get them;
+# program and its sound module through dpkg-shlibdeps, as Debian's own packages get them;
 # what it loads only at run time (fonts, Qt's platform plugins) is named in
 # LOADED, a list.
 #
-# cmake -DPROGRAM=... -DLOADED=... -DWORK=... -DDEPENDS_FILE=...
+# cmake -DPROGRAM=... -DMODULE=... -DLOADED=... -DWORK=... -DDEPENDS_FILE=...
 #       -DREADME_TEMPLATE=... -DREADME_FILE=... -P runtime-depends.cmake
 
 # dpkg-shlibdeps wants to be run in a source package: it gets an empty one.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/debian)
 file(TOUCH ${WORK}/debian/control)
-execute_process(COMMAND dpkg-shlibdeps -O -e${PROGRAM}
+execute_process(COMMAND dpkg-shlibdeps -O -e${PROGRAM} -e${MODULE}
     WORKING_DIRECTORY ${WORK}
     OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE
     ERROR_VARIABLE complaints

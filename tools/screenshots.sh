@@ -53,7 +53,7 @@ FAKETIME_LIB=$(x faketime)
 start() {
     stop_program
     rm -rf "$STAGE/app" && mkdir -p "$STAGE/app"
-    cp "$BUILD/bin/temparoka" "$BUILD/bin/tmk.wav" "$STAGE/app/"
+    cp "$BUILD/bin/temparoka" "$BUILD/bin/temparoka-sound.so" "$BUILD/bin/tmk.wav" "$STAGE/app/"
     if [ $# -gt 0 ]; then cp "$1" "$STAGE/app/temparoka.dat"; fi
     QT_SCALE_FACTOR=$SCALE LD_PRELOAD=$FAKETIME_LIB FAKETIME="@2026-12-07 15:00:00" "$STAGE/app/temparoka" &
     PROGRAM=$!

@@ -4,7 +4,7 @@
 // read block by block as the audio output asks, so neither figure may grow
 // with the file.
 
-#include "files/soundfile.h"
+#include "sound/soundfile.h"
 #include "summary.h"
 
 #include <QFile>

@@ -4,7 +4,7 @@
 // block never crashes, reads out of bounds or yields more than asked.
 
 #include "core/errors.h"
-#include "files/soundfile.h"
+#include "sound/soundfile.h"
 
 #include <cstdlib>
 #include <sys/mman.h>

@@ -117,6 +117,10 @@ const Phrase kOwnCauses[] = {
     {"its sample rate of {} Hz cannot be played", "laju sampelnya, {} Hz, tidak dapat diputar"},
     {"its {} channels cannot be played", "{} salurannya tidak dapat diputar"},
     {"the sound output cannot play {} channels at {} Hz", "keluaran suara tidak dapat memutar {} saluran pada {} Hz"},
+    {"the sound player {} is missing", "pemutar suaranya, {}, tidak ada"},
+    {"the sound player {} belongs to another user", "pemutar suaranya, {}, milik pengguna lain"},
+    {"the sound player {} cannot be loaded", "pemutar suaranya, {}, tidak dapat dimuat"},
+    {"it has no player", "isinya bukan pemutar suara"},
     // The encoders'.
     {"there is not enough memory to draw the reading", "memori tidak cukup untuk menggambar ramalan"},
     {"the PDF could not be made completely", "PDF tidak dapat dibuat dengan utuh"},

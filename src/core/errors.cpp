@@ -59,4 +59,10 @@ std::string inBothLanguages(const std::string& indonesian, const std::string& en
     return errorBoxText(indonesian) + '\n' + errorBoxText(english);
 }
 
+MediaError soundFailure(const std::string& path, const std::string& cause, int error)
+{
+    return MediaError(withCause("Berkas suara " + path + " tidak dapat diputar", "Cannot play the sound file " + path,
+                                cause, error, Doing::Reading));
+}
+
 }  // namespace temparoka

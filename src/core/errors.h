@@ -21,6 +21,10 @@ public:
     using Error::Error;
 };
 
+// "Berkas suara <path> tidak dapat diputar: …" / "Cannot play the sound
+// file <path>: …", the cause said in each language (causeInBothLanguages).
+MediaError soundFailure(const std::string& path, const std::string& cause, int error = 0);
+
 // A file that cannot be written (the record file, a kept reading).
 class FileError : public Error {
 public:

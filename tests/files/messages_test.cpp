@@ -7,7 +7,7 @@
 #include "export/readingdocument.h"
 #include "files/nativefile.h"
 #include "files/recordfile.h"
-#include "files/soundfile.h"
+#include "sound/soundfile.h"
 #include "support/recordfiles.h"
 
 #include <QFile>

@@ -89,8 +89,8 @@ def check_tree(root):
     usr = os.path.join(root, 'usr')
     check(os.readlink(os.path.join(usr, 'games', 'temparoka')) == '../lib/temparoka/temparoka',
           'the command does not lead to the program folder')
-    check(sorted(os.listdir(os.path.join(usr, 'lib', 'temparoka'))) == ['temparoka', 'tmk.wav'],
-          'the program folder holds more or less than the program and its sound')
+    check(sorted(os.listdir(os.path.join(usr, 'lib', 'temparoka'))) == ['temparoka', 'temparoka-sound.so', 'tmk.wav'],
+          'the program folder holds more or less than the program, its sound module and its sound')
     for size in ICON_SIZES:
         icon = os.path.join(usr, 'share', 'icons', 'hicolor', f'{size}x{size}', 'apps', 'temparoka.png')
         check(png_size(icon) == (size, size), f'the {size} px icon is {png_size(icon)}')
@@ -117,7 +117,8 @@ def reading_lands_in_the_data_folder(h, root):
     main = h.window(MAIN, program)
     h.read(program, main)
     check(history(read_bytes(record))[-1] == SEEN_PREDICTION, 'the reading was not recorded in the data folder')
-    check(sorted(os.listdir(folder)) == ['temparoka', 'tmk.wav'], 'something was written into the program folder')
+    check(sorted(os.listdir(folder)) == ['temparoka', 'temparoka-sound.so', 'tmk.wav'],
+          'something was written into the program folder')
     h.still_alive(program)
 
 

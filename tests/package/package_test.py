@@ -15,7 +15,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 from harness import (SEEN_PREDICTION, MAIN, Harness, check, history, install_command,  # noqa: E402
                      install_commands, read_bytes, run, run_case, seeded_record)
 
-ARCHIVED = ('temparoka', 'tmk.wav', 'README.md', 'LICENSE', 'temparoka.desktop', 'temparoka.png',
+ARCHIVED = ('temparoka', 'temparoka-sound.so', 'tmk.wav', 'README.md', 'LICENSE', 'temparoka.desktop', 'temparoka.png',
             'temparoka.metainfo.xml', 'install-menu-entry.sh')
 
 
@@ -31,12 +31,15 @@ def package_of(library):
 
 
 def readme_installs_what_the_program_needs(app, source):
-    program = os.path.join(app, 'temparoka')
-    needed = [line.split('[')[1].rstrip(']') for line in run('readelf', '-d', program).stdout.splitlines()
-              if '(NEEDED)' in line]
-    check(needed, 'readelf found no libraries that the program needs')
-    # The loader's own answer to where each library lies.
-    loaded = dict(line.split()[0:3:2] for line in run('ldd', program).stdout.splitlines() if ' => /' in line)
+    # The program and the sound module it loads at its first reading.
+    needed, loaded = [], {}
+    for binary in (os.path.join(app, 'temparoka'), os.path.join(app, 'temparoka-sound.so')):
+        found = [line.split('[')[1].rstrip(']') for line in run('readelf', '-d', binary).stdout.splitlines()
+                 if '(NEEDED)' in line]
+        check(found, f'readelf found no libraries that {binary} needs')
+        needed += found
+        # The loader's own answer to where each library lies.
+        loaded.update(line.split()[0:3:2] for line in run('ldd', binary).stdout.splitlines() if ' => /' in line)
     with open(os.path.join(app, 'README.md')) as f:
         listed = install_command(f.read())
     for library in needed:

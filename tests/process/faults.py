@@ -84,7 +84,8 @@ def file_size_limit_gives_an_error_not_a_death(bindir):
         h.still_alive(program)
         check(read_bytes(os.path.join(folder, 'temparoka.dat')) == seeded, 'the record file was changed')
         left = sorted(os.listdir(folder))
-        check(left == ['.temparoka.lock', 'temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
+        check(left == ['.temparoka.lock', 'temparoka', 'temparoka-sound.so', 'temparoka.dat', 'tmk.wav'],
+              f'the folder holds {left}')
 
 
 def descriptors(pid):
@@ -274,7 +275,8 @@ def a_folder_sync_that_fails_is_told(bindir):
                         'the disk failed to read or write')
         h.still_alive(program)
         left = sorted(os.listdir(folder))
-        check(left == ['.temparoka.lock', 'temparoka', 'temparoka.dat', 'tmk.wav'], f'the folder holds {left}')
+        check(left == ['.temparoka.lock', 'temparoka', 'temparoka-sound.so', 'temparoka.dat', 'tmk.wav'],
+              f'the folder holds {left}')
 
 
 def stamp(path):

@@ -168,7 +168,7 @@ class Harness:
     def program_folder(self, name='app', record=None):
         folder = os.path.join(self.root, name)
         os.mkdir(folder, 0o755)
-        for f in ('temparoka', 'tmk.wav'):
+        for f in ('temparoka', 'temparoka-sound.so', 'tmk.wav'):
             shutil.copy2(os.path.join(self.bindir, f), folder)
         if record is not None:
             with open(os.path.join(folder, 'temparoka.dat'), 'wb') as f:

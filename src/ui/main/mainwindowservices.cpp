@@ -33,7 +33,7 @@ MainWindowServices MainWindowServices::defaults()
                               folder.error(), Doing::Reading));
     // The record goes to the data folder only when the program folder cannot
     // keep it.
-    auto sound = std::make_shared<WavPlayer>(folder.value());
+    auto sound = std::make_shared<ModuleSoundPlayer>(folder.value());
     return {std::make_shared<SystemClock>(), std::move(folder.value()), std::move(sound), sleepMonotonic,
             userDataFolder()};
 }

@@ -1,39 +1,39 @@
 #pragma once
-// The reading sound. play() stops whatever an earlier reading still plays,
-// opens the file (see SoundFile for what is refused, and how) and starts it
-// without waiting: the sound is read in small blocks while it plays. A file
-// that cannot be played raises a MediaError naming the file; a machine
-// without an audio output plays nothing and says nothing.
+// The reading sound as the program plays it. Qt Multimedia and libsndfile,
+// with the audio system's libraries behind them, are a third of what the
+// program would load before its first window; they live in the sound module
+// (temparoka-sound.so, beside the program), which is loaded at the first
+// reading instead.
 
 #include "files/nativefile.h"
+#include "sound/soundplayer.h"
 
 #include <memory>
 #include <string>
 
 namespace temparoka {
 
-class SoundPlayer {
-public:
-    virtual ~SoundPlayer() = default;
-    // path as the system names it.
-    virtual void play(const std::string& path) = 0;
-};
+// The module's file name in the program folder.
+inline constexpr const char* kSoundModule = "temparoka-sound.so";
 
-// Plays through the default audio output with QAudioSink. A sound in
-// programFolder (given, it is opened now, at start) is read through the
-// folder opened then: another user who can move that folder away and put
-// their own in its place cannot hand the reader their sound.
-class WavPlayer : public SoundPlayer {
+// Plays through the sound module of programFolder. The module is opened
+// now, at start, and loaded from that open file at the first play(): a
+// folder that another user swaps meanwhile cannot hand the reader their
+// code. A module that is missing, another user's or cannot be loaded fails
+// that play() with a MediaError naming the sound and why, like a sound that
+// cannot be played, and the next play() tries again.
+class ModuleSoundPlayer : public SoundPlayer {
 public:
-    explicit WavPlayer(const std::string& programFolder = {});
-    ~WavPlayer() override;  // stops the sound and releases the device
+    explicit ModuleSoundPlayer(const std::string& programFolder);
+    ~ModuleSoundPlayer() override;
     void play(const std::string& path) override;
 
 private:
-    struct Playback;
-    std::unique_ptr<Playback> m_playback;
-    std::string m_folderPath;
-    FileDescriptor m_folder;
+    std::unique_ptr<SoundPlayer> load(const std::string& soundPath);
+
+    std::string m_folder;
+    FileDescriptor m_module;
+    std::unique_ptr<SoundPlayer> m_player;
 };
 
 }  // namespace temparoka

@@ -1,6 +1,7 @@
 // The dream window and its three dialogs through real events: the motifs,
 // the dialogs asked on ticking, the language switch and the reading.
 
+#include "sound/wavplayer.h"
 #include "support/dreamfixture.h"
 
 #include <gtest/gtest.h>

@@ -3,12 +3,12 @@
 
 #include "core/record.h"
 #include "files/recordfile.h"
+#include "sound/wavplayer.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
 #include "ui/main/Unit1.h"
 #include "ui/main/cardimage.h"
 #include "ui/shared/clock.h"
-#include "ui/shared/sound.h"
 
 #include <QApplication>
 #include <QDateEdit>

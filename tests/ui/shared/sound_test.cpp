@@ -1,5 +1,6 @@
 #include "core/errors.h"
-#include "files/soundfile.h"
+#include "sound/soundfile.h"
+#include "sound/wavplayer.h"
 #include "support/fakes.h"
 #include "support/recordfiles.h"
 #include "ui/main/Unit1.h"
@@ -18,6 +19,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <functional>
 #include <vector>
 
 using namespace temparoka;
@@ -195,6 +197,62 @@ TEST(Sound, AMissingSoundFileInTheProgramFolderGoesToTheErrorBox)
                                      " tidak dapat diputar: berkas atau folder tidak ditemukan.\nCannot play the sound "
                                      "file " +
                                      folder.filePath("tmk.wav") + ": no such file or folder.");
+}
+
+// The program plays through the sound module beside it, loaded at the first
+// reading from the file opened at start: a module missing, another user's or
+// no module at all refuses the sound, naming the sound and the module; one
+// swapped after the start is not the one loaded. A process loads the module
+// once (the loader knows it by its descriptor's name from then on), so the
+// one case that loads it comes last.
+TEST(Sound, TheModuleBesideTheProgramIsLoadedAtTheFirstReadingOrRefusedByName)
+{
+    const std::string built = TEMPAROKA_SOUND_MODULE;
+    const struct {
+        const char* what;
+        std::function<bool(const std::string& module)> setUp;  // false: cannot be set up here
+        std::function<void(const std::string& module)> afterStart;
+        const char* says;
+    } cases[] = {
+        {"none", [](const std::string&) { return true; }, {}, "pemutar suaranya, {}, tidak ada"},
+        {"not a module",
+         [](const std::string& m) { return QFile(QString::fromStdString(m)).open(QIODevice::WriteOnly); },
+         {},
+         "pemutar suaranya, {}, tidak dapat dimuat"},
+        {"another user's",
+         [&](const std::string& m) {
+             return QFile::copy(QString::fromStdString(built), QString::fromStdString(m)) &&
+                    ::chown(m.c_str(), 65534, 65534) == 0 && ::geteuid() != 65534;
+         },
+         {},
+         "pemutar suaranya, {}, milik pengguna lain"},
+        {"swapped for another file after the start",
+         [&](const std::string& m) { return QFile::copy(QString::fromStdString(built), QString::fromStdString(m)); },
+         [](const std::string& m) {
+             const std::string other = m + ".other";
+             QFile(QString::fromStdString(other)).open(QIODevice::WriteOnly);
+             ::rename(other.c_str(), m.c_str());
+         },
+         "no error"},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
+        const std::string module = native(folder.filePath(kSoundModule)), sound = native(folder.filePath("tmk.wav"));
+        writeSound(sound, 2205);
+        if (!c.setUp(module))
+            continue;  // another user's file cannot be made without the right to
+        ModuleSoundPlayer player(native(folder.path()));
+        if (c.afterStart)
+            c.afterStart(module);
+        std::string says = c.says;
+        if (const std::size_t at = says.find("{}"); at != std::string::npos)
+            says.replace(at, 2, module);
+        const std::string error = playError(player, sound);
+        EXPECT_NE(error.find(says), std::string::npos) << c.what << ": " << error;
+        if (says != "no error") {
+            EXPECT_NE(error.find("Berkas suara " + sound), std::string::npos) << c.what << ": " << error;
+        }
+    }
 }
 
 }  // namespace

@@ -24,10 +24,6 @@ inline constexpr int kLowestSampleRate = 4000;
 inline constexpr int kHighestSampleRate = 384000;
 inline constexpr int kMostChannels = 8;
 
-// "Berkas suara <path> tidak dapat diputar: …" / "Cannot play the sound
-// file <path>: …", the cause said in each language (causeInBothLanguages).
-MediaError soundFailure(const std::string& path, const std::string& cause, int error = 0);
-
 class SoundFile {
 public:
     // Throws the MediaError of soundFailure. A path in folder (an open

@@ -1,4 +1,4 @@
-#include "files/soundfile.h"
+#include "sound/soundfile.h"
 
 #include "core/errors.h"
 
@@ -22,12 +22,6 @@ bool isWav(int format)
 }
 
 }  // namespace
-
-MediaError soundFailure(const std::string& path, const std::string& cause, int error)
-{
-    return MediaError(withCause("Berkas suara " + path + " tidak dapat diputar", "Cannot play the sound file " + path,
-                                cause, error, Doing::Reading));
-}
 
 std::unique_ptr<SoundFile> SoundFile::open(const std::string& path, int folder)
 {
