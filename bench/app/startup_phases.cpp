@@ -93,6 +93,16 @@ int main(int, char** argv)
     std::printf("exec to first paint\t%.1f\t%.1f\n", (nowNs() - (argv[1] ? std::atoll(argv[1]) : entered)) / 1e6,
                 residentMb());
 
+    // The first reading's sound: the module loaded and the gong started,
+    // against a later reading's, which only starts it.
+    const temparoka::MainWindowServices services = temparoka::MainWindowServices::defaults();
+    const std::string gong = services.programFolder + "/tmk.wav";
+    for (const char* which : {"first reading's sound (module loaded)", "later reading's sound"}) {
+        const long long before = nowNs();
+        services.sound->play(gong);
+        std::printf("%s\t%.1f\t%.1f\n", which, (nowNs() - before) / 1e6, residentMb());
+    }
+
     // Each picture decoded again, on its own: what it costs, and how much
     // memory its pixels take.
     for (QDirIterator it(QStringLiteral(":/pictures")); it.hasNext();) {
