@@ -118,9 +118,11 @@ const Phrase kOwnCauses[] = {
     {"its {} channels cannot be played", "{} salurannya tidak dapat diputar"},
     {"the sound output cannot play {} channels at {} Hz", "keluaran suara tidak dapat memutar {} saluran pada {} Hz"},
     {"the sound player {} is missing", "pemutar suaranya, {}, tidak ada"},
+    {"the sound player {} cannot be opened", "pemutar suaranya, {}, tidak dapat dibuka"},
     {"the sound player {} belongs to another user", "pemutar suaranya, {}, milik pengguna lain"},
     {"the sound player {} cannot be loaded", "pemutar suaranya, {}, tidak dapat dimuat"},
     {"it has no player", "isinya bukan pemutar suara"},
+    {"it is not a regular file", "itu bukan berkas biasa"},
     // The encoders'.
     {"there is not enough memory to draw the reading", "memori tidak cukup untuk menggambar ramalan"},
     {"the PDF could not be made completely", "PDF tidak dapat dibuat dengan utuh"},

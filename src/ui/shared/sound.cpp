@@ -2,6 +2,8 @@
 
 #include "core/errors.h"
 
+#include <cerrno>
+
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -17,9 +19,12 @@ using MakePlayer = SoundPlayer* (*)(const char* programFolder);
 
 ModuleSoundPlayer::ModuleSoundPlayer(const std::string& programFolder) : m_folder(programFolder)
 {
+    // Never through a link, and never waiting: a pipe by that name would
+    // otherwise hold the start until something wrote into it.
     const FileDescriptor folder(::open(programFolder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (folder.isOpen())
-        m_module = FileDescriptor(::openat(folder.get(), kSoundModule, O_RDONLY | O_CLOEXEC | O_NOFOLLOW));
+        m_module = FileDescriptor(::openat(folder.get(), kSoundModule, O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    m_openError = m_module.isOpen() ? 0 : errno;
 }
 
 // The player goes first; the module stays loaded to the end, since the
@@ -39,9 +44,11 @@ std::unique_ptr<SoundPlayer> ModuleSoundPlayer::load(const std::string& soundPat
     const auto refused = [&](const std::string& why) {
         return soundFailure(soundPath, "the sound player " + module + " " + why);
     };
+    if (!m_module.isOpen())
+        throw refused(m_openError == ENOENT ? "is missing" : "cannot be opened");
     struct stat info {};
-    if (!m_module.isOpen() || ::fstat(m_module.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        throw refused("is missing");
+    if (::fstat(m_module.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        throw refused("cannot be loaded (it is not a regular file)");
     if (info.st_uid != 0 && info.st_uid != ::geteuid())
         throw refused("belongs to another user");
     // Loaded from the file opened at start, through its descriptor.

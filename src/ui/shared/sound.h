@@ -33,6 +33,7 @@ private:
 
     std::string m_folder;
     FileDescriptor m_module;
+    int m_openError = 0;
     std::unique_ptr<SoundPlayer> m_player;
 };
 

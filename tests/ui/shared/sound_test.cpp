@@ -219,6 +219,15 @@ TEST(Sound, TheModuleBesideTheProgramIsLoadedAtTheFirstReadingOrRefusedByName)
          [](const std::string& m) { return QFile(QString::fromStdString(m)).open(QIODevice::WriteOnly); },
          {},
          "pemutar suaranya, {}, tidak dapat dimuat"},
+        // A pipe by its name neither holds the start nor is loaded.
+        {"a pipe",
+         [](const std::string& m) { return ::mkfifo(m.c_str(), 0600) == 0; },
+         {},
+         "pemutar suaranya, {}, tidak dapat dimuat (itu bukan berkas biasa)"},
+        {"a link",
+         [&](const std::string& m) { return ::symlink(built.c_str(), m.c_str()) == 0; },
+         {},
+         "pemutar suaranya, {}, tidak dapat dibuka"},
         {"another user's",
          [&](const std::string& m) {
              return QFile::copy(QString::fromStdString(built), QString::fromStdString(m)) &&
