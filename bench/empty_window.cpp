@@ -3,33 +3,19 @@
 // made (ns since the epoch), it instead prints its phases as
 // startup_phases does and ends after its first paint.
 
+#include "phases.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QWidget>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
+
+using namespace temparoka::bench;
 
 namespace {
-
-long long nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
-double residentMb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
 
 class Window : public QWidget {
 public:
@@ -49,11 +35,7 @@ int main(int argc, char** argv)
 {
     const long long exec = argc > 1 ? std::atoll(argv[1]) : 0;
     long long last = exec;
-    const auto phase = [&last](const char* name) {
-        const long long at = nowNs();
-        std::printf("%s\t%.1f\t%.1f\n", name, (at - last) / 1e6, residentMb());
-        last = at;
-    };
+    const auto phase = [&last](const char* name) { printPhase(name, last); };
     if (exec)
         phase("libraries loaded and started (exec to main)");
     int qtArgc = 1;

@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/program.h"
 #include "files/jpeg.h"
+#include "phases.h"
 #include "ui/main/mainwindowservices.h"
 
 #include <QDirIterator>
@@ -19,27 +20,11 @@
 #include <QEvent>
 #include <QFile>
 
-#include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <string>
+
+using namespace temparoka::bench;
 
 namespace {
-
-long long nowNs()
-{
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
-double residentMb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0;
-}
 
 // Notes the watched window's first paint; the loop that waits for it takes
 // the time once the paint has run.
@@ -62,11 +47,7 @@ int main(int, char** argv)
 {
     const long long entered = nowNs();
     long long last = argv[1] ? std::atoll(argv[1]) : entered;
-    const auto phase = [&last](const std::string& name) {
-        const long long at = nowNs();
-        std::printf("%s\t%.1f\t%.1f\n", name.c_str(), (at - last) / 1e6, residentMb());
-        last = at;
-    };
+    const auto phase = [&last](const std::string& name) { printPhase(name, last); };
     phase("libraries loaded and started (exec to main)");
 
     int argc = 1;
