@@ -21,7 +21,8 @@ inline constexpr const char* kSoundModule = "temparoka-sound.so";
 // folder that another user swaps meanwhile cannot hand the reader their
 // code. A module that is missing, another user's or cannot be loaded fails
 // that play() with a MediaError naming the sound and why, like a sound that
-// cannot be played, and the next play() tries again.
+// cannot be played; the module found at start is the one tried
+// at every later play() too.
 class ModuleSoundPlayer : public SoundPlayer {
 public:
     explicit ModuleSoundPlayer(const std::string& programFolder);

@@ -2,7 +2,9 @@
 // loads them: the decoder's sizes, the two-colour icons, the flags, and the
 // sound's length.
 
+#include "core/errors.h"
 #include "files/jpeg.h"
+#include "ui/shared/picturebox.h"
 
 #include <QColor>
 #include <QSet>
@@ -17,6 +19,29 @@
 using namespace temparoka;
 
 namespace {
+
+// A picture given by its resource is decoded when it is first needed, not
+// when the window is made: a box never shown nor asked decodes nothing (a
+// missing resource raises nothing yet), and asking decodes it once, the
+// pixels shared with every other window that shows it.
+TEST(Resources, APictureGivenByItsResourceIsDecodedWhenFirstNeededAndOnce)
+{
+    PictureBox missing;
+    missing.setPictureOnShow(QStringLiteral(":/pictures/none.jpg"));
+    EXPECT_EQ(missing.pictureSource(), ":/pictures/none.jpg");
+    EXPECT_THROW(missing.picture(), PictureError);
+
+    PictureBox dream, again;
+    dream.setPictureOnShow(QStringLiteral(":/pictures/dream.jpg"));
+    again.setPictureOnShow(dream.pictureSource());
+    EXPECT_EQ(dream.picture().size(), QSize(640, 480));
+    EXPECT_EQ(again.picture().constBits(), dream.picture().constBits());
+    EXPECT_EQ(dream.picture().constBits(), loadPicture(QStringLiteral(":/pictures/dream.jpg"), 1.0).constBits());
+    // A picture set after it stands in its place.
+    dream.setPicture(QImage(2, 2, QImage::Format_RGB32));
+    EXPECT_EQ(dream.picture().size(), QSize(2, 2));
+    EXPECT_TRUE(dream.pictureSource().isEmpty());
+}
 
 TEST(Resources, TheTwoColourIconsHaveExactlyTwoColours)
 {
