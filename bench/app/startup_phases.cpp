@@ -9,6 +9,7 @@
 // gives it, by a wrapper that notes the time and then becomes this
 // program). Prints one line per phase: "phase<TAB>ms<TAB>resident MB".
 
+#include "app/alongside.h"
 #include "app/application.h"
 #include "app/program.h"
 #include "files/jpeg.h"
@@ -54,10 +55,15 @@ int main(int, char** argv)
     char* arguments[] = {argv[0], nullptr};
     temparoka::paintWithoutSharedMemory();
     temparoka::keepQtSettingsOutOfFiles();
+    temparoka::AlongsideStart fonts(temparoka::readFontConfiguration);
     temparoka::TApplication app(argc, arguments);
+    temparoka::AlongsideStart pictures(
+        [ratio = app.devicePixelRatio()] { temparoka::Program::decodeStartPictures(ratio); });
     phase("application object (display, style, fonts)");
     temparoka::installQtTranslation();
     phase("Qt's Indonesian");
+    fonts.wait();
+    phase("font configuration read beside it");
     const long long first = nowNs();
     temparoka::Program program(temparoka::MainWindowServices::defaults(), [&](QWidget* window) {
         phase("window " + window->objectName().toStdString() + " made");

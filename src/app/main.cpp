@@ -5,6 +5,7 @@
 // Nothing is saved on the way out; the sound device is released with the
 // windows.
 
+#include "app/alongside.h"
 #include "app/application.h"
 #include "app/nothread.h"
 #include "app/ownenvironment.h"
@@ -40,11 +41,19 @@ int main(int, char** argv)
     char* arguments[] = {argv[0], nullptr};
     temparoka::paintWithoutSharedMemory();
     temparoka::keepQtSettingsOutOfFiles();
+    // Beside the main thread while it connects to the display and makes the
+    // windows: the font configuration, which the first text would read, and
+    // the pictures. Neither thread is counted above: without them the start
+    // does the same work itself.
+    temparoka::AlongsideStart fonts(temparoka::readFontConfiguration);
     temparoka::TApplication app(argc, arguments);
+    temparoka::AlongsideStart pictures(
+        [ratio = app.devicePixelRatio()] { temparoka::Program::decodeStartPictures(ratio); });
     // Before the first window: Qt's dialogs and menus then speak Indonesian
     // like the rest of the program. Without it they would merely stay English.
     temparoka::installQtTranslation();
     std::unique_ptr<temparoka::Program> program;
+    fonts.wait();
     try {
         program = std::make_unique<temparoka::Program>(temparoka::MainWindowServices::defaults());
     } catch (const std::exception& error) {

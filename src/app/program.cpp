@@ -1,6 +1,8 @@
 #include "app/program.h"
 
 #include "core/errors.h"
+#include "core/weekly.h"
+#include "files/jpeg.h"
 
 #include "ui/about/about.h"
 #include "ui/about/spende.h"
@@ -54,6 +56,27 @@ Program::Program(MainWindowServices services, const std::function<void(QWidget*)
 }
 
 Program::~Program() = default;
+
+void Program::decodeStartPictures(double pixelRatio)
+{
+    const auto decode = [](const QString& path, double ratio) {
+        try {
+            loadPicture(path, ratio);
+        } catch (const PictureError&) {
+        }
+    };
+    // The main window's first: it needs them soonest.
+    decode(QStringLiteral(":/pictures/background.jpg"), pixelRatio);
+    decode(QStringLiteral(":/pictures/cardback.jpg"), pixelRatio);
+    for (int card = 1; card <= 5; ++card)
+        decode(QString::fromStdString(cardFace(card).picture), pixelRatio);
+    // Window icons hold both sizes whatever the screen.
+    for (const char* icon :
+         {"icon_program.png", "temparoka.png", "icon_about.png", "icon_output.png", "icon_dream.png", "flags.png"}) {
+        decode(QStringLiteral(":/pictures/") + QLatin1String(icon), 1.0);
+        decode(QStringLiteral(":/pictures/") + QLatin1String(icon), 2.0);
+    }
+}
 
 Triwayat& Program::riwayat()
 {

@@ -47,6 +47,11 @@ public:
     Triwayat& riwayat();
     Twetonform& wetonform();
     Tkamusform& kamusform();
+    // Decodes the pictures the windows of the start show, as they ask for
+    // them on a screen of this pixel ratio, into the store they take them
+    // from; the start does it beside the main thread. A picture that cannot
+    // be decoded is left for its window to meet.
+    static void decodeStartPictures(double pixelRatio);
     // Every window made so far: those of the start in their order, then
     // those made on first use, in the order above.
     QList<QWidget*> windows() const;

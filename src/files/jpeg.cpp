@@ -8,6 +8,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <future>
 #include <jpeglib.h>
 #include <mutex>
 #include <png.h>
@@ -141,20 +142,44 @@ QString doubleSizePath(const QString& resourcePath)
 QImage loadPicture(const QString& resourcePath, double pixelRatio)
 {
     // Each picture is decoded once: the windows that show the same icon,
-    // and a dialog that shows another's picture, share its pixels.
+    // and a dialog that shows another's picture, share its pixels. The start
+    // decodes the first window's pictures on a second thread while the main
+    // thread makes the windows; a picture asked for while the other thread
+    // decodes it is waited for, not decoded twice, and the store is locked
+    // only to look up, so one picture's decoding never holds up another's.
     static std::mutex guard;
-    static QHash<QString, QImage> decoded;
+    static QHash<QString, std::shared_future<QImage>> decoded;
     QString path = resourcePath;
     if (pixelRatio > 1.0 && QFile::exists(doubleSizePath(resourcePath)))
         path = doubleSizePath(resourcePath);
-    const std::lock_guard<std::mutex> lock(guard);
-    if (const auto known = decoded.constFind(path); known != decoded.constEnd())
-        return *known;
-    QImage image = decodePicture(path);
-    if (path != resourcePath)
-        image.setDevicePixelRatio(2.0);
-    decoded.insert(path, image);
-    return image;
+    std::promise<QImage> ours;
+    std::shared_future<QImage> picture;
+    bool decodeHere = false;
+    {
+        const std::lock_guard<std::mutex> lock(guard);
+        if (const auto known = decoded.constFind(path); known != decoded.constEnd()) {
+            picture = *known;
+        } else {
+            picture = ours.get_future().share();
+            decoded.insert(path, picture);
+            decodeHere = true;
+        }
+    }
+    if (!decodeHere)
+        return picture.get();
+    try {
+        QImage image = decodePicture(path);
+        if (path != resourcePath)
+            image.setDevicePixelRatio(2.0);
+        ours.set_value(image);
+    } catch (...) {
+        // Not kept: whoever waits gets the same error, and a later call tries
+        // again.
+        ours.set_exception(std::current_exception());
+        const std::lock_guard<std::mutex> lock(guard);
+        decoded.remove(path);
+    }
+    return picture.get();
 }
 
 QImage loadPicture(const QString& resourcePath)

@@ -14,6 +14,7 @@
 #include <sndfile.h>
 
 #include <cmath>
+#include <thread>
 #include <vector>
 
 using namespace temparoka;
@@ -41,6 +42,38 @@ TEST(Resources, APictureGivenByItsResourceIsDecodedWhenFirstNeededAndOnce)
     dream.setPicture(QImage(2, 2, QImage::Format_RGB32));
     EXPECT_EQ(dream.picture().size(), QSize(2, 2));
     EXPECT_TRUE(dream.pictureSource().isEmpty());
+}
+
+// The start decodes pictures on a second thread while the windows ask for
+// them: whoever asks while another decodes waits for the same pixels, and a
+// picture that cannot be decoded fails for every one who asked, and again
+// for a later call, never kept as an empty picture.
+TEST(Resources, APictureAskedForFromFourThreadsAtOnceIsDecodedOnceOrFailsForEach)
+{
+    for (const QString& path : {QStringLiteral(":/pictures/card_qc.jpg"), QStringLiteral(":/pictures/none.png")}) {
+        std::vector<std::thread> threads;
+        std::vector<QImage> got(4);
+        std::vector<int> failed(4, 0);
+        for (std::size_t i = 0; i < got.size(); ++i)
+            threads.emplace_back([&, i] {
+                try {
+                    got[i] = loadPicture(path, 2.0);
+                } catch (const PictureError&) {
+                    failed[i] = 1;
+                }
+            });
+        for (std::thread& thread : threads)
+            thread.join();
+        const bool missing = path.contains(QStringLiteral("none"));
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(failed[i], missing ? 1 : 0) << path.toStdString();
+            EXPECT_EQ(got[i].constBits(), got[0].constBits()) << path.toStdString();
+        }
+        if (missing)
+            EXPECT_THROW(loadPicture(path, 2.0), PictureError);
+        else
+            EXPECT_EQ(got[0].size(), QSize(140, 190));
+    }
 }
 
 TEST(Resources, TheTwoColourIconsHaveExactlyTwoColours)
