@@ -43,8 +43,8 @@ int main(int, char** argv)
     temparoka::keepQtSettingsOutOfFiles();
     // Beside the main thread while it connects to the display and makes the
     // windows: the font configuration, which the first text would read, and
-    // the pictures. Neither thread is counted above: without them the start
-    // does the same work itself.
+    // the pictures. Where no thread can be had, the start does the same work
+    // itself.
     temparoka::AlongsideStart fonts(temparoka::readFontConfiguration);
     temparoka::TApplication app(argc, arguments);
     temparoka::AlongsideStart pictures(

@@ -19,7 +19,7 @@ namespace temparoka {
 
 int threadsTheProgramNeeds()
 {
-    return 4 + static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
+    return 6 + static_cast<int>(std::max(1U, std::thread::hardware_concurrency()));
 }
 
 bool threadsCanStart(int count)

@@ -14,8 +14,11 @@ namespace temparoka {
 
 // As many threads as the program runs at once besides its own: the
 // toolkit's display reader and its session bus, its painting helpers (as
-// many as there are processors) and the sound's two loops. With one fewer
-// the program would wait for ever in the first picture or the first sound.
+// many as there are processors), the sound's two loops, and the two the
+// start runs beside the main thread. Those two would merely not start, but
+// while they run they hold places the toolkit's own threads need: with one
+// fewer the program would wait for ever at start, in the first picture or
+// in the first sound.
 int threadsTheProgramNeeds();
 
 // Whether this many threads can run side by side now.

@@ -115,6 +115,7 @@ TEST_F(Accessibility, AfterALanguageSwitchTheNamesFollowTheCaptions)
 {
     Program program(services());
     Ttraumfenster& dream = program.traumfenster();
+    dream.buildControls();  // as they are once it has been shown
     auto* flag = dream.findChild<QPushButton*>("trans");
     const auto name = [&](const char* control) {
         return QAccessible::queryAccessibleInterface(dream.findChild<QWidget*>(control))->text(QAccessible::Name);

@@ -344,12 +344,13 @@ TEST_F(Keyboard, EnterPressesTheFocusedButtonOfTheOutputAndDonationWindows)
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     AutoClose donationCloses(&program.SpendeForm());  // as "Support Temparoka" opens it
-    const std::pair<QDialog*, const char*> buttons[] = {
+    const std::pair<DialogOnFirstUse*, const char*> buttons[] = {
         {&program.ausform(), "SpendeKnopf"},
         {&program.ausform(), "ende"},
         {&program.SpendeForm(), "BitBtn1"},
     };
     for (const auto& [window, name] : buttons) {
+        window->buildControls();  // as they are once it has been shown
         auto* button = window->findChild<QPushButton*>(name);
         ASSERT_TRUE(button) << name;
         QSignalSpy clicked(button, &QPushButton::clicked);

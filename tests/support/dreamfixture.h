@@ -31,6 +31,8 @@ protected:
     DreamWindow() : form(makeWindow()), dream(services().readingServices(), output), river(death), tooth(death)
     {
         dream.setDialogs(&death, &river, &tooth);
+        // Its controls, as they are once it has been shown.
+        dream.buildControls();
     }
 
     Ui::Ttraumfenster& ui() { return dream.controls(); }

@@ -8,7 +8,12 @@
 
 namespace temparoka {
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutBox>())
+TAboutBox::TAboutBox(QWidget* parent) : DialogOnFirstUse(parent), ui(this)
+{
+    setObjectName(QStringLiteral("AboutBox"));
+}
+
+void TAboutBox::build()
 {
     ui->setupUi(this);
     fixDialogSize(this);

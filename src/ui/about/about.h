@@ -2,7 +2,7 @@
 // The About box: the product's name, version, web address and contact, and
 // one OK button (Enter presses it) that closes the box.
 
-#include <QDialog>
+#include "ui/shared/onfirstuse.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ class TAboutBox;
 
 namespace temparoka {
 
-class TAboutBox : public QDialog {
+class TAboutBox : public DialogOnFirstUse {
     Q_OBJECT
 
 public:
@@ -21,8 +21,11 @@ public:
 
     Ui::TAboutBox& controls() const { return *ui; }
 
+protected:
+    void build() override;
+
 private:
-    std::unique_ptr<Ui::TAboutBox> ui;
+    ControlsOnFirstUse<Ui::TAboutBox> ui;
 };
 
 }  // namespace temparoka

@@ -40,7 +40,12 @@ QString appealText()
         .arg(QString::fromLatin1(kProductWebAddress));
 }
 
-TSpendeForm::TSpendeForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TSpendeForm>())
+TSpendeForm::TSpendeForm(QWidget* parent) : DialogOnFirstUse(parent), ui(this)
+{
+    setObjectName(QStringLiteral("SpendeForm"));
+}
+
+void TSpendeForm::build()
 {
     ui->setupUi(this);
     fixDialogSize(this);

@@ -2,7 +2,7 @@
 // The donation window: an appeal to support Temparoka and a button that
 // closes the window and asks the desktop to open the product's web page.
 
-#include <QDialog>
+#include "ui/shared/onfirstuse.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ class TSpendeForm;
 
 namespace temparoka {
 
-class TSpendeForm : public QDialog {
+class TSpendeForm : public DialogOnFirstUse {
     Q_OBJECT
 
 public:
@@ -24,13 +24,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void build() override;
 
 private:
     // Brings the appeal's lines close enough that all of them end above the
     // button, at the size the window was laid out for.
     void spaceLinesToFit();
 
-    std::unique_ptr<Ui::TSpendeForm> ui;
+    ControlsOnFirstUse<Ui::TSpendeForm> ui;
 };
 
 // The appeal, 17 lines in five paragraphs.

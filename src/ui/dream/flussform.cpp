@@ -9,13 +9,18 @@
 namespace temparoka {
 
 Tflussfrage::Tflussfrage(const TTfrage& deathDialog, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Tflussfrage>())
+    : DialogOnFirstUse(parent), ui(this), m_deathDialog(deathDialog)
+{
+    setObjectName(QStringLiteral("flussfrage"));
+}
+
+void Tflussfrage::build()
 {
     ui->setupUi(this);
     fixDialogSize(this);
     paintBlackBackground(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
-    ui->Image1->setPictureOnShow(deathDialog.pictureSource());
+    ui->Image1->setPictureOnShow(m_deathDialog.pictureSource());
     paintWhiteCaption(ui->Label1, 15, true);
     paintWhiteOnBlack(ui->janein, 15);
     ui->janein->setItemIndex(0);

@@ -3,7 +3,7 @@
 // picture of its own and takes a copy of the death dialog's when it is made;
 // the answer stays selected from one showing to the next.
 
-#include <QDialog>
+#include "ui/shared/onfirstuse.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ namespace temparoka {
 
 class TTfrage;
 
-class Tflussfrage : public QDialog {
+class Tflussfrage : public DialogOnFirstUse {
     Q_OBJECT
 
 public:
@@ -26,8 +26,13 @@ public:
     // 0 "ya - yes": the other shore was reached; 1 "tidak - no".
     int answer() const;
 
+protected:
+    void build() override;
+
 private:
-    std::unique_ptr<Ui::Tflussfrage> ui;
+    ControlsOnFirstUse<Ui::Tflussfrage> ui;
+    // Whose picture this dialog shows.
+    const TTfrage& m_deathDialog;
 };
 
 }  // namespace temparoka

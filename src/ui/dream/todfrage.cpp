@@ -9,7 +9,12 @@
 
 namespace temparoka {
 
-TTfrage::TTfrage(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TTfrage>())
+TTfrage::TTfrage(QWidget* parent) : DialogOnFirstUse(parent), ui(this)
+{
+    setObjectName(QStringLiteral("Tfrage"));
+}
+
+void TTfrage::build()
 {
     ui->setupUi(this);
     fixDialogSize(this);

@@ -3,7 +3,7 @@
 // It only collects answers: "Selesai" closes it, and the ticks stay in its
 // controls for the dream reading to read, from one showing to the next.
 
-#include <QDialog>
+#include "ui/shared/onfirstuse.h"
 
 #include <memory>
 
@@ -13,7 +13,7 @@ class TTfrage;
 
 namespace temparoka {
 
-class TTfrage : public QDialog {
+class TTfrage : public DialogOnFirstUse {
     Q_OBJECT
 
 public:
@@ -29,8 +29,11 @@ public:
     bool dead() const;  // tdkhidup
     bool unsure() const;  // tdktahu
 
+protected:
+    void build() override;
+
 private:
-    std::unique_ptr<Ui::TTfrage> ui;
+    ControlsOnFirstUse<Ui::TTfrage> ui;
 };
 
 }  // namespace temparoka

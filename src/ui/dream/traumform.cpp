@@ -25,8 +25,15 @@ const char* const kShowHint = "showHint";
 }  // namespace
 
 Ttraumfenster::Ttraumfenster(ReadingServices services, Tausform& outputWindow, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Ttraumfenster>()), m_services(std::move(services)),
-      m_output(outputWindow)
+    : DialogOnFirstUse(parent), ui(this), m_services(std::move(services)), m_output(outputWindow)
+{
+    setObjectName(QStringLiteral("traumfenster"));
+    gefuehltexte = {QStringLiteral("freightening"), QStringLiteral("sad"), QStringLiteral("normal"),
+                    QStringLiteral("happy")};
+    farbtexte = {QStringLiteral("in colour"), QStringLiteral("black and white"), QStringLiteral("don't know")};
+}
+
+void Ttraumfenster::build()
 {
     ui->setupUi(this);
     fixDialogSize(this);
@@ -46,10 +53,6 @@ Ttraumfenster::Ttraumfenster(ReadingServices services, Tausform& outputWindow, Q
     ui->trans->setIconSize(QSize(46, 20));
     ui->trans->setToolTip(ui->trans->property(kHint).toString());
     showHints();
-
-    gefuehltexte = {QStringLiteral("freightening"), QStringLiteral("sad"), QStringLiteral("normal"),
-                    QStringLiteral("happy")};
-    farbtexte = {QStringLiteral("in colour"), QStringLiteral("black and white"), QStringLiteral("don't know")};
 
     // A reading that fails (no sound) says why in the error box and ends
     // there; the window stays open.

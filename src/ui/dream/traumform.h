@@ -10,7 +10,7 @@
 #include "core/birthdata.h"
 #include "ui/shared/readingservices.h"
 
-#include <QDialog>
+#include "ui/shared/onfirstuse.h"
 #include <QStringList>
 
 #include <cstdint>
@@ -28,7 +28,7 @@ class Tflussfrage;
 class Tzahnform;
 struct DreamAnswers;
 
-class Ttraumfenster : public QDialog {
+class Ttraumfenster : public DialogOnFirstUse {
     Q_OBJECT
 
 public:
@@ -51,12 +51,15 @@ public:
     void lautClick();
     void gigicheckClick();
 
+protected:
+    void build() override;
+
 private:
     DreamAnswers answers() const;
     void showHints();
     void applyLook();
 
-    std::unique_ptr<Ui::Ttraumfenster> ui;
+    ControlsOnFirstUse<Ui::Ttraumfenster> ui;
     ReadingServices m_services;
     BirthData m_birth;
     Tausform& m_output;

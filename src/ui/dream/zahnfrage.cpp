@@ -9,12 +9,17 @@
 namespace temparoka {
 
 Tzahnform::Tzahnform(const TTfrage& deathDialog, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Tzahnform>())
+    : DialogOnFirstUse(parent), ui(this), m_deathDialog(deathDialog)
+{
+    setObjectName(QStringLiteral("zahnform"));
+}
+
+void Tzahnform::build()
 {
     ui->setupUi(this);
     fixDialogSize(this);
     paintBlackBackground(this);
-    ui->Image1->setPictureOnShow(deathDialog.pictureSource());
+    ui->Image1->setPictureOnShow(m_deathDialog.pictureSource());
     paintWhiteOnBlack(ui->GroupBox1, 15);
     for (QWidget* box : {ui->zahnoben, ui->zahnunten}) {
         paintWhiteOnBlack(box, 15);

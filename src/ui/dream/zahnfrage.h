@@ -3,7 +3,7 @@
 // river dialog it shows a copy of the death dialog's picture, and its ticks
 // stay from one showing to the next.
 
-#include <QDialog>
+#include "ui/shared/onfirstuse.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ namespace temparoka {
 
 class TTfrage;
 
-class Tzahnform : public QDialog {
+class Tzahnform : public DialogOnFirstUse {
     Q_OBJECT
 
 public:
@@ -26,8 +26,13 @@ public:
     bool upperTooth() const;
     bool lowerTooth() const;
 
+protected:
+    void build() override;
+
 private:
-    std::unique_ptr<Ui::Tzahnform> ui;
+    ControlsOnFirstUse<Ui::Tzahnform> ui;
+    // Whose picture this dialog shows.
+    const TTfrage& m_deathDialog;
 };
 
 }  // namespace temparoka

@@ -12,8 +12,17 @@
 namespace temparoka {
 
 Tausform::Tausform(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::Tausform>()),
-      m_actions(new ReadingActions(this, [this] { return reading(); })), m_history(earlierReadingsCommand(this))
+    : DialogOnFirstUse(parent), ui(this), m_actions(new ReadingActions(this, [this] { return reading(); })),
+      m_history(earlierReadingsCommand(this))
+{
+    setObjectName(QStringLiteral("ausform"));
+    connect(m_history, &QAction::triggered, this, [this] {
+        if (m_showHistory)
+            m_showHistory();
+    });
+}
+
+void Tausform::build()
 {
     ui->setupUi(this);
     setWindowIcon(pictureIcon(QStringLiteral(":/pictures/icon_output.png")));
@@ -36,10 +45,6 @@ Tausform::Tausform(QWidget* parent)
     connect(ui->simpan, &QPushButton::clicked, m_actions->save(), &QAction::trigger);
     connect(ui->cetak, &QPushButton::clicked, m_actions->print(), &QAction::trigger);
     connect(ui->riwayat, &QPushButton::clicked, m_history, &QAction::trigger);
-    connect(m_history, &QAction::triggered, this, [this] {
-        if (m_showHistory)
-            m_showHistory();
-    });
     connect(ui->ende, &QPushButton::clicked, this, &Tausform::endeClick);
 }
 

@@ -7,7 +7,7 @@
 
 #include "core/reading.h"
 
-#include <QDialog>
+#include "ui/shared/onfirstuse.h"
 
 #include <functional>
 #include <memory>
@@ -23,7 +23,7 @@ namespace temparoka {
 
 class ReadingActions;
 
-class Tausform : public QDialog {
+class Tausform : public DialogOnFirstUse {
     Q_OBJECT
 
 public:
@@ -50,11 +50,14 @@ public:
 
     ReadingActions& actions() const { return *m_actions; }
 
+protected:
+    void build() override;
+
 private:
     void SpendeKnopfClick();
     void endeClick();
 
-    std::unique_ptr<Ui::Tausform> ui;
+    ControlsOnFirstUse<Ui::Tausform> ui;
     Reading m_reading;
     ReadingActions* m_actions;
     QAction* m_history;
