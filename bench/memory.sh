@@ -126,10 +126,12 @@ printf '%-46s %9s MB %9s MB %7sx  %-28s %s\n' "resident size after start-up" \
 printf '%-46s %9s ms %9s ms %7sx  %-28s %s\n' "process made to first window painted (median of $runs)" "$ours_ms" \
     "$empty_ms" "$(awk "BEGIN{printf \"%.2f\", $ours_ms/$empty_ms}")" "< 1.5x" \
     "$(awk "BEGIN{print ($ours_ms < 1.5 * $empty_ms) ? \"yes\" : \"NO\"}")"
+# Not targets. The earlier measure, for comparison with the figures taken
+# with it; a process start and a poll in every figure make it too noisy to
+# judge by.
 printf '%-46s %9s ms %9s ms %7sx  %-28s %s\n' "launch to window shown, polled (median of $runs)" "$ours_shown" \
-    "$empty_shown" "$(awk "BEGIN{printf \"%.2f\", $ours_shown/$empty_shown}")" "< 1.5x" \
-    "$(awk "BEGIN{print ($ours_shown < 1.5 * $empty_shown) ? \"yes\" : \"NO\"}")"
-# Not a target: against a bare window that shows one line of text, and so
+    "$empty_shown" "$(awk "BEGIN{printf \"%.2f\", $ours_shown/$empty_shown}")" "(earlier measure)" ""
+# Against a bare window that shows one line of text, and so
 # pays for the fonts as any window with a caption does.
 printf '%-46s %9s ms %9s ms %7sx  %-28s %s\n' "first window painted vs a window with one line" "$ours_ms" \
     "$text_ms" "$(awk "BEGIN{printf \"%.2f\", $ours_ms/$text_ms}")" "(for reference)" ""
