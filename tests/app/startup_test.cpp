@@ -52,6 +52,37 @@ TEST_F(Startup, MakesEveryWindowOnceInItsOrder)
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
 }
 
+// The windows a reader opens later are made at start but build nothing: not
+// when the main window is shown and the toolkit polishes the windows that
+// belong to it, only when each is itself first shown, and then with its
+// controls already there when it appears.
+TEST_F(Startup, TheWindowsOpenedLaterBuildTheirControlsWhenFirstShown)
+{
+    Program program(services());
+    program.Form1().show();
+    QCoreApplication::processEvents();
+    const QList<QWidget*> later = program.windows().mid(1);
+    ASSERT_EQ(later.size(), 7);
+    // Its controls, not the dialogs that belong to it.
+    const auto controls = [](QWidget* window) {
+        const QList<QWidget*> all = window->findChildren<QWidget*>();
+        return std::count_if(all.begin(), all.end(), [](QWidget* child) { return !child->isWindow(); });
+    };
+    for (QWidget* window : later)
+        EXPECT_EQ(controls(window), 0) << window->objectName().toStdString();
+    for (QWidget* window : later) {
+        auto* dialog = static_cast<QDialog*>(window);
+        qsizetype buttonsWhenShown = 0;
+        AutoClose closes(dialog, [&] {
+            buttonsWhenShown = dialog->findChildren<QPushButton*>().size();
+            dialog->reject();
+        });
+        dialog->exec();
+        EXPECT_EQ(closes.shown, 1);
+        EXPECT_GT(buttonsWhenShown, 0) << window->objectName().toStdString();
+    }
+}
+
 TEST_F(Startup, TheAboutBoxIsTheSameBoxEachTimeAndClosesOnOkAndEnter)
 {
     Program program(services());

@@ -38,8 +38,15 @@ def readme_installs_what_the_program_needs(app, source):
                  if '(NEEDED)' in line]
         check(found, f'readelf found no libraries that {binary} needs')
         needed += found
-        # The loader's own answer to where each library lies.
-        loaded.update(line.split()[0:3:2] for line in run('ldd', binary).stdout.splitlines() if ' => /' in line)
+        # The loader's own answer to where each library lies; the loader
+        # itself, which code using thread-local storage names too, it gives
+        # by its path alone.
+        for line in run('ldd', binary).stdout.splitlines():
+            words = line.split()
+            if ' => /' in line:
+                loaded[words[0]] = words[2]
+            elif words and words[0].startswith('/'):
+                loaded[os.path.basename(words[0])] = words[0]
     with open(os.path.join(app, 'README.md')) as f:
         listed = install_command(f.read())
     for library in needed:

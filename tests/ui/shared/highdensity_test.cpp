@@ -3,6 +3,7 @@
 // device-independent pixels, and every picture is drawn from the set drawn
 // at twice the size, not from the 1x set enlarged.
 
+#include "app/alongside.h"
 #include "app/program.h"
 #include "files/jpeg.h"
 #include "support/everywindow.h"
@@ -83,6 +84,9 @@ TEST_F(HighDensity, MainWindowAndCardAreDrawnFromTheSharpPictures)
 
 TEST_F(HighDensity, EveryPictureAndIconOfEveryWindowIsTheSharpOne)
 {
+    // As the start does it: the pictures decoded on a second thread first,
+    // so that the windows take every one of them from there.
+    AlongsideStart([] { Program::decodeStartPictures(qGuiApp->devicePixelRatio()); }).wait();
     Program program(services());
     const QList<QWidget*> windows = everyWindow(program);
     int pictures = 0;
