@@ -8,9 +8,7 @@
 #include "phases.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
-#include <QEvent>
 #include <QWidget>
 
 #include <cstdio>
@@ -18,22 +16,6 @@
 #include <string>
 
 using namespace temparoka::bench;
-
-namespace {
-
-class Window : public QWidget {
-public:
-    bool painted = false;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QWidget::paintEvent(event);
-        painted = true;
-    }
-};
-
-}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -46,7 +28,7 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
     if (exec)
         phase("application object (display, style, fonts)");
-    Window window;
+    QWidget window;
     if (argc > 2 && std::string(argv[2]) == "text")
         (new QLabel(QStringLiteral("Ramalan Temparoka"), &window))->move(10, 10);
     window.resize(735, 487);
@@ -54,10 +36,7 @@ int main(int argc, char** argv)
     window.show();
     if (!exec)
         return app.exec();
-    QElapsedTimer waited;
-    waited.start();
-    while (!window.painted && waited.elapsed() < 10000)
-        app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitForFirstPaint(window);
     phase("window made, shown and painted");
     std::printf("exec to first paint\t%.1f\t%.1f\n", (nowNs() - exec) / 1e6, residentMb());
     return 0;

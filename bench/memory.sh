@@ -136,20 +136,14 @@ printf '%-46s %9s ms %9s ms %7sx  %-28s %s\n' "launch to window shown, polled (m
 printf '%-46s %9s ms %9s ms %7sx  %-28s %s\n' "first window painted vs a window with one line" "$ours_ms" \
     "$text_ms" "$(awk "BEGIN{printf \"%.2f\", $ours_ms/$text_ms}")" "(for reference)" ""
 
-printf '\nStart-up phase by phase (median of %s; resident size after the phase)\n' "$runs"
-printf '%-46s %9s %9s\n' phase ms MB
-while IFS=$'\t' read -r name ms mb; do
-    printf '%-46s %9s %9s\n' "$name" "$ms" "$mb"
-done < "$STAGE/ours.median"
-printf '\nThe bare window, phase by phase\n'
-while IFS=$'\t' read -r name ms mb; do
-    printf '%-46s %9s %9s\n' "$name" "$ms" "$mb"
-done < "$STAGE/bare.median"
-printf '\nThe bare window with one line of text, phase by phase\n'
-while IFS=$'\t' read -r name ms mb; do
-    printf '%-46s %9s %9s\n' "$name" "$ms" "$mb"
-done < "$STAGE/text.median"
-printf '\nEach picture decoded on its own (ms, MB of pixels)\n'
-while IFS=$'\t' read -r name ms mb; do
-    printf '%-46s %9s %9s\n' "${name#decode }" "$ms" "$mb"
-done < "$STAGE/decode.tsv"
+# A heading, then "name ms MB" rows from a tab-separated file.
+table() {
+    printf '\n%s\n' "$1"
+    while IFS=$'\t' read -r name ms mb; do
+        printf '%-46s %9s %9s\n' "${name#decode }" "$ms" "$mb"
+    done < "$2"
+}
+table "Start-up phase by phase (median of $runs; resident size after the phase)" <(printf 'phase\tms\tMB\n'; cat "$STAGE/ours.median")
+table "The bare window, phase by phase" "$STAGE/bare.median"
+table "The bare window with one line of text, phase by phase" "$STAGE/text.median"
+table "Each picture decoded on its own (ms, MB of pixels)" "$STAGE/decode.tsv"

@@ -2,7 +2,13 @@
 // What the start-up timings share (bench/app/startup_phases.cpp and
 // bench/empty_window.cpp): the wall clock in nanoseconds since the epoch,
 // which the wrapper in bench/memory.sh notes before it becomes the program,
-// the resident size now, and one printed phase.
+// the resident size now, one printed phase, and the wait for a window's
+// first paint.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QWidget>
 
 #include <chrono>
 #include <cstdio>
@@ -32,6 +38,25 @@ inline void printPhase(const std::string& name, long long& last)
     const long long at = nowNs();
     std::printf("%s\t%.1f\t%.1f\n", name.c_str(), (at - last) / 1e6, residentMb());
     last = at;
+}
+
+// Runs the event loop until the window has been painted once (at most 10 s).
+inline void waitForFirstPaint(QWidget& window)
+{
+    struct FirstPaint : QObject {
+        bool painted = false;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    } watch;
+    window.installEventFilter(&watch);
+    QElapsedTimer waited;
+    waited.start();
+    while (!watch.painted && waited.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    window.removeEventFilter(&watch);
 }
 
 }  // namespace temparoka::bench

@@ -18,31 +18,11 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFile>
 
 #include <cstdio>
 
 using namespace temparoka::bench;
-
-namespace {
-
-// Notes the watched window's first paint; the loop that waits for it takes
-// the time once the paint has run.
-class FirstPaint : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-}  // namespace
 
 int main(int, char** argv)
 {
@@ -68,13 +48,8 @@ int main(int, char** argv)
     temparoka::Program program(temparoka::MainWindowServices::defaults(), [&](QWidget* window) {
         phase("window " + window->objectName().toStdString() + " made");
     });
-    FirstPaint paint;
-    program.Form1().installEventFilter(&paint);
     program.Form1().show();
-    QElapsedTimer waited;
-    waited.start();
-    while (!paint.painted && waited.elapsed() < 10000)
-        app.processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitForFirstPaint(program.Form1());
     phase("main window shown and painted");
     std::printf("windows made, shown and painted\t%.1f\t%.1f\n", (nowNs() - first) / 1e6, residentMb());
     std::printf("exec to first paint\t%.1f\t%.1f\n", (nowNs() - (argv[1] ? std::atoll(argv[1]) : entered)) / 1e6,

@@ -1,8 +1,10 @@
 // Start-up as a whole: every window once, in its order, and the two small
 // secondary windows.
 
+#include "app/alongside.h"
 #include "app/ownenvironment.h"
 #include "app/program.h"
+#include "core/errors.h"
 #include "support/fakes.h"
 #include "ui/about/about.h"
 #include "ui/about/product.h"
@@ -20,6 +22,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -50,6 +53,25 @@ TEST_F(Startup, MakesEveryWindowOnceInItsOrder)
     for (QWidget* window : std::initializer_list<QWidget*>{&program.AboutBox(), &program.ausform(),
                                                            &program.traumfenster(), &program.SpendeForm()})
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
+}
+
+// The start's work on a second thread only readies what the main thread
+// would do itself: once waited for it has run, and a failure in it (a
+// damaged picture) ends the thread quietly, for the main thread to meet
+// and report.
+TEST_F(Startup, WorkBesideTheStartHasRunOnceWaitedForAndKeepsItsFailuresToItself)
+{
+    for (const bool fails : {false, true}) {
+        std::atomic<int> ran = 0;
+        AlongsideStart work([&] {
+            ++ran;
+            if (fails)
+                throw PictureError("damaged");
+        });
+        work.wait();
+        EXPECT_EQ(ran, 1) << fails;
+        work.wait();  // a second wait returns at once
+    }
 }
 
 // The windows a reader opens later are made at start but build nothing: not
